@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds Tessaline and starts the editor on an example file.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target tessaline
+example=tests/data/osmium_berlin.poly
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: rendering the window to build/window.png instead."
+  QT_QPA_PLATFORM=offscreen build/src/tessaline --render "$example" -o build/window.png --window
+  echo "Wrote build/window.png"
+else
+  exec build/src/tessaline "$example"
+fi

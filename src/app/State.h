@@ -1,0 +1,96 @@
+// Everything the main window owns, as plain data: the document, the view,
+// the edit and tool state, the selection outline, the canvas objects, the
+// background, the settings and the progress bar. The procedures of every
+// subsystem take a State&; the Qt window shows it, batch commands and
+// tests drive it without a window.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/Document.h"
+#include "platform/Platform.h"
+#include "view/Overlays.h"
+#include "view/Surface.h"
+#include "view/ViewState.h"
+
+namespace tess {
+
+inline constexpr const char* kAppVersion = "2.1";
+inline constexpr int kMaxSelectionPoints = 500;
+inline constexpr int kMaxEditableVertices = 1000;
+inline constexpr int kRecentCount = 5;
+
+struct ProgressBar {
+    // Shape2(0), the frame, and Shape2(1), the bar, in twips.
+    int frameLeft = 0, frameTop = 0, frameWidth = 924, frameHeight = 135;
+    int barWidth = 15;
+};
+
+struct EditState {
+    bool check1 = false;    // the "Edit" check box
+    bool editMode = false;  // edit mode accepted: checked and handles made
+    int tool = 0;           // 0 pointer, 1 polygon, 2 rectangle
+    std::int32_t handleCount = 0;  // > 0 paints node(1) blue
+    bool busy = false;      // plot is running
+    int dragNode = 0;       // handle of the current or last vertex drag
+    int dragSel = 0;        // marker of the current or last marker drag
+    std::array<bool, 3> bttVisible{};  // red active-tool indicators
+    std::array<bool, 3> invPressed{};  // tool buttons drawn without border
+};
+
+struct Outline {
+    int selCount = 0;  // 0..500
+    int selState = 0;  // 0 none or one point, 1 open, 2 closed
+    std::array<float, kMaxSelectionPoints + 1> selLon{};
+    std::array<float, kMaxSelectionPoints + 1> selLat{};
+    std::int32_t anchorX = 0, anchorY = 0;  // rubber band start, twips
+};
+
+struct Background {
+    std::vector<float> bkLon{0.0f};
+    std::vector<float> bkLat{0.0f};
+    std::int32_t bkPointCount = 0;  // index of the last point; 0 = none
+};
+
+struct RecentEntry {
+    std::string caption;
+    bool enabled = true;
+};
+
+// Positions and sizes of the main window's controls, in twips.
+struct Layout {
+    int windowWidth = 9795, windowHeight = 9900;  // outer size
+    int canvasLeft = 768, canvasTop = 600, canvasWidth = 8580, canvasHeight = 8040;
+    int listLeft = 96, listTop = 3480, listWidth = 588, listHeight = 5064;
+};
+
+struct State {
+    explicit State(Platform& p) : platform(p) {}
+
+    Platform& platform;
+    Surface* canvas = nullptr;  // p1's picture; null until a canvas exists
+
+    Document doc;
+    ViewState view;
+    EditState edit;
+    Outline sel;
+    Overlays overlays;
+    Background bk;
+    ProgressBar progress;
+    Layout layout;
+
+    std::string caption;  // the main window's title
+    std::array<RecentEntry, kRecentCount> recent;  // File entries 12..16
+
+    // Program-wide values.
+    std::string exeDir;     // the folder of the executable
+    std::string systemDir;  // the working folder (settings, tmpfl, tmp.poly)
+    std::string mergeTitle;
+    std::string lastBackground;
+    int margin = kMargin;
+};
+
+}  // namespace tess

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "app/State.h"
+
+namespace tess {
+
+// The window caption: "Tessaline 2.1 " and the name, with "+" while the
+// document has unsaved changes.
+void cap(State& s, const std::string& name);
+
+}  // namespace tess

@@ -1,0 +1,48 @@
+// Number texts: the lenient decimal reader used for every coordinate the
+// program reads, and the forms in which it writes numbers. Every form uses
+// "." as decimal point whatever the locale, and none uses an exponent.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tess {
+
+struct DecimalRead {
+    double value = 0;
+    bool overflow = false;  // the digits name a number beyond double range
+};
+
+// Optional blanks, optional sign, digits with one ".", optional exponent
+// introduced by E or D (either case); stops at the first character that
+// does not fit. No number reads as 0.
+DecimalRead readDecimalChecked(std::string_view text);
+inline double readDecimal(std::string_view text) { return readDecimalChecked(text).value; }
+
+// The shortest text of the value rounded to `digits` significant digits:
+// no trailing zeros, "-" for negatives, "0" before the point below 1,
+// never an exponent (tiny magnitudes are written out in full).
+std::string shortestText(double value, int digits = 15);
+// Single-precision values carry at most 7 significant digits.
+std::string shortestText(float value);
+
+// The signed-field form of the bound labels: one blank before a value that
+// is not negative, "-" before a negative one, and no "0" before the point
+// below 1 (51.5 is " 51.5", -0.5 is "-.5").
+std::string signedFieldText(float value);
+
+// The two forms of a committed vertex line. A whole number keeps ".0" so
+// that the line still counts as a coordinate line.
+std::string commitLonText(double value);  // 0.25 -> "0.25", 10 -> "10.0"
+std::string commitLatText(double value);  // 0.25 -> " .25", -0.25 -> "-.25"
+
+// The coordinate parse of one line: the longitude is the first word, the
+// latitude everything after the first blank with all blanks removed.
+// Tabs count as blanks; a carriage return ends the latitude.
+enum class LineParse { Ok, NoBlank, Overflow };
+LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat);
+
+// Upper-cases ASCII letters only, so UTF-8 text survives.
+void upperAscii(std::string& text);
+
+}  // namespace tess

@@ -1,0 +1,51 @@
+// The seam between the program and the toolkit: message boxes, file
+// dialogs, the mouse pointer, the event pump and the browser. The window
+// uses the Qt implementation, batch commands the console one, and tests a
+// scripted double, so every command runs the same code in all three.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tess {
+
+enum class Answer { Yes, No, Cancel };
+
+// One entry of a file dialog's type list, such as
+// {"Polygon Files (*.poly)", "*.poly"}.
+struct FileFilter {
+    std::string description;
+    std::string pattern;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal box with the text and an OK button.
+    virtual void message(std::string_view text) = 0;
+    // A modal box with Yes and No; true only for Yes.
+    virtual bool askYesNo(std::string_view text) = 0;
+    virtual Answer askYesNoCancel(std::string_view text) = 0;
+
+    // The whole application's pointer. They do not nest: one
+    // normalPointer ends any number of busyPointer calls.
+    virtual void busyPointer() = 0;
+    virtual void normalPointer() = 0;
+
+    // Lets pending window events run once.
+    virtual void processEvents() = 0;
+
+    // The open (save false) or save dialog; the chosen path, or the empty
+    // text when the user cancels.
+    virtual std::string fileDialog(bool save, const std::vector<FileFilter>& filters,
+                                   const std::string& initialDir,
+                                   const std::string& defaultName) = 0;
+
+    // Hands an address (web or file URL) to the desktop shell. Errors are
+    // ignored, as nobody could act on them.
+    virtual void openUrl(const std::string& url) = 0;
+};
+
+}  // namespace tess

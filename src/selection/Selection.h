@@ -1,0 +1,26 @@
+// Turning the selection outline into a ring, removing a ring, and saving
+// the outline as a file of its own.
+#pragma once
+
+#include <string>
+
+#include "app/State.h"
+
+namespace tess {
+
+inline constexpr const char* kCreatePolygon = "Please create a Polygon.";
+inline constexpr const char* kMoreThanOne = "File must contain more than 1 polygon";
+inline constexpr const char* kAreYouSure = "Are you sure?";
+inline constexpr const char* kNoLatLon =
+    "No Latitude/Longitude Data\r\n\r\nPress ESC to cancel selection";
+
+// The "+" (0) and "-" (1) labels.
+void Label3_Click(State& s, int index);
+void add_selection(State& s);
+void remove_selection(State& s);
+
+// asText true: returns the outline's ring text. false: asks for a file
+// name and writes the outline as a one-ring .poly file; returns "".
+std::string save_selection(State& s, bool asText);
+
+}  // namespace tess

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/State.h"
+
+namespace tess {
+
+// The two-phase progress bar. Readers pass phase 0 and fill the first
+// half of the frame, plot passes 50 and fills the second; done <= 0
+// shrinks the bar to its minimum of 15 twips. A positive phase is
+// replaced by half the frame width, as the caller's variable.
+void rec(State& s, std::int16_t& phase, std::int32_t done, double total);
+inline void rec(State& s, int phase, std::int32_t done, double total) {
+    auto p = static_cast<std::int16_t>(phase);
+    rec(s, p, done, total);
+}
+
+}  // namespace tess

@@ -1,0 +1,28 @@
+// The view: the bounds the canvas shows, fitted to the current ring or to
+// the background, and the four bound labels above the canvas.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tess {
+
+// Fits start from these; both are exact in single precision.
+inline constexpr float kSentinelMax = -1677721600.0f;
+inline constexpr float kSentinelMin = 1677721600.0f;
+// Inset of the mapped area inside the canvas, in twips.
+inline constexpr int kMargin = 100;
+
+struct ViewState {
+    float minLon = kSentinelMin;
+    float maxLon = kSentinelMax;
+    float minLat = kSentinelMin;
+    float maxLat = kSentinelMax;
+    float lonSpan = 0;
+    float latSpan = 0;
+    // Label1(0..3): minLon, minLat, maxLon, maxLat. "0000" means that
+    // nothing has been fitted yet.
+    std::array<std::string, 4> labels{"0000", "0000", "0000", "0000"};
+};
+
+}  // namespace tess

@@ -1,0 +1,27 @@
+// Scratch folders and small file helpers for tests.
+#pragma once
+
+#include <string>
+
+namespace tess::test {
+
+// A fresh empty folder, removed when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+void writeFile(const std::string& path, const std::string& content);
+std::string readFile(const std::string& path);
+// A file of tests/data.
+std::string dataFile(const std::string& name);
+
+}  // namespace tess::test
