@@ -1,0 +1,42 @@
+// File-name helpers and the tidied file dialog.
+#include "shell/FileHelpers.h"
+
+#include <algorithm>
+
+#include "platform/Files.h"
+
+namespace tess {
+
+std::vector<FileFilter> polyFilters() { return {{"Polygon Files (*.poly)", "*.poly"}}; }
+
+std::vector<FileFilter> gpxFilters() { return {{"GPX Files (*.gpx)", "*.gpx"}}; }
+
+std::vector<FileFilter> polyAndGpxFilters() {
+    return {{"Polygon Files (*.poly)", "*.poly"}, {"GPX Files (*.gpx)", "*.gpx"}};
+}
+
+std::string fileDialog(Platform& platform, bool save, const std::vector<FileFilter>& filters,
+                       const std::string& defaultName, const std::string& initialDir) {
+    std::string path = platform.fileDialog(save, filters, initialDir, defaultName);
+    path.erase(std::remove(path.begin(), path.end(), '\0'), path.end());
+    const auto first = path.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const auto last = path.find_last_not_of(' ');
+    return path.substr(first, last - first + 1);
+}
+
+bool confirmReplace(Platform& platform, const std::string& file) {
+    if (!fileExists(file)) return true;
+    return platform.askYesNo(kReplaceFile);
+}
+
+bool isBadPolyName(const std::string& name) {
+    return name.empty() || name.find('*') != std::string::npos || name == ".poly";
+}
+
+std::string ftrim(const std::string& path, int) {
+    const auto cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace tess

@@ -1,0 +1,37 @@
+// Small helpers around file names and the file dialog: the filter lists,
+// the dialog call that tidies its result, asking before a file is
+// replaced, recognising a cancelled name, and the last part of a path.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace tess {
+
+inline constexpr const char* kReplaceFile = "Replace file?";
+
+// The type lists of the open and save dialogs.
+std::vector<FileFilter> polyFilters();
+std::vector<FileFilter> gpxFilters();
+// Polygon files first, then GPX files (the background chooser).
+std::vector<FileFilter> polyAndGpxFilters();
+
+// The open (save false) or save dialog. The chosen path with blanks at
+// both ends and NUL characters removed; empty when the user cancels.
+std::string fileDialog(Platform& platform, bool save, const std::vector<FileFilter>& filters,
+                       const std::string& defaultName, const std::string& initialDir = {});
+
+// True when the file does not exist, or when the user agrees to replace it.
+bool confirmReplace(Platform& platform, const std::string& file);
+
+// True for what a cancelled dialog leaves behind: the empty name, a name
+// with "*", or exactly ".poly".
+bool isBadPolyName(const std::string& name);
+
+// The last component of a path, split at "/" and at "\" (files named by
+// other systems); a name without separators is returned whole.
+std::string ftrim(const std::string& path, int mode = 0);
+
+}  // namespace tess
