@@ -1,0 +1,52 @@
+// The start-up sequence of the main window.
+#include "app/Startup.h"
+
+#include <algorithm>
+
+#include "app/Settings.h"
+#include "document/Caption.h"
+#include "document/Reader.h"
+#include "platform/Files.h"
+#include "platform/WorkingFolder.h"
+#include "view/Plot.h"
+
+namespace tess {
+
+std::string commandLinePath(const std::vector<std::string>& args) {
+    std::string text;
+    for (const std::string& arg : args) {
+        if (!text.empty()) text += ' ';
+        text += arg;
+    }
+    text.erase(std::remove(text.begin(), text.end(), '"'), text.end());
+    return text;
+}
+
+void startup(State& s, const std::string& exeDir, const std::string& commandLine) {
+    s.doc.currentRing = -1;
+    s.edit.editMode = false;
+    s.edit.check1 = false;
+    s.doc.fileName.clear();
+
+    s.progress.barWidth = 15;
+
+    s.exeDir = exeDir;
+    s.systemDir = chooseSystemDir(exeDir);
+    if (fileExists(joinPath(s.systemDir, kSettingsFileName))) loaddat(s);
+
+    cap(s, s.doc.fileName);
+    if (!commandLine.empty()) {
+        loadpoly(s, commandLine, 0);
+        plot(s, true, 0);
+        s.doc.fileName = commandLine;
+        cap(s, s.doc.fileName);
+    }
+    s.margin = kMargin;
+}
+
+WindowPosition centerWindow(int screenWidth, int screenHeight, int windowWidth,
+                            int windowHeight) {
+    return {(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
+}
+
+}  // namespace tess

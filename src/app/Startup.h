@@ -1,0 +1,27 @@
+// What the main window does when it opens, apart from building widgets:
+// the working folder, the settings, the command-line file and its drawing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/State.h"
+
+namespace tess {
+
+// The command line is one optional path: its words joined by blanks, with
+// every double quote removed.
+std::string commandLinePath(const std::vector<std::string>& args);
+
+// The start-up sequence. state.canvas must already be set so that the
+// command-line file can be drawn.
+void startup(State& s, const std::string& exeDir, const std::string& commandLine);
+
+struct WindowPosition {
+    int left = 0, top = 0;
+};
+// Where a window of the given size sits centred on the screen.
+WindowPosition centerWindow(int screenWidth, int screenHeight, int windowWidth,
+                            int windowHeight);
+
+}  // namespace tess

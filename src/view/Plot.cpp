@@ -1,0 +1,203 @@
+// Drawing the document onto the canvas: background, current ring (as
+// lines, or by placing its handles in edit mode) and selection outline,
+// with the second half of the progress bar.
+#include "view/Plot.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+#include <thread>
+
+#include "document/Numbers.h"
+#include "view/Progress.h"
+#include "view/Transform.h"
+
+namespace tess {
+
+namespace {
+
+// Stands in for the canvas when there is none (a document driven without a
+// window): the design size, and drawing goes nowhere.
+class DetachedSurface : public Surface {
+public:
+    double width() const override { return 8580; }
+    double height() const override { return 8040; }
+    double fullWidth() const override { return 8580; }
+    void clear() override {}
+    void drawLine(double, double, double, double, Rgb) override {}
+    void drawText(double, double, const std::string&, Rgb) override {}
+};
+
+// A zero view span cannot be mapped; the drawing ends there.
+struct Unmappable : std::runtime_error {
+    Unmappable() : std::runtime_error("view span is zero") {}
+};
+
+CanvasPoint mapped(const State& s, const Surface& surface, double lon, double lat) {
+    auto p = toCanvas(s.view, lon, lat, surface.width(), surface.height(), s.margin);
+    if (!p) throw Unmappable();
+    // Drawing calls take single-precision positions.
+    return {static_cast<float>(p->x), static_cast<float>(p->y)};
+}
+
+// About ten progress updates for a large ring, one every tenth vertex for
+// a small one, none below ten vertices. 64 bits: any ring size works.
+std::int64_t progressStep(std::int64_t n) {
+    if (n > 1000) {
+        const double tenth = static_cast<double>(n) / 10.0;
+        return static_cast<std::int64_t>(std::nearbyint(tenth));
+    }
+    if (n < 10) return 1;
+    return 10;
+}
+
+std::string pointText(double lon, double lat) { return shortestText(lon) + " " + shortestText(lat); }
+
+void drawBackground(State& s, Surface& surface) {
+    const Background& bk = s.bk;
+    CanvasPoint previous;
+    for (std::int32_t i = 1; i <= bk.bkPointCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (k >= bk.bkLon.size() || k >= bk.bkLat.size()) throw std::out_of_range("background");
+        const CanvasPoint p = mapped(s, surface, bk.bkLon[k], bk.bkLat[k]);
+        if (i > 1) surface.drawLine(previous.x, previous.y, p.x, p.y, colors::darkRed);
+        previous = p;
+    }
+}
+
+// inView is set once a vertex falls within the canvas width.
+void drawRing(State& s, Surface& surface, bool showProgress, int linesOnly, bool& inView) {
+    const Document& doc = s.doc;
+    const std::int64_t n = doc.lastPoint;
+    const std::int64_t step = progressStep(n);
+    const bool placeHandles = linesOnly == 0 && s.edit.check1;
+    const double fullWidth = surface.fullWidth();
+    CanvasPoint previous;
+    for (std::int64_t i = 0; i <= n; ++i) {
+        if (showProgress && linesOnly == 0 && i % step == 1) rec(s, 50, static_cast<std::int32_t>(i), static_cast<double>(n));
+        if (i % 1000 == 1) s.platform.processEvents();
+        const auto k = static_cast<std::size_t>(i);
+        if (k >= doc.ringLon.size() || k >= doc.ringLat.size()) throw std::out_of_range("ring");
+        const CanvasPoint p = mapped(s, surface, doc.ringLon[k], doc.ringLat[k]);
+        if (p.x > -1 && p.x <= fullWidth) inView = true;
+        if (i > 0) {
+            if (placeHandles) {
+                if (i % step == 1) {
+                    rec(s, 50, static_cast<std::int32_t>(i), static_cast<double>(n));
+                    s.platform.processEvents();
+                }
+                LineObject& line = s.overlays.Line1[k];
+                line.x1 = previous.x;
+                line.y1 = previous.y;
+                line.x2 = p.x;
+                line.y2 = p.y;
+                line.visible = true;
+                SquareObject& handle = s.overlays.node[k];
+                handle.left = p.x - 50;
+                handle.top = p.y - 50;
+                handle.visible = s.edit.editMode;
+                handle.tag = pointText(doc.ringLon[k], doc.ringLat[k]);
+                handle.tip = handle.tag;
+            } else {
+                surface.drawLine(previous.x, previous.y, p.x, p.y, colors::blue);
+            }
+        }
+        previous = p;
+    }
+}
+
+void placeSelection(State& s, const Surface& surface) {
+    const Outline& sel = s.sel;
+    CanvasPoint previous;
+    for (int i = 1; i <= sel.selCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const CanvasPoint p = mapped(s, surface, sel.selLon[k], sel.selLat[k]);
+        if (i > 1 && s.edit.tool == 1) {
+            LineObject& segment = s.overlays.Ln[k];
+            segment.x1 = previous.x;
+            segment.y1 = previous.y;
+            segment.x2 = p.x;
+            segment.y2 = p.y;
+        }
+        SquareObject& marker = s.overlays.nd[k];
+        marker.left = p.x - 50;
+        marker.top = p.y - 50;
+        marker.visible = true;
+        marker.tag = shortestText(sel.selLon[k]) + " " + shortestText(sel.selLat[k]);
+        marker.tip = marker.tag;
+        previous = p;
+    }
+    if (sel.selState == 2) {
+        LineObject& closing = s.overlays.Ln[1];
+        const SquareObject& first = s.overlays.nd[1];
+        closing.x1 = first.left + 50;
+        closing.y1 = first.top + 50;
+        closing.x2 = previous.x;
+        closing.y2 = previous.y;
+    }
+}
+
+// The full bar stays up for a tenth of a second so that the user sees the
+// drawing finish; window events keep running meanwhile.
+void showFullBar(State& s, std::int64_t n) {
+    rec(s, 50, static_cast<std::int32_t>(n), static_cast<double>(n));
+    const auto start = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() - start <= std::chrono::milliseconds(100)) {
+        s.platform.processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    rec(s, 0, 0, 0);
+}
+
+}  // namespace
+
+void plot(State& s, bool showProgress, int linesOnly) {
+    if (s.edit.busy) return;
+    s.edit.busy = true;
+    s.platform.busyPointer();
+    DetachedSurface detached;
+    Surface& surface = s.canvas ? *s.canvas : detached;
+    bool inView = false;
+    try {
+        surface.clear();
+        drawBackground(s, surface);
+        if (s.edit.check1) s.edit.handleCount = static_cast<std::int32_t>(s.doc.lastPoint);
+        if (s.doc.lastPoint > 0) drawRing(s, surface, showProgress, linesOnly, inView);
+        if (s.sel.selCount > 0) placeSelection(s, surface);
+        if (s.edit.tool == 2) plotred(s);
+        if (s.edit.handleCount > 0) s.overlays.node[1].fill = colors::blue;
+        if (showProgress && linesOnly == 0) showFullBar(s, s.doc.lastPoint);
+    } catch (const std::exception&) {
+        // What was drawn so far stays; the flags below are always restored.
+    }
+    s.platform.normalPointer();
+    s.edit.busy = false;
+    if (s.doc.lastPoint > 0 && !inView)
+        surface.drawText(100, 200, kOutOfViewNotice, colors::red);
+}
+
+void plotred(State& s) {
+    const float h = static_cast<float>(s.overlays.nd.templ().width / 2);
+    auto& nd = s.overlays.nd;
+    auto& Ln = s.overlays.Ln;
+    for (int i = 1; i <= s.sel.selCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const std::size_t next = i < s.sel.selCount ? k + 1 : 1;
+        // A missing marker or segment leaves that end as it was.
+        try {
+            Ln[k].x1 = nd[k].left + h;
+        } catch (const MissingObject&) {}
+        try {
+            Ln[k].y1 = nd[k].top + h;
+        } catch (const MissingObject&) {}
+        try {
+            Ln[k].x2 = nd[next].left + h;
+        } catch (const MissingObject&) {}
+        try {
+            Ln[k].y2 = nd[next].top + h;
+        } catch (const MissingObject&) {}
+    }
+}
+
+}  // namespace tess
