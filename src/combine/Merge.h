@@ -2,8 +2,10 @@
 // renumbered 1, 2, 3, ... across all of them, under one title.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -11,6 +13,9 @@
 namespace tess {
 
 inline constexpr const char* kPleaseAddFiles = "Please add Files";
+// Heads the list of chosen files that were missing, empty or unreadable
+// and so added nothing to the merged file.
+inline constexpr const char* kFilesLeftOut = "These files could not be read and were left out:";
 
 // Writes the merge of `files` to `output` under `title`. `progress`, when
 // set, receives the caption text (" 0%", " 50%", ...) before each file.
@@ -19,5 +24,14 @@ inline constexpr const char* kPleaseAddFiles = "Please add Files";
 bool save_merge(Platform& platform, const std::vector<std::string>& files,
                 const std::string& title, const std::string& output,
                 const std::function<void(const std::string&)>& progress = {});
+
+// The merged text of file contents given in list order, exactly as
+// save_merge writes it.
+std::string mergeTexts(Platform& platform, const std::vector<std::string_view>& texts,
+                       const std::string& title);
+
+// The caption while file `index` of `count` is merged: the whole percent
+// done after a blank, then "%" (" 0%", " 50%"; 100 is never reached).
+std::string mergeProgressText(std::size_t index, std::size_t count);
 
 }  // namespace tess
