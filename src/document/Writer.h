@@ -15,8 +15,9 @@ inline constexpr const char* kNoDataSave = "No data";
 inline constexpr const char* kErrorSaving = "Error saving ";
 inline constexpr const char* kRingBufferName = "tmpfl";
 
-// The ring's name line marks a hole ("!" first).
-bool isHoleRing(std::string_view ringText, bool isFirstElement);
+// The ring's name line (the first non-blank line after line 0) starts
+// with "!": the ring is a hole in the ring before it.
+bool isHoleRing(std::string_view ringText);
 
 // Rebuilds ringTexts element index from ringLon/ringLat (-1 means 0).
 // False after "No Data" when there is nothing to commit.

@@ -1,0 +1,10 @@
+#include "document/Caption.h"
+
+namespace tess {
+
+void cap(State& s, const std::string& name) {
+    s.caption = std::string("Tessaline ") + kAppVersion + " " + name;
+    if (s.doc.modified) s.caption += "+";
+}
+
+}  // namespace tess

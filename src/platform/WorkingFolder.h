@@ -1,0 +1,16 @@
+// Where the program keeps its working files (settings, ring buffer, GPX
+// import file): the folder "system" beside the executable when it can be
+// written, else the per-user data folder.
+#pragma once
+
+#include <string>
+
+namespace tess {
+
+// The folder holding the running executable.
+std::string executableDir();
+
+// Creates the working folder when needed and returns its path.
+std::string chooseSystemDir(const std::string& exeDir);
+
+}  // namespace tess
