@@ -37,6 +37,7 @@ struct EditState {
     bool busy = false;      // plot is running
     int dragNode = 0;       // handle of the current or last vertex drag
     int dragSel = 0;        // marker of the current or last marker drag
+    int dragKind = 0;       // the drag under way: 0 none, 1 vertex handle, 2 marker
     std::array<bool, 3> bttVisible{};  // red active-tool indicators
     std::array<bool, 3> invPressed{};  // tool buttons drawn without border
 };

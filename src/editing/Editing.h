@@ -7,10 +7,12 @@
 
 namespace tess {
 
+inline constexpr const char* kNoData = "No Data";
 inline constexpr const char* kTooManyNodes = "Too many nodes to edit ";
 inline constexpr const char* kAddOrCancel = "Please Add (+) or Cancel (ESc) selection";
 inline constexpr const char* kNoCoordinates =
     "No coordinates found.\r\n\r\nPlease load a background file.";
+inline constexpr int kEscapeKey = 27;
 
 // Edit mode (the "Edit" check box and its caption label). The box's new
 // checked state is in s.edit.check1 before Check1_MouseUp runs.

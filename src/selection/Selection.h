@@ -2,6 +2,7 @@
 // the outline as a file of its own.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/State.h"
@@ -13,6 +14,7 @@ inline constexpr const char* kMoreThanOne = "File must contain more than 1 polyg
 inline constexpr const char* kAreYouSure = "Are you sure?";
 inline constexpr const char* kNoLatLon =
     "No Latitude/Longitude Data\r\n\r\nPress ESC to cancel selection";
+inline constexpr const char* kSelectionFileName = "untitled.poly";
 
 // The "+" (0) and "-" (1) labels.
 void Label3_Click(State& s, int index);
@@ -22,5 +24,15 @@ void remove_selection(State& s);
 // asText true: returns the outline's ring text. false: asks for a file
 // name and writes the outline as a one-ring .poly file; returns "".
 std::string save_selection(State& s, bool asText);
+
+// One coordinate line of a selection: three blanks, the longitude, one
+// blank, the latitude; whole numbers keep ".0" so that the line is read
+// as coordinates ("   10.0 50.0").
+std::string selectionCoordLine(float lon, float lat);
+
+// The outline as one ring: "none", "1", a line per point, point 1 again
+// and "END", each line ended by CR LF. Empty after the message when the
+// view has a bound pair that is exactly zero.
+std::optional<std::string> selectionRingText(State& s);
 
 }  // namespace tess

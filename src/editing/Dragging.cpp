@@ -1,0 +1,178 @@
+// Dragging vertex handles and selection markers: a press starts the drag,
+// every move carries the handle and the lines attached to it, and only a
+// release over a handle of the same kind stores the new coordinates.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+#include "document/Caption.h"
+#include "editing/CanvasGeometry.h"
+#include "editing/Editing.h"
+#include "view/Plot.h"
+#include "view/Transform.h"
+
+namespace tess {
+
+namespace {
+
+constexpr int kNoDrag = 0;
+constexpr int kVertexDrag = 1;
+constexpr int kMarkerDrag = 2;
+
+// Line ends that lie within this distance of a marker's centre belong to
+// it; centres are recomputed from left/top edges, so exact equality could
+// miss by a rounding.
+constexpr double kSameSpot = 0.01;
+
+bool samePoint(double ax, double ay, double bx, double by) {
+    return std::fabs(ax - bx) < kSameSpot && std::fabs(ay - by) < kSameSpot;
+}
+
+// The edge line that starts at vertex handle i: the next one, or the
+// closing edge line 1 for the last vertex.
+std::size_t edgeLineAfter(const State& s, std::size_t i) {
+    return static_cast<std::int64_t>(i + 1) > s.doc.lastPoint ? 1 : i + 1;
+}
+
+void centreOn(SquareObject& o, double x, double y) {
+    o.left = x - o.width / 2;
+    o.top = y - o.height / 2;
+}
+
+void moveEdgeLinesOfVertex(State& s, std::size_t i, double x, double y) {
+    auto& lines = s.overlays.Line1;
+    if (lines.exists(i)) {
+        lines[i].x2 = x;
+        lines[i].y2 = y;
+    }
+    const std::size_t j = edgeLineAfter(s, i);
+    if (lines.exists(j)) {
+        lines[j].x1 = x;
+        lines[j].y1 = y;
+    }
+}
+
+void moveVertexHandle(State& s, double x, double y) {
+    const auto i = static_cast<std::size_t>(s.edit.dragNode);
+    if (s.overlays.node.exists(i)) centreOn(s.overlays.node[i], x, y);
+    moveEdgeLinesOfVertex(s, i, x, y);
+}
+
+// Segments are found by where their ends lie, so both the closed order
+// laid on closing and the open order a redraw with the polygon tool lays
+// are followed.
+void moveMarker(State& s, double x, double y) {
+    const auto i = static_cast<std::size_t>(s.edit.dragSel);
+    auto& markers = s.overlays.nd;
+    if (!markers.exists(i)) return;
+    const Centre old = centreOf(markers[i]);
+    centreOn(markers[i], x, y);
+    auto& segments = s.overlays.Ln;
+    for (std::size_t k = 1; k < segments.end(); ++k) {
+        if (!segments.exists(k)) continue;
+        LineObject& seg = segments[k];
+        if (samePoint(seg.x2, seg.y2, old.x, old.y)) {
+            seg.x2 = x;
+            seg.y2 = y;
+        }
+        if (samePoint(seg.x1, seg.y1, old.x, old.y)) {
+            seg.x1 = x;
+            seg.y1 = y;
+        }
+    }
+}
+
+void markUnsaved(State& s) {
+    s.doc.modified = true;
+    cap(s, s.doc.fileName);
+}
+
+void storeVertex(State& s) {
+    const auto d = static_cast<std::size_t>(s.edit.dragNode);
+    auto& handles = s.overlays.node;
+    if (d == 0 || !handles.exists(d)) return;
+    SquareObject& handle = handles[d];
+    // The handle is centred on the pointer of the last move, whichever
+    // point of it was grabbed.
+    const Centre c = centreOf(handle);
+    moveEdgeLinesOfVertex(s, d, c.x, c.y);
+    handle.tag = newcoord(s.view, c.x, c.y, canvasWidth(s), canvasHeight(s), s.margin);
+    handle.tip = handle.tag;
+    float lon = 0, lat = 0;
+    if (!splitCoordText(handle.tag, lon, lat)) return;
+    Document& doc = s.doc;
+    if (d >= doc.ringLon.size() || d >= doc.ringLat.size()) return;
+    doc.ringLon[d] = lon;
+    doc.ringLat[d] = lat;
+    // The ring repeats its first vertex as its last.
+    if (static_cast<std::int64_t>(d) == doc.lastPoint) {
+        doc.ringLon[0] = doc.ringLon[d];
+        doc.ringLat[0] = doc.ringLat[d];
+    }
+}
+
+void storeMarker(State& s) {
+    const auto i = static_cast<std::size_t>(s.edit.dragSel);
+    Outline& sel = s.sel;
+    if (i == 0 || static_cast<int>(i) > sel.selCount || !s.overlays.nd.exists(i)) return;
+    const Centre c = centreOf(s.overlays.nd[i]);
+    canvasToMap(s, c.x, c.y, sel.selLon[i], sel.selLat[i]);
+    plotred(s);
+    sel.selLon[0] = sel.selLon[static_cast<std::size_t>(sel.selCount)];
+    sel.selLat[0] = sel.selLat[static_cast<std::size_t>(sel.selCount)];
+}
+
+}  // namespace
+
+void node_MouseDown(State& s, int index) {
+    if (index <= 0 || !s.overlays.node.exists(static_cast<std::size_t>(index))) return;
+    s.edit.dragNode = index;
+    s.edit.dragKind = kVertexDrag;
+}
+
+void nd_MouseDown(State& s, int index) {
+    // Markers of an open outline stay where they were put.
+    if (s.sel.selState != 2) return;
+    if (index <= 0 || index > s.sel.selCount ||
+        !s.overlays.nd.exists(static_cast<std::size_t>(index)))
+        return;
+    s.edit.dragSel = index;
+    s.edit.dragKind = kMarkerDrag;
+}
+
+bool dragInProgress(const State& s) { return s.edit.dragKind != kNoDrag; }
+
+void p1_DragOver(State& s, double x, double y) {
+    if (s.edit.dragKind == kVertexDrag)
+        moveVertexHandle(s, x, y);
+    else if (s.edit.dragKind == kMarkerDrag)
+        moveMarker(s, x, y);
+    else
+        return;
+    s.platform.processEvents();
+}
+
+void node_DragDrop(State& s, int /*index*/) {
+    // The dragged handle is stored even when the release lands on another
+    // handle lying under the pointer.
+    if (s.edit.dragKind == kVertexDrag && s.edit.dragNode > 0) {
+        s.doc.modified = true;
+        s.edit.dragKind = kNoDrag;
+        storeVertex(s);
+    }
+    s.edit.dragKind = kNoDrag;
+    markUnsaved(s);
+}
+
+void nd_DragDrop(State& s, int /*index*/) {
+    if (s.edit.dragKind == kMarkerDrag && s.edit.dragSel > 0) {
+        s.edit.dragKind = kNoDrag;
+        storeMarker(s);
+    }
+    s.edit.dragKind = kNoDrag;
+    markUnsaved(s);
+}
+
+void cancelDrag(State& s) { s.edit.dragKind = kNoDrag; }
+
+}  // namespace tess

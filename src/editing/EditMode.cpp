@@ -1,0 +1,91 @@
+// The "Edit" check box and its caption, the ring list and the title box:
+// entering and leaving edit mode, switching rings, marking title edits.
+#include <cstddef>
+
+#include "document/Caption.h"
+#include "document/Reader.h"
+#include "document/Writer.h"
+#include "editing/Editing.h"
+#include "view/Clearing.h"
+#include "view/Plot.h"
+
+namespace tess {
+
+namespace {
+
+void uncheckEditBox(State& s) {
+    s.edit.check1 = false;
+    s.edit.editMode = false;
+}
+
+// One handle and one edge line per vertex; ones that exist already stay,
+// so applying the box twice never doubles them.
+void createHandles(State& s) {
+    const auto last = static_cast<std::size_t>(s.doc.lastPoint);
+    for (std::size_t i = 1; i <= last; ++i) {
+        s.doc.handlesShown = true;
+        s.overlays.Line1.create(i);
+        s.overlays.node.create(i);
+    }
+}
+
+}  // namespace
+
+void Check1_MouseUp(State& s) {
+    if (s.doc.lastPoint <= 0 && s.edit.check1) {
+        s.platform.message(kNoData);
+        uncheckEditBox(s);
+        return;
+    }
+    s.edit.editMode = s.edit.check1;
+    if (s.edit.editMode && s.doc.lastPoint > kMaxEditableVertices) {
+        s.platform.message(kTooManyNodes);
+        uncheckEditBox(s);
+        return;
+    }
+    if (s.edit.editMode) {
+        s.edit.tool = 0;
+        inv_MouseUp(s, 0);
+        createHandles(s);
+    } else {
+        // The dragged vertices reach the ring's text before the handles go.
+        if (s.doc.handlesShown) savecurpoly(s, s.doc.currentRing);
+        unloadpnts(s);
+    }
+    plot(s, false, 0);
+}
+
+void Label2_Click(State& s) {
+    // The box has no grayed state: the caption simply flips it.
+    s.edit.check1 = !s.edit.check1;
+    Check1_MouseUp(s);
+}
+
+void List1_MouseDown(State& s) {
+    if (s.sel.selCount >= 1) {
+        // An outline belongs to the ring it was drawn over; switching now
+        // would silently lose it.
+        s.doc.listIndex = s.doc.currentRing;
+        s.platform.message(kAddOrCancel);
+        return;
+    }
+    const int chosen = s.doc.listIndex;
+    if (chosen == s.doc.currentRing) return;
+    // A press below the last entry selects nothing: there is no ring to load.
+    if (chosen < 0 || chosen >= s.doc.listCount ||
+        static_cast<std::size_t>(chosen) >= s.doc.ringTexts.size())
+        return;
+    if (s.doc.handlesShown) savecurpoly(s, s.doc.currentRing);
+    unloadpnts(s);
+    loaddt(s, chosen);
+    uncheckEditBox(s);
+    plot(s, true, 0);
+    s.doc.currentRing = chosen;
+}
+
+void text1_KeyPress(State& s) {
+    s.doc.modified = true;
+    cap(s, s.doc.fileName);
+}
+
+}  // namespace tess

@@ -1,0 +1,56 @@
+// The selection outline as ring text, read back from where its markers
+// stand on the canvas.
+#include <cstddef>
+
+#include "document/Numbers.h"
+#include "editing/CanvasGeometry.h"
+#include "selection/Selection.h"
+
+namespace tess {
+
+namespace {
+
+std::string coordText(float value) {
+    std::string text = shortestText(value);
+    // Other programs read a line without a period as a name, not a point.
+    if (text.find('.') == std::string::npos) text += ".0";
+    return text;
+}
+
+bool boundPairIsZero(const ViewState& v) {
+    return (v.maxLon == 0 && v.minLon == 0) || (v.maxLat == 0 && v.minLat == 0);
+}
+
+}  // namespace
+
+std::string selectionCoordLine(float lon, float lat) {
+    return "   " + coordText(lon) + " " + coordText(lat);
+}
+
+std::optional<std::string> selectionRingText(State& s) {
+    if (boundPairIsZero(s.view)) {
+        s.platform.message(kNoLatLon);
+        return std::nullopt;
+    }
+    std::string text = "none\r\n1\r\n";
+    std::string firstLine;
+    const double h = markerHalf(s);
+    for (int k = 1; k <= s.sel.selCount && k <= kMaxSelectionPoints; ++k) {
+        const auto ku = static_cast<std::size_t>(k);
+        float lon = s.sel.selLon[ku], lat = s.sel.selLat[ku];
+        // The marker may have been dragged; its centre is the point. On a
+        // canvas too small to map the point keeps its stored coordinates.
+        if (s.overlays.nd.exists(ku)) {
+            const SquareObject& marker = s.overlays.nd[ku];
+            canvasToMap(s, marker.left + h, marker.top + h, lon, lat);
+        }
+        const std::string line = selectionCoordLine(lon, lat);
+        text += line + "\r\n";
+        if (k == 1) firstLine = line;
+    }
+    if (!firstLine.empty()) text += firstLine + "\r\n";
+    text += "END\r\n";
+    return text;
+}
+
+}  // namespace tess
