@@ -8,6 +8,14 @@
 
 namespace tess {
 
+inline constexpr const char* kNotAPolyFile = "Not a poly file:";
+inline constexpr const char* kNoPreviousBackground = "No previous background found";
+
+// Background entry numbers.
+namespace mbk {
+inline constexpr int Add = 0, Cancel = 1, UseLast = 3;
+}
+
 // The Background menu: 0 Add Background, 1 Cancel Background,
 // 3 Use Last Background.
 void mbk_Click(State& s, int index);

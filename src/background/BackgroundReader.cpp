@@ -1,0 +1,82 @@
+// Reading a background: the first ring of a .poly file, in single
+// precision, with the view fitted to it.
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
+#include "background/Background.h"
+#include "document/Numbers.h"
+#include "document/Reader.h"
+#include "platform/Files.h"
+#include "view/Progress.h"
+#include "view/Transform.h"
+
+namespace tess {
+
+namespace {
+
+bool isLetter(char c, char upper) { return c == upper || c == upper - 'A' + 'a'; }
+
+// Where the first "END" stands, in any letter case.
+std::size_t firstEnd(std::string_view text) {
+    for (std::size_t i = 0; i + 2 < text.size(); ++i)
+        if (isLetter(text[i], 'E') && isLetter(text[i + 1], 'N') && isLetter(text[i + 2], 'D'))
+            return i;
+    return text.size();
+}
+
+}  // namespace
+
+void loadpolybk(State& s, const std::string& path) {
+    resetFit(s.view);
+    rec(s, 0, 0, 0);
+    if (path.size() < 2 || !fileExists(path)) {
+        s.platform.message(kCannotOpenFile);
+        return;
+    }
+    std::string text = readWholeFile(path);
+    s.doc.titleEnabled = true;
+    std::erase(text, '\r');
+    if (text.find("END") == std::string::npos) {
+        s.platform.message(std::string(kNotAPolyFile) + path);
+        s.platform.normalPointer();
+        return;
+    }
+
+    s.platform.busyPointer();
+    const std::string_view ring = std::string_view(text).substr(0, firstEnd(text));
+    const std::size_t lineCount =
+        static_cast<std::size_t>(std::count(ring.begin(), ring.end(), '\n')) + 1;
+    auto& bkLon = s.bk.bkLon;
+    auto& bkLat = s.bk.bkLat;
+    bkLon.resize(lineCount);
+    bkLat.resize(lineCount);
+
+    std::size_t count = 0;
+    std::size_t pos = 0;
+    while (pos <= ring.size()) {
+        std::size_t eol = ring.find('\n', pos);
+        if (eol == std::string_view::npos) eol = ring.size();
+        const std::string_view line = ring.substr(pos, eol - pos);
+        pos = eol + 1;
+        if (line.find('.') == std::string_view::npos) continue;
+        // A line without two numbers (a title such as "AREA.V2", a value
+        // beyond range) would put a stray point into the view; it is left
+        // out.
+        double lon = 0, lat = 0;
+        if (parseCoordinateLine(line, lon, lat) != LineParse::Ok) continue;
+        bkLon[count] = static_cast<float>(lon);
+        bkLat[count] = static_cast<float>(lat);
+        widenFit(s.view, lon, lat);
+        ++count;
+    }
+
+    s.platform.processEvents();
+    setBoundLabels(s.view);
+    const std::int64_t last = static_cast<std::int64_t>(count) - 1;
+    s.bk.bkPointCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(last, -1, INT32_MAX));
+    setSpans(s.view);
+    s.platform.normalPointer();
+}
+
+}  // namespace tess

@@ -1,0 +1,176 @@
+// Turning GPX text into the working .poly text. The GPX file is never
+// parsed as XML: the only structure recognised is a latitude attribute
+// followed, one blank later, by its lon attribute, which is how nearly
+// every GPX writer lays a point out.
+#include <cstddef>
+
+#include "gpx/GpxReader.h"
+
+namespace tess {
+
+namespace {
+
+constexpr std::string_view kLatKey = "lat=";
+constexpr std::string_view kLonKey = "lon=\"";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A number as the coordinate lines take it: optional sign, digits with at
+// most one point, an optional exponent. Anything else (an empty value,
+// single quotes, a tag glued to the value) is not a point.
+bool isNumberText(std::string_view t) {
+    std::size_t i = 0;
+    const std::size_t n = t.size();
+    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < n; ++i) {
+        if (isDigit(t[i])) ++digits;
+        else if (t[i] == '.' && !point) point = true;
+        else break;
+    }
+    if (digits == 0) return false;
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t exponentDigits = 0;
+        while (i < n && isDigit(t[i])) ++i, ++exponentDigits;
+        if (exponentDigits == 0) return false;
+    }
+    return i == n;
+}
+
+std::string_view withoutQuotes(std::string_view t) {
+    while (!t.empty() && t.front() == '"') t.remove_prefix(1);
+    while (!t.empty() && t.back() == '"') t.remove_suffix(1);
+    return t;
+}
+
+// The piece that follows the minlat or maxlat of a bounds element holds
+// that element's minlon or maxlon; it is not a point.
+bool isBoundsPiece(std::string_view piece) {
+    for (std::size_t at = piece.find("lon"); at != std::string_view::npos;
+         at = piece.find("lon", at + 3)) {
+        if (at >= 3) {
+            std::string_view before = piece.substr(at - 3, 3);
+            if (before == "max" || before == "min") return true;
+        }
+    }
+    return false;
+}
+
+// Cuts one point out of the text that follows a "lat=".
+bool cutPoint(std::string_view piece, GpxPointText& point) {
+    if (isBoundsPiece(piece)) return false;
+    const std::size_t blank = piece.find(' ');
+    if (blank == std::string_view::npos) return false;
+    const std::string_view lat = withoutQuotes(piece.substr(0, blank));
+    std::string_view second = piece.substr(blank + 1);
+    second = second.substr(0, second.find(' '));
+    if (!second.starts_with(kLonKey)) return false;
+    second.remove_prefix(kLonKey.size());
+    const std::size_t quote = second.find('"');
+    if (quote == std::string_view::npos) return false;
+    const std::string_view lon = second.substr(0, quote);
+    if (!isNumberText(lat) || !isNumberText(lon)) return false;
+    point = {lon, lat};
+    return true;
+}
+
+// A whole number gains ".0" (before any exponent) so that its line still
+// counts as a coordinate line.
+void appendCoordinate(std::string& out, std::string_view number) {
+    if (number.find('.') != std::string_view::npos) {
+        out += number;
+        return;
+    }
+    const std::size_t exponent = number.find_first_of("eE");
+    out += number.substr(0, exponent);
+    out += ".0";
+    if (exponent != std::string_view::npos) out += number.substr(exponent);
+}
+
+void appendPointLine(std::string& out, const GpxPointText& p) {
+    out += "   ";
+    appendCoordinate(out, p.lon);
+    out += ' ';
+    appendCoordinate(out, p.lat);
+    out += "\r\n";
+}
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::vector<GpxPointText> gpxPoints(std::string_view gpxText) {
+    std::vector<GpxPointText> points;
+    std::size_t at = gpxText.find(kLatKey);
+    while (at != std::string_view::npos) {
+        const std::size_t from = at + kLatKey.size();
+        const std::size_t next = gpxText.find(kLatKey, from);
+        const std::size_t end = next == std::string_view::npos ? gpxText.size() : next;
+        GpxPointText point;
+        if (cutPoint(gpxText.substr(from, end - from), point)) points.push_back(point);
+        at = next;
+    }
+    return points;
+}
+
+std::string gpxTitleLine(std::string_view fileName) {
+    std::string name;
+    name.reserve(fileName.size());
+    for (std::size_t i = 0; i < fileName.size();) {
+        if (fileName.substr(i, 4) == ".gpx") {
+            i += 4;
+            continue;
+        }
+        name += fileName[i++];
+    }
+    // The reader takes a line with a period for a coordinate line and
+    // splits rings at "END" in any case, so neither may stay in the title.
+    std::string title;
+    title.reserve(name.size() + 4);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (c == '.') title += '_';
+        else if (c == '\r' || c == '\n') title += ' ';
+        else {
+            title += c;
+            if (lowerAscii(c) == 'e' && i + 2 < name.size() && lowerAscii(name[i + 1]) == 'n' &&
+                lowerAscii(name[i + 2]) == 'd')
+                title += '_';
+        }
+    }
+    return title;
+}
+
+std::string gpxToPolyText(std::string_view fileName, std::string_view gpxText) {
+    const std::vector<GpxPointText> points = gpxPoints(gpxText);
+    std::string out;
+    out.reserve(fileName.size() + 16 + (points.size() + 1) * 32);
+    out += gpxTitleLine(fileName);
+    out += "\r\n1\r\n";
+    for (const GpxPointText& p : points) appendPointLine(out, p);
+    if (!points.empty()) appendPointLine(out, points.front());
+    out += "\r\nEND\r\nEND";
+    return out;
+}
+
+std::string gpxDocumentName(const std::string& path) {
+    std::string lower;
+    lower.reserve(path.size() + 8);
+    for (char c : path) lower += lowerAscii(c);
+    std::string name;
+    name.reserve(lower.size() + 8);
+    for (std::size_t i = 0; i < lower.size();) {
+        if (std::string_view(lower).substr(i, 4) == ".gpx") {
+            name += ".poly";
+            i += 4;
+        } else {
+            name += lower[i++];
+        }
+    }
+    return name;
+}
+
+}  // namespace tess
