@@ -1,6 +1,234 @@
-// Placeholder until the combine window lands.
+// The combine window: a drive list, a folder list and the .poly files of
+// the folder on the left; the chosen files on the right; the title of the
+// merged file on top. "Save" writes the merge to the desktop.
 #include "combine/QtCombineWindow.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+
+#include "app/State.h"
+#include "combine/Merge.h"
+#include "platform/Files.h"
+#include "shell/FileHelpers.h"
+
 namespace tess {
-void showCombineWindow(QWidget*, State&) {}
+namespace {
+
+constexpr const char* kUntitled = "Untitled";
+constexpr const char* kSavedAs = "The combined file was saved as ";
+constexpr int kPathRole = Qt::UserRole;
+
+std::string trimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+std::string toStd(const QString& text) { return text.toUtf8().toStdString(); }
+QString toQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+std::string combineOutputPath() {
+    QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (desktop.isEmpty()) desktop = QDir::homePath();
+    const std::string folder = toStd(desktop);
+    makeFolder(folder);  // a failure shows when the merge is written
+    return joinPath(folder, "untitled.poly");
+}
+
+CombineWindow::CombineWindow(QWidget* parent, State& s) : QDialog(parent), state_(s) {
+    setWindowTitle("Merge");
+    setModal(true);
+
+    // A blank remembered title is replaced for good, so the settings file
+    // keeps "Untitled" from now on; an edited title box is used for this
+    // merge only.
+    if (trimBlanks(state_.mergeTitle).empty()) state_.mergeTitle = kUntitled;
+
+    auto* label1 = new QLabel("Title", this);
+    text1_ = new QLineEdit(toQt(state_.mergeTitle), this);
+    drive1_ = new QComboBox(this);
+    folderLabel_ = new QLabel(this);
+    folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    dir1_ = new QListWidget(this);
+    file1_ = new QListWidget(this);
+    file1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list1_ = new QListWidget(this);
+    list1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    command2_ = new QPushButton("ADD", this);
+    command3_ = new QPushButton("Remove", this);
+    save_ = new QPushButton("Save", this);
+    cancel_ = new QPushButton("Cancel", this);
+    save_->setAutoDefault(false);
+    cancel_->setAutoDefault(false);
+    command2_->setAutoDefault(false);
+    command3_->setAutoDefault(false);
+
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(label1);
+    titleRow->addWidget(text1_, 1);
+
+    auto* browse = new QVBoxLayout;
+    browse->addWidget(drive1_);
+    browse->addWidget(folderLabel_);
+    browse->addWidget(dir1_, 1);
+    browse->addWidget(file1_, 1);
+
+    auto* middle = new QVBoxLayout;
+    middle->addStretch(1);
+    middle->addWidget(command2_);
+    middle->addWidget(command3_);
+    middle->addStretch(1);
+
+    auto* lists = new QHBoxLayout;
+    lists->addLayout(browse, 1);
+    lists->addLayout(middle);
+    lists->addWidget(list1_, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(save_);
+    buttons->addWidget(cancel_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(titleRow);
+    layout->addLayout(lists, 1);
+    layout->addLayout(buttons);
+    resize(640, 420);
+
+    fillDrives();
+    QString start = QDir::currentPath();
+    if (!setFolder(start)) setFolder(QDir::homePath());
+
+    connect(drive1_, &QComboBox::currentIndexChanged, this, [this](int index) { driveChosen(index); });
+    connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem*) { folderActivated(); });
+    connect(command2_, &QPushButton::clicked, this, [this] { addSelectedFiles(); });
+    connect(command3_, &QPushButton::clicked, this, [this] { removeSelectedChosen(); });
+    connect(save_, &QPushButton::clicked, this, [this] { saveAndClose(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void CombineWindow::fillDrives() {
+    QStringList roots{"/"};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady()) continue;
+        if (!roots.contains(volume.rootPath())) roots << volume.rootPath();
+    }
+    const QSignalBlocker quiet(drive1_);
+    for (const QString& root : roots) drive1_->addItem(root, root);
+}
+
+bool CombineWindow::setFolder(const QString& folder) {
+    QDir dir(folder);
+    if (!dir.exists() || !dir.isReadable()) return false;
+    const QString path = dir.canonicalPath();
+    if (path.isEmpty()) return false;
+
+    const QStringList folders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList files =
+        dir.entryList(QStringList{"*.poly"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+
+    folder_ = path;
+    folderLabel_->setText(path);
+    dir1_->clear();
+    if (!dir.isRoot()) {
+        auto* up = new QListWidgetItem("..", dir1_);
+        QDir parent(path);
+        parent.cdUp();
+        up->setData(kPathRole, parent.absolutePath());
+    }
+    for (const QString& name : folders) {
+        auto* item = new QListWidgetItem(name, dir1_);
+        item->setData(kPathRole, dir.absoluteFilePath(name));
+    }
+    file1_->clear();
+    file1_->addItems(files);
+
+    // The drive list follows the folder: the volume that holds it.
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < drive1_->count(); ++i) {
+        const QString root = drive1_->itemData(i).toString();
+        const bool holds = path == root || path.startsWith(root.endsWith('/') ? root : root + '/');
+        if (holds && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    if (best >= 0) {
+        const QSignalBlocker quiet(drive1_);
+        drive1_->setCurrentIndex(best);
+    }
+    driveIndex_ = drive1_->currentIndex();
+    return true;
+}
+
+void CombineWindow::driveChosen(int index) {
+    if (index < 0) return;
+    // A drive that cannot be read leaves everything as it was, the choice
+    // in the drive list included.
+    if (!setFolder(drive1_->itemData(index).toString())) {
+        const QSignalBlocker quiet(drive1_);
+        drive1_->setCurrentIndex(driveIndex_);
+    }
+}
+
+void CombineWindow::folderActivated() {
+    QListWidgetItem* item = dir1_->currentItem();
+    if (item) setFolder(item->data(kPathRole).toString());
+}
+
+void CombineWindow::addSelectedFiles() {
+    for (int i = 0; i < file1_->count(); ++i) {
+        QListWidgetItem* item = file1_->item(i);
+        if (item->isSelected()) addChosenFile(chosen_, toStd(folder_), toStd(item->text()));
+    }
+    showChosen();
+}
+
+void CombineWindow::removeSelectedChosen() {
+    std::vector<int> indices;
+    for (int i = 0; i < list1_->count(); ++i)
+        if (list1_->item(i)->isSelected()) indices.push_back(i);
+    removeChosenFiles(chosen_, indices);
+    showChosen();
+}
+
+void CombineWindow::showChosen() {
+    list1_->clear();
+    for (const std::string& path : chosen_.paths) list1_->addItem(toQt(path));
+}
+
+void CombineWindow::saveAndClose() {
+    Platform& platform = state_.platform;
+    if (output_.empty()) output_ = combineOutputPath();
+    // With files chosen, an existing merged file is only replaced when the
+    // user agrees; "No" keeps the window and its list for another try.
+    if (!chosen_.paths.empty() && !confirmReplace(platform, output_)) return;
+
+    const QString caption = windowTitle();
+    const bool written = save_merge(platform, chosen_.paths, toStd(text1_->text()), output_,
+                                    [this](const std::string& progress) { setWindowTitle(toQt(progress)); });
+    setWindowTitle(caption);
+    if (written) platform.message(kSavedAs + output_);
+    accept();
+}
+
+void showCombineWindow(QWidget* parent, State& s) {
+    CombineWindow window(parent, s);
+    window.exec();
+}
+
 }  // namespace tess

@@ -1,10 +1,77 @@
 // The combine window, "Merge": picks .poly files and joins them into one.
 #pragma once
 
+#include <QDialog>
+#include <string>
+
+#include "combine/ChosenFiles.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 class QWidget;
 
 namespace tess {
 struct State;
+
 // Shows the window modally over parent.
 void showCombineWindow(QWidget* parent, State& s);
+
+// Where the combined file goes: "untitled.poly" in the user's desktop
+// folder, which is created when missing.
+std::string combineOutputPath();
+
+class CombineWindow : public QDialog {
+public:
+    CombineWindow(QWidget* parent, State& s);
+
+    // Shows the folder in the folder list and its .poly files in the file
+    // list. False, with both lists as they were, when it cannot be read.
+    bool setFolder(const QString& folder);
+    QString folder() const { return folder_; }
+
+    void addSelectedFiles();      // "ADD"
+    void removeSelectedChosen();  // "Remove"
+    void saveAndClose();          // "Save"
+
+    const ChosenFiles& chosen() const { return chosen_; }
+    // The desktop file unless set; fixed when "Save" is first pressed.
+    void setOutputPath(const std::string& path) { output_ = path; }
+
+    QLineEdit* titleBox() const { return text1_; }
+    QComboBox* driveList() const { return drive1_; }
+    QListWidget* folderList() const { return dir1_; }
+    QListWidget* fileList() const { return file1_; }
+    QListWidget* chosenList() const { return list1_; }
+    QPushButton* addButton() const { return command2_; }
+    QPushButton* removeButton() const { return command3_; }
+    QPushButton* saveButton() const { return save_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+private:
+    void fillDrives();
+    void driveChosen(int index);
+    void folderActivated();
+    void showChosen();
+
+    State& state_;
+    ChosenFiles chosen_;
+    std::string output_;  // empty until needed
+    QString folder_;
+    int driveIndex_ = -1;
+
+    QLineEdit* text1_ = nullptr;
+    QComboBox* drive1_ = nullptr;
+    QLabel* folderLabel_ = nullptr;
+    QListWidget* dir1_ = nullptr;
+    QListWidget* file1_ = nullptr;
+    QListWidget* list1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QPushButton* command3_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
 }  // namespace tess
