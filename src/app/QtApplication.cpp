@@ -1,11 +1,29 @@
-// Placeholder until the window lands.
+// Starts the editor window: the command line is one optional path.
 #include "app/QtApplication.h"
 
-#include <iostream>
+#include <QApplication>
+#include <string>
+#include <vector>
+
+#include "app/QtMainWindow.h"
+#include "app/Startup.h"
+#include "platform/QtPlatform.h"
+#include "platform/WorkingFolder.h"
 
 namespace tess {
-int runWindow(int, char**) {
-    std::cerr << "tessaline: the window is not available yet\n";
-    return 2;
+
+int runWindow(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(kApplicationTitle);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    QtPlatform platform;
+    WindowStart start;
+    start.exeDir = QCoreApplication::applicationDirPath().toStdString();
+    start.commandLine = commandLinePath(args);
+    QtMainWindow window(platform, start);
+    window.show();
+    return app.exec();
 }
+
 }  // namespace tess

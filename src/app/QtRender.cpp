@@ -1,11 +1,168 @@
-// Placeholder until rendering lands.
+// --render IN -o OUT.png [--ring N] [--size WxH] [--window]
+//          [--background FILE] [--edit]
+// Draws what the canvas shows for a file and ring, with no one at the
+// screen: messages go to standard error and questions are answered No.
 #include "app/QtRender.h"
 
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <cstdlib>
 #include <iostream>
 
+#include "app/QtMainWindow.h"
+#include "background/Background.h"
+#include "document/Reader.h"
+#include "editing/Editing.h"
+#include "gpx/GpxReader.h"
+#include "platform/ConsolePlatform.h"
+#include "view/Plot.h"
+#include "view/Progress.h"
+#include "view/QtCanvas.h"
+
 namespace tess {
-int runRender(int, char**, const std::vector<std::string>&) {
-    std::cerr << "tessaline: --render is not available yet\n";
-    return 2;
+
+namespace {
+
+struct RenderOptions {
+    std::string input, output, background;
+    int ring = 1;
+    int width = 0, height = 0;  // canvas pixels; 0 keeps the design size
+    bool window = false;
+    bool edit = false;
+};
+
+const char* kUsage =
+    "usage: tessaline --render IN -o OUT.png [--ring N] [--size WxH] [--window]\n"
+    "                 [--background FILE] [--edit]\n";
+
+bool parseSize(const std::string& text, int& w, int& h) {
+    const auto x = text.find_first_of("xX");
+    if (x == std::string::npos) return false;
+    char* end = nullptr;
+    const long pw = std::strtol(text.c_str(), &end, 10);
+    if (end != text.c_str() + x) return false;
+    const long ph = std::strtol(text.c_str() + x + 1, &end, 10);
+    if (*end != '\0' || pw < 1 || ph < 1 || pw > 10000 || ph > 10000) return false;
+    w = static_cast<int>(pw);
+    h = static_cast<int>(ph);
+    return true;
 }
+
+bool parse(const std::vector<std::string>& args, RenderOptions& o) {
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) return false;
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "-o") {
+            if (!value(o.output)) return false;
+        } else if (a == "--ring") {
+            if (!value(v)) return false;
+            char* end = nullptr;
+            const long n = std::strtol(v.c_str(), &end, 10);
+            if (*end != '\0' || n < 1 || n > kMaxRings) return false;
+            o.ring = static_cast<int>(n);
+        } else if (a == "--size") {
+            if (!value(v) || !parseSize(v, o.width, o.height)) return false;
+        } else if (a == "--background") {
+            if (!value(o.background)) return false;
+        } else if (a == "--window") {
+            o.window = true;
+        } else if (a == "--edit") {
+            o.edit = true;
+        } else if (!a.empty() && a[0] == '-') {
+            return false;
+        } else if (o.input.empty()) {
+            o.input = a;
+        } else {
+            return false;
+        }
+    }
+    return !o.input.empty() && !o.output.empty();
+}
+
+std::string lowerAscii(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// Counts what the console shows, so that a refused edit fails the run.
+class WatchingPlatform : public ConsolePlatform {
+public:
+    using ConsolePlatform::ConsolePlatform;
+    void message(std::string_view text) override {
+        if (text == kTooManyNodes) tooManyNodes = true;
+        ConsolePlatform::message(text);
+    }
+    bool tooManyNodes = false;
+};
+
+}  // namespace
+
+int runRender(int argc, char** argv, const std::vector<std::string>& args) {
+    RenderOptions o;
+    if (!parse(args, o)) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    // No display is needed to draw into an image.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    WatchingPlatform platform(std::cerr);
+    WindowStart start;
+    start.exeDir = QCoreApplication::applicationDirPath().toStdString();
+    start.center = false;
+    QtMainWindow window(platform, start);
+    State& s = window.state();
+    if (o.width > 0) {
+        const Layout& l = s.layout;
+        window.resize((o.width * kTwipsPerPixel + l.canvasLeft + 300) / kTwipsPerPixel,
+                      (o.height * kTwipsPerPixel + l.canvasTop + 1000) / kTwipsPerPixel);
+    }
+    if (o.window) {
+        window.show();
+        QApplication::processEvents();
+    }
+    window.Form_Resize();
+
+    if (!o.background.empty()) {
+        if (lowerAscii(o.background).find(".gpx") != std::string::npos) loadgpx(s, o.background, 1);
+        else loadpolybk(s, o.background);
+    }
+    if (!loadpoly(s, o.input, 0)) {
+        std::cerr << "tessaline: cannot render " << o.input << "\n";
+        return 1;
+    }
+    s.doc.fileName = o.input;
+    if (o.ring > 1) {
+        if (o.ring > s.doc.listCount) {
+            std::cerr << "tessaline: " << o.input << " has no ring " << o.ring << "\n";
+            return 1;
+        }
+        s.doc.listIndex = o.ring - 1;
+        List1_MouseDown(s);
+    }
+    s.doc.currentRing = s.doc.listIndex;
+    plot(s, false, 0);
+    rec(s, 0, 0, 0);  // the loader's half bar would otherwise stay in the picture
+    if (o.edit) {
+        s.edit.check1 = true;
+        Check1_MouseUp(s);
+    }
+    window.syncFromState();
+    QApplication::processEvents();
+
+    const QImage picture = o.window ? window.grab().toImage() : window.canvas()->grab().toImage();
+    if (!picture.save(QString::fromStdString(o.output), "PNG")) {
+        std::cerr << "tessaline: cannot write " << o.output << "\n";
+        return 1;
+    }
+    return platform.tooManyNodes ? 1 : 0;
+}
+
 }  // namespace tess

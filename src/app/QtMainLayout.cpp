@@ -1,0 +1,160 @@
+// Building the main window's controls at their design positions, and
+// placing the canvas and ring list after a resize.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPalette>
+
+#include "app/QtControls.h"
+#include "app/QtMainWindow.h"
+#include "app/WindowDesign.h"
+#include "editing/Editing.h"
+#include "selection/Selection.h"
+#include "view/QtCanvas.h"
+
+namespace tess {
+
+namespace {
+
+QRect pixels(int left, int top, int width, int height) {
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, std::max(0, width / kTwipsPerPixel),
+                 std::max(0, height / kTwipsPerPixel));
+}
+QRect pixels(const design::Box& b) { return pixels(b.left, b.top, b.width, b.height); }
+
+}  // namespace
+
+void QtMainWindow::buildControls() {
+    form_ = new QWidget(this);
+    setCentralWidget(form_);
+
+    p1_ = new QtCanvas(state_, form_);
+    p1_->setObjectName("p1");
+    p1_->setOnChanged([this] { syncFromState(); });
+    p1_->setOnFileDropped([this](std::string path) { dropFile(path); });
+
+    List1_ = new QListWidget(form_);
+    List1_->setObjectName("List1");
+    connect(List1_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (syncing_ || row < 0) return;
+        state_.doc.listIndex = row;
+        List1_MouseDown(state_);
+        syncFromState();
+    });
+
+    text1_ = new TitleBox(form_);
+    text1_->setObjectName("text1");
+    text1_->setGeometry(pixels(design::text1));
+    text1_->setText(QString::fromUtf8(state_.doc.title.c_str()));
+    auto titleTyped = [this] {
+        if (syncing_) return;
+        state_.doc.title = text1_->text().toStdString();
+        text1_KeyPress(state_);
+        syncFromState();
+    };
+    text1_->onCharacter = titleTyped;
+    // A paste changes the title as much as typing does.
+    connect(text1_, &QLineEdit::textEdited, this, titleTyped);
+
+    shape2Frame_ = new QFrame(form_);
+    shape2Frame_->setObjectName("Shape2_0");
+    shape2Frame_->setFrameShape(QFrame::Box);
+    shape2Bar_ = new QWidget(form_);
+    shape2Bar_->setObjectName("Shape2_1");
+    shape2Bar_->setAutoFillBackground(true);
+    QPalette barPalette = shape2Bar_->palette();
+    barPalette.setColor(QPalette::Window, QColor(colors::progress.r, colors::progress.g, colors::progress.b));
+    shape2Bar_->setPalette(barPalette);
+    state_.progress.frameLeft = design::progressFrame.left;
+    state_.progress.frameTop = design::progressFrame.top;
+    state_.progress.frameWidth = design::progressFrame.width;
+    state_.progress.frameHeight = design::progressFrame.height;
+    shape2Frame_->setGeometry(pixels(design::progressFrame));
+
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel("0000", form_);
+        label->setObjectName(QString("Label1_%1").arg(i));
+        label->setGeometry(pixels(design::Label1[i]));
+        Label1_[static_cast<std::size_t>(i)] = label;
+    }
+
+    Check1_ = new QCheckBox(form_);
+    Check1_->setObjectName("Check1");
+    Check1_->setGeometry(pixels(design::Check1));
+    connect(Check1_, &QCheckBox::clicked, this, [this](bool checked) {
+        state_.edit.check1 = checked;
+        Check1_MouseUp(state_);
+        syncFromState();
+    });
+    Label2_ = new ClickLabel("Edit", form_);
+    Label2_->setObjectName("Label2");
+    Label2_->setGeometry(pixels(design::Label2));
+    Label2_->onClick = [this] {
+        Label2_Click(state_);
+        syncFromState();
+    };
+
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new InvButton(i, form_);
+        button->setObjectName(QString("inv_%1").arg(i));
+        button->setGeometry(pixels(design::inv[i]));
+        button->onPress = [this](int index) {
+            inv_MouseDown(state_, index);
+            syncFromState();
+        };
+        button->onRelease = [this](int index) {
+            inv_MouseUp(state_, index);
+            syncFromState();
+        };
+        inv_[static_cast<std::size_t>(i)] = button;
+
+        // The indicator lies over its button and lets the mouse through.
+        auto* indicator = new QLabel(form_);
+        indicator->setObjectName(QString("btt_%1").arg(i));
+        indicator->setAttribute(Qt::WA_TransparentForMouseEvents);
+        indicator->setGeometry(button->geometry());
+        indicator->setPixmap(toolIcon(i, QColor(255, 0, 0), button->size()));
+        indicator->hide();
+        btt_[static_cast<std::size_t>(i)] = indicator;
+    }
+
+    const char* captions[2] = {"+", "-"};
+    const char* tips[2] = {"Add Selection ", "Remove Selection"};
+    for (int i = 0; i < 2; ++i) {
+        auto* label = new ClickLabel(captions[i], form_);
+        label->setObjectName(QString("Label3_%1").arg(i));
+        label->setToolTip(tips[i]);
+        label->setAlignment(Qt::AlignCenter);
+        QFont big = label->font();
+        big.setPointSize(big.pointSize() + 6);
+        big.setBold(true);
+        label->setFont(big);
+        label->setGeometry(pixels(design::Label3[i]));
+        label->onClick = [this, i] {
+            Label3_Click(state_, i);
+            syncFromState();
+        };
+        Label3_[static_cast<std::size_t>(i)] = label;
+    }
+    applyLayout();
+}
+
+void QtMainWindow::applyLayout() {
+    const Layout& l = state_.layout;
+    p1_->setGeometry(pixels(l.canvasLeft, l.canvasTop, l.canvasWidth, l.canvasHeight));
+    List1_->setGeometry(pixels(l.listLeft, l.listTop, l.listWidth, l.listHeight));
+}
+
+void QtMainWindow::syncProgress() {
+    const ProgressBar& bar = state_.progress;
+    shape2Bar_->setGeometry(pixels(bar.frameLeft, bar.frameTop, bar.barWidth, bar.frameHeight));
+}
+
+QLabel* QtMainWindow::editLabel() const { return Label2_; }
+QLabel* QtMainWindow::boundLabel(int i) const { return Label1_[static_cast<std::size_t>(i)]; }
+QLabel* QtMainWindow::selectionLabel(int i) const { return Label3_[static_cast<std::size_t>(i)]; }
+QWidget* QtMainWindow::progressFrame() const { return shape2Frame_; }
+QWidget* QtMainWindow::progressBar() const { return shape2Bar_; }
+
+}  // namespace tess

@@ -1,0 +1,168 @@
+// The main window's start, its resize, close and drop handling, and the
+// push of the state into the widgets after every handler.
+#include "app/QtMainWindow.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QScreen>
+#include <QShortcut>
+#include <QUrl>
+
+#include "app/FileMenu.h"
+#include "app/QtControls.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "app/WindowDesign.h"
+#include "editing/Editing.h"
+#include "platform/QtPlatform.h"
+#include "view/Clearing.h"
+#include "view/Plot.h"
+#include "view/QtCanvas.h"
+
+namespace tess {
+
+namespace {
+constexpr const char* kHelpAddress = "https://tessaline.example.org/help/";
+}
+
+QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state_(platform) {
+    setAcceptDrops(true);
+    buildMenus();
+    buildControls();
+    resize(design::kWindowWidth / kTwipsPerPixel, design::kWindowHeight / kTwipsPerPixel);
+
+    // Escape cancels the outline whichever control has the focus.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, [this] {
+        Form_KeyDown(state_, kEscapeKey);
+        syncFromState();
+    });
+
+    if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&platform)) {
+        qtPlatform->setParentWindow(this);
+        // Long loads and drawings pump events; show their progress, and
+        // the drawing so far a few times a second.
+        auto timer = std::make_shared<QElapsedTimer>();
+        timer->start();
+        qtPlatform->setBeforeEvents([this, timer] {
+            syncProgress();
+            if (timer->elapsed() > 40) {
+                p1_->update();
+                timer->restart();
+            }
+        });
+    }
+
+    state_.canvas = p1_;
+    startup(state_, start.exeDir, start.commandLine);
+
+    if (start.center) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            const WindowPosition at = centerWindow(area.width(), area.height(), width(), height());
+            move(area.left() + at.left, area.top() + at.top);
+        }
+    }
+    syncFromState();
+}
+
+QtMainWindow::~QtMainWindow() {
+    state_.canvas = nullptr;
+    if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&state_.platform)) {
+        qtPlatform->setBeforeEvents({});
+        qtPlatform->setParentWindow(nullptr);
+    }
+}
+
+void QtMainWindow::syncFromState() {
+    if (syncing_) return;
+    syncing_ = true;
+    setWindowTitle(QString::fromUtf8(state_.caption.c_str()));
+
+    const Document& doc = state_.doc;
+    if (shownListCount_ != doc.listCount) {
+        List1_->clear();
+        QStringList numbers;
+        numbers.reserve(doc.listCount);
+        for (int i = 1; i <= doc.listCount; ++i) numbers << QString::number(i);
+        List1_->addItems(numbers);
+        shownListCount_ = doc.listCount;
+    }
+    if (List1_->currentRow() != doc.listIndex) List1_->setCurrentRow(doc.listIndex);
+
+    const QString title = QString::fromUtf8(doc.title.c_str());
+    if (text1_->text() != title) text1_->setText(title);
+    text1_->setEnabled(doc.titleEnabled);
+    Check1_->setChecked(state_.edit.check1);
+    for (std::size_t i = 0; i < Label1_.size(); ++i)
+        Label1_[i]->setText(QString::fromUtf8(state_.view.labels[i].c_str()));
+    for (std::size_t i = 0; i < 3; ++i) {
+        btt_[i]->setVisible(state_.edit.bttVisible[i]);
+        inv_[i]->setPressedLook(state_.edit.invPressed[i]);
+    }
+    for (int k = 0; k < kRecentCount; ++k) {
+        QAction* entry = menuEntry("File", mf::FirstRecent + k);
+        const RecentEntry& recent = state_.recent[static_cast<std::size_t>(k)];
+        entry->setText(QString::fromUtf8(recent.caption.c_str()));
+        entry->setEnabled(recent.enabled);
+        // An entry that names no file is not worth a blank menu line.
+        entry->setVisible(!recent.caption.empty());
+    }
+    syncProgress();
+    p1_->update();
+    syncing_ = false;
+}
+
+void QtMainWindow::Form_Resize() {
+    const QRect outer = frameGeometry();
+    layoutForWindow(state_, outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+    applyLayout();
+    plot(state_, false, 0);
+    syncFromState();
+}
+
+void QtMainWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    Form_Resize();
+}
+
+void QtMainWindow::closeEvent(QCloseEvent* e) {
+    if (!mayClose(state_)) {
+        e->ignore();
+        syncFromState();
+        return;
+    }
+    savedata(state_);
+    unloadpnts(state_);
+    e->accept();
+}
+
+void QtMainWindow::dropFile(const std::string& path) {
+    std::string dropped = path;
+    loadole(state_, dropped);
+    syncFromState();
+}
+
+void QtMainWindow::dragEnterEvent(QDragEnterEvent* e) {
+    if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void QtMainWindow::dropEvent(QDropEvent* e) {
+    const auto urls = e->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+    e->acceptProposedAction();
+    dropFile(urls.front().toLocalFile().toStdString());
+}
+
+void QtMainWindow::helpPage() { state_.platform.openUrl(kHelpAddress); }
+
+}  // namespace tess

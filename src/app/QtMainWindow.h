@@ -1,0 +1,93 @@
+// The main window: menus, ring list, title box, "Edit" box, tool buttons,
+// bound labels, "+" and "-", progress bar and the map canvas p1. It owns
+// the program's State, turns widget events into the program's handlers
+// and, after each one, shows the state again.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <map>
+#include <string>
+
+#include "app/State.h"
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+
+namespace tess {
+
+class ClickLabel;
+class InvButton;
+class QtCanvas;
+class TitleBox;
+
+struct WindowStart {
+    std::string exeDir;       // the folder of the executable
+    std::string commandLine;  // the file to open, quotes already removed
+    bool center = true;       // centre the window on the screen
+};
+
+class QtMainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    QtMainWindow(Platform& platform, const WindowStart& start);
+    ~QtMainWindow() override;
+
+    State& state() { return state_; }
+    QtCanvas* canvas() const { return p1_; }
+    QListWidget* ringList() const { return List1_; }
+    TitleBox* titleBox() const { return text1_; }
+    QCheckBox* editBox() const { return Check1_; }
+    QLabel* editLabel() const;
+    QLabel* boundLabel(int i) const;
+    QLabel* selectionLabel(int i) const;
+    InvButton* toolButton(int i) const { return inv_[static_cast<std::size_t>(i)]; }
+    QLabel* toolIndicator(int i) const { return btt_[static_cast<std::size_t>(i)]; }
+    QWidget* progressFrame() const;
+    QWidget* progressBar() const;
+    // The entry `number` of menu "File", "Background", "Tools" or "Help".
+    QAction* menuEntry(const std::string& menu, int number) const;
+
+    // Shows the state in the widgets.
+    void syncFromState();
+    // The resize handler: lays the canvas and ring list out, then redraws.
+    void Form_Resize();
+    // Loads the first dropped file, as a drop on the window or canvas does.
+    void dropFile(const std::string& path);
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void applyLayout();
+    void syncProgress();
+    void menuClicked(const std::string& menu, int number);
+    void helpPage();
+
+    State state_;
+    QWidget* form_ = nullptr;  // the client area, positions in twips / 15
+    QtCanvas* p1_ = nullptr;
+    QListWidget* List1_ = nullptr;
+    TitleBox* text1_ = nullptr;
+    QCheckBox* Check1_ = nullptr;
+    ClickLabel* Label2_ = nullptr;
+    std::array<InvButton*, 3> inv_{};
+    std::array<QLabel*, 3> btt_{};
+    std::array<QLabel*, 4> Label1_{};
+    std::array<ClickLabel*, 2> Label3_{};
+    QFrame* shape2Frame_ = nullptr;
+    QWidget* shape2Bar_ = nullptr;
+    std::map<std::pair<std::string, int>, QAction*> menuEntries_;
+    bool syncing_ = false;
+    int shownListCount_ = -1;
+};
+
+}  // namespace tess

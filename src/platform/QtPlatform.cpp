@@ -1,0 +1,83 @@
+// Qt's side of the platform seam.
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+
+namespace tess {
+
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Qt wants "Description (pattern)"; our descriptions already carry the
+// pattern in brackets, so it is only added when missing.
+QString qtFilter(const std::vector<FileFilter>& filters) {
+    QStringList parts;
+    for (const FileFilter& f : filters) {
+        QString description = QString::fromStdString(f.description);
+        QString pattern = QString::fromStdString(f.pattern);
+        if (description.contains("(" + pattern + ")")) parts << description;
+        else parts << description + " (" + pattern + ")";
+    }
+    return parts.join(";;");
+}
+
+}  // namespace
+
+void QtPlatform::message(std::string_view text) {
+    QMessageBox::information(parent_, kApplicationTitle, qs(text), QMessageBox::Ok);
+}
+
+bool QtPlatform::askYesNo(std::string_view text) {
+    return QMessageBox::question(parent_, kApplicationTitle, qs(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+Answer QtPlatform::askYesNoCancel(std::string_view text) {
+    const auto button = QMessageBox::question(parent_, kApplicationTitle, qs(text),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                              QMessageBox::Yes);
+    if (button == QMessageBox::Yes) return Answer::Yes;
+    if (button == QMessageBox::No) return Answer::No;
+    return Answer::Cancel;
+}
+
+void QtPlatform::busyPointer() {
+    if (busy_) return;
+    busy_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtPlatform::normalPointer() {
+    if (!busy_) return;
+    busy_ = false;
+    QApplication::restoreOverrideCursor();
+}
+
+void QtPlatform::processEvents() {
+    if (beforeEvents_) beforeEvents_();
+    QApplication::processEvents();
+}
+
+std::string QtPlatform::fileDialog(bool save, const std::vector<FileFilter>& filters,
+                                   const std::string& initialDir, const std::string& defaultName) {
+    QString start = QString::fromStdString(initialDir);
+    if (!defaultName.empty()) start = start.isEmpty() ? QString::fromStdString(defaultName)
+                                                      : start + "/" + QString::fromStdString(defaultName);
+    // Replacing and extensions are the program's own questions.
+    const QString path = save ? QFileDialog::getSaveFileName(parent_, "Save File", start, qtFilter(filters),
+                                                             nullptr, QFileDialog::DontConfirmOverwrite)
+                              : QFileDialog::getOpenFileName(parent_, "Open File", start, qtFilter(filters));
+    return path.toStdString();
+}
+
+void QtPlatform::openUrl(const std::string& url) {
+    QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
+}
+
+}  // namespace tess

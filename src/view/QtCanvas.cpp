@@ -1,0 +1,285 @@
+// The canvas widget. Lines are collected and drawn in batches, since a
+// large ring sends a million of them; every repaint first flushes them.
+#include "view/QtCanvas.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QUrl>
+#include <cmath>
+
+#include "editing/Editing.h"
+#include "view/Clearing.h"
+
+namespace tess {
+
+namespace {
+
+constexpr double kTwips = kTwipsPerPixel;
+constexpr std::size_t kBatch = 8192;
+
+QColor qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// Cuts a line to the rectangle; false when nothing of it lies inside. Far
+// off-canvas points would otherwise overflow the rasteriser.
+bool clipLine(double& x1, double& y1, double& x2, double& y2, double minX, double minY, double maxX,
+              double maxY) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return false;
+    double t0 = 0, t1 = 1;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - minX, maxX - x1, y1 - minY, maxY - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            if (t > t1) return false;
+            if (t > t0) t0 = t;
+        } else {
+            if (t < t0) return false;
+            if (t < t1) t1 = t;
+        }
+    }
+    const double ox = x1, oy = y1;
+    x1 = ox + t0 * dx;
+    y1 = oy + t0 * dy;
+    x2 = ox + t1 * dx;
+    y2 = oy + t1 * dy;
+    return true;
+}
+
+int mouseButton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+QRectF squareRect(const SquareObject& o) {
+    return QRectF(o.left / kTwips, o.top / kTwips, o.width / kTwips, o.height / kTwips);
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(State& state, QWidget* parent) : QWidget(parent), state_(state) {
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ensureImageSize();
+}
+
+double QtCanvas::width() const { return QWidget::width() * kTwips; }
+double QtCanvas::height() const { return QWidget::height() * kTwips; }
+double QtCanvas::fullWidth() const { return QWidget::width() * kTwips; }
+
+void QtCanvas::ensureImageSize() {
+    const QSize want(std::max(1, QWidget::width()), std::max(1, QWidget::height()));
+    if (image_.size() == want) return;
+    QImage fresh(want, QImage::Format_RGB32);
+    fresh.fill(Qt::white);
+    if (!image_.isNull()) {
+        QPainter p(&fresh);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = std::move(fresh);
+}
+
+void QtCanvas::clear() {
+    pending_.clear();
+    ensureImageSize();
+    image_.fill(Qt::white);
+    update();
+}
+
+void QtCanvas::drawLine(double x1, double y1, double x2, double y2, Rgb color) {
+    x1 /= kTwips;
+    y1 /= kTwips;
+    x2 /= kTwips;
+    y2 /= kTwips;
+    const double w = image_.width(), h = image_.height();
+    if (!clipLine(x1, y1, x2, y2, -2, -2, w + 2, h + 2)) return;
+    pending_.push_back({QLineF(x1, y1, x2, y2), qRgb(color.r, color.g, color.b)});
+    if (pending_.size() >= kBatch) flush();
+}
+
+void QtCanvas::drawText(double left, double top, const std::string& text, Rgb color) {
+    flush();
+    QPainter p(&image_);
+    p.setPen(qcolor(color));
+    p.setFont(font());
+    const QFontMetrics metrics(font());
+    p.drawText(QPointF(left / kTwips, top / kTwips + metrics.ascent()), QString::fromUtf8(text.c_str()));
+    update();
+}
+
+void QtCanvas::flush() {
+    ensureImageSize();
+    if (pending_.empty()) return;
+    QPainter p(&image_);
+    std::vector<QLineF> run;
+    run.reserve(pending_.size());
+    QRgb current = pending_.front().color;
+    auto drawRun = [&] {
+        if (run.empty()) return;
+        p.setPen(QPen(QColor::fromRgb(current), 0));
+        p.drawLines(run.data(), static_cast<int>(run.size()));
+        run.clear();
+    };
+    for (const PendingLine& l : pending_) {
+        if (l.color != current) {
+            drawRun();
+            current = l.color;
+        }
+        run.push_back(l.line);
+    }
+    drawRun();
+    pending_.clear();
+}
+
+const QImage& QtCanvas::image() {
+    flush();
+    return image_;
+}
+
+void QtCanvas::paintObjects(QPainter& painter) const {
+    const Overlays& o = state_.overlays;
+    auto paintLines = [&](const ObjectFamily<LineObject>& family) {
+        for (std::size_t i = 1; i < family.end(); ++i) {
+            if (!family.exists(i) || !family[i].visible) continue;
+            const LineObject& l = family[i];
+            painter.setPen(QPen(qcolor(l.color), 0));
+            painter.drawLine(QLineF(l.x1 / kTwips, l.y1 / kTwips, l.x2 / kTwips, l.y2 / kTwips));
+        }
+    };
+    auto paintSquares = [&](const ObjectFamily<SquareObject>& family) {
+        for (std::size_t i = 1; i < family.end(); ++i) {
+            if (!family.exists(i) || !family[i].visible) continue;
+            painter.fillRect(squareRect(family[i]), qcolor(family[i].fill));
+        }
+    };
+    paintLines(o.Line1);
+    paintLines(o.Ln);
+    paintSquares(o.node);
+    paintSquares(o.nd);
+    if (o.Shape1.visible) {
+        painter.setPen(QPen(Qt::black, 0, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(o.Shape1.left / kTwips, o.Shape1.top / kTwips, o.Shape1.width / kTwips,
+                                o.Shape1.height / kTwips));
+    }
+}
+
+void QtCanvas::paintEvent(QPaintEvent*) {
+    flush();
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(0, 0, QWidget::width() - 1, QWidget::height() - 1);
+    paintObjects(painter);
+}
+
+void QtCanvas::resizeEvent(QResizeEvent*) {
+    flush();
+    ensureImageSize();
+}
+
+CanvasHit QtCanvas::hitTest(double x, double y) const {
+    auto inside = [&](const SquareObject& o) {
+        return o.visible && x >= o.left && x < o.left + o.width && y >= o.top && y < o.top + o.height;
+    };
+    const Overlays& o = state_.overlays;
+    for (std::size_t i = o.nd.end(); i-- > 1;)
+        if (o.nd.exists(i) && inside(o.nd[i])) return {CanvasHit::Nd, static_cast<int>(i)};
+    for (std::size_t i = o.node.end(); i-- > 1;)
+        if (o.node.exists(i) && inside(o.node[i])) return {CanvasHit::Node, static_cast<int>(i)};
+    return {};
+}
+
+void QtCanvas::changed() {
+    if (onChanged_) onChanged_();
+    update();
+}
+
+void QtCanvas::mousePressEvent(QMouseEvent* e) {
+    const double x = e->position().x() * kTwips, y = e->position().y() * kTwips;
+    const CanvasHit hit = hitTest(x, y);
+    if (hit.kind == CanvasHit::Node) node_MouseDown(state_, hit.index);
+    else if (hit.kind == CanvasHit::Nd) nd_MouseDown(state_, hit.index);
+    else p1_MouseDown(state_, mouseButton(e->button()), x, y);
+    changed();
+}
+
+void QtCanvas::mouseMoveEvent(QMouseEvent* e) {
+    const double x = e->position().x() * kTwips, y = e->position().y() * kTwips;
+    bool moved = false;
+    if (dragInProgress(state_)) {
+        p1_DragOver(state_, x, y);
+        moved = true;
+    }
+    const RectObject before = state_.overlays.Shape1;
+    p1_MouseMove(state_, x, y);
+    const RectObject& after = state_.overlays.Shape1;
+    if (before.left != after.left || before.top != after.top || before.width != after.width ||
+        before.height != after.height)
+        moved = true;
+    if (moved) changed();
+}
+
+void QtCanvas::mouseReleaseEvent(QMouseEvent* e) {
+    if (!dragInProgress(state_)) return;
+    const double x = e->position().x() * kTwips, y = e->position().y() * kTwips;
+    const CanvasHit hit = rect().contains(e->position().toPoint()) ? hitTest(x, y) : CanvasHit{};
+    if (hit.kind == CanvasHit::Node) node_DragDrop(state_, hit.index);
+    else if (hit.kind == CanvasHit::Nd) nd_DragDrop(state_, hit.index);
+    else cancelDrag(state_);
+    changed();
+}
+
+void QtCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    const CanvasHit hit = hitTest(e->position().x() * kTwips, e->position().y() * kTwips);
+    if (hit.kind == CanvasHit::Nd) nd_DblClick(state_, hit.index);
+    else if (hit.kind == CanvasHit::Nothing) p1_DblClick(state_);
+    changed();
+}
+
+bool QtCanvas::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const CanvasHit hit = hitTest(help->pos().x() * kTwips, help->pos().y() * kTwips);
+        const Overlays& o = state_.overlays;
+        std::string tip;
+        if (hit.kind == CanvasHit::Node) tip = o.node[static_cast<std::size_t>(hit.index)].tip;
+        else if (hit.kind == CanvasHit::Nd) tip = o.nd[static_cast<std::size_t>(hit.index)].tip;
+        if (tip.empty()) {
+            QToolTip::hideText();
+            e->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), QString::fromUtf8(tip.c_str()), this);
+        }
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void QtCanvas::dragEnterEvent(QDragEnterEvent* e) {
+    if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void QtCanvas::dropEvent(QDropEvent* e) {
+    const auto urls = e->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+    e->acceptProposedAction();
+    if (onFileDropped_) onFileDropped_(urls.front().toLocalFile().toStdString());
+}
+
+}  // namespace tess

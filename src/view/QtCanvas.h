@@ -1,0 +1,75 @@
+// The map canvas p1: a persistent back buffer that plot draws on (through
+// the Surface interface, in twips), with the canvas objects (handles,
+// edge lines, markers, segments, rubber band) painted above it from the
+// state. Mouse events are turned into the editing calls, in twips.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/State.h"
+#include "view/Surface.h"
+
+namespace tess {
+
+// What lies under a canvas point, topmost first.
+struct CanvasHit {
+    enum Kind { Nothing, Node, Nd } kind = Nothing;
+    int index = 0;
+};
+
+class QtCanvas : public QWidget, public Surface {
+    Q_OBJECT
+public:
+    QtCanvas(State& state, QWidget* parent = nullptr);
+
+    // Surface, in twips.
+    double width() const override;
+    double height() const override;
+    double fullWidth() const override;
+    void clear() override;
+    void drawLine(double x1, double y1, double x2, double y2, Rgb color) override;
+    void drawText(double left, double top, const std::string& text, Rgb color) override;
+
+    // The drawing as it stands, without the canvas objects.
+    const QImage& image();
+
+    CanvasHit hitTest(double x, double y) const;
+
+    // Called after every editing call the canvas makes, so that the window
+    // shows the new state.
+    void setOnChanged(std::function<void()> f) { onChanged_ = std::move(f); }
+    void setOnFileDropped(std::function<void(std::string)> f) { onFileDropped_ = std::move(f); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+    bool event(QEvent*) override;
+    void dragEnterEvent(QDragEnterEvent*) override;
+    void dropEvent(QDropEvent*) override;
+
+private:
+    struct PendingLine {
+        QLineF line;
+        QRgb color;
+    };
+    void ensureImageSize();
+    void flush();
+    void changed();
+    void paintObjects(QPainter& painter) const;
+
+    State& state_;
+    QImage image_;
+    std::vector<PendingLine> pending_;
+    std::function<void()> onChanged_;
+    std::function<void(std::string)> onFileDropped_;
+};
+
+}  // namespace tess
