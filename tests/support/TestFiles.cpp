@@ -1,5 +1,8 @@
 #include "support/TestFiles.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +32,28 @@ void writeFile(const std::string& path, const std::string& content) {
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+FileSizeLimit::FileSizeLimit(long bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    saved_ = limit.rlim_cur;
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = saved_;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+std::size_t filesIn(const std::string& folder) {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+    return count;
 }
 
 std::string dataFile(const std::string& name) { return std::string(TESSALINE_TEST_DATA) + "/" + name; }

@@ -1,0 +1,101 @@
+// The number texts: what the lenient reader accepts, and the forms the
+// program writes.
+#include <gtest/gtest.h>
+
+#include "document/Numbers.h"
+
+using namespace tess;
+
+TEST(DecimalReader, ReadsWhatRealFilesContain) {
+    struct Case { const char* text; double value; };
+    const Case cases[] = {
+        {"51.5", 51.5},          {"-0.15", -0.15},        {"-1.5E-01", -0.15},
+        {"5.15E+01", 51.5},      {"1.80E+02", 180},       {"-0.2000000E+02", -20},
+        {"1.5e1", 15},           {"2.5D2", 250},          {"2.5d-1", 0.25},
+        {"+3.25", 3.25},         {".5", 0.5},             {"7.", 7},
+        {"   12.5", 12.5},       {"\t12.5", 12.5},        {"12.5\r", 12.5},
+        {"12.5abc", 12.5},       {"1.5E", 1.5},           {"1.5E+", 1.5},
+        {"", 0},                 {"abc", 0},              {"-", 0},
+        {".", 0},                {"1e-400", 0},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(readDecimal(c.text), c.value) << c.text;
+}
+
+TEST(DecimalReader, FlagsNumbersBeyondDoubleRange) {
+    EXPECT_TRUE(readDecimalChecked("1e999").overflow);
+    EXPECT_TRUE(readDecimalChecked(std::string(400, '9')).overflow);
+    EXPECT_FALSE(readDecimalChecked(std::string(300, '9')).overflow);
+    EXPECT_FALSE(readDecimalChecked("1e-999").overflow);
+}
+
+TEST(NumberTexts, ShortestFormRoundsToSignificantDigits) {
+    EXPECT_EQ(shortestText(51.123456789), "51.123456789");
+    EXPECT_EQ(shortestText(0.1), "0.1");
+    EXPECT_EQ(shortestText(-0.25), "-0.25");
+    EXPECT_EQ(shortestText(10.0), "10");
+    EXPECT_EQ(shortestText(1234567.0), "1234567");
+    EXPECT_EQ(shortestText(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(shortestText(0.0), "0");
+    EXPECT_EQ(shortestText(-0.0), "0");
+    EXPECT_EQ(shortestText(51.123456789f), "51.12346");
+    EXPECT_EQ(shortestText(-1.25f), "-1.25");
+}
+
+TEST(NumberTexts, NeverUseAnExponent) {
+    EXPECT_EQ(shortestText(0.00001), "0.00001");
+    EXPECT_EQ(shortestText(-1.5e-7), "-0.00000015");
+    EXPECT_EQ(shortestText(1e20), "100000000000000000000");
+    EXPECT_EQ(shortestText(1e-5f), "0.00001");
+}
+
+TEST(NumberTexts, SignedFieldFormOfTheBoundLabels) {
+    EXPECT_EQ(signedFieldText(51.5f), " 51.5");
+    EXPECT_EQ(signedFieldText(-0.5f), "-.5");
+    EXPECT_EQ(signedFieldText(0.25f), " .25");
+    EXPECT_EQ(signedFieldText(-12.75f), "-12.75");
+    EXPECT_EQ(signedFieldText(0.0f), " 0");
+}
+
+TEST(NumberTexts, CommittedVertexFormsKeepAPeriod) {
+    EXPECT_EQ(commitLonText(1.5), "1.5");
+    EXPECT_EQ(commitLonText(0.25), "0.25");
+    EXPECT_EQ(commitLonText(10), "10.0");
+    EXPECT_EQ(commitLonText(-180), "-180.0");
+    EXPECT_EQ(commitLatText(51.25), " 51.25");
+    EXPECT_EQ(commitLatText(-33.5), "-33.5");
+    EXPECT_EQ(commitLatText(0.25), " .25");
+    EXPECT_EQ(commitLatText(-0.25), "-.25");
+    EXPECT_EQ(commitLatText(50), " 50.0");
+    EXPECT_EQ(commitLatText(0), " 0.0");
+}
+
+TEST(CoordinateLine, TakesTheFirstWordAndEverythingAfterIt) {
+    struct Case { const char* line; double lon, lat; };
+    const Case cases[] = {
+        {"   -1.5E-01   5.15E+01", -0.15, 51.5},
+        {"-0.15 51.5", -0.15, 51.5},
+        {"\t1.5\t2.5", 1.5, 2.5},
+        {"1.0 2.0 3.0", 1, 2.03},
+        {"  10.0  10.0  ", 10, 10},
+        {"1.5  51.25\r", 1.5, 51.25},
+    };
+    for (const auto& c : cases) {
+        double lon = -1, lat = -1;
+        ASSERT_EQ(parseCoordinateLine(c.line, lon, lat), LineParse::Ok) << c.line;
+        EXPECT_DOUBLE_EQ(lon, c.lon) << c.line;
+        EXPECT_DOUBLE_EQ(lat, c.lat) << c.line;
+    }
+}
+
+TEST(CoordinateLine, RefusesALineWithoutABlankBetweenTheNumbers) {
+    double lon = 0, lat = 0;
+    EXPECT_EQ(parseCoordinateLine("1.5,2.5", lon, lat), LineParse::NoBlank);
+    EXPECT_EQ(parseCoordinateLine("   1.5   ", lon, lat), LineParse::NoBlank);
+    EXPECT_EQ(parseCoordinateLine("1e999 2.0", lon, lat), LineParse::Overflow);
+}
+
+TEST(UpperCase, ChangesAsciiLettersOnly) {
+    std::string title = "weekend \xc3\xa9t\xc3\xa9 Сибирь";
+    upperAscii(title);
+    EXPECT_EQ(title, "WEEKEND \xc3\xa9T\xc3\xa9 Сибирь");
+}
