@@ -1,8 +1,46 @@
-// The About window, "Information".
+// The About window, "Information": the product name, the version line, a
+// link to the product page, and OK.
 #pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
 
 namespace tess {
 struct State;
-// Shows the window modally.
+
+inline constexpr const char* kProductPage = "https://tessaline.example.org/";
+// Follows "Version 2.1" on the version line; it begins with a blank.
+inline constexpr const char* kAboutNotice = " - an editor for polygon filter files. Free to use and share.";
+
+// Shows the window modally, without an owner: the main window waits.
 void showAboutWindow(State& s);
+
+class AboutWindow : public QDialog {
+public:
+    explicit AboutWindow(State& s, QWidget* parent = nullptr);
+
+    QLabel* nameLabel() const { return label9_; }
+    QLabel* versionLabel() const { return label1_; }
+    QLabel* linkLabel() const { return label2_; }
+    QLabel* logo() const { return picture1_; }
+    QPushButton* okButton() const { return command1_; }
+
+    // The version line: "Version ", the version, the notice.
+    static QString versionText();
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    State& state_;
+    QLabel* picture1_ = nullptr;
+    QLabel* label9_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QPushButton* command1_ = nullptr;
+};
+
 }  // namespace tess
