@@ -91,9 +91,13 @@ public:
         while (start <= text.size()) {
             std::size_t end = text.find('\n', start);
             if (end == std::string_view::npos) end = text.size();
-            std::string line(text.substr(start, end - start));
+            std::string_view line = text.substr(start, end - start);
             start = end + 1;
-            std::erase(line, '\r');
+            if (line.find('\r') != std::string_view::npos) {
+                withoutReturns_.assign(line);
+                std::erase(withoutReturns_, '\r');
+                line = withoutReturns_;
+            }
 
             if (isTitleLine) {
                 // The first line of every file is its title, whatever it
@@ -110,7 +114,7 @@ public:
             const std::string_view trimmed = trimBlanks(line);
             if (trimmed.empty()) continue;
 
-            const bool hasPeriod = line.find('.') != std::string::npos;
+            const bool hasPeriod = line.find('.') != std::string_view::npos;
             if (hasPeriod || isWholeNumberPair(trimmed)) {
                 if (buffer_.size() > kChunkSize) flushBuffer();
                 if (hasPeriod)
@@ -178,6 +182,7 @@ private:
     std::string title_;
     std::string output_;
     std::string buffer_;
+    std::string withoutReturns_;  // the current line when it held returns
     std::int64_t ringCounter_ = 0;
     bool titleInBuffer_ = false;
     bool titleWritten_ = false;
