@@ -88,6 +88,12 @@ TEST_F(CombineWindowTest, TheFileListShowsOnlyPolyFilesOfTheFolder) {
     EXPECT_TRUE(texts(window->folderList()).contains(".."));
 }
 
+TEST_F(CombineWindowTest, PolyFilesWithAnUpperCaseExtensionAreListedToo) {
+    writeFile(dir.file("C.POLY"), "C\n1\n" + kRing + "END\nEND\n");
+    auto window = open();
+    EXPECT_EQ(texts(window->fileList()), (QStringList{"a.poly", "b.poly", "C.POLY"}));
+}
+
 TEST_F(CombineWindowTest, ActivatingAFolderShowsItsFiles) {
     auto window = open();
     writeFile(dir.file("sub/c.poly"), "C\n1\n" + kRing + "END\nEND\n");
