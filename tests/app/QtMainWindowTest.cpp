@@ -1,0 +1,235 @@
+// The main window end to end: its controls and menus, the File menu, the
+// recent files, drops, the close guard and the settings between runs.
+#include <QAction>
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QUrl>
+#include <filesystem>
+
+#include "app/QtControls.h"
+#include "app/QtWindowFixture.h"
+#include "view/QtCanvas.h"
+
+using namespace tess;
+
+namespace {
+
+class MainWindowTest : public test::QtWindowTest {
+protected:
+    void openThroughMenu(const std::string& path) {
+        platform.dialogResults.push_back(path);
+        window().menuEntry("File", 2)->trigger();
+    }
+    std::string title() { return window().windowTitle().toStdString(); }
+};
+
+void dropOn(QWidget* target, const std::vector<std::string>& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const auto& p : paths) urls << QUrl::fromLocalFile(QString::fromStdString(p));
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, MenusCarryEveryEntryWithItsCaptionAndShortcut) {
+    start();
+    const std::vector<std::pair<int, const char*>> file = {
+        {0, "New"}, {2, "Open Poly File"}, {3, "Open GPX"}, {6, "Save "}, {7, "Save As"}, {9, "Save Selection"}, {11, "Exit"}};
+    for (const auto& [n, caption] : file) {
+        ASSERT_NE(window().menuEntry("File", n), nullptr) << n;
+        EXPECT_EQ(window().menuEntry("File", n)->text().toStdString(), caption);
+    }
+    EXPECT_EQ(window().menuEntry("File", 5), nullptr);
+    EXPECT_EQ(window().menuEntry("File", 6)->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(window().menuEntry("Background", 0)->text(), "Add Background");
+    EXPECT_EQ(window().menuEntry("Background", 1)->text(), "Cancel Background");
+    EXPECT_EQ(window().menuEntry("Background", 3)->text(), "Use Last Background");
+    EXPECT_EQ(window().menuEntry("Background", 3)->shortcut(), QKeySequence("Ctrl+B"));
+    EXPECT_EQ(window().menuEntry("Tools", 0)->text(), "Combine Poly Files");
+    EXPECT_EQ(window().menuEntry("Tools", 1)->text(), "Convert to GPX");
+    EXPECT_EQ(window().menuEntry("Help", 0)->text(), "About Tessaline");
+    EXPECT_EQ(window().menuEntry("Help", 1)->text(), "Help");
+    for (int n = 12; n <= 16; ++n) EXPECT_FALSE(window().menuEntry("File", n)->isVisible());
+}
+
+TEST_F(MainWindowTest, ControlsStartWithTheirDesignTexts) {
+    start();
+    EXPECT_EQ(title(), "Tessaline 2.1 ");
+    EXPECT_EQ(window().titleBox()->text(), "Title");
+    EXPECT_EQ(window().editLabel()->text(), "Edit");
+    EXPECT_FALSE(window().editBox()->isChecked());
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(window().boundLabel(i)->text(), "0000");
+    EXPECT_EQ(window().selectionLabel(0)->text(), "+");
+    EXPECT_EQ(window().selectionLabel(0)->toolTip(), "Add Selection ");
+    EXPECT_EQ(window().selectionLabel(1)->text(), "-");
+    EXPECT_EQ(window().selectionLabel(1)->toolTip(), "Remove Selection");
+    EXPECT_EQ(window().ringList()->count(), 0);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(window().toolIndicator(i)->isVisible());
+        EXPECT_EQ(window().toolIndicator(i)->geometry(), window().toolButton(i)->geometry());
+    }
+    EXPECT_EQ(window().progressBar()->width(), 1);  // 15 twips
+    EXPECT_EQ(window().progressBar()->pos(), window().progressFrame()->pos());
+}
+
+TEST_F(MainWindowTest, OpenEditTheTitleSaveAndReopenFromTheRecentFiles) {
+    start();
+    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
+    const std::string b = copyOf("osmosis_testPolygon.poly", "b.poly");
+    openThroughMenu(a);
+    EXPECT_EQ(title(), "Tessaline 2.1 " + a);
+    EXPECT_EQ(window().ringList()->count(), window().state().doc.listCount);
+    EXPECT_EQ(window().ringList()->item(0)->text(), "1");
+    EXPECT_NE(window().boundLabel(0)->text(), "0000");
+
+    window().titleBox()->setFocus();
+    window().titleBox()->selectAll();
+    QTest::keyClicks(window().titleBox(), "BERLIN MITTE");
+    EXPECT_EQ(title(), "Tessaline 2.1 " + a + "+");
+    window().menuEntry("File", 6)->trigger();
+    EXPECT_EQ(title(), "Tessaline 2.1 " + a);
+    EXPECT_EQ(test::readFile(a).rfind("BERLIN MITTE", 0), 0u);
+
+    openThroughMenu(b);
+    EXPECT_EQ(window().menuEntry("File", 12)->text().toStdString(), b);
+    EXPECT_EQ(window().menuEntry("File", 13)->text().toStdString(), a);
+    EXPECT_TRUE(window().menuEntry("File", 13)->isVisible());
+    EXPECT_TRUE(window().menuEntry("File", 13)->isEnabled());
+    window().menuEntry("File", 13)->trigger();
+    EXPECT_EQ(window().titleBox()->text(), "BERLIN MITTE");
+    EXPECT_EQ(title(), "Tessaline 2.1 " + a);
+    EXPECT_TRUE(platform.shown.empty());
+}
+
+TEST_F(MainWindowTest, ADropOnTheCanvasLoadsOnlyTheFirstFile) {
+    start();
+    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
+    const std::string b = copyOf("osmosis_testPolygon.poly", "b.poly");
+    dropOn(window().canvas(), {a, b});
+    EXPECT_EQ(window().state().doc.fileName, a);
+    EXPECT_EQ(title(), "Tessaline 2.1 " + a);
+    EXPECT_GT(window().state().doc.lastPoint, 0);
+}
+
+TEST_F(MainWindowTest, ADropOnTheWindowLoadsTheFile) {
+    start();
+    const std::string b = copyOf("osmosis_testPolygon.poly", "b.poly");
+    dropOn(&window(), {b});
+    EXPECT_EQ(window().state().doc.fileName, b);
+}
+
+TEST_F(MainWindowTest, ADroppedMissingFileIsReported) {
+    start();
+    dropOn(window().canvas(), {temp.file("gone.poly")});
+    ASSERT_FALSE(platform.shown.empty());
+    EXPECT_EQ(platform.shown[0].rfind("Cannot open file.", 0), 0u);
+}
+
+TEST_F(MainWindowTest, CloseGuardCancelKeepsTheWindowOpen) {
+    start();
+    openThroughMenu(copyOf("osmium_berlin.poly", "a.poly"));
+    QTest::keyClicks(window().titleBox(), "x");
+    platform.answers = {Answer::Cancel};
+    EXPECT_FALSE(window().close());
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(platform.last(), "File not saved . Save file ?");
+}
+
+TEST_F(MainWindowTest, CloseGuardNoClosesWithoutSavingAndWritesTheSettings) {
+    start();
+    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
+    const std::string before = test::readFile(a);
+    openThroughMenu(a);
+    QTest::keyClicks(window().titleBox(), "x");
+    platform.answers = {Answer::No};
+    EXPECT_TRUE(window().close());
+    EXPECT_EQ(test::readFile(a), before);
+    EXPECT_EQ(test::readFile(temp.file("system/tessaline.dat")).rfind("\xA3)*(\r\n" + a + "\r\n", 0), 0u);
+}
+
+TEST_F(MainWindowTest, CloseGuardYesSavesAndThenCloses) {
+    start();
+    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
+    openThroughMenu(a);
+    window().titleBox()->selectAll();
+    QTest::keyClicks(window().titleBox(), "SAVED ON CLOSE");
+    platform.answers = {Answer::Yes};
+    EXPECT_TRUE(window().close());
+    EXPECT_EQ(test::readFile(a).rfind("SAVED ON CLOSE", 0), 0u);
+}
+
+TEST_F(MainWindowTest, CloseGuardYesWithAFailedSaveKeepsTheWindowOpen) {
+    start();
+    QTest::keyClicks(window().titleBox(), "x");  // modified, but nothing to save
+    platform.answers = {Answer::Yes};
+    EXPECT_FALSE(window().close());
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(platform.last(), "No data");
+}
+
+TEST_F(MainWindowTest, RecentFilesSurviveARestart) {
+    start();
+    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
+    const std::string b = copyOf("osmosis_testPolygon.poly", "b.poly");
+    openThroughMenu(a);
+    openThroughMenu(b);
+    EXPECT_TRUE(window().close());
+    restart();
+    start();
+    EXPECT_EQ(window().menuEntry("File", 12)->text().toStdString(), b);
+    EXPECT_EQ(window().menuEntry("File", 13)->text().toStdString(), a);
+    EXPECT_FALSE(window().menuEntry("File", 14)->isVisible());
+}
+
+TEST_F(MainWindowTest, ABinarySettingsFileStillLetsTheWindowStart) {
+    test::TempDir unused;
+    std::string junk;
+    for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 131) % 256);
+    std::filesystem::create_directories(temp.file("system"));
+    test::writeFile(temp.file("system/tessaline.dat"), junk);
+    start();
+    EXPECT_EQ(title(), "Tessaline 2.1 ");
+}
+
+TEST_F(MainWindowTest, AShortSettingsFileFillsTheFirstRecentEntry) {
+    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
+    std::filesystem::create_directories(temp.file("system"));
+    test::writeFile(temp.file("system/tessaline.dat"), "\xA3)*(\r\n" + a);
+    start();
+    EXPECT_EQ(window().menuEntry("File", 12)->text().toStdString(), a);
+    EXPECT_TRUE(window().menuEntry("File", 12)->isVisible());
+    EXPECT_FALSE(window().menuEntry("File", 13)->isVisible());
+}
+
+TEST_F(MainWindowTest, TheCommandLineFileIsShownAtStart) {
+    const std::string a = copyOf("osmium_berlin.poly", "my area.poly");
+    start(a);
+    EXPECT_EQ(title(), "Tessaline 2.1 " + a);
+    EXPECT_GT(window().ringList()->count(), 0);
+    EXPECT_EQ(window().ringList()->currentRow(), 0);
+}
+
+TEST_F(MainWindowTest, AMissingCommandLineFileIsReportedAndNamed) {
+    start(temp.file("gone.poly"));
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown[0].rfind("Cannot open file.", 0), 0u);
+    EXPECT_EQ(title(), "Tessaline 2.1 " + temp.file("gone.poly"));
+}
+
+TEST_F(MainWindowTest, NewEmptiesTheListAndTheBoundLabels) {
+    start();
+    openThroughMenu(copyOf("osmium_berlin.poly", "a.poly"));
+    platform.answers = {Answer::Yes};
+    window().menuEntry("File", 0)->trigger();
+    EXPECT_EQ(window().ringList()->count(), 0);
+    EXPECT_EQ(window().boundLabel(0)->text(), "0000");
+    EXPECT_EQ(title(), "Tessaline 2.1 untitled.poly");
+}
