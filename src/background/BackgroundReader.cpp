@@ -73,8 +73,10 @@ void loadpolybk(State& s, const std::string& path) {
 
     s.platform.processEvents();
     setBoundLabels(s.view);
+    // A file without points leaves no background (0), never -1, which the
+    // document readers would take for a background that fixes the view.
     const std::int64_t last = static_cast<std::int64_t>(count) - 1;
-    s.bk.bkPointCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(last, -1, INT32_MAX));
+    s.bk.bkPointCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(last, 0, INT32_MAX));
     setSpans(s.view);
     s.platform.normalPointer();
 }
