@@ -2,6 +2,10 @@
 // program writes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
 #include "document/Numbers.h"
 
 using namespace tess;
@@ -98,4 +102,18 @@ TEST(UpperCase, ChangesAsciiLettersOnly) {
     std::string title = "weekend \xc3\xa9t\xc3\xa9 Сибирь";
     upperAscii(title);
     EXPECT_EQ(title, "WEEKEND \xc3\xa9T\xc3\xa9 Сибирь");
+}
+
+TEST(DecimalReader, AgreesWithTheStandardReaderOnEveryForm) {
+    // Coordinates in every notation real files use, against strtod.
+    std::uint64_t seed = 12345;
+    auto next = [&] { return seed = seed * 6364136223846793005ULL + 1442695040888963407ULL; };
+    char buffer[64];
+    const char* formats[] = {"%.6f", "%.7E", "%.15g", "%.3e", "%.12f", "%.17g", "%.0f", "%.20f"};
+    for (int i = 0; i < 20000; ++i) {
+        const double value = (static_cast<double>(next() >> 11) / 9007199254740992.0 - 0.5) * 400 *
+                             ((i % 7 == 0) ? 1e-6 : 1);
+        std::snprintf(buffer, sizeof buffer, formats[i % 8], value);
+        EXPECT_EQ(readDecimal(buffer), std::strtod(buffer, nullptr)) << buffer;
+    }
 }

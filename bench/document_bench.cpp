@@ -1,0 +1,56 @@
+// Reading, committing and saving large documents.
+#include <benchmark/benchmark.h>
+
+#include "BenchData.h"
+#include "document/Reader.h"
+#include "document/Writer.h"
+
+using namespace tess;
+
+namespace {
+
+using Quiet = bench::NullPlatform;
+
+void loadOneMillionVertexRing(benchmark::State& st) {
+    const std::string file = bench::polyFile(1, 1'000'000);
+    Quiet platform;
+    for (auto _ : st) {
+        State s(platform);
+        s.systemDir = bench::scratchDir();
+        benchmark::DoNotOptimize(loadpoly(s, file, 0));
+    }
+}
+BENCHMARK(loadOneMillionVertexRing)->Unit(benchmark::kMillisecond);
+
+void loadTenThousandRings(benchmark::State& st) {
+    const std::string file = bench::polyFile(10'000, 1'000'000);
+    Quiet platform;
+    for (auto _ : st) {
+        State s(platform);
+        benchmark::DoNotOptimize(loadpoly(s, file, 0));
+    }
+}
+BENCHMARK(loadTenThousandRings)->Unit(benchmark::kMillisecond);
+
+void saveTenThousandRings(benchmark::State& st) {
+    Quiet platform;
+    State s(platform);
+    s.systemDir = bench::scratchDir();
+    loadpoly(s, bench::polyFile(10'000, 1'000'000), 0);
+    const std::string out = bench::scratchDir() + "/saved.poly";
+    for (auto _ : st) benchmark::DoNotOptimize(savepoly(s, out, 0));
+}
+BENCHMARK(saveTenThousandRings)->Unit(benchmark::kMillisecond);
+
+void commitOneMillionVertexRing(benchmark::State& st) {
+    Quiet platform;
+    State s(platform);
+    s.systemDir = bench::scratchDir();
+    loadpoly(s, bench::polyFile(1, 1'000'000), 0);
+    for (auto _ : st) benchmark::DoNotOptimize(savecurpoly(s, 0));
+}
+BENCHMARK(commitOneMillionVertexRing)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
