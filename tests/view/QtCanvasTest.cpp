@@ -1,0 +1,224 @@
+// The canvas in the window: the back buffer holds the drawing, the canvas
+// objects are painted above it and receive the mouse, the progress bar
+// and the layout follow the state.
+#include <QCheckBox>
+#include <QListWidget>
+#include <cmath>
+
+#include "app/QtControls.h"
+#include "app/QtWindowFixture.h"
+#include "editing/Editing.h"
+#include "view/Plot.h"
+#include "view/Progress.h"
+#include "view/QtCanvas.h"
+#include "view/Transform.h"
+#include "view/Clearing.h"
+
+using namespace tess;
+
+namespace {
+
+constexpr QRgb kBlue = 0xff0000ff;
+
+bool blueNear(const QImage& image, double px, double py) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int x = static_cast<int>(std::floor(px)) + dx, y = static_cast<int>(std::floor(py)) + dy;
+            if (image.rect().contains(x, y) && image.pixel(x, y) == kBlue) return true;
+        }
+    return false;
+}
+
+class CanvasTest : public test::QtWindowTest {
+protected:
+    State& state() { return window().state(); }
+    QPointF pixelOf(double lon, double lat) {
+        const auto p = toCanvas(state().view, lon, lat, window().canvas()->width(), window().canvas()->height());
+        return QPointF(p->x / kTwipsPerPixel, p->y / kTwipsPerPixel);
+    }
+    QPoint handleCentre(int i) {
+        const SquareObject& h = state().overlays.node[static_cast<std::size_t>(i)];
+        return QPoint(static_cast<int>((h.left + 50) / kTwipsPerPixel), static_cast<int>((h.top + 50) / kTwipsPerPixel));
+    }
+};
+
+}  // namespace
+
+TEST_F(CanvasTest, TheBackBufferHoldsTheRingAlongItsVertices) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    const QImage image = window().canvas()->image();
+    const Document& doc = state().doc;
+    int hits = 0;
+    for (std::int64_t i = 0; i <= doc.lastPoint; ++i) {
+        const QPointF p = pixelOf(doc.ringLon[static_cast<std::size_t>(i)], doc.ringLat[static_cast<std::size_t>(i)]);
+        if (blueNear(image, p.x(), p.y())) ++hits;
+    }
+    EXPECT_EQ(hits, doc.lastPoint + 1);
+    EXPECT_EQ(image.pixel(2, 2), 0xffffffff);
+}
+
+TEST_F(CanvasTest, TheDrawingSurvivesARepaintWithoutARedraw) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    const QImage before = window().canvas()->image();
+    state().edit.busy = true;  // any redraw would now do nothing
+    window().canvas()->repaint();
+    const QImage shown = window().canvas()->grab().toImage().convertToFormat(before.format());
+    state().edit.busy = false;
+    const QPointF p = pixelOf(state().doc.ringLon[3], state().doc.ringLat[3]);
+    EXPECT_TRUE(blueNear(shown, p.x(), p.y()));
+    EXPECT_EQ(window().canvas()->image(), before);
+}
+
+TEST_F(CanvasTest, ARingOutsideTheViewShowsTheNoticeInRed) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    state().view.minLon = 100;
+    state().view.maxLon = 110;
+    setSpans(state().view);
+    plot(state(), false, 0);
+    const QImage image = window().canvas()->image();
+    int red = 0;
+    for (int y = 13; y < 30; ++y)
+        for (int x = 6; x < 200; ++x)
+            if (image.pixel(x, y) == 0xffff0000) ++red;
+    EXPECT_GT(red, 20);
+}
+
+TEST_F(CanvasTest, TheProgressBarShowsTheWidthsOfTheNineHundredTwentyFourUnitFrame) {
+    start();
+    ASSERT_EQ(state().progress.frameWidth, 924);
+    EXPECT_EQ(window().progressFrame()->width(), 924 / 15);
+    auto shown = [&] {
+        window().syncFromState();
+        return window().progressBar()->width();
+    };
+    rec(state(), 0, 50, 100);
+    EXPECT_EQ(state().progress.barWidth, 231);
+    EXPECT_EQ(shown(), 231 / 15);
+    rec(state(), 50, 50, 100);
+    EXPECT_EQ(state().progress.barWidth, 693);
+    EXPECT_EQ(shown(), 693 / 15);
+    rec(state(), 50, 100, 100);
+    EXPECT_EQ(shown(), 924 / 15);
+    rec(state(), 0, 0, 0);
+    EXPECT_EQ(shown(), 1);
+}
+
+TEST_F(CanvasTest, ResizingLaysOutTheCanvasAndListFromTheOuterSize) {
+    start();
+    window().resize(800, 700);
+    QApplication::processEvents();
+    const QRect outer = window().frameGeometry();
+    const Layout& l = state().layout;
+    EXPECT_EQ(l.canvasWidth, outer.width() * 15 - 768 - 300);
+    EXPECT_EQ(l.canvasHeight, outer.height() * 15 - 600 - 1000);
+    EXPECT_EQ(l.listHeight, l.canvasHeight - 2880);
+    EXPECT_EQ(window().canvas()->QWidget::width(), l.canvasWidth / 15);
+    EXPECT_EQ(window().canvas()->QWidget::height(), l.canvasHeight / 15);
+    EXPECT_EQ(window().ringList()->height(), l.listHeight / 15);
+    EXPECT_EQ(window().canvas()->pos(), QPoint(768 / 15, 600 / 15));
+}
+
+TEST_F(CanvasTest, ResizingRedrawsTheRingForTheNewSize) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    window().resize(900, 760);
+    QApplication::processEvents();
+    const QImage image = window().canvas()->image();
+    EXPECT_EQ(image.width(), window().canvas()->QWidget::width());
+    const QPointF p = pixelOf(state().doc.ringLon[5], state().doc.ringLat[5]);
+    EXPECT_TRUE(blueNear(image, p.x(), p.y()));
+}
+
+TEST_F(CanvasTest, AWindowShrunkToNothingKeepsWorking) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    const Layout before = state().layout;
+    window().resize(1, 1);
+    QApplication::processEvents();
+    // The window system may keep a minimum size; sizes it would make
+    // negative leave the control as it was.
+    const QRect outer = window().frameGeometry();
+    const int width = outer.width() * 15 - 768 - 300, height = outer.height() * 15 - 600 - 1000;
+    EXPECT_EQ(state().layout.canvasWidth, width >= 0 ? width : before.canvasWidth);
+    EXPECT_EQ(state().layout.canvasHeight, height >= 0 ? height : before.canvasHeight);
+    EXPECT_EQ(state().layout.listHeight, std::max(100, state().layout.canvasHeight - 2880));
+    EXPECT_FALSE(state().edit.busy);
+    layoutForWindow(state(), 15, 15);
+    window().Form_Resize();
+    EXPECT_FALSE(state().edit.busy);
+    window().resize(700, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(state().layout.canvasHeight, window().frameGeometry().height() * 15 - 1600);
+}
+
+TEST_F(CanvasTest, HandlesArePaintedAboveTheDrawingAndCarryTheirTips) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    ASSERT_LE(state().doc.lastPoint, 1000);
+    QTest::mouseClick(window().editBox(), Qt::LeftButton);
+    ASSERT_TRUE(state().edit.editMode);
+    const QPoint c = handleCentre(3);
+    const QImage shown = window().canvas()->grab().toImage();
+    EXPECT_EQ(shown.pixel(c), 0xff000000);
+    const CanvasHit hit = window().canvas()->hitTest(c.x() * 15.0, c.y() * 15.0);
+    EXPECT_EQ(hit.kind, CanvasHit::Node);
+    EXPECT_EQ(state().overlays.node[static_cast<std::size_t>(hit.index)].tip,
+              state().overlays.node[static_cast<std::size_t>(hit.index)].tag);
+}
+
+TEST_F(CanvasTest, DraggingAHandleMovesItsVertexAndMarksTheDocument) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    QTest::mouseClick(window().editBox(), Qt::LeftButton);
+    ASSERT_TRUE(state().edit.editMode);
+    const double lonBefore = state().doc.ringLon[10];
+    const QPoint from = handleCentre(10);
+    const QPoint to = from + QPoint(25, 15);
+    QtCanvas* canvas = window().canvas();
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(canvas, from + QPoint(10, 5));
+    QTest::mouseMove(canvas, to);
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, to);
+    EXPECT_TRUE(state().doc.modified);
+    EXPECT_NE(state().doc.ringLon[10], lonBefore);
+    EXPECT_EQ(handleCentre(10), to);
+    EXPECT_EQ(window().windowTitle().back(), QChar('+'));
+}
+
+TEST_F(CanvasTest, ThePolygonToolMakesRedMarkersAndEscapeRemovesThem) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    InvButton* polygon = window().toolButton(1);
+    QTest::mousePress(polygon, Qt::LeftButton);
+    QTest::mouseRelease(polygon, Qt::LeftButton);
+    EXPECT_EQ(state().edit.tool, 1);
+    EXPECT_TRUE(window().toolIndicator(1)->isVisible());
+    QtCanvas* canvas = window().canvas();
+    for (QPoint p : {QPoint(100, 100), QPoint(300, 120), QPoint(250, 300)}) {
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, p);
+    }
+    EXPECT_EQ(state().sel.selCount, 3);
+    const QImage shown = canvas->grab().toImage();
+    EXPECT_EQ(shown.pixel(300, 120), 0xffff0000);
+    QTest::keyClick(&window(), Qt::Key_Escape);
+    EXPECT_EQ(state().sel.selCount, 0);
+}
+
+TEST_F(CanvasTest, ADoubleClickClosesAnOpenOutline) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    QTest::mousePress(window().toolButton(1), Qt::LeftButton);
+    QTest::mouseRelease(window().toolButton(1), Qt::LeftButton);
+    QtCanvas* canvas = window().canvas();
+    for (QPoint p : {QPoint(100, 100), QPoint(300, 120), QPoint(250, 300)}) {
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, p);
+    }
+    QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 280));
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 280));
+    EXPECT_EQ(state().sel.selState, 2);
+}
+
+TEST_F(CanvasTest, ChoosingAnotherRingInTheListDrawsIt) {
+    start(copyOf("osmium_polygon-outer-inner.poly", "rings.poly"));
+    ASSERT_GE(window().ringList()->count(), 2);
+    QListWidget* list = window().ringList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(state().doc.currentRing, 1);
+    EXPECT_EQ(list->currentRow(), 1);
+}
