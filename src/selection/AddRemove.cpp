@@ -1,6 +1,9 @@
 // The "+" and "-" buttons beside the ring list: appending the selection
 // outline to the document as a new ring, and removing the chosen ring.
 #include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "document/Caption.h"
 #include "editing/Editing.h"
@@ -44,11 +47,15 @@ void Label3_Click(State& s, int index) {
 }
 
 void add_selection(State& s) {
+    // A ring without coordinates would only be in the way: when the
+    // outline cannot be converted nothing is appended.
+    std::optional<std::string> text = selectionRingText(s);
+    if (!text) return;
     Document& doc = s.doc;
     const int n = doc.listCount < 0 ? 0 : doc.listCount;
     const auto nu = static_cast<std::size_t>(n);
     doc.ringTexts.resize(nu + 2);
-    doc.ringTexts[nu] = save_selection(s, true);
+    doc.ringTexts[nu] = std::move(*text);
     doc.listCount = n + 1;
     doc.listIndex = n;
     unloadred(s);
