@@ -23,15 +23,12 @@
 #include "app/WindowDesign.h"
 #include "editing/Editing.h"
 #include "platform/QtPlatform.h"
+#include "shell/HelpPage.h"
 #include "view/Clearing.h"
 #include "view/Plot.h"
 #include "view/QtCanvas.h"
 
 namespace tess {
-
-namespace {
-constexpr const char* kHelpAddress = "https://tessaline.example.org/help/";
-}
 
 QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state_(platform) {
     setAcceptDrops(true);
@@ -163,6 +160,6 @@ void QtMainWindow::dropEvent(QDropEvent* e) {
     dropFile(urls.front().toLocalFile().toStdString());
 }
 
-void QtMainWindow::helpPage() { state_.platform.openUrl(kHelpAddress); }
+void QtMainWindow::helpPage() { openHelpPage(state_.platform, state_.exeDir); }
 
 }  // namespace tess
