@@ -1,0 +1,61 @@
+// Drawing speed in the window: plot of a 1,000,000-vertex ring on the
+// canvas at its start-up size, and the redraw after a resize of a
+// 10,000-vertex ring.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "BenchData.h"
+#include "app/QtMainWindow.h"
+#include "document/Reader.h"
+#include "platform/QtPlatform.h"
+#include "view/Plot.h"
+#include "view/QtCanvas.h"
+
+namespace {
+
+// The window's own platform, so that the event pumps during the drawing
+// cost what they cost in the program.
+struct LoadedWindow {
+    tess::QtPlatform platform;
+    tess::QtMainWindow window;
+    explicit LoadedWindow(int vertices)
+        : window(platform, tess::WindowStart{tess::bench::scratchDir(), "", false}) {
+        window.show();
+        QApplication::processEvents();
+        tess::loadpoly(window.state(), tess::bench::polyFile(1, vertices), 0);
+    }
+};
+
+void plotMillionVertexRing(benchmark::State& st) {
+    LoadedWindow w(1'000'000);
+    for (auto _ : st) {
+        tess::plot(w.window.state(), false, 0);
+        benchmark::DoNotOptimize(w.window.canvas()->image().constBits());
+    }
+    st.counters["vertices"] = static_cast<double>(w.window.state().doc.lastPoint);
+}
+BENCHMARK(plotMillionVertexRing)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void redrawAfterResizeTenThousandVertices(benchmark::State& st) {
+    LoadedWindow w(10'000);
+    bool wide = false;
+    for (auto _ : st) {
+        wide = !wide;
+        w.window.resize(wide ? 700 : 653, wide ? 700 : 660);
+        QApplication::processEvents();  // the resize event: layout, plot
+        benchmark::DoNotOptimize(w.window.canvas()->image().constBits());
+    }
+}
+BENCHMARK(redrawAfterResizeTenThousandVertices)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
