@@ -20,30 +20,71 @@ namespace tess {
 
 namespace {
 
+// The --help text. scripts/make-manpage.sh turns it into the manual page
+// docs/tessaline.1, so its layout is kept regular: usage lines first, then
+// paragraphs, and headings ending in ":" followed by entries that start two
+// blanks in (six for the options of a command) with their text from the
+// 28th column on.
 constexpr const char* kUsage =
-    "Usage: tessaline [FILE.poly]\n"
-    "       tessaline --convert IN -o OUT [--ring N] [--commit]\n"
-    "       tessaline --combine IN... -o OUT [--title TITLE]\n"
-    "       tessaline --render IN -o OUT.png [--ring N] [--size WxH] [--window] [--edit]\n"
-    "                 [--background FILE]\n"
+    "Usage: tessaline [FILE]\n"
+    "  or:  tessaline --convert IN -o OUT [--ring N] [--commit]\n"
+    "  or:  tessaline --combine IN... -o OUT [--title TITLE]\n"
+    "  or:  tessaline --render IN -o OUT.png [--ring N] [--size WxH] [--window]\n"
+    "                 [--edit] [--background FILE]\n"
+    "  or:  tessaline --help | --version\n"
     "\n"
-    "Edit polygon filter files (.poly). With no option, opens the editor,\n"
-    "on FILE when one is named.\n"
+    "Tessaline is an editor for polygon filter files (.poly), the plain text\n"
+    "files that cut map extracts out of larger data. With no option it opens\n"
+    "the editor window, on FILE when one is named; the whole command line is\n"
+    "taken as that one path, with double quotes removed. The commands below\n"
+    "run the editor's own procedures without a window, so they need no display.\n"
     "\n"
-    "  --convert IN -o OUT   read IN (.poly or .gpx) and write OUT (.poly, or a\n"
-    "                        GPX route of one ring when OUT ends in .gpx)\n"
-    "      --ring N          the ring to write as GPX (default 1)\n"
-    "      --commit          rewrite every ring's coordinates in the editor's form\n"
-    "  --combine IN... -o OUT  join .poly files into one, rings renumbered\n"
-    "      --title TITLE     the title line of OUT (default Untitled)\n"
-    "  --render IN -o OUT.png  draw what the canvas shows for IN\n"
-    "      --ring N          the ring to draw (default 1)\n"
-    "      --size WxH        the canvas size in pixels\n"
-    "      --window          draw the whole main window\n"
-    "      --edit            draw the ring in edit mode, with its handles\n"
-    "      --background FILE show FILE (.poly or .gpx) behind the ring\n"
-    "  -h, --help            show this help and exit\n"
-    "  -V, --version         show the version and exit\n";
+    "Commands:\n"
+    "  --convert IN -o OUT       read IN (.poly, or .gpx when its name holds\n"
+    "                            .gpx) and write OUT: a .poly file, or a GPX 1.1\n"
+    "                            route of one ring when OUT ends in .gpx\n"
+    "      --ring N              the ring to write as GPX (default 1)\n"
+    "      --commit              rewrite every ring's coordinates in the form\n"
+    "                            the editor writes after an edit\n"
+    "  --combine IN... -o OUT    join .poly files into one; rings are numbered\n"
+    "                            anew and holes stay holes\n"
+    "      --title TITLE         the title line of OUT (default Untitled)\n"
+    "  --render IN -o OUT.png    draw what the canvas shows for IN (.poly or\n"
+    "                            .gpx) into a PNG image\n"
+    "      --ring N              the ring to draw (default 1)\n"
+    "      --size WxH            the canvas size in pixels\n"
+    "      --window              draw the whole main window, not only the canvas\n"
+    "      --edit                draw the ring in edit mode, with its handles\n"
+    "      --background FILE     show FILE (.poly or .gpx) behind the ring\n"
+    "  -h, --help                show this help and exit\n"
+    "  -V, --version             show the version and exit\n"
+    "\n"
+    "OUT is replaced when it exists. It is written whole to a temporary file\n"
+    "beside it and renamed over it, so a failed write keeps the old file.\n"
+    "Any question the editor would ask on the way is answered No.\n"
+    "\n"
+    "Exit status:\n"
+    "  0                         success\n"
+    "  1                         a file could not be read or written\n"
+    "  2                         the command line was wrong\n"
+    "\n"
+    "Files:\n"
+    "  system/tessaline.dat      recent files, combine title and last\n"
+    "                            background, in the folder system beside the\n"
+    "                            program when it can be written, else in\n"
+    "                            $XDG_DATA_HOME/tessaline (by default\n"
+    "                            ~/.local/share/tessaline)\n"
+    "  share/tessaline/help/tessaline-help.html\n"
+    "                            the help page the Help menu opens, beside the\n"
+    "                            program's bin folder\n"
+    "\n"
+    "Home page: <https://tessaline.example.org/>\n";
+
+constexpr const char* kVersion =
+    "Copyright (C) 2026 the Tessaline developers.\n"
+    "Free to use and share. There is NO WARRANTY, to the extent permitted by law.\n";
+
+constexpr const char* kTryHelp = "Try 'tessaline --help'.\n";
 
 bool contains(std::string text, std::string_view part) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -100,7 +141,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
         } else if (a == "--commit") {
             o.commit = true;
         } else if (a.starts_with("-") && a.size() > 1) {
-            std::cerr << "tessaline: unknown option " << a << "\n" << "Try 'tessaline --help'.\n";
+            std::cerr << "tessaline: unrecognized option '" << a << "'\n" << kTryHelp;
             return std::nullopt;
         } else {
             o.inputs.push_back(a);
@@ -108,7 +149,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
     }
     if (o.inputs.empty() || o.output.empty()) {
         std::cerr << "tessaline: " << args[0] << " needs an input and -o OUTPUT\n"
-                  << "Try 'tessaline --help'.\n";
+                  << kTryHelp;
         return std::nullopt;
     }
     return o;
@@ -181,9 +222,11 @@ int runCombine(const std::vector<std::string>& args) {
 
 bool isBatchCommand(const std::vector<std::string>& args) {
     if (args.empty()) return false;
-    const std::string& verb = args.front();
-    return verb == "--convert" || verb == "--combine" || verb == "--help" || verb == "-h" ||
-           verb == "--version" || verb == "-V";
+    // Anything that looks like an option is ours to answer, so a mistyped
+    // option is reported instead of being opened as a file name; "--" and a
+    // lone "-" stay paths for the editor.
+    const std::string& first = args.front();
+    return first.size() > 1 && first[0] == '-' && first != "--";
 }
 
 int runBatch(const std::vector<std::string>& args) {
@@ -193,11 +236,13 @@ int runBatch(const std::vector<std::string>& args) {
         return 0;
     }
     if (verb == "--version" || verb == "-V") {
-        std::cout << "tessaline " << kAppVersion << "\n";
+        std::cout << "tessaline " << kAppVersion << "\n" << kVersion;
         return 0;
     }
     if (verb == "--convert") return runConvert(args);
-    return runCombine(args);
+    if (verb == "--combine") return runCombine(args);
+    std::cerr << "tessaline: unrecognized option '" << verb << "'\n" << kTryHelp;
+    return 2;
 }
 
 }  // namespace tess

@@ -7,10 +7,12 @@
 
 namespace tess {
 
-// True when the arguments ask for a batch command rather than the window.
+// True when the arguments ask for a batch command rather than the window:
+// the first one looks like an option (a known verb or a mistyped one).
 bool isBatchCommand(const std::vector<std::string>& args);
 
-// Runs --convert, --combine, --help or --version; the exit status.
+// Runs --convert, --combine, --help or --version; the exit status (2, with
+// a hint to --help, for an option it does not know).
 int runBatch(const std::vector<std::string>& args);
 
 }  // namespace tess
