@@ -153,6 +153,7 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
     if (o.edit) {
         s.edit.check1 = true;
         Check1_MouseUp(s);
+        rec(s, 0, 0, 0);
     }
     window.syncFromState();
     QApplication::processEvents();
