@@ -105,45 +105,92 @@ DecimalRead readDecimalChecked(std::string_view text) {
     return result;
 }
 
-std::string shortestText(double value, int digits) {
-    if (!std::isfinite(value) || value == 0) return "0";
-    // Round to the significant digits, then lay the digits out in plain
-    // decimal form: readers of our files need not know exponents.
-    char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::scientific, digits - 1);
-    if (ec != std::errc()) return "0";
-    std::string_view sci(buffer, static_cast<std::size_t>(end - buffer));
-    bool negative = sci.front() == '-';
-    if (negative) sci.remove_prefix(1);
-    std::size_t e = sci.find('e');
-    int exponent = 0;
-    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+'), sci.data() + sci.size(), exponent);
-    std::string mantissa;
-    mantissa.reserve(static_cast<std::size_t>(digits));
-    for (char c : sci.substr(0, e))
-        if (c != '.') mantissa.push_back(c);
-    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+namespace {
 
-    std::string out;
-    if (negative) out.push_back('-');
-    const int count = static_cast<int>(mantissa.size());
-    if (exponent < 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += mantissa;
-    } else if (exponent + 1 >= count) {
-        out += mantissa;
-        out.append(static_cast<std::size_t>(exponent + 1 - count), '0');
-    } else {
-        out.append(mantissa, 0, static_cast<std::size_t>(exponent + 1));
-        out.push_back('.');
-        out.append(mantissa, static_cast<std::size_t>(exponent + 1));
+// A value's significant digits (no trailing zeros) and the power of ten of
+// the first one: 51.25 is "5125" with exponent 1.
+struct Digits {
+    char digit[32];
+    int count = 0;
+    int exponent = 0;
+    bool negative = false;
+};
+
+void takeScientific(const char* begin, const char* end, Digits& d) {
+    const char* p = begin;
+    d.negative = *p == '-';
+    if (d.negative) ++p;
+    d.count = 0;
+    while (p < end && *p != 'e') {
+        if (*p != '.') d.digit[d.count++] = *p;
+        ++p;
     }
+    int exponent = 0;
+    if (p < end) {
+        ++p;
+        bool minus = *p == '-';
+        if (*p == '+' || *p == '-') ++p;
+        while (p < end) exponent = exponent * 10 + (*p++ - '0');
+        if (minus) exponent = -exponent;
+    }
+    d.exponent = exponent;
+    while (d.count > 1 && d.digit[d.count - 1] == '0') --d.count;
+}
+
+// The value rounded to `digits` significant digits. The shortest text that
+// reads back as the value is tried first: when it has no more digits than
+// wanted it is also the rounding, because the value lies within half a unit
+// in its last place of it, far inside half a step of the rounding.
+template <class Float>
+Digits roundedDigits(Float value, int digits) {
+    Digits d;
+    char buffer[64];
+    auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    takeScientific(buffer, r.ptr, d);
+    if (d.count > digits) {
+        r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+                          std::chars_format::scientific, digits - 1);
+        takeScientific(buffer, r.ptr, d);
+    }
+    return d;
+}
+
+// Lays the digits out in plain decimal form, with "0." before magnitudes
+// below 1: readers of our files need not know exponents.
+void appendPlain(std::string& out, const Digits& d) {
+    if (d.negative) out.push_back('-');
+    const int count = d.count;
+    if (d.exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        out.append(d.digit, static_cast<std::size_t>(count));
+    } else if (d.exponent + 1 >= count) {
+        out.append(d.digit, static_cast<std::size_t>(count));
+        out.append(static_cast<std::size_t>(d.exponent + 1 - count), '0');
+    } else {
+        out.append(d.digit, static_cast<std::size_t>(d.exponent + 1));
+        out.push_back('.');
+        out.append(d.digit + d.exponent + 1, static_cast<std::size_t>(count - d.exponent - 1));
+    }
+}
+
+bool isZero(double value) { return !std::isfinite(value) || value == 0; }
+
+}  // namespace
+
+std::string shortestText(double value, int digits) {
+    if (isZero(value)) return "0";
+    std::string out;
+    appendPlain(out, roundedDigits(value, digits));
     return out;
 }
 
-std::string shortestText(float value) { return shortestText(static_cast<double>(value), 7); }
+std::string shortestText(float value) {
+    if (isZero(value)) return "0";
+    std::string out;
+    appendPlain(out, roundedDigits(value, 7));
+    return out;
+}
 
 namespace {
 
@@ -155,22 +202,46 @@ std::string signedField(std::string text, bool negative) {
     return negative ? text : " " + text;
 }
 
-bool isWhole(const std::string& text) { return text.find('.') == std::string::npos; }
-
 }  // namespace
 
 std::string signedFieldText(float value) { return signedField(shortestText(value), value < 0); }
 
+void appendCommitLon(std::string& out, double value) {
+    if (isZero(value)) {
+        out += "0.0";
+        return;
+    }
+    const Digits d = roundedDigits(value, 15);
+    appendPlain(out, d);
+    if (d.exponent + 1 >= d.count) out += ".0";
+}
+
+void appendCommitLat(std::string& out, double value) {
+    if (isZero(value)) {
+        out += " 0.0";
+        return;
+    }
+    const Digits d = roundedDigits(value, 15);
+    if (!d.negative) out.push_back(' ');
+    const std::size_t from = out.size();
+    appendPlain(out, d);
+    if (d.exponent + 1 >= d.count) {
+        out += ".0";
+    } else if (d.exponent < 0) {
+        out.erase(from + (d.negative ? 1 : 0), 1);  // ".25", "-.25"
+    }
+}
+
 std::string commitLonText(double value) {
-    std::string text = shortestText(value, 15);
-    if (isWhole(text)) text += ".0";
+    std::string text;
+    appendCommitLon(text, value);
     return text;
 }
 
 std::string commitLatText(double value) {
-    std::string text = shortestText(value, 15);
-    if (isWhole(text)) return (value < 0 ? "" : " ") + text + ".0";
-    return signedField(std::move(text), value < 0);
+    std::string text;
+    appendCommitLat(text, value);
+    return text;
 }
 
 LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat) {

@@ -35,6 +35,9 @@ std::string signedFieldText(float value);
 // that the line still counts as a coordinate line.
 std::string commitLonText(double value);  // 0.25 -> "0.25", 10 -> "10.0"
 std::string commitLatText(double value);  // 0.25 -> " .25", -0.25 -> "-.25"
+// The same, appended to a text without building one of their own.
+void appendCommitLon(std::string& out, double value);
+void appendCommitLat(std::string& out, double value);
 
 // The coordinate parse of one line: the longitude is the first word, the
 // latitude everything after the first blank with all blanks removed.

@@ -16,15 +16,24 @@ namespace tess {
 std::vector<std::string> splitRings(std::string text) {
     std::erase(text, '\r');
     upperAscii(text);
-    std::vector<std::string> rings;
-    std::string_view rest(text);
-    for (;;) {
-        std::size_t at = rest.find("END");
-        if (at == std::string_view::npos) break;
-        rings.emplace_back(rest.substr(0, at));
-        rest.remove_prefix(at + 3);
+    std::vector<std::pair<std::size_t, std::size_t>> pieces;  // offset, length
+    std::size_t from = 0, largest = 0;
+    for (std::size_t at = text.find("END"); at != std::string::npos; at = text.find("END", from)) {
+        pieces.emplace_back(from, at - from);
+        from = at + 3;
     }
-    rings.emplace_back(rest);
+    pieces.emplace_back(from, text.size() - from);
+    for (std::size_t i = 1; i < pieces.size(); ++i)
+        if (pieces[i].second > pieces[largest].second) largest = i;
+
+    // The largest piece keeps the buffer itself, so a big single-ring file
+    // is never held twice.
+    std::vector<std::string> rings(pieces.size());
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        if (i != largest) rings[i].assign(text, pieces[i].first, pieces[i].second);
+    text.resize(pieces[largest].first + pieces[largest].second);
+    text.erase(0, pieces[largest].first);
+    rings[largest] = std::move(text);
     return rings;
 }
 
@@ -80,8 +89,6 @@ RingParse parseRing(State& s, std::string_view text, bool stopAtBadLine) {
     }
     lon.resize(std::max<std::size_t>(vertices, 1));
     lat.resize(std::max<std::size_t>(vertices, 1));
-    lon.shrink_to_fit();
-    lat.shrink_to_fit();
     s.doc.lastPoint = static_cast<std::int64_t>(vertices) - 1;
     return result;
 }

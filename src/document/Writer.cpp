@@ -26,9 +26,9 @@ std::string_view trimBlanks(std::string_view line) {
 
 void appendVertexLine(std::string& out, double lon, double lat) {
     out += kIndent;
-    out += commitLonText(lon);
+    appendCommitLon(out, lon);
     out += ' ';
-    out += commitLatText(lat);
+    appendCommitLat(out, lat);
     out += kCrLf;
 }
 
@@ -40,7 +40,11 @@ void appendCoordinateLine(std::string& out, std::string_view line) {
     out += kCrLf;
 }
 
-std::string ringNumber(std::size_t k, bool hole) { return (hole ? "!" : "") + std::to_string(k + 1); }
+std::string ringNumber(std::size_t k, bool hole) {
+    std::string number = hole ? "!" : "";
+    number += std::to_string(k + 1);
+    return number;
+}
 
 }  // namespace
 
@@ -95,7 +99,7 @@ bool savecurpoly(State& s, int index) {
     text += chunk;
     text += kCrLf;
 
-    writeWholeFile(buffer, text);  // the ring buffer is only a working copy
+    writeWholeFile(buffer, text, false);  // the ring buffer is only a working copy
     d.ringTexts[k] = std::move(text);
     return true;
 }

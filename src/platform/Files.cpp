@@ -82,7 +82,7 @@ bool writeAll(int fd, std::string_view content) {
 
 }  // namespace
 
-std::string writeWholeFile(const std::string& path, std::string_view content) {
+std::string writeWholeFile(const std::string& path, std::string_view content, bool flush) {
     if (path.empty()) return "No file name";
     if (folderExists(path)) return std::strerror(EISDIR);
     std::string folder = folderOf(path);
@@ -95,7 +95,7 @@ std::string writeWholeFile(const std::string& path, std::string_view content) {
     if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
     else ::fchmod(fd, 0644);
 
-    if (!writeAll(fd, content) || ::fsync(fd) != 0) {
+    if (!writeAll(fd, content) || (flush && ::fsync(fd) != 0)) {
         std::string error = systemError();
         ::close(fd);
         ::unlink(temp.c_str());

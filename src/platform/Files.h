@@ -24,8 +24,10 @@ std::string readWholeFile(const std::string& path);
 // Writes the content to a temporary file beside the target and renames it
 // over the target, so the target is either the old file or the new one,
 // never a torn mix. Returns the empty text on success, else the system's
-// description of the failure; the old file is then untouched.
-std::string writeWholeFile(const std::string& path, std::string_view content);
+// description of the failure; the old file is then untouched. A user's
+// file is flushed to disk before the rename; a working file the program
+// can rebuild need not wait for the disk (flush false).
+std::string writeWholeFile(const std::string& path, std::string_view content, bool flush = true);
 
 // Appends to a file, creating it when missing. The old content is kept
 // and the whole file is replaced atomically, like writeWholeFile.

@@ -2,6 +2,7 @@
 // program writes.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -115,5 +116,22 @@ TEST(DecimalReader, AgreesWithTheStandardReaderOnEveryForm) {
                              ((i % 7 == 0) ? 1e-6 : 1);
         std::snprintf(buffer, sizeof buffer, formats[i % 8], value);
         EXPECT_EQ(readDecimal(buffer), std::strtod(buffer, nullptr)) << buffer;
+    }
+}
+
+TEST(NumberTexts, RoundingAgreesWithPrintfForEveryMagnitude) {
+    // The shortest text is only a shortcut to the rounding to 15 (or 7)
+    // significant digits: compare it with printf's rounding.
+    std::uint64_t seed = 99;
+    auto next = [&] { return seed = seed * 6364136223846793005ULL + 1442695040888963407ULL; };
+    for (int i = 0; i < 20000; ++i) {
+        const double scale = std::pow(10.0, static_cast<int>(next() % 12) - 6);
+        const double value = (static_cast<double>(next() >> 11) / 9007199254740992.0 - 0.5) * 360 * scale;
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.14e", value);
+        EXPECT_EQ(readDecimal(shortestText(value)), std::strtod(expected, nullptr)) << expected;
+        const float single = static_cast<float>(value);
+        std::snprintf(expected, sizeof expected, "%.6e", static_cast<double>(single));
+        EXPECT_EQ(readDecimal(shortestText(single)), std::strtod(expected, nullptr)) << expected;
     }
 }
