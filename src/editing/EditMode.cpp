@@ -29,6 +29,13 @@ void createHandles(State& s) {
     }
 }
 
+// The entry of the ring on the canvas. Right after a document is opened
+// no ring has been chosen from the list yet, but its first ring is shown.
+int shownRingEntry(const State& s) {
+    if (s.doc.currentRing >= 0) return s.doc.currentRing;
+    return s.doc.lastPoint > 0 && s.doc.listCount > 0 ? 0 : -1;
+}
+
 }  // namespace
 
 void Check1_MouseUp(State& s) {
@@ -65,7 +72,7 @@ void List1_MouseDown(State& s) {
     if (s.sel.selCount >= 1) {
         // An outline belongs to the ring it was drawn over; switching now
         // would silently lose it.
-        s.doc.listIndex = s.doc.currentRing;
+        s.doc.listIndex = shownRingEntry(s);
         s.platform.message(kAddOrCancel);
         return;
     }

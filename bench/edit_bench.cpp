@@ -1,0 +1,116 @@
+// Edit mode and dragging: entering edit mode on the largest editable ring
+// with its handles placed, and the logic of one pointer move during a drag.
+#include <benchmark/benchmark.h>
+
+#include "BenchData.h"
+#include "document/Reader.h"
+#include "editing/Editing.h"
+#include "selection/Selection.h"
+#include "view/Clearing.h"
+#include "view/Plot.h"
+
+using namespace tess;
+
+namespace {
+
+using Quiet = bench::NullPlatform;
+
+// The design size of the canvas; drawing goes nowhere.
+struct NullSurface : Surface {
+    double width() const override { return 8580; }
+    double height() const override { return 8040; }
+    double fullWidth() const override { return 8610; }
+    void clear() override {}
+    void drawLine(double, double, double, double, Rgb) override {}
+    void drawText(double, double, const std::string&, Rgb) override {}
+};
+
+struct EditBench {
+    Quiet platform;
+    NullSurface surface;
+    State s{platform};
+
+    explicit EditBench(int vertices) {
+        s.canvas = &surface;
+        s.systemDir = bench::scratchDir();
+        loadpoly(s, bench::polyFile(1, vertices), 0);
+        s.doc.currentRing = 0;
+    }
+    void enterEditMode() {
+        s.edit.check1 = true;
+        Check1_MouseUp(s);
+    }
+};
+
+void enterEditModeOnThousandVertexRing(benchmark::State& st) {
+    EditBench b(1001);
+    if (b.s.doc.lastPoint != kMaxEditableVertices) {
+        st.SkipWithError("unexpected ring size");
+        return;
+    }
+    for (auto _ : st) {
+        b.enterEditMode();
+        st.PauseTiming();
+        unloadpnts(b.s);
+        b.s.edit.check1 = b.s.edit.editMode = false;
+        st.ResumeTiming();
+    }
+    st.counters["handles"] = static_cast<double>(b.s.doc.lastPoint);
+}
+BENCHMARK(enterEditModeOnThousandVertexRing)->Unit(benchmark::kMillisecond);
+
+void oneMoveOfAVertexHandle(benchmark::State& st) {
+    EditBench b(1001);
+    b.enterEditMode();
+    node_MouseDown(b.s, 500);
+    double x = 1000;
+    for (auto _ : st) {
+        x = x > 7000 ? 1000 : x + 7;
+        p1_DragOver(b.s, x, 2000);
+    }
+    cancelDrag(b.s);
+}
+BENCHMARK(oneMoveOfAVertexHandle)->Unit(benchmark::kMicrosecond);
+
+// The largest outline: every move looks at all 500 segments for the ones
+// that end at the dragged marker.
+void oneMoveOfAMarkerOfA500PointOutline(benchmark::State& st) {
+    EditBench b(1001);
+    b.s.edit.tool = 1;
+    for (int i = 0; i < kMaxSelectionPoints; ++i) p1_MouseDown(b.s, 1, 200 + i * 16, 300 + (i % 7) * 900);
+    create_polygon(b.s);
+    nd_MouseDown(b.s, 250);
+    double x = 1000;
+    for (auto _ : st) {
+        x = x > 7000 ? 1000 : x + 7;
+        p1_DragOver(b.s, x, 2000);
+    }
+    cancelDrag(b.s);
+}
+BENCHMARK(oneMoveOfAMarkerOfA500PointOutline)->Unit(benchmark::kMicrosecond);
+
+void dropOfAVertexHandle(benchmark::State& st) {
+    EditBench b(1001);
+    b.enterEditMode();
+    double x = 1000;
+    for (auto _ : st) {
+        x = x > 7000 ? 1000 : x + 7;
+        node_MouseDown(b.s, 500);
+        p1_DragOver(b.s, x, 2000);
+        node_DragDrop(b.s, 500);
+    }
+}
+BENCHMARK(dropOfAVertexHandle)->Unit(benchmark::kMicrosecond);
+
+void selectionTextOfA500PointOutline(benchmark::State& st) {
+    EditBench b(1001);
+    b.s.edit.tool = 1;
+    for (int i = 0; i < kMaxSelectionPoints; ++i) p1_MouseDown(b.s, 1, 200 + i * 16, 300 + (i % 7) * 900);
+    create_polygon(b.s);
+    for (auto _ : st) benchmark::DoNotOptimize(save_selection(b.s, true));
+}
+BENCHMARK(selectionTextOfA500PointOutline)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
