@@ -185,6 +185,11 @@ std::string shortestText(double value, int digits) {
     return out;
 }
 
+void appendShortestText(std::string& out, double value, int digits) {
+    if (isZero(value)) out += '0';
+    else appendPlain(out, roundedDigits(value, digits));
+}
+
 std::string shortestText(float value) {
     if (isZero(value)) return "0";
     std::string out;

@@ -25,6 +25,8 @@ inline double readDecimal(std::string_view text) { return readDecimalChecked(tex
 std::string shortestText(double value, int digits = 15);
 // Single-precision values carry at most 7 significant digits.
 std::string shortestText(float value);
+// shortestText appended to a text, for writers of many numbers.
+void appendShortestText(std::string& out, double value, int digits = 15);
 
 // The signed-field form of the bound labels: one blank before a value that
 // is not negative, "-" before a negative one, and no "0" before the point
