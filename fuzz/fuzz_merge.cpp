@@ -1,0 +1,13 @@
+// The merge of one file, and of the same file twice.
+#include "FuzzSupport.h"
+#include "combine/Merge.h"
+
+using namespace tess;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text = fuzz::asText(data, size);
+    fuzz::SilentPlatform platform;
+    mergeTexts(platform, {text}, "Untitled");
+    mergeTexts(platform, {text, text}, "Untitled");
+    return 0;
+}
