@@ -3,7 +3,8 @@
 # when it is missing. Safe to run again.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libxml2-utils xvfb xauth xdotool desktop-file-utils)
+          libxml2-utils xvfb xauth xdotool desktop-file-utils dpkg-dev shared-mime-info
+          man-db)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
