@@ -222,3 +222,41 @@ TEST_F(CanvasTest, ChoosingAnotherRingInTheListDrawsIt) {
     EXPECT_EQ(state().doc.currentRing, 1);
     EXPECT_EQ(list->currentRow(), 1);
 }
+
+TEST_F(CanvasTest, TheRubberBandFollowsThePointerAndTheSecondPressMakesARectangle) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    QTest::mousePress(window().toolButton(2), Qt::LeftButton);
+    QTest::mouseRelease(window().toolButton(2), Qt::LeftButton);
+    QtCanvas* canvas = window().canvas();
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseMove(canvas, QPoint(200, 160));
+    const RectObject& band = state().overlays.Shape1;
+    EXPECT_TRUE(band.visible);
+    EXPECT_DOUBLE_EQ(band.left, 1500);
+    EXPECT_DOUBLE_EQ(band.width, 1500);
+    EXPECT_DOUBLE_EQ(band.height, 900);
+    QTest::mouseMove(canvas, QPoint(60, 160));
+    EXPECT_DOUBLE_EQ(band.left, 900);
+    EXPECT_DOUBLE_EQ(band.width, 600);
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(60, 160));
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(60, 160));
+    EXPECT_EQ(state().sel.selCount, 4);
+    EXPECT_EQ(state().sel.selState, 2);
+}
+
+TEST_F(CanvasTest, EscapeCancelsTheOutlineWhileTheTitleBoxHasTheFocus) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    QTest::mousePress(window().toolButton(1), Qt::LeftButton);
+    QTest::mouseRelease(window().toolButton(1), Qt::LeftButton);
+    for (QPoint p : {QPoint(100, 100), QPoint(300, 120)}) {
+        QTest::mousePress(window().canvas(), Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseRelease(window().canvas(), Qt::LeftButton, Qt::NoModifier, p);
+    }
+    ASSERT_EQ(state().sel.selCount, 2);
+    window().activateWindow();
+    window().titleBox()->setFocus();
+    QTest::keyClick(window().titleBox(), Qt::Key_Escape);
+    EXPECT_EQ(state().sel.selCount, 0);
+    EXPECT_FALSE(state().doc.modified);
+}
