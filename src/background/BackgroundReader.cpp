@@ -17,12 +17,18 @@ namespace {
 
 bool isLetter(char c, char upper) { return c == upper || c == upper - 'A' + 'a'; }
 
-// Where the first "END" stands, in any letter case.
+// Where the first "END" stands, in any letter case. Coordinates never hold
+// an N, so looking for the N first skips them at memchr speed.
 std::size_t firstEnd(std::string_view text) {
-    for (std::size_t i = 0; i + 2 < text.size(); ++i)
-        if (isLetter(text[i], 'E') && isLetter(text[i + 1], 'N') && isLetter(text[i + 2], 'D'))
-            return i;
-    return text.size();
+    std::size_t upper = text.find('N'), lower = text.find('n');
+    for (;;) {
+        const std::size_t at = std::min(upper, lower);
+        if (at == std::string_view::npos) return text.size();
+        if (at >= 1 && at + 1 < text.size() && isLetter(text[at - 1], 'E') && isLetter(text[at + 1], 'D'))
+            return at - 1;
+        if (at == upper) upper = text.find('N', at + 1);
+        else lower = text.find('n', at + 1);
+    }
 }
 
 }  // namespace
@@ -36,7 +42,7 @@ void loadpolybk(State& s, const std::string& path) {
     }
     std::string text = readWholeFile(path);
     s.doc.titleEnabled = true;
-    std::erase(text, '\r');
+    if (text.find('\r') != std::string::npos) std::erase(text, '\r');
     if (text.find("END") == std::string::npos) {
         s.platform.message(std::string(kNotAPolyFile) + path);
         s.platform.normalPointer();
@@ -45,16 +51,18 @@ void loadpolybk(State& s, const std::string& path) {
 
     s.platform.busyPointer();
     const std::string_view ring = std::string_view(text).substr(0, firstEnd(text));
-    const std::size_t lineCount =
-        static_cast<std::size_t>(std::count(ring.begin(), ring.end(), '\n')) + 1;
     auto& bkLon = s.bk.bkLon;
     auto& bkLat = s.bk.bkLat;
-    bkLon.resize(lineCount);
-    bkLat.resize(lineCount);
+    // The arrays end up with one element per line; they grow while the
+    // lines are read, which spares a separate pass to count them.
+    bkLon.resize(std::max<std::size_t>(bkLon.size(), ring.size() / 24 + 1));
+    bkLat.resize(bkLon.size());
 
     std::size_t count = 0;
+    std::size_t lineCount = 0;
     std::size_t pos = 0;
     while (pos <= ring.size()) {
+        ++lineCount;
         std::size_t eol = ring.find('\n', pos);
         if (eol == std::string_view::npos) eol = ring.size();
         const std::string_view line = ring.substr(pos, eol - pos);
@@ -65,11 +73,18 @@ void loadpolybk(State& s, const std::string& path) {
         // out.
         double lon = 0, lat = 0;
         if (parseCoordinateLine(line, lon, lat) != LineParse::Ok) continue;
+        if (count >= bkLon.size()) {
+            bkLon.resize(bkLon.size() * 2);
+            bkLat.resize(bkLon.size());
+        }
         bkLon[count] = static_cast<float>(lon);
         bkLat[count] = static_cast<float>(lat);
         widenFit(s.view, lon, lat);
         ++count;
     }
+
+    bkLon.resize(std::max(lineCount, count));
+    bkLat.resize(bkLon.size());
 
     s.platform.processEvents();
     setBoundLabels(s.view);

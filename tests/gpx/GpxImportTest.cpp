@@ -36,7 +36,15 @@ const Expected kRealFiles[] = {
     {"gpsbabel_bend-input.gpx", 232, -3.8922715, 43.447473, -3.8923359, 43.4473443},
 };
 
-class GpxImport : public test::StateTest {};
+class GpxImport : public test::StateTest {
+protected:
+    // The scratch folder's name in lower case, as imported names have it.
+    std::string lowerFolder() const {
+        std::string folder = temp.path();
+        for (char& c : folder) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return folder;
+    }
+};
 
 TEST_F(GpxImport, RealFilesGiveEveryPointInFileOrderClosedOnTheFirst) {
     for (const Expected& e : kRealFiles) {
@@ -73,8 +81,7 @@ TEST_F(GpxImport, TheDocumentIsModifiedAndNamedAfterTheGpxFileInLowerCase) {
                                               "<wpt lat=\"50\" lon=\"9.5\"/>");
     loadgpx(state, path, 0);
     // The whole path is lower-cased, folders included.
-    std::string folder = temp.path();
-    for (char& c : folder) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string folder = lowerFolder();
     EXPECT_TRUE(state.doc.modified);
     EXPECT_EQ(state.doc.fileName, folder + "/walk.poly");
     EXPECT_EQ(state.caption, "Tessaline 2.1 " + folder + "/walk.poly+");
@@ -112,7 +119,7 @@ TEST_F(GpxImport, UnsavedChangesAskFirstAndNoOrCancelKeepTheDocument) {
     platform.answers = {Answer::Yes};
     loadgpx(state, path, 0);
     EXPECT_EQ(state.doc.lastPoint, 1);
-    EXPECT_EQ(state.doc.fileName, temp.path() + "/trip.poly");
+    EXPECT_EQ(state.doc.fileName, lowerFolder() + "/trip.poly");
 }
 
 TEST_F(GpxImport, ASavedDocumentIsReplacedWithoutAQuestion) {

@@ -1,0 +1,73 @@
+// Convert to GPX for a large ring.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "BenchData.h"
+#include "document/Numbers.h"
+#include "gpx/GpxWriter.h"
+
+using namespace tess;
+
+namespace {
+
+constexpr int kVertices = 1'000'000;
+
+// A ring as the reader leaves it: every coordinate read from a decimal
+// text with nine decimals, as large real files carry them. With
+// `computed`, the values are the raw results of arithmetic instead, which
+// need all seventeen digits to be told apart (the slow case).
+void fillRing(State& s, bool computed = false) {
+    s.doc.ringLon.resize(kVertices + 1);
+    s.doc.ringLat.resize(kVertices + 1);
+    char text[64];
+    for (int i = 0; i < kVertices; ++i) {
+        double lon = -122.0 + i * 0.000001234567891;
+        double lat = 37.0 + (i % 5000) * 0.0000987654321;
+        if (!computed) {
+            std::snprintf(text, sizeof text, "%.9f", lon);
+            lon = readDecimal(text);
+            std::snprintf(text, sizeof text, "%.9f", lat);
+            lat = readDecimal(text);
+        }
+        s.doc.ringLon[static_cast<std::size_t>(i)] = lon;
+        s.doc.ringLat[static_cast<std::size_t>(i)] = lat;
+    }
+    s.doc.ringLon[kVertices] = s.doc.ringLon[0];
+    s.doc.ringLat[kVertices] = s.doc.ringLat[0];
+    s.doc.lastPoint = kVertices;
+}
+
+// savegpx2: the route text, written whole and renamed over the target.
+void exportOneMillionVertexRing(benchmark::State& st) {
+    bench::NullPlatform platform;
+    State s(platform);
+    fillRing(s);
+    const std::string out = bench::scratchDir() + "/ring-1m.gpx";
+    for (auto _ : st) benchmark::DoNotOptimize(savegpx2(s, out));
+}
+BENCHMARK(exportOneMillionVertexRing)->Unit(benchmark::kMillisecond);
+
+// Only the text.
+void routeTextOfOneMillionVertices(benchmark::State& st) {
+    bench::NullPlatform platform;
+    State s(platform);
+    fillRing(s);
+    for (auto _ : st) benchmark::DoNotOptimize(gpxRouteText(s.doc.ringLon, s.doc.ringLat, s.doc.lastPoint));
+}
+BENCHMARK(routeTextOfOneMillionVertices)->Unit(benchmark::kMillisecond);
+
+// Only the text, for coordinates that need more than fifteen digits.
+void routeTextOfOneMillionComputedVertices(benchmark::State& st) {
+    bench::NullPlatform platform;
+    State s(platform);
+    fillRing(s, true);
+    for (auto _ : st) benchmark::DoNotOptimize(gpxRouteText(s.doc.ringLon, s.doc.ringLat, s.doc.lastPoint));
+}
+BENCHMARK(routeTextOfOneMillionComputedVertices)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
