@@ -100,19 +100,26 @@ void appendPointLine(std::string& out, const GpxPointText& p) {
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-}  // namespace
-
-std::vector<GpxPointText> gpxPoints(std::string_view gpxText) {
-    std::vector<GpxPointText> points;
+// Calls take(point) for every point, in file order: the text is split at
+// every "lat=" and the piece before the first one is ignored.
+template <class Take>
+void forEachPoint(std::string_view gpxText, Take take) {
     std::size_t at = gpxText.find(kLatKey);
     while (at != std::string_view::npos) {
         const std::size_t from = at + kLatKey.size();
         const std::size_t next = gpxText.find(kLatKey, from);
         const std::size_t end = next == std::string_view::npos ? gpxText.size() : next;
         GpxPointText point;
-        if (cutPoint(gpxText.substr(from, end - from), point)) points.push_back(point);
+        if (cutPoint(gpxText.substr(from, end - from), point)) take(point);
         at = next;
     }
+}
+
+}  // namespace
+
+std::vector<GpxPointText> gpxPoints(std::string_view gpxText) {
+    std::vector<GpxPointText> points;
+    forEachPoint(gpxText, [&](const GpxPointText& p) { points.push_back(p); });
     return points;
 }
 
@@ -145,13 +152,19 @@ std::string gpxTitleLine(std::string_view fileName) {
 }
 
 std::string gpxToPolyText(std::string_view fileName, std::string_view gpxText) {
-    const std::vector<GpxPointText> points = gpxPoints(gpxText);
     std::string out;
-    out.reserve(fileName.size() + 16 + (points.size() + 1) * 32);
+    // A track point takes a quarter of its GPX text or less as a line.
+    out.reserve(fileName.size() + 64 + gpxText.size() / 4);
     out += gpxTitleLine(fileName);
     out += "\r\n1\r\n";
-    for (const GpxPointText& p : points) appendPointLine(out, p);
-    if (!points.empty()) appendPointLine(out, points.front());
+    bool any = false;
+    GpxPointText first;
+    forEachPoint(gpxText, [&](const GpxPointText& p) {
+        if (!any) first = p;
+        any = true;
+        appendPointLine(out, p);
+    });
+    if (any) appendPointLine(out, first);
     out += "\r\nEND\r\nEND";
     return out;
 }
