@@ -61,7 +61,9 @@ void QtPlatform::normalPointer() {
 
 void QtPlatform::processEvents() {
     if (beforeEvents_) beforeEvents_();
-    QApplication::processEvents();
+    // Repaints, resizes and close requests run; clicks and keys wait until
+    // the load or drawing is over, so no second command starts inside it.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 std::string QtPlatform::fileDialog(bool save, const std::vector<FileFilter>& filters,
