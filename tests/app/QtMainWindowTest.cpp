@@ -233,3 +233,43 @@ TEST_F(MainWindowTest, NewEmptiesTheListAndTheBoundLabels) {
     EXPECT_EQ(window().boundLabel(0)->text(), "0000");
     EXPECT_EQ(title(), "Tessaline 2.1 untitled.poly");
 }
+
+TEST_F(MainWindowTest, ClickingPlusWithoutAnOutlineAsksForAPolygon) {
+    start(copyOf("osmium_berlin.poly", "a.poly"));
+    QTest::mouseClick(window().selectionLabel(0), Qt::LeftButton);
+    EXPECT_EQ(platform.last(), "Please create a Polygon.");
+}
+
+TEST_F(MainWindowTest, ClickingMinusOnAOneRingFileRefuses) {
+    start(copyOf("osmium_berlin.poly", "a.poly"));
+    QTest::mouseClick(window().selectionLabel(1), Qt::LeftButton);
+    EXPECT_EQ(platform.last(), "File must contain more than 1 polygon");
+    EXPECT_EQ(window().ringList()->count(), 1);
+}
+
+TEST_F(MainWindowTest, CheckingEditWithoutADocumentSaysNoDataAndUnchecksTheBox) {
+    start();
+    QTest::mouseClick(window().editBox(), Qt::LeftButton);
+    EXPECT_EQ(platform.last(), "No Data");
+    EXPECT_FALSE(window().editBox()->isChecked());
+}
+
+TEST_F(MainWindowTest, ClickingTheEditCaptionTogglesEditMode) {
+    start(copyOf("osmium_berlin.poly", "a.poly"));
+    QTest::mouseClick(window().editLabel(), Qt::LeftButton);
+    EXPECT_TRUE(window().editBox()->isChecked());
+    EXPECT_TRUE(window().state().edit.editMode);
+    QTest::mouseClick(window().editLabel(), Qt::LeftButton);
+    EXPECT_FALSE(window().editBox()->isChecked());
+}
+
+TEST_F(MainWindowTest, TheHelpEntryOpensTheHelpPageBesideTheProgram) {
+    std::filesystem::create_directories(temp.file("help"));
+    test::writeFile(temp.file("help/tessaline-help.html"), "<html></html>");
+    start();
+    window().menuEntry("Help", 1)->trigger();
+    ASSERT_EQ(platform.openedUrls.size(), 1u);
+    EXPECT_EQ(platform.openedUrls[0].rfind("file://", 0), 0u);
+    EXPECT_NE(platform.openedUrls[0].find("help/tessaline-help.html"), std::string::npos);
+    EXPECT_TRUE(platform.shown.empty());
+}

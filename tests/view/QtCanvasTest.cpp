@@ -2,7 +2,9 @@
 // objects are painted above it and receive the mouse, the progress bar
 // and the layout follow the state.
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QListWidget>
+#include <QToolTip>
 #include <cmath>
 
 #include "app/QtControls.h"
@@ -259,4 +261,14 @@ TEST_F(CanvasTest, EscapeCancelsTheOutlineWhileTheTitleBoxHasTheFocus) {
     QTest::keyClick(window().titleBox(), Qt::Key_Escape);
     EXPECT_EQ(state().sel.selCount, 0);
     EXPECT_FALSE(state().doc.modified);
+}
+
+TEST_F(CanvasTest, AHandlesTipShowsItsCoordinates) {
+    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    QTest::mouseClick(window().editBox(), Qt::LeftButton);
+    const QPoint c = handleCentre(4);
+    QHelpEvent help(QEvent::ToolTip, c, window().canvas()->mapToGlobal(c));
+    QApplication::sendEvent(window().canvas(), &help);
+    EXPECT_EQ(QToolTip::text().toStdString(), state().overlays.node[4].tip);
+    EXPECT_FALSE(QToolTip::text().isEmpty());
 }
