@@ -113,6 +113,9 @@ bool saveDocument(State& s, bool saveAs) {
     }
     if (s.doc.fileName.empty()) s.doc.fileName = kUntitled;
     if (!s.doc.modified) saveAs = true;
+    // A document that never had a file of its own would otherwise land in
+    // whatever folder the program was started from.
+    if (folderOf(s.doc.fileName).empty()) saveAs = true;
 
     std::string target = s.doc.fileName;
     if (saveAs) {

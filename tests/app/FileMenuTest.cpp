@@ -286,3 +286,15 @@ TEST_F(FileMenuTest, CloseWithChangesYesAndAFailedSaveKeepsTheWindow) {
     EXPECT_FALSE(mayClose(state));
     EXPECT_EQ(platform.last(), "No data");
 }
+
+TEST_F(FileMenuTest, SavingADocumentThatNeverHadAFileAsksWhereToPutIt) {
+    open(square("a.poly"));
+    state.doc.fileName = "untitled.poly";
+    state.doc.modified = true;
+    const std::string target = temp.file("chosen.poly");
+    platform.dialogResults = {target};
+    mf_Click(state, mf::Save);
+    EXPECT_TRUE(platform.lastDialogWasSave);
+    EXPECT_TRUE(fileExists(target));
+    EXPECT_EQ(state.doc.fileName, target);
+}
