@@ -34,7 +34,8 @@ struct RenderOptions {
 
 const char* kUsage =
     "usage: tessaline --render IN -o OUT.png [--ring N] [--size WxH] [--window]\n"
-    "                 [--background FILE] [--edit]\n";
+    "                 [--background FILE] [--edit]\n"
+    "Try 'tessaline --help'.\n";
 
 bool parseSize(const std::string& text, int& w, int& h) {
     const auto x = text.find_first_of("xX");

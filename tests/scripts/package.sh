@@ -31,11 +31,12 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Maintainer)" == *"<"*"@"*">" ]] || fail "Maintainer is '$(field Maintainer)'"
 [ "$(field Section)" = science ] || fail "Section is '$(field Section)'"
 [[ "$(field Description)" == "editor for polygon filter files"* ]] || fail "Description is '$(field Description)'"
-[ "$(field Description | wc -l)" -gt 2 ] || fail "the description has no long text"
-depends=$(field Depends)
+[ "$(field Description | wc -l)" -gt 2 ] || fail "the description has no long text in lines"
+field Description | awk 'length($0) > 80 { bad = 1 } END { exit bad }' || fail "the description has lines over 80 columns"
+# The names alone, versions dropped: "libc6 (>= 2.34), qt6-qpa-plugins" gives two lines.
+field Depends | tr ',' '\n' | sed -e 's/(.*)//' -e 's/ //g' >"$work/depends"
 for dep in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins; do
-  [[ ",$depends," == *", $dep "* || ",$depends," == *",$dep "* || ",$depends," == *" $dep,"* ]] ||
-    fail "Depends lacks $dep: $depends"
+  grep -qx "$dep" "$work/depends" || fail "Depends lacks $dep: $(field Depends)"
 done
 
 # Everything under /usr, in the places the desktop looks.
