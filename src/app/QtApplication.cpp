@@ -15,6 +15,9 @@ namespace tess {
 int runWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
+    // Lets the desktop match the window to tessaline.desktop (its icon and
+    // name in the task bar), which Wayland does by this name alone.
+    QGuiApplication::setDesktopFileName("tessaline");
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
     QtPlatform platform;

@@ -27,6 +27,7 @@ key() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(key GenericName)" = "Polygon Editor" ] || fail "GenericName is '$(key GenericName)'"
 [ "$(key Exec)" = "tessaline %f" ] || fail "Exec is '$(key Exec)'"
 [ "$(key Icon)" = tessaline ] || fail "Icon is '$(key Icon)'"
+[ "$(key StartupWMClass)" = Tessaline ] || fail "StartupWMClass is '$(key StartupWMClass)', not the window class Tessaline"
 type=$(xmllint --xpath 'string(//*[local-name()="mime-type"]/@type)' "$mime")
 [ "$type" = text/x-poly-filter ] || fail "the file type is '$type'"
 key MimeType | tr ';' '\n' | grep -qx "$type" || fail "MimeType does not list $type"
