@@ -129,5 +129,17 @@ TEST_F(BackgroundReader, PointsThatShareOneLongitudeDrawWithoutCrashing) {
     EXPECT_TRUE(platform.shown.empty());
 }
 
+TEST_F(BackgroundReader, BinaryContentNeitherCrashesNorHangs) {
+    std::string bytes;
+    for (int i = 0; i < 100000; ++i) bytes += static_cast<char>((i * 7919 + i / 13) & 0xFF);
+    for (std::size_t at = 50; at + 8 < bytes.size(); at += 331) bytes.replace(at, 8, " 1.5 2.5\n");
+    bytes += "\nEND\n";
+    loadpolybk(state, file("noise.poly", bytes));
+    EXPECT_GE(state.bk.bkPointCount, 0);
+    EXPECT_FALSE(platform.pointerBusy);
+    plot(state, false, 1);
+    EXPECT_FALSE(state.edit.busy);
+}
+
 }  // namespace
 }  // namespace tess
