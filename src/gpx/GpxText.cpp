@@ -4,6 +4,7 @@
 // every GPX writer lays a point out.
 #include <cstddef>
 
+#include "document/Numbers.h"
 #include "gpx/GpxReader.h"
 
 namespace tess {
@@ -40,6 +41,15 @@ bool isNumberText(std::string_view t) {
     return i == n;
 }
 
+// A number beyond the range of a double would make the reader refuse the
+// whole working file; such a point is passed over like any malformed one.
+bool isOutOfRange(std::string_view number) {
+    bool exponent = false;
+    for (char c : number) exponent |= c == 'e' || c == 'E';
+    if (!exponent && number.size() < 300) return false;
+    return readDecimalChecked(number).overflow;
+}
+
 std::string_view withoutQuotes(std::string_view t) {
     while (!t.empty() && t.front() == '"') t.remove_prefix(1);
     while (!t.empty() && t.back() == '"') t.remove_suffix(1);
@@ -72,7 +82,8 @@ bool cutPoint(std::string_view piece, GpxPointText& point) {
     const std::size_t quote = second.find('"');
     if (quote == std::string_view::npos) return false;
     const std::string_view lon = second.substr(0, quote);
-    if (!isNumberText(lat) || !isNumberText(lon)) return false;
+    if (!isNumberText(lat) || !isNumberText(lon) || isOutOfRange(lat) || isOutOfRange(lon))
+        return false;
     point = {lon, lat};
     return true;
 }

@@ -148,6 +148,15 @@ TEST_F(GpxImport, AFileWithoutPointsGivesAnEmptyRingAndNoMessage) {
     EXPECT_EQ(state.doc.listCount, 1);
 }
 
+TEST_F(GpxImport, AMalformedPointNeverStopsTheImport) {
+    loadgpx(state, file("odd.gpx", "<wpt lat=\"1e999\" lon=\"8.5\"/><wpt lat=\"50.5\" lon=\"8.5\"/>"
+                                    "<wpt lon=\"9\" lat=\"51\"/><wpt lat=\"51.5\" lon=\"9.5\"/>"),
+            0);
+    EXPECT_TRUE(platform.shown.empty());
+    ASSERT_EQ(state.doc.lastPoint, 2);
+    EXPECT_DOUBLE_EQ(state.doc.ringLat[1], 51.5);
+}
+
 TEST_F(GpxImport, BinaryContentNeitherCrashesNorInventsPoints) {
     std::string bytes;
     for (int i = 0; i < 4096; ++i) bytes += static_cast<char>((i * 131 + 7) & 0xFF);

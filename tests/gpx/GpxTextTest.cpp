@@ -67,6 +67,12 @@ TEST(GpxPoints, WholeNumbersSignsAndExponentsAreNumbers) {
     EXPECT_EQ(gpxPoints(gpx), (std::vector<P>{{"-8", "50"}, {".5", "+1.5"}, {"2.5E+1", "1e-5"}}));
 }
 
+TEST(GpxPoints, NumbersBeyondTheRangeOfADoubleArePassedOver) {
+    const std::string gpx = "<wpt lat=\"1e999\" lon=\"8.5\"/><wpt lat=\"50.5\" lon=\"-2E+400\"/>"
+                            "<wpt lat=\"50.5\" lon=\"8.5\"/><wpt lat=\"1" + std::string(400, '0') + "\" lon=\"1\"/>";
+    EXPECT_EQ(gpxPoints(gpx), (std::vector<P>{{"8.5", "50.5"}}));
+}
+
 TEST(GpxPoints, BinaryContentNeverCrashes) {
     std::mt19937 random(20261206);
     std::string noise;
