@@ -137,6 +137,17 @@ TEST_F(BadInput, a_canvas_shrunk_to_its_margins_stores_nothing_new_anywhere) {
     expectConsistent(s);
 }
 
+TEST_F(BadInput, a_rubber_band_started_far_beyond_the_canvas_keeps_its_anchor_in_range) {
+    openDocument(kThreeRings);
+    chooseTool(2);
+    press(1e12, -1e12);
+    EXPECT_EQ(s.sel.anchorX, 2147483647);
+    EXPECT_EQ(s.sel.anchorY, -2147483647 - 1);
+    press(1e12, -1e12);
+    EXPECT_EQ(s.sel.selCount, 4);
+    expectConsistent(s);
+}
+
 // Random sequences of every action the window can deliver, with answers
 // queued for every question.
 TEST_F(BadInput, random_event_sequences_keep_the_state_consistent) {

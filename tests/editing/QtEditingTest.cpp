@@ -161,6 +161,17 @@ TEST_F(EditingWindowTest, EscapeCancelsTheOutlineWhileTheTitleBoxHasTheFocus) {
     EXPECT_EQ(state().sel.selCount, 0);
 }
 
+TEST_F(EditingWindowTest, EscapeCancelsTheRubberBandWhileTheRingListHasTheFocus) {
+    open();
+    chooseTool(2);
+    click(canvas(), QPoint(120, 80));
+    ASSERT_TRUE(state().overlays.Shape1.visible);
+    window().ringList()->setFocus();
+    QTest::keyClick(window().ringList(), Qt::Key_Escape);
+    EXPECT_FALSE(state().overlays.Shape1.visible);
+    EXPECT_EQ(state().doc.currentRing, -1);  // the list itself was not used
+}
+
 TEST_F(EditingWindowTest, ARectangleAddedWithPlusBecomesTheNewCurrentRing) {
     open();
     chooseTool(2);
