@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string_view>
 
 #include "document/Numbers.h"
@@ -13,32 +14,37 @@ std::string gpxCreator() { return std::string("Tessaline ") + kAppVersion; }
 
 namespace {
 
+// Room for one route point's two lines: a coordinate written out in full
+// takes at most about 350 characters.
+constexpr std::size_t kPointRoom = 1024;
+
+char* put(char* to, std::string_view text) {
+    std::memcpy(to, text.data(), text.size());
+    return to + text.size();
+}
+
 // The shortest text of a value with at most 15 significant digits. When
 // the shortest text that reads back as the value has no more than 15
 // digits it is exactly that rounding, and it comes much cheaper; values
 // that need more digits, or that would be long in plain form, go the
 // general way.
-void appendShortest(std::string& out, double value) {
+char* putShortest(char* to, double value) {
     const double magnitude = std::fabs(value);
     if (value != 0 && magnitude >= 1e-5 && magnitude < 1e15) {
-        char buffer[64];
-        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+        const auto [end, ec] = std::to_chars(to, to + 64, value, std::chars_format::fixed);
         if (ec == std::errc()) {
             int digits = 0;
             bool leading = true;
-            for (const char* c = buffer; c != end; ++c) {
+            for (const char* c = to; c != end; ++c) {
                 if (*c < '0' || *c > '9') continue;
                 if (leading && *c == '0') continue;
                 leading = false;
                 ++digits;
             }
-            if (digits <= 15) {
-                out.append(buffer, end);
-                return;
-            }
+            if (digits <= 15) return end;
         }
     }
-    out += shortestText(value, 15);
+    return put(to, shortestText(value, 15));
 }
 
 double latitudeInRange(double lat) { return std::isfinite(lat) ? std::clamp(lat, -90.0, 90.0) : 0.0; }
@@ -53,39 +59,37 @@ double longitudeInRange(double lon) {
     return lon;
 }
 
-void appendLatitude(std::string& out, double lat) { appendShortest(out, latitudeInRange(lat)); }
+char* putLatitude(char* to, double lat) { return putShortest(to, latitudeInRange(lat)); }
 
-void appendLongitude(std::string& out, double lon) {
+char* putLongitude(char* to, double lon) {
     lon = longitudeInRange(lon);
-    const std::size_t start = out.size();
-    appendShortest(out, lon);
+    char* end = putShortest(to, lon);
     // A value just below 180 can round up to it at 15 digits.
-    if (lon > 179.0 && readDecimal(std::string_view(out).substr(start)) >= 180.0) {
-        out.resize(start);
-        out += "-180";
-    }
+    if (lon > 179.0 && readDecimal(std::string_view(to, static_cast<std::size_t>(end - to))) >= 180.0)
+        return put(to, "-180");
+    return end;
 }
 
 void appendPoint(std::string& out, double lon, double lat) {
-    out += "<rtept lat=\"";
-    appendLatitude(out, lat);
-    out += "\" lon=\"";
-    appendLongitude(out, lon);
-    out += "\">\r\n<sym>Waypoint</sym></rtept>\r\n";
+    char line[kPointRoom];
+    char* to = put(line, "<rtept lat=\"");
+    to = putLatitude(to, lat);
+    to = put(to, "\" lon=\"");
+    to = putLongitude(to, lon);
+    to = put(to, "\">\r\n<sym>Waypoint</sym></rtept>\r\n");
+    out.append(line, to);
 }
 
 }  // namespace
 
 std::string gpxLatitudeText(double lat) {
-    std::string text;
-    appendLatitude(text, lat);
-    return text;
+    char text[kPointRoom];
+    return std::string(text, putLatitude(text, lat));
 }
 
 std::string gpxLongitudeText(double lon) {
-    std::string text;
-    appendLongitude(text, lon);
-    return text;
+    char text[kPointRoom];
+    return std::string(text, putLongitude(text, lon));
 }
 
 std::string gpxRouteText(const std::vector<double>& lon, const std::vector<double>& lat,
