@@ -73,6 +73,18 @@ TEST_F(BackgroundWindowTest, CtrlBAfterARestartBringsTheLastBackgroundBack) {
     EXPECT_TRUE(platform.shown.empty());
 }
 
+TEST_F(BackgroundWindowTest, NewDropsTheBackgroundButRemembersIt) {
+    start();
+    const std::string bk = write("bk.poly", kBackground);
+    choose("Background", 0, bk);
+    platform.answers = {Answer::Yes};  // "Start a new project?"
+    window().menuEntry("File", 0)->trigger();
+    EXPECT_EQ(window().state().bk.bkPointCount, 0);
+    EXPECT_EQ(window().state().lastBackground, bk);
+    choose("File", 2, write("doc.poly", kDocument));
+    EXPECT_EQ(labels(), (std::vector<std::string>{" 11.5", " 51.5", " 11.75", " 51.75"}));
+}
+
 TEST_F(BackgroundWindowTest, UseLastBackgroundWithNoneRecordedSaysSo) {
     start();
     window().menuEntry("Background", 3)->trigger();
