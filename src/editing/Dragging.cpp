@@ -98,7 +98,7 @@ void storeVertex(State& s) {
     moveEdgeLinesOfVertex(s, d, c.x, c.y);
     handle.tag = newcoord(s.view, c.x, c.y, canvasWidth(s), canvasHeight(s), s.margin);
     handle.tip = handle.tag;
-    float lon = 0, lat = 0;
+    double lon = 0, lat = 0;
     if (!splitCoordText(handle.tag, lon, lat)) return;
     Document& doc = s.doc;
     if (d >= doc.ringLon.size() || d >= doc.ringLat.size()) return;

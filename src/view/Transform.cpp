@@ -40,11 +40,19 @@ std::string newcoord(const ViewState& v, double x, double y, double w, double h,
     return shortestText(static_cast<float>(lon)) + " " + shortestText(static_cast<float>(lat));
 }
 
-bool splitCoordText(const std::string& text, float& lon, float& lat) {
+bool splitCoordText(const std::string& text, double& lon, double& lat) {
     auto blank = text.find(' ');
     if (text.empty() || blank == std::string::npos) return false;
-    lon = static_cast<float>(readDecimal(std::string_view(text).substr(0, blank)));
-    lat = static_cast<float>(readDecimal(std::string_view(text).substr(blank + 1)));
+    lon = readDecimal(std::string_view(text).substr(0, blank));
+    lat = readDecimal(std::string_view(text).substr(blank + 1));
+    return true;
+}
+
+bool splitCoordText(const std::string& text, float& lon, float& lat) {
+    double x = 0, y = 0;
+    if (!splitCoordText(text, x, y)) return false;
+    lon = static_cast<float>(x);
+    lat = static_cast<float>(y);
     return true;
 }
 

@@ -37,7 +37,10 @@ std::optional<CanvasPoint> toCanvas(const ViewState& v, double lon, double lat, 
 std::string newcoord(const ViewState& v, double x, double y, double w, double h,
                      int margin = kMargin);
 
-// Splits newcoord's text at its blank. False for the empty text.
+// Splits newcoord's text at its blank and reads each half. False for the
+// empty text. A vertex keeps the decimal value of the text (13.67968, not
+// the nearest single-precision number), so it is written back as shown.
 bool splitCoordText(const std::string& text, float& lon, float& lat);
+bool splitCoordText(const std::string& text, double& lon, double& lat);
 
 }  // namespace tess

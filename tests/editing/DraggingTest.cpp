@@ -41,7 +41,7 @@ TEST_F(Dragging, the_last_handle_carries_the_closing_edge_line_one) {
     EXPECT_FLOAT_EQ(static_cast<float>(s.doc.ringLon[0]), 10 + 800 / 490.0f);
 }
 
-TEST_F(Dragging, a_drop_stores_the_pointer_position_in_single_precision_and_marks_the_caption) {
+TEST_F(Dragging, a_drop_stores_the_pointer_position_to_seven_digits_and_marks_the_caption) {
     openDocument(kThreeRings);
     checkEdit(true);
     node_MouseDown(s, 2);
@@ -53,10 +53,11 @@ TEST_F(Dragging, a_drop_stores_the_pointer_position_in_single_precision_and_mark
     const std::string tag = shortestText(lon) + " " + shortestText(lat);
     EXPECT_EQ(s.overlays.node[2].tag, tag);
     EXPECT_EQ(s.overlays.node[2].tip, tag);
-    EXPECT_DOUBLE_EQ(s.doc.ringLon[2], static_cast<float>(readDecimal(shortestText(lon))));
-    EXPECT_DOUBLE_EQ(s.doc.ringLat[2], static_cast<float>(readDecimal(shortestText(lat))));
-    // The vertex holds a single-precision value, not the exact double.
-    EXPECT_EQ(s.doc.ringLon[2], static_cast<double>(static_cast<float>(s.doc.ringLon[2])));
+    // The vertex holds the decimal value of its 7-digit text, so it is
+    // written back exactly as the tag shows it.
+    EXPECT_EQ(s.doc.ringLon[2], readDecimal(shortestText(lon)));
+    EXPECT_EQ(s.doc.ringLat[2], readDecimal(shortestText(lat)));
+    EXPECT_EQ(commitLonText(s.doc.ringLon[2]), shortestText(lon));
     EXPECT_TRUE(s.doc.modified);
     EXPECT_EQ(s.caption.back(), '+');
     // The other vertices are untouched, and the closing copy too.

@@ -36,13 +36,15 @@ protected:
         return QPoint(static_cast<int>((o.left + o.width / 2) / kTwipsPerPixel),
                       static_cast<int>((o.top + o.height / 2) / kTwipsPerPixel));
     }
-    // The single-precision coordinates newcoord gives for a canvas pixel.
+    // The 7-digit text newcoord gives for a canvas pixel.
+    std::string textOf(QPoint pixel) {
+        return newcoord(state().view, pixel.x() * double(kTwipsPerPixel), pixel.y() * double(kTwipsPerPixel),
+                        canvas()->width(), canvas()->height());
+    }
+    // The single-precision coordinates of a canvas pixel.
     std::pair<float, float> mapOf(QPoint pixel) {
-        const std::string text = newcoord(state().view, pixel.x() * double(kTwipsPerPixel),
-                                          pixel.y() * double(kTwipsPerPixel), canvas()->width(),
-                                          canvas()->height());
         float lon = 0, lat = 0;
-        EXPECT_TRUE(splitCoordText(text, lon, lat));
+        EXPECT_TRUE(splitCoordText(textOf(pixel), lon, lat));
         return {lon, lat};
     }
     void click(QWidget* w, QPoint at) {
@@ -69,17 +71,18 @@ protected:
 
 }  // namespace
 
-TEST_F(EditingWindowTest, DraggingAVertexStoresTheDropPointInSinglePrecision) {
+TEST_F(EditingWindowTest, DraggingAVertexStoresTheDropPointToSevenDigits) {
     open();
     QTest::mouseClick(window().editBox(), Qt::LeftButton);
     ASSERT_TRUE(state().edit.editMode);
     const QPoint from = centreOf(state().overlays.node[2]);
     const QPoint to = from + QPoint(-40, 30);
     drag(from, to);
-    const auto [lon, lat] = mapOf(to);
+    double lon = 0, lat = 0;
+    ASSERT_TRUE(splitCoordText(textOf(to), lon, lat));
     EXPECT_EQ(state().doc.ringLon[2], lon);
     EXPECT_EQ(state().doc.ringLat[2], lat);
-    EXPECT_EQ(state().overlays.node[2].tag, shortestText(lon) + " " + shortestText(lat));
+    EXPECT_EQ(state().overlays.node[2].tag, textOf(to));
     EXPECT_EQ(centreOf(state().overlays.node[2]), to);
     EXPECT_TRUE(window().windowTitle().endsWith('+'));
     // The document keeps the move after edit mode ends.
