@@ -72,7 +72,9 @@ void openPolyFile(State& s) {
 void openGpx(State& s) {
     const std::string path = fileDialog(s.platform, false, gpxFilters(), "");
     if (isBadPolyName(path)) return;
-    loadgpx(s, path, 0);
+    // A declined import keeps the document under its own name, so a later
+    // save cannot write it over a file named after the GPX file.
+    if (!loadgpx(s, path, 0)) return;
     std::string name = path;
     for (auto at = name.find(".gpx"); at != std::string::npos; at = name.find(".gpx", at + 5))
         name.replace(at, 4, ".poly");

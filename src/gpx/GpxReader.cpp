@@ -13,14 +13,14 @@
 
 namespace tess {
 
-void loadgpx(State& s, const std::string& path, int mode) {
+bool loadgpx(State& s, const std::string& path, int mode) {
     const bool asDocument = mode == 0;
     if (asDocument && s.doc.lastPoint > 0 && s.doc.modified &&
         s.platform.askYesNoCancel(kGpxChangesQuestion) != Answer::Yes)
-        return;
+        return false;
     if (path.empty() || !fileExists(path)) {
         s.platform.message(std::string(kCannotFindGpx) + path);
-        return;
+        return false;
     }
 
     s.platform.busyPointer();
@@ -31,14 +31,14 @@ void loadgpx(State& s, const std::string& path, int mode) {
     const std::string workingFile = joinPath(s.systemDir, kGpxWorkingFile);
     if (!savetext(s.platform, workingFile, polyText)) {
         s.platform.normalPointer();
-        return;
+        return false;
     }
 
     if (asDocument) {
         clearmap(s);
         if (!loadpoly(s, workingFile, 0)) {
             s.platform.normalPointer();
-            return;
+            return true;  // the old document is gone all the same
         }
     } else {
         loadpolybk(s, workingFile);
@@ -53,6 +53,7 @@ void loadgpx(State& s, const std::string& path, int mode) {
         cap(s, name);
         s.doc.fileName = name;
     }
+    return true;
 }
 
 }  // namespace tess

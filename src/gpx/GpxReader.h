@@ -44,6 +44,8 @@ std::string gpxToPolyText(std::string_view fileName, std::string_view gpxText);
 std::string gpxDocumentName(const std::string& path);
 
 // mode 0 imports as the document, 1 as the background.
-void loadgpx(State& s, const std::string& path, int mode);
+// True once the import has replaced the document (mode 0) or the
+// background (mode 1); false when it was declined or the file is missing.
+bool loadgpx(State& s, const std::string& path, int mode);
 
 }  // namespace tess

@@ -64,6 +64,23 @@ TEST_F(FileMenuTest, OpenWithUnsavedChangesAsksAndNoKeepsTheDocument) {
     EXPECT_EQ(state.doc.fileName, b);
 }
 
+TEST_F(FileMenuTest, OpenGpxDeclinedKeepsTheDocumentAndItsName) {
+    const std::string a = square("a.poly");
+    open(a);
+    state.doc.modified = true;
+    const std::string gpx = file("a.gpx", "<gpx><wpt lat=\"1.5\" lon=\"2.5\"/></gpx>");
+    platform.dialogResults.push_back(gpx);
+    platform.answers = {Answer::No};
+    mf_Click(state, mf::OpenGpx);
+    EXPECT_EQ(state.doc.fileName, a);
+    EXPECT_EQ(state.doc.lastPoint, 4);
+
+    platform.dialogResults.push_back(gpx);
+    platform.answers = {Answer::Yes};
+    mf_Click(state, mf::OpenGpx);
+    EXPECT_EQ(state.doc.fileName, temp.path() + "/a.poly");
+}
+
 TEST_F(FileMenuTest, NewAsksToStartAndEmptiesTheDocument) {
     open(square("a.poly"));
     platform.answers = {Answer::Yes};
