@@ -63,6 +63,7 @@ void openPolyFile(State& s) {
     cap(s, s.doc.fileName);
     unloadpnts(s);
     if (!loadpoly(s, path, 0)) return;
+    s.doc.modified = false;  // the changes were given up before the dialog
     s.doc.fileName = path;
     plot(s, true, 0);
     updatmf(s, path);
@@ -96,7 +97,7 @@ void openRecent(State& s, int position) {
         if (!mayDropChanges(s)) return;
         s.doc.currentRing = -1;
         s.doc.fileName = path;
-        loadpoly(s, path, 0);
+        if (loadpoly(s, path, 0)) s.doc.modified = false;
         plot(s, true, 0);
     }
     cap(s, s.doc.fileName);
@@ -178,7 +179,8 @@ void loadole(State& s, std::string& path) {
     s.edit.editMode = false;
     s.doc.currentRing = -1;
     s.edit.busy = true;
-    loadpoly(s, path, 0);
+    if (loadpoly(s, path, 0)) s.doc.modified = false;
+    cap(s, s.doc.fileName);
     s.edit.busy = false;
     plot(s, true, 0);
     s.edit.busy = false;

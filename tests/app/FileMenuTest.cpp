@@ -62,6 +62,8 @@ TEST_F(FileMenuTest, OpenWithUnsavedChangesAsksAndNoKeepsTheDocument) {
     platform.answers = {Answer::Yes};
     open(b);
     EXPECT_EQ(state.doc.fileName, b);
+    EXPECT_FALSE(state.doc.modified);
+    EXPECT_EQ(state.caption, "Tessaline 2.1 " + b);
 }
 
 TEST_F(FileMenuTest, OpenGpxDeclinedKeepsTheDocumentAndItsName) {
