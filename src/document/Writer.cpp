@@ -163,9 +163,7 @@ bool savepoly(State& s, const std::string& fileName, int ringIndex) {
 
 bool savetext(Platform& platform, const std::string& file, std::string_view buffer) {
     if (file.empty()) return false;
-    std::string text(buffer);
-    text += kCrLf;
-    std::string error = writeWholeFile(file, text);
+    std::string error = writeWholeFile(file, {buffer, kCrLf});
     platform.processEvents();
     platform.processEvents();
     if (!error.empty()) {

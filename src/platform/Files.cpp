@@ -83,6 +83,11 @@ bool writeAll(int fd, std::string_view content) {
 }  // namespace
 
 std::string writeWholeFile(const std::string& path, std::string_view content, bool flush) {
+    return writeWholeFile(path, {content}, flush);
+}
+
+std::string writeWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces,
+                           bool flush) {
     if (path.empty()) return "No file name";
     if (folderExists(path)) return std::strerror(EISDIR);
     std::string folder = folderOf(path);
@@ -95,7 +100,9 @@ std::string writeWholeFile(const std::string& path, std::string_view content, bo
     if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
     else ::fchmod(fd, 0644);
 
-    if (!writeAll(fd, content) || (flush && ::fsync(fd) != 0)) {
+    bool written = true;
+    for (std::string_view piece : pieces) written = written && writeAll(fd, piece);
+    if (!written || (flush && ::fsync(fd) != 0)) {
         std::string error = systemError();
         ::close(fd);
         ::unlink(temp.c_str());
@@ -110,9 +117,8 @@ std::string writeWholeFile(const std::string& path, std::string_view content, bo
 }
 
 std::string appendWholeFile(const std::string& path, std::string_view content) {
-    std::string whole = readWholeFile(path);
-    whole.append(content);
-    return writeWholeFile(path, whole);
+    const std::string old = readWholeFile(path);
+    return writeWholeFile(path, {old, content});
 }
 
 std::string folderOf(const std::string& path) { return fs::path(path).parent_path().string(); }

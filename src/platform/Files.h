@@ -2,6 +2,7 @@
 // contents are bytes, one char per byte.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,10 @@ std::string readWholeFile(const std::string& path);
 // file is flushed to disk before the rename; a working file the program
 // can rebuild need not wait for the disk (flush false).
 std::string writeWholeFile(const std::string& path, std::string_view content, bool flush = true);
+// The same for a content made of pieces, so that a large text need not be
+// copied to gain a last line break.
+std::string writeWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces,
+                           bool flush = true);
 
 // Appends to a file, creating it when missing. The old content is kept
 // and the whole file is replaced atomically, like writeWholeFile.
