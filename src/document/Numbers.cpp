@@ -47,7 +47,11 @@ DecimalRead readGeneral(std::string_view number, char exponentLetter) {
 
 }  // namespace
 
-DecimalRead readDecimalChecked(std::string_view text) {
+namespace {
+
+// Reads the number at the start of text; `stop` receives the index of the
+// first character that is not part of it.
+DecimalRead readDecimalPrefix(std::string_view text, std::size_t& stop) {
     std::size_t i = 0, n = text.size();
     while (i < n && isBlank(text[i])) ++i;
     bool negative = false;
@@ -68,7 +72,10 @@ DecimalRead readDecimalChecked(std::string_view text) {
         scale = -static_cast<int>(i - fracStart);
         digits += i - fracStart;
     }
-    if (digits == 0) return {};
+    if (digits == 0) {
+        stop = i;
+        return {};
+    }
     std::size_t end = i;
     char exponentLetter = 0;
     int exponent = 0;
@@ -102,7 +109,15 @@ DecimalRead readDecimalChecked(std::string_view text) {
         result = readGeneral(text.substr(start, end - start), exponentLetter);
     }
     if (negative) result.value = -result.value;
+    stop = end;
     return result;
+}
+
+}  // namespace
+
+DecimalRead readDecimalChecked(std::string_view text) {
+    std::size_t stop = 0;
+    return readDecimalPrefix(text, stop);
 }
 
 namespace {
@@ -250,27 +265,30 @@ std::string commitLatText(double value) {
 }
 
 LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat) {
-    const char* p = line.data();
-    std::size_t first = 0, last = line.size();
-    while (first < last && isBlank(p[first])) ++first;
-    while (last > first && isBlank(p[last - 1])) --last;
-    std::size_t gap = first;
-    while (gap < last && !isBlank(p[gap])) ++gap;
-    if (gap >= last) return LineParse::NoBlank;
+    // One pass: the longitude is read where the first word starts (a number
+    // never holds a blank, so reading stops within the word), then the
+    // latitude after the blanks that end the word.
+    const std::size_t n = line.size();
+    std::size_t i = 0;
+    while (i < n && isBlank(line[i])) ++i;
+    std::size_t stop = 0;
+    const DecimalRead x = readDecimalPrefix(line.substr(i), stop);
+    i += stop;
+    while (i < n && !isBlank(line[i])) ++i;
+    while (i < n && isBlank(line[i])) ++i;
+    if (i >= n) return LineParse::NoBlank;  // one word, or one word and blanks
 
-    DecimalRead x = readDecimalChecked(line.substr(first, gap - first));
-
-    // The latitude is everything after the first blank, with every blank
-    // removed, so "5 1.5" reads as 51.5 and "2.0 3.0" as 2.03.
-    std::size_t from = gap;
-    while (from < last && isBlank(p[from])) ++from;
-    std::string_view rest = line.substr(from, last - from);
-    bool innerBlank = false;
-    for (char c : rest) innerBlank |= isBlank(c);
-    DecimalRead y;
-    if (!innerBlank) {
-        y = readDecimalChecked(rest);
-    } else {
+    const std::string_view rest = line.substr(i);
+    DecimalRead y = readDecimalPrefix(rest, stop);
+    // The latitude is everything after the first blank with every blank
+    // removed, so "5 1.5" reads as 51.5 and "2.0 3.0" as 2.03: read it
+    // again without its blanks when a blank stands before more text.
+    bool blank = false, textAfterBlank = false;
+    for (std::size_t k = stop; k < rest.size() && !textAfterBlank; ++k) {
+        if (isBlank(rest[k])) blank = true;
+        else textAfterBlank = blank;
+    }
+    if (textAfterBlank) {
         std::string packed;
         packed.reserve(rest.size());
         for (char c : rest)

@@ -135,3 +135,51 @@ TEST(NumberTexts, RoundingAgreesWithPrintfForEveryMagnitude) {
         EXPECT_EQ(readDecimal(shortestText(single)), std::strtod(expected, nullptr)) << expected;
     }
 }
+
+namespace {
+
+// The coordinate parse spelled out step by step, as a reference.
+LineParse parseByTheSteps(std::string line, double& lon, double& lat) {
+    for (char& c : line)
+        if (c == '\t') c = ' ';
+    line.erase(0, line.find_first_not_of(' ') == std::string::npos ? line.size() : line.find_first_not_of(' '));
+    std::string once;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == ' ' && i + 1 < line.size() && line[i + 1] == ' ') {
+            once += ' ';
+            ++i;
+        } else {
+            once += line[i];
+        }
+    }
+    while (!once.empty() && once.back() == ' ') once.pop_back();
+    while (!once.empty() && once.front() == ' ') once.erase(0, 1);
+    const auto blank = once.find(' ');
+    if (blank == std::string::npos) return LineParse::NoBlank;
+    std::string a = once.substr(0, blank), b = once.substr(blank + 1);
+    std::erase(a, ' ');
+    std::erase(b, ' ');
+    const DecimalRead x = readDecimalChecked(a), y = readDecimalChecked(b);
+    if (x.overflow || y.overflow) return LineParse::Overflow;
+    lon = x.value;
+    lat = y.value;
+    return LineParse::Ok;
+}
+
+}  // namespace
+
+TEST(CoordinateLine, TheOnePassParseMatchesTheStepByStepOne) {
+    const char alphabet[] = {'1', '2', '.', '-', '+', 'E', 'd', ' ', ' ', '\t', '\r', 'x', '0'};
+    std::uint64_t seed = 4242;
+    auto next = [&] { return seed = seed * 6364136223846793005ULL + 1442695040888963407ULL; };
+    for (int i = 0; i < 50000; ++i) {
+        std::string line;
+        const int length = static_cast<int>(next() >> 60) + 1;
+        for (int k = 0; k < length; ++k) line += alphabet[(next() >> 33) % sizeof alphabet];
+        double lon1 = -7, lat1 = -7, lon2 = -7, lat2 = -7;
+        const LineParse fast = parseCoordinateLine(line, lon1, lat1);
+        ASSERT_EQ(fast, parseByTheSteps(line, lon2, lat2)) << '[' << line << ']';
+        EXPECT_EQ(lon1, lon2) << '[' << line << ']';
+        EXPECT_EQ(lat1, lat2) << '[' << line << ']';
+    }
+}
