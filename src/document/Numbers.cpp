@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 namespace tess {
 
@@ -152,6 +153,31 @@ void takeScientific(const char* begin, const char* end, Digits& d) {
     while (d.count > 1 && d.digit[d.count - 1] == '0') --d.count;
 }
 
+// The digits of a value that is exactly m / 10^p for a 15-digit integer m,
+// as every coordinate read from a text of up to 15 digits is: the decimal
+// m * 10^-p reads back as the value, and no other 15-digit decimal does,
+// so it is the value rounded to 15 digits. False when the value is not of
+// that kind; the caller then takes the general way.
+bool fifteenDigitsByScaling(double value, Digits& d) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-7 && magnitude < 1e15)) return false;
+    int exponent = 0;  // the power of ten of the first digit
+    while (exponent < 14 && magnitude >= kExactPowers[exponent + 1]) ++exponent;
+    while (exponent > -8 && magnitude < (exponent >= 0 ? kExactPowers[exponent] : 1 / kExactPowers[-exponent]))
+        --exponent;
+    const int p = 14 - exponent;
+    if (p < 0 || p > 22) return false;
+    const double scaled = std::nearbyint(magnitude * kExactPowers[p]);
+    if (scaled >= 1e15 || scaled < 1e14 || scaled / kExactPowers[p] != magnitude) return false;
+    auto m = static_cast<std::uint64_t>(scaled);
+    for (int k = 14; k >= 0; --k, m /= 10) d.digit[k] = static_cast<char>('0' + m % 10);
+    d.count = 15;
+    while (d.count > 1 && d.digit[d.count - 1] == '0') --d.count;
+    d.exponent = exponent;
+    d.negative = value < 0;
+    return true;
+}
+
 // The value rounded to `digits` significant digits. The shortest text that
 // reads back as the value is tried first: when it has no more digits than
 // wanted it is also the rounding, because the value lies within half a unit
@@ -159,6 +185,9 @@ void takeScientific(const char* begin, const char* end, Digits& d) {
 template <class Float>
 Digits roundedDigits(Float value, int digits) {
     Digits d;
+    if constexpr (std::is_same_v<Float, double>) {
+        if (digits == 15 && fifteenDigitsByScaling(value, d)) return d;
+    }
     char buffer[64];
     auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
     takeScientific(buffer, r.ptr, d);

@@ -183,3 +183,24 @@ TEST(CoordinateLine, TheOnePassParseMatchesTheStepByStepOne) {
         EXPECT_EQ(lat1, lat2) << '[' << line << ']';
     }
 }
+
+TEST(NumberTexts, ValuesReadFromShortDecimalsAreWrittenBackAsTheyWere) {
+    // The common case: a coordinate read from a file is written back with
+    // the digits it was read from.
+    std::uint64_t seed = 7;
+    auto next = [&] { return seed = seed * 6364136223846793005ULL + 1442695040888963407ULL; };
+    char text[64];
+    for (int i = 0; i < 50000; ++i) {
+        const int digits = static_cast<int>(next() % 15) + 1;
+        const int exponent = static_cast<int>(next() % 14) - 7;
+        std::uint64_t mantissa = next() % 1000000000000000ULL;
+        while (mantissa >= std::uint64_t(std::pow(10.0, digits))) mantissa /= 10;
+        std::snprintf(text, sizeof text, "%llue%d", static_cast<unsigned long long>(mantissa), exponent - digits + 1);
+        const double value = std::strtod(text, nullptr) * ((i % 2) ? -1 : 1);
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.14e", value);
+        const std::string written = shortestText(value);
+        EXPECT_EQ(readDecimal(written), std::strtod(expected, nullptr)) << text << " -> " << written;
+        EXPECT_EQ(readDecimal(written), value) << text << " -> " << written;
+    }
+}
