@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Settings.h"
+#include "platform/Files.h"
 #include "support/StateFixture.h"
 
 using namespace tess;
@@ -43,6 +44,16 @@ TEST_F(SettingsTest, AMissingFileLeavesEverythingEmpty) {
     for (const RecentEntry& e : state.recent) EXPECT_EQ(e.caption, "");
     EXPECT_EQ(state.mergeTitle, "");
     EXPECT_EQ(state.lastBackground, "");
+}
+
+TEST_F(SettingsTest, ASettingsFileReplacedByAFolderReadsAsNoneAndCannotBeSaved) {
+    ASSERT_TRUE(makeFolder(path()));
+    loaddat(state);
+    EXPECT_EQ(state.recent[0].caption, "");
+    state.mergeTitle = "kept";
+    savedata(state);  // reported, not fatal
+    EXPECT_TRUE(folderExists(path()));
+    EXPECT_NE(platform.last().find("Error saving " + path()), std::string::npos);
 }
 
 TEST_F(SettingsTest, AShortFileFillsWhatItHasAndEmptiesTheRest) {
