@@ -3,23 +3,12 @@
 
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/SilentPlatform.h"
 
 namespace tess::bench {
 
-// A platform that shows nothing and answers No.
-struct NullPlatform : Platform {
-    void message(std::string_view) override {}
-    bool askYesNo(std::string_view) override { return false; }
-    Answer askYesNoCancel(std::string_view) override { return Answer::Cancel; }
-    void busyPointer() override {}
-    void normalPointer() override {}
-    void processEvents() override {}
-    std::string fileDialog(bool, const std::vector<FileFilter>&, const std::string&, const std::string&) override {
-        return {};
-    }
-    void openUrl(const std::string&) override {}
-};
+// Benchmarks have nobody to answer: every question gets No.
+using NullPlatform = SilentPlatform;
 
 // A folder under the system's temporary folder for benchmark files.
 std::string scratchDir();

@@ -9,25 +9,12 @@
 
 #include "BenchData.h"
 #include "combine/Merge.h"
+#include "platform/SilentPlatform.h"
 
 using namespace tess;
 
 namespace {
 
-// Merging talks to the user only on failure; the benchmark has no user.
-class SilentPlatform : public Platform {
-public:
-    void message(std::string_view) override {}
-    bool askYesNo(std::string_view) override { return false; }
-    Answer askYesNoCancel(std::string_view) override { return Answer::Cancel; }
-    void busyPointer() override {}
-    void normalPointer() override {}
-    void processEvents() override {}
-    std::string fileDialog(bool, const std::vector<FileFilter>&, const std::string&, const std::string&) override {
-        return {};
-    }
-    void openUrl(const std::string&) override {}
-};
 
 std::vector<std::string> combineInputs(int files, int vertices) {
     const std::string folder = bench::scratchDir() + "/combine";

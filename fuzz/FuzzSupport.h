@@ -1,4 +1,4 @@
-// Shared pieces of the fuzz targets: a platform that shows nothing, and a
+// Shared pieces of the fuzz targets: a platform that answers Yes, and a
 // scratch file the readers that take a path can be pointed at.
 #pragma once
 
@@ -11,20 +11,13 @@
 
 #include "app/State.h"
 #include "platform/Files.h"
+#include "platform/SilentPlatform.h"
 
 namespace tess::fuzz {
 
-struct SilentPlatform : Platform {
-    void message(std::string_view) override {}
-    bool askYesNo(std::string_view) override { return true; }
-    Answer askYesNoCancel(std::string_view) override { return Answer::Yes; }
-    void busyPointer() override {}
-    void normalPointer() override {}
-    void processEvents() override {}
-    std::string fileDialog(bool, const std::vector<FileFilter>&, const std::string&, const std::string&) override {
-        return {};
-    }
-    void openUrl(const std::string&) override {}
+// Every question answered Yes, to reach the paths behind it.
+struct SilentPlatform : tess::SilentPlatform {
+    SilentPlatform() : tess::SilentPlatform(Answer::Yes) {}
 };
 
 // A folder in memory for this process's files.
