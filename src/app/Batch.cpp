@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "combine/Merge.h"
+#include "document/Numbers.h"
 #include "document/Reader.h"
 #include "document/Writer.h"
 #include "gpx/GpxReader.h"
@@ -86,17 +87,11 @@ constexpr const char* kVersion =
 
 constexpr const char* kTryHelp = "Try 'tessaline --help'.\n";
 
-bool contains(std::string text, std::string_view part) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; });
-    return text.find(part) != std::string::npos;
+bool contains(const std::string& text, std::string_view part) {
+    return lowerAscii(text).find(part) != std::string::npos;
 }
 
-bool endsWithGpx(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; });
-    return text.ends_with(".gpx");
-}
+bool endsWithGpx(const std::string& text) { return lowerAscii(text).ends_with(".gpx"); }
 
 struct Options {
     std::vector<std::string> inputs;

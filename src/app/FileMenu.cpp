@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "document/Caption.h"
+#include "document/Numbers.h"
 #include "document/Reader.h"
 #include "document/Writer.h"
 #include "editing/Editing.h"
@@ -18,12 +19,6 @@
 namespace tess {
 
 namespace {
-
-std::string lowerAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;

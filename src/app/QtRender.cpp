@@ -12,6 +12,7 @@
 
 #include "app/QtMainWindow.h"
 #include "background/Background.h"
+#include "document/Numbers.h"
 #include "document/Reader.h"
 #include "editing/Editing.h"
 #include "gpx/GpxReader.h"
@@ -84,12 +85,6 @@ bool parse(const std::vector<std::string>& args, RenderOptions& o) {
         }
     }
     return !o.input.empty() && !o.output.empty();
-}
-
-std::string lowerAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
 }
 
 // Counts what the console shows, so that a refused edit fails the run.

@@ -330,6 +330,12 @@ LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat) {
     return LineParse::Ok;
 }
 
+std::string lowerAscii(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 void upperAscii(std::string& text) {
     // Branch-free, so the compiler can work on many bytes at once.
     for (char& c : text) {

@@ -49,5 +49,7 @@ LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat);
 
 // Upper-cases ASCII letters only, so UTF-8 text survives.
 void upperAscii(std::string& text);
+// Lower-cases ASCII letters only, for comparing file extensions.
+std::string lowerAscii(std::string text);
 
 }  // namespace tess

@@ -109,7 +109,7 @@ void appendPointLine(std::string& out, const GpxPointText& p) {
     out += "\r\n";
 }
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Calls take(point) for every point, in file order: the text is split at
 // every "lat=" and the piece before the first one is ignored.
@@ -154,8 +154,8 @@ std::string gpxTitleLine(std::string_view fileName) {
         else if (c == '\r' || c == '\n') title += ' ';
         else {
             title += c;
-            if (lowerAscii(c) == 'e' && i + 2 < name.size() && lowerAscii(name[i + 1]) == 'n' &&
-                lowerAscii(name[i + 2]) == 'd')
+            if (lowerChar(c) == 'e' && i + 2 < name.size() && lowerChar(name[i + 1]) == 'n' &&
+                lowerChar(name[i + 2]) == 'd')
                 title += '_';
         }
     }
@@ -181,9 +181,7 @@ std::string gpxToPolyText(std::string_view fileName, std::string_view gpxText) {
 }
 
 std::string gpxDocumentName(const std::string& path) {
-    std::string lower;
-    lower.reserve(path.size() + 8);
-    for (char c : path) lower += lowerAscii(c);
+    const std::string lower = lowerAscii(path);
     std::string name;
     name.reserve(lower.size() + 8);
     for (std::size_t i = 0; i < lower.size();) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "document/Caption.h"
+#include "document/Numbers.h"
 #include "document/Writer.h"
 #include "selection/Selection.h"
 #include "shell/FileHelpers.h"
@@ -13,13 +14,6 @@
 namespace tess {
 
 namespace {
-
-std::string lowerAscii(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c < 128 ? std::tolower(c) : c);
-    });
-    return text;
-}
 
 void writeSelectionFile(State& s, std::string text) {
     text += "END\r\n";
