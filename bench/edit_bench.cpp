@@ -59,16 +59,22 @@ void enterEditModeOnThousandVertexRing(benchmark::State& st) {
 }
 BENCHMARK(enterEditModeOnThousandVertexRing)->Unit(benchmark::kMillisecond);
 
-void oneMoveOfAVertexHandle(benchmark::State& st) {
-    EditBench b(1001);
-    b.enterEditMode();
-    node_MouseDown(b.s, 500);
+// One pointer move per iteration, back and forth across the canvas, with
+// the drag ended afterwards.
+void movePointerAcrossTheCanvas(benchmark::State& st, EditBench& b) {
     double x = 1000;
     for (auto _ : st) {
         x = x > 7000 ? 1000 : x + 7;
         p1_DragOver(b.s, x, 2000);
     }
     cancelDrag(b.s);
+}
+
+void oneMoveOfAVertexHandle(benchmark::State& st) {
+    EditBench b(1001);
+    b.enterEditMode();
+    node_MouseDown(b.s, 500);
+    movePointerAcrossTheCanvas(st, b);
 }
 BENCHMARK(oneMoveOfAVertexHandle)->Unit(benchmark::kMicrosecond);
 
@@ -80,12 +86,7 @@ void oneMoveOfAMarkerOfA500PointOutline(benchmark::State& st) {
     for (int i = 0; i < kMaxSelectionPoints; ++i) p1_MouseDown(b.s, 1, 200 + i * 16, 300 + (i % 7) * 900);
     create_polygon(b.s);
     nd_MouseDown(b.s, 250);
-    double x = 1000;
-    for (auto _ : st) {
-        x = x > 7000 ? 1000 : x + 7;
-        p1_DragOver(b.s, x, 2000);
-    }
-    cancelDrag(b.s);
+    movePointerAcrossTheCanvas(st, b);
 }
 BENCHMARK(oneMoveOfAMarkerOfA500PointOutline)->Unit(benchmark::kMicrosecond);
 
