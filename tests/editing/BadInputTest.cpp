@@ -9,7 +9,8 @@
 namespace tess::test {
 namespace {
 
-using BadInput = EditTest;
+using BadInput = ThreeRingsTest;
+using BadInputFromScratch = EditTest;
 
 // The canvas objects always match the counts that describe them.
 void expectConsistent(const State& s) {
@@ -31,7 +32,6 @@ void expectConsistent(const State& s) {
 }
 
 TEST_F(BadInput, any_button_pressed_at_any_time_with_any_tool_keeps_the_document_whole) {
-    openDocument(kThreeRings);
     const auto texts = s.doc.ringTexts;
     for (int tool = 0; tool <= 2; ++tool) {
         chooseTool(tool);
@@ -49,9 +49,7 @@ TEST_F(BadInput, any_button_pressed_at_any_time_with_any_tool_keeps_the_document
 }
 
 TEST_F(BadInput, a_double_click_on_a_marker_of_a_one_point_outline_closes_nothing) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(1000, 1000);
+    drawPolygon({{1000, 1000}});
     nd_MouseDown(s, 1);
     nd_DragDrop(s, 1);
     nd_DblClick(s, 1);
@@ -61,7 +59,6 @@ TEST_F(BadInput, a_double_click_on_a_marker_of_a_one_point_outline_closes_nothin
 }
 
 TEST_F(BadInput, drags_that_end_outside_leave_every_vertex_as_it_was) {
-    openDocument(kThreeRings);
     checkEdit(true);
     const auto lon = s.doc.ringLon, lat = s.doc.ringLat;
     for (int i = 1; i <= 4; ++i) {
@@ -78,14 +75,13 @@ TEST_F(BadInput, drags_that_end_outside_leave_every_vertex_as_it_was) {
 }
 
 TEST_F(BadInput, a_vertex_dropped_far_outside_the_view_is_stored_beyond_the_bounds) {
-    openDocument(kThreeRings);
     checkEdit(true);
     dragHandle(2, xOf(0), yOf(40));  // ten degrees west and south of the view
     EXPECT_DOUBLE_EQ(s.doc.ringLon[2], 0);
     EXPECT_DOUBLE_EQ(s.doc.ringLat[2], 40);
 }
 
-TEST_F(BadInput, escape_with_nothing_to_cancel_and_before_any_document_changes_nothing) {
+TEST_F(BadInputFromScratch, escape_with_nothing_to_cancel_and_before_any_document_changes_nothing) {
     Form_KeyDown(s, 27);
     Form_KeyDown(s, 27);
     EXPECT_EQ(s.sel.selCount, 0);
@@ -93,7 +89,7 @@ TEST_F(BadInput, escape_with_nothing_to_cancel_and_before_any_document_changes_n
     expectConsistent(s);
 }
 
-TEST_F(BadInput, drops_and_closings_without_any_document_are_harmless) {
+TEST_F(BadInputFromScratch, drops_and_closings_without_any_document_are_harmless) {
     node_DragDrop(s, 1);
     nd_DragDrop(s, 1);
     p1_DragOver(s, 10, 10);
@@ -106,9 +102,7 @@ TEST_F(BadInput, drops_and_closings_without_any_document_are_harmless) {
 }
 
 TEST_F(BadInput, a_canvas_smaller_than_its_margins_mirrors_but_never_fails) {
-    openDocument(kThreeRings);
-    canvas.w = 150;
-    canvas.h = 120;
+    canvas.resize(150, 120);
     drawRectangle(10, 10, 140, 110);
     EXPECT_EQ(s.sel.selCount, 4);
     dragMarker(2, 60, 70);
@@ -118,10 +112,8 @@ TEST_F(BadInput, a_canvas_smaller_than_its_margins_mirrors_but_never_fails) {
 }
 
 TEST_F(BadInput, a_canvas_shrunk_to_its_margins_stores_nothing_new_anywhere) {
-    openDocument(kThreeRings);
     checkEdit(true);
-    canvas.w = 200;
-    canvas.h = 200;
+    canvas.resize(200, 200);
     const auto lon = s.doc.ringLon;
     dragHandle(1, 150, 150);
     EXPECT_EQ(s.doc.ringLon, lon);
@@ -130,15 +122,12 @@ TEST_F(BadInput, a_canvas_shrunk_to_its_margins_stores_nothing_new_anywhere) {
     press(120, 120);
     press(130, 130);
     EXPECT_EQ(s.sel.selCount, 4);
-    chooseTool(1);
-    press(150, 150);
-    press(160, 160);
+    drawPolygon({{150, 150}, {160, 160}});
     Label3_Click(s, 0);
     expectConsistent(s);
 }
 
 TEST_F(BadInput, a_rubber_band_started_far_beyond_the_canvas_keeps_its_anchor_in_range) {
-    openDocument(kThreeRings);
     chooseTool(2);
     press(1e12, -1e12);
     EXPECT_EQ(s.sel.anchorX, 2147483647);
@@ -150,7 +139,7 @@ TEST_F(BadInput, a_rubber_band_started_far_beyond_the_canvas_keeps_its_anchor_in
 
 // Random sequences of every action the window can deliver, with answers
 // queued for every question.
-TEST_F(BadInput, random_event_sequences_keep_the_state_consistent) {
+TEST_F(BadInputFromScratch, random_event_sequences_keep_the_state_consistent) {
     std::mt19937 random(20261206);
     for (int round = 0; round < 6; ++round) {
         openDocument(kThreeRings, "doc" + std::to_string(round) + ".poly");

@@ -7,11 +7,21 @@
 namespace tess::test {
 namespace {
 
-using Dragging = EditTest;
+// Ring 1 open in edit mode, its handles shown.
+class Dragging : public ThreeRingsTest {
+protected:
+    void SetUp() override {
+        ThreeRingsTest::SetUp();
+        checkEdit(true);
+    }
+    void expectVertex(std::size_t i, double lon, double lat) const {
+        EXPECT_DOUBLE_EQ(s.doc.ringLon[i], lon) << "vertex " << i;
+        EXPECT_DOUBLE_EQ(s.doc.ringLat[i], lat) << "vertex " << i;
+    }
+};
+using DraggingOutsideEditMode = ThreeRingsTest;
 
 TEST_F(Dragging, a_moved_handle_and_its_two_edge_lines_follow_the_pointer) {
-    openDocument(kThreeRings);
-    checkEdit(true);
     node_MouseDown(s, 1);
     EXPECT_TRUE(dragInProgress(s));
     p1_DragOver(s, 700, 800);
@@ -28,8 +38,6 @@ TEST_F(Dragging, a_moved_handle_and_its_two_edge_lines_follow_the_pointer) {
 }
 
 TEST_F(Dragging, the_last_handle_carries_the_closing_edge_line_one) {
-    openDocument(kThreeRings);
-    checkEdit(true);
     node_MouseDown(s, 4);
     p1_DragOver(s, 900, 1000);
     EXPECT_DOUBLE_EQ(s.overlays.Line1[4].x2, 900);
@@ -42,11 +50,7 @@ TEST_F(Dragging, the_last_handle_carries_the_closing_edge_line_one) {
 }
 
 TEST_F(Dragging, a_drop_stores_the_pointer_position_to_seven_digits_and_marks_the_caption) {
-    openDocument(kThreeRings);
-    checkEdit(true);
-    node_MouseDown(s, 2);
-    p1_DragOver(s, 1234.567, 987.654);
-    node_DragDrop(s, 2);
+    dragHandle(2, 1234.567, 987.654);
     EXPECT_FALSE(dragInProgress(s));
     const float lon = static_cast<float>(10 + (1234.567 - 100) / 490.0);
     const float lat = static_cast<float>(60 - (987.654 - 100) / 290.0);
@@ -58,16 +62,13 @@ TEST_F(Dragging, a_drop_stores_the_pointer_position_to_seven_digits_and_marks_th
     EXPECT_EQ(s.doc.ringLon[2], readDecimal(shortestText(lon)));
     EXPECT_EQ(s.doc.ringLat[2], readDecimal(shortestText(lat)));
     EXPECT_EQ(commitLonText(s.doc.ringLon[2]), shortestText(lon));
-    EXPECT_TRUE(s.doc.modified);
-    EXPECT_EQ(s.caption.back(), '+');
+    expectMarkedModified();
     // The other vertices are untouched, and the closing copy too.
     EXPECT_DOUBLE_EQ(s.doc.ringLon[1], 20);
     EXPECT_DOUBLE_EQ(s.doc.ringLon[0], 10);
 }
 
 TEST_F(Dragging, the_edge_lines_stay_on_the_dropped_point) {
-    openDocument(kThreeRings);
-    checkEdit(true);
     dragHandle(3, 2000, 1500);
     EXPECT_DOUBLE_EQ(s.overlays.Line1[3].x2, 2000);
     EXPECT_DOUBLE_EQ(s.overlays.Line1[4].x1, 2000);
@@ -75,24 +76,18 @@ TEST_F(Dragging, the_edge_lines_stay_on_the_dropped_point) {
 }
 
 TEST_F(Dragging, a_press_and_release_without_moving_keeps_the_vertex_and_still_marks_the_document) {
-    openDocument(kThreeRings);
-    checkEdit(true);
     node_MouseDown(s, 3);
     node_DragDrop(s, 3);
-    EXPECT_DOUBLE_EQ(s.doc.ringLon[3], 10);
-    EXPECT_DOUBLE_EQ(s.doc.ringLat[3], 60);
+    expectVertex(3, 10, 60);
     EXPECT_TRUE(s.doc.modified);
 }
 
 TEST_F(Dragging, a_release_elsewhere_stores_nothing_and_leaves_the_handle_where_it_was_moved) {
-    openDocument(kThreeRings);
-    checkEdit(true);
     node_MouseDown(s, 2);
     p1_DragOver(s, 3000, 2000);
     cancelDrag(s);
     EXPECT_FALSE(dragInProgress(s));
-    EXPECT_DOUBLE_EQ(s.doc.ringLon[2], 20);
-    EXPECT_DOUBLE_EQ(s.doc.ringLat[2], 60);
+    expectVertex(2, 20, 60);
     EXPECT_FALSE(s.doc.modified);
     EXPECT_DOUBLE_EQ(s.overlays.node[2].left, 2950);
     // Moves after the drag ended carry nothing.
@@ -101,51 +96,38 @@ TEST_F(Dragging, a_release_elsewhere_stores_nothing_and_leaves_the_handle_where_
 }
 
 TEST_F(Dragging, a_drop_with_no_drag_under_way_stores_nothing_but_marks_the_document) {
-    openDocument(kThreeRings);
-    checkEdit(true);
     node_DragDrop(s, 2);
     EXPECT_DOUBLE_EQ(s.doc.ringLon[2], 20);
-    EXPECT_TRUE(s.doc.modified);
-    EXPECT_EQ(s.caption.back(), '+');
+    expectMarkedModified();
 }
 
 TEST_F(Dragging, the_dragged_handle_is_stored_even_when_released_over_another) {
-    openDocument(kThreeRings);
-    checkEdit(true);
     node_MouseDown(s, 2);
     p1_DragOver(s, xOf(15), yOf(55));
     node_DragDrop(s, 3);
-    EXPECT_DOUBLE_EQ(s.doc.ringLon[2], 15);
-    EXPECT_DOUBLE_EQ(s.doc.ringLat[2], 55);
+    expectVertex(2, 15, 55);
     EXPECT_DOUBLE_EQ(s.doc.ringLon[3], 10);
 }
 
 TEST_F(Dragging, a_drop_on_a_canvas_shrunk_to_its_margins_keeps_the_vertex_and_empties_the_tag) {
-    openDocument(kThreeRings);
-    checkEdit(true);
     node_MouseDown(s, 2);
     p1_DragOver(s, 150, 150);
-    canvas.h = 200;
+    canvas.resize(canvas.width(), 200);
     node_DragDrop(s, 2);
     EXPECT_EQ(s.overlays.node[2].tag, "");
-    EXPECT_DOUBLE_EQ(s.doc.ringLon[2], 20);
-    EXPECT_DOUBLE_EQ(s.doc.ringLat[2], 60);
+    expectVertex(2, 20, 60);
 }
 
-TEST_F(Dragging, markers_of_an_open_outline_do_not_move) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(1000, 1000);
-    press(2000, 1000);
+TEST_F(DraggingOutsideEditMode, markers_of_an_open_outline_do_not_move) {
+    drawPolygon({{1000, 1000}, {2000, 1000}});
     nd_MouseDown(s, 1);
     EXPECT_FALSE(dragInProgress(s));
     p1_DragOver(s, 3000, 3000);
     EXPECT_DOUBLE_EQ(s.overlays.nd[1].left, 950);
 }
 
-TEST_F(Dragging, marker_one_of_a_rectangle_carries_the_ends_of_segments_four_and_one) {
-    openDocument(kThreeRings);
-    drawRectangle(xOf(12), yOf(58), xOf(18), yOf(52));
+TEST_F(DraggingOutsideEditMode, marker_one_of_a_rectangle_carries_the_ends_of_segments_four_and_one) {
+    drawInnerRectangle();
     nd_MouseDown(s, 1);
     ASSERT_TRUE(dragInProgress(s));
     p1_DragOver(s, xOf(11), yOf(59));
@@ -158,20 +140,14 @@ TEST_F(Dragging, marker_one_of_a_rectangle_carries_the_ends_of_segments_four_and
     EXPECT_DOUBLE_EQ(s.overlays.Ln[2].x1, xOf(18));
     EXPECT_DOUBLE_EQ(s.overlays.Ln[3].x2, xOf(12));
     nd_DragDrop(s, 1);
-    EXPECT_FLOAT_EQ(s.sel.selLon[1], 11);
-    EXPECT_FLOAT_EQ(s.sel.selLat[1], 59);
+    expectSelectionPoint(1, 11, 59);
     EXPECT_EQ(s.sel.selLon[0], s.sel.selLon[4]);
     EXPECT_EQ(s.sel.selLat[0], s.sel.selLat[4]);
-    EXPECT_TRUE(s.doc.modified);
-    EXPECT_EQ(s.caption.back(), '+');
+    expectMarkedModified();
 }
 
-TEST_F(Dragging, a_closed_polygon_redrawn_in_open_order_still_moves_the_right_segments) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(1000, 1000);
-    press(2000, 1000);
-    press(2000, 2000);
+TEST_F(DraggingOutsideEditMode, a_closed_polygon_redrawn_in_open_order_still_moves_the_right_segments) {
+    drawPolygon({{1000, 1000}, {2000, 1000}, {2000, 2000}});
     create_polygon(s);
     plot(s, false, 0);  // lays the segments in the open order
     // Segment 3 now runs from marker 2 to marker 3, segment 1 from marker 1 to 3.
@@ -187,23 +163,19 @@ TEST_F(Dragging, a_closed_polygon_redrawn_in_open_order_still_moves_the_right_se
     EXPECT_NEAR(s.overlays.Ln[3].x2, 1000, 0.01);
 }
 
-TEST_F(Dragging, the_dragged_marker_is_stored_even_when_released_over_another) {
-    openDocument(kThreeRings);
-    drawRectangle(xOf(12), yOf(58), xOf(18), yOf(52));
+TEST_F(DraggingOutsideEditMode, the_dragged_marker_is_stored_even_when_released_over_another) {
+    drawInnerRectangle();
     nd_MouseDown(s, 2);
     p1_DragOver(s, xOf(19), yOf(59));
     nd_DragDrop(s, 3);
-    EXPECT_FLOAT_EQ(s.sel.selLon[2], 19);
-    EXPECT_FLOAT_EQ(s.sel.selLat[2], 59);
+    expectSelectionPoint(2, 19, 59);
     EXPECT_FLOAT_EQ(s.sel.selLon[3], 18);
 }
 
 TEST_F(Dragging, rectangle_markers_still_follow_after_a_vertex_was_dragged_in_edit_mode) {
-    openDocument(kThreeRings);
-    checkEdit(true);
     dragHandle(2, xOf(19), yOf(59));
     checkEdit(false);
-    drawRectangle(xOf(12), yOf(58), xOf(18), yOf(52));
+    drawInnerRectangle();
     nd_MouseDown(s, 3);
     EXPECT_TRUE(dragInProgress(s));
     p1_DragOver(s, 4000, 2500);
@@ -212,8 +184,7 @@ TEST_F(Dragging, rectangle_markers_still_follow_after_a_vertex_was_dragged_in_ed
     EXPECT_DOUBLE_EQ(s.overlays.Ln[3].x1, 4000);
 }
 
-TEST_F(Dragging, a_press_on_a_handle_that_does_not_exist_starts_no_drag) {
-    openDocument(kThreeRings);
+TEST_F(DraggingOutsideEditMode, a_press_on_a_handle_that_does_not_exist_starts_no_drag) {
     node_MouseDown(s, 2);
     EXPECT_FALSE(dragInProgress(s));
     checkEdit(true);

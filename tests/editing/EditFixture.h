@@ -1,50 +1,25 @@
-// Shared ground for the edit and selection tests: a canvas of fixed size
-// that records what is drawn on it, and a document whose first ring fills
-// the view from longitude 10 to 20 and latitude 50 to 60.
+// Shared ground for the edit and selection tests: the scripted state of
+// StateTest, a document whose first ring fills the view from longitude 10
+// to 20 and latitude 50 to 60, the gestures that build an outline, and the
+// checks many tests make of what is left on the canvas.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
-#include <vector>
+#include <utility>
 
-#include "app/State.h"
 #include "document/Caption.h"
 #include "document/Reader.h"
 #include "editing/Editing.h"
-#include "support/ScriptedPlatform.h"
-#include "support/TestFiles.h"
+#include "selection/Selection.h"
+#include "support/StateFixture.h"
 #include "view/Clearing.h"
 #include "view/Plot.h"
-#include "view/Surface.h"
 
 namespace tess::test {
-
-class FakeCanvas : public Surface {
-public:
-    struct Line {
-        double x1, y1, x2, y2;
-        Rgb color;
-    };
-    double w = 5100, h = 3100;  // mapped area 4900 x 2900 inside the margin
-    std::vector<Line> lines;
-    std::vector<std::string> texts;
-    int clears = 0;
-
-    double width() const override { return w; }
-    double height() const override { return h; }
-    double fullWidth() const override { return w + 30; }
-    void clear() override {
-        ++clears;
-        lines.clear();
-        texts.clear();
-    }
-    void drawLine(double x1, double y1, double x2, double y2, Rgb color) override {
-        lines.push_back({x1, y1, x2, y2, color});
-    }
-    void drawText(double, double, const std::string& text, Rgb) override { texts.push_back(text); }
-};
 
 // Ring 1 is a square, ring 2 a triangle, ring 3 another square.
 inline const char* kThreeRings =
@@ -64,18 +39,16 @@ inline std::string ringFile(int vertices) {
     return text + "END\nEND\n";
 }
 
-class EditTest : public ::testing::Test {
-protected:
-    ScriptedPlatform platform;
-    FakeCanvas canvas;
-    TempDir dir;
-    State s{platform};
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
-    EditTest() {
-        s.canvas = &canvas;
-        s.systemDir = dir.path();
-        s.exeDir = dir.path();
-    }
+class EditTest : public StateTest {
+protected:
+    // Short names: almost every line of these tests reaches into them.
+    State& s = state;
+    RecordingSurface& canvas = surface;
+    TempDir& dir = temp;
 
     // Opens the text as the document the way the File menu does, without
     // the progress pause.
@@ -106,6 +79,17 @@ protected:
         s.doc.listIndex = index;
         List1_MouseDown(s);
     }
+    // "-" on the ring chosen in the list, answered Yes.
+    void removeRing(int index) {
+        chooseRing(index);
+        platform.answers.push_back(Answer::Yes);
+        Label3_Click(s, 1);
+    }
+    // An open outline: the polygon tool, then one press per point.
+    void drawPolygon(std::initializer_list<std::pair<double, double>> points) {
+        chooseTool(1);
+        for (const auto& [x, y] : points) press(x, y);
+    }
     // The outline of a rectangle pressed at (x1, y1), stretched and
     // completed at (x2, y2).
     void drawRectangle(double x1, double y1, double x2, double y2) {
@@ -114,6 +98,8 @@ protected:
         p1_MouseMove(s, x2, y2);
         press(x2, y2);
     }
+    // The rectangle from 12, 58 to 18, 52: inside ring 1, with whole-degree corners.
+    void drawInnerRectangle() { drawRectangle(xOf(12), yOf(58), xOf(18), yOf(52)); }
     void dragHandle(int index, double x, double y) {
         node_MouseDown(s, index);
         p1_DragOver(s, x, y);
@@ -124,16 +110,47 @@ protected:
         p1_DragOver(s, x, y);
         nd_DragDrop(s, index);
     }
-    int existingCount(const ObjectFamily<SquareObject>& family) const {
+
+    template <class Object>
+    static int existingCount(const ObjectFamily<Object>& family) {
         int n = 0;
         for (std::size_t i = 1; i < family.end(); ++i) n += family.exists(i) ? 1 : 0;
         return n;
     }
-    int existingCount(const ObjectFamily<LineObject>& family) const {
-        int n = 0;
-        for (std::size_t i = 1; i < family.end(); ++i) n += family.exists(i) ? 1 : 0;
-        return n;
+
+    void expectSelectionPoint(std::size_t k, float lon, float lat) const {
+        EXPECT_FLOAT_EQ(s.sel.selLon[k], lon) << "point " << k;
+        EXPECT_FLOAT_EQ(s.sel.selLat[k], lat) << "point " << k;
     }
+    static void expectLine(const LineObject& line, double x1, double y1, double x2, double y2) {
+        EXPECT_DOUBLE_EQ(line.x1, x1);
+        EXPECT_DOUBLE_EQ(line.y1, y1);
+        EXPECT_DOUBLE_EQ(line.x2, x2);
+        EXPECT_DOUBLE_EQ(line.y2, y2);
+    }
+    // No outline points, no markers and no segments are left.
+    void expectNoOutline() const {
+        EXPECT_EQ(s.sel.selCount, 0);
+        EXPECT_EQ(s.sel.selState, 0);
+        EXPECT_EQ(existingCount(s.overlays.nd), 0);
+        EXPECT_EQ(existingCount(s.overlays.Ln), 0);
+    }
+    // The box is unchecked, edit mode is off and no handle is left.
+    void expectEditModeOff() const {
+        EXPECT_FALSE(s.edit.check1);
+        EXPECT_FALSE(s.edit.editMode);
+        EXPECT_EQ(existingCount(s.overlays.node), 0);
+    }
+    void expectMarkedModified() const {
+        EXPECT_TRUE(s.doc.modified);
+        EXPECT_EQ(s.caption.back(), '+');
+    }
+};
+
+// Most tests start from the three-ring document, open and drawn.
+class ThreeRingsTest : public EditTest {
+protected:
+    void SetUp() override { openDocument(kThreeRings); }
 };
 
 }  // namespace tess::test

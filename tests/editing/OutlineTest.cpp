@@ -4,19 +4,14 @@
 namespace tess::test {
 namespace {
 
-using Outline = EditTest;
+using Outline = ThreeRingsTest;
+
+constexpr int kEscape = 27;
 
 TEST_F(Outline, three_presses_then_escape_leave_nothing_and_the_next_press_starts_afresh) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(1000, 1000);
-    press(2000, 1000);
-    press(2000, 2000);
-    Form_KeyDown(s, 27);
-    EXPECT_EQ(s.sel.selCount, 0);
-    EXPECT_EQ(s.sel.selState, 0);
-    EXPECT_EQ(existingCount(s.overlays.nd), 0);
-    EXPECT_EQ(existingCount(s.overlays.Ln), 0);
+    drawPolygon({{1000, 1000}, {2000, 1000}, {2000, 2000}});
+    Form_KeyDown(s, kEscape);
+    expectNoOutline();
     // The tool and its indicator stay.
     EXPECT_EQ(s.edit.tool, 1);
     EXPECT_TRUE(s.edit.bttVisible[1]);
@@ -26,19 +21,11 @@ TEST_F(Outline, three_presses_then_escape_leave_nothing_and_the_next_press_start
 }
 
 TEST_F(Outline, a_double_click_on_marker_two_closes_three_points_back_to_the_first) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(1000, 1000);
-    press(2000, 1000);
-    press(2000, 2000);
+    drawPolygon({{1000, 1000}, {2000, 1000}, {2000, 2000}});
     nd_DblClick(s, 2);
     EXPECT_EQ(s.sel.selCount, 3);
     EXPECT_EQ(s.sel.selState, 2);
-    const LineObject& seg3 = s.overlays.Ln[3];
-    EXPECT_DOUBLE_EQ(seg3.x1, 2000);
-    EXPECT_DOUBLE_EQ(seg3.y1, 2000);
-    EXPECT_DOUBLE_EQ(seg3.x2, 1000);
-    EXPECT_DOUBLE_EQ(seg3.y2, 1000);
+    expectLine(s.overlays.Ln[3], 2000, 2000, 1000, 1000);
     ASSERT_TRUE(s.overlays.Ln.exists(1));
     EXPECT_TRUE(s.overlays.Ln[1].visible);
     EXPECT_DOUBLE_EQ(s.overlays.Ln[1].x1, 1000);
@@ -47,7 +34,6 @@ TEST_F(Outline, a_double_click_on_marker_two_closes_three_points_back_to_the_fir
 }
 
 TEST_F(Outline, closing_adds_no_point_and_leaves_element_zero) {
-    openDocument(kThreeRings);
     chooseTool(1);
     s.sel.selLon[0] = 77;
     press(1000, 1000);
@@ -59,9 +45,7 @@ TEST_F(Outline, closing_adds_no_point_and_leaves_element_zero) {
 }
 
 TEST_F(Outline, closing_one_point_changes_nothing) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(1000, 1000);
+    drawPolygon({{1000, 1000}});
     create_polygon(s);
     nd_DblClick(s, 1);
     EXPECT_EQ(s.sel.selCount, 1);
@@ -70,7 +54,6 @@ TEST_F(Outline, closing_one_point_changes_nothing) {
 }
 
 TEST_F(Outline, closing_a_closed_outline_again_keeps_it_closed) {
-    openDocument(kThreeRings);
     drawRectangle(1000, 1000, 2000, 2000);
     create_polygon(s);
     EXPECT_EQ(s.sel.selState, 2);
@@ -80,10 +63,9 @@ TEST_F(Outline, closing_a_closed_outline_again_keeps_it_closed) {
 }
 
 TEST_F(Outline, escape_hides_a_lone_rubber_band_and_the_next_press_starts_a_new_one) {
-    openDocument(kThreeRings);
     chooseTool(2);
     press(1000, 1000);
-    Form_KeyDown(s, 27);
+    Form_KeyDown(s, kEscape);
     EXPECT_FALSE(s.overlays.Shape1.visible);
     press(3000, 2000);
     EXPECT_TRUE(s.overlays.Shape1.visible);
@@ -92,19 +74,14 @@ TEST_F(Outline, escape_hides_a_lone_rubber_band_and_the_next_press_starts_a_new_
 }
 
 TEST_F(Outline, escape_removes_a_closed_rectangle) {
-    openDocument(kThreeRings);
     drawRectangle(1000, 1000, 2000, 2000);
-    Form_KeyDown(s, 27);
-    EXPECT_EQ(s.sel.selCount, 0);
-    EXPECT_EQ(s.sel.selState, 0);
-    EXPECT_EQ(existingCount(s.overlays.nd), 0);
-    EXPECT_EQ(existingCount(s.overlays.Ln), 0);
+    Form_KeyDown(s, kEscape);
+    expectNoOutline();
 }
 
 TEST_F(Outline, escape_with_nothing_to_cancel_changes_nothing) {
-    openDocument(kThreeRings);
     const std::string ring0 = s.doc.ringTexts[0];
-    Form_KeyDown(s, 27);
+    Form_KeyDown(s, kEscape);
     EXPECT_EQ(s.sel.selCount, 0);
     EXPECT_FALSE(s.overlays.Shape1.visible);
     EXPECT_EQ(s.doc.ringTexts[0], ring0);
@@ -114,10 +91,7 @@ TEST_F(Outline, escape_with_nothing_to_cancel_changes_nothing) {
 }
 
 TEST_F(Outline, other_keys_leave_the_outline_alone) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(1000, 1000);
-    press(2000, 1000);
+    drawPolygon({{1000, 1000}, {2000, 1000}});
     for (int key : {13, 32, 8, 46, 0, 26, 28, -27})
         Form_KeyDown(s, key);
     EXPECT_EQ(s.sel.selCount, 2);
@@ -125,11 +99,10 @@ TEST_F(Outline, other_keys_leave_the_outline_alone) {
 }
 
 TEST_F(Outline, escape_during_a_marker_drag_ends_the_drag_with_the_outline) {
-    openDocument(kThreeRings);
     drawRectangle(1000, 1000, 2000, 2000);
     nd_MouseDown(s, 2);
     p1_DragOver(s, 2500, 800);
-    Form_KeyDown(s, 27);
+    Form_KeyDown(s, kEscape);
     EXPECT_FALSE(dragInProgress(s));
     p1_DragOver(s, 2600, 900);
     nd_DragDrop(s, 2);

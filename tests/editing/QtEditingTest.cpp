@@ -1,6 +1,8 @@
 // Editing through the real window: mouse and key events on the canvas,
 // the tool buttons, the "Edit" box, the ring list and the "+" and "-"
 // labels reach the program's handlers with the right coordinates.
+#include <initializer_list>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -61,6 +63,21 @@ protected:
         QTest::mouseMove(canvas(), to);
         QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, to);
     }
+    void drawPolygon(std::initializer_list<QPoint> points) {
+        chooseTool(1);
+        for (QPoint p : points) click(canvas(), p);
+    }
+    void drawRectangle(QPoint a, QPoint b) {
+        chooseTool(2);
+        click(canvas(), a);
+        QTest::mouseMove(canvas(), b);
+        click(canvas(), b);
+    }
+    void toggleEditBox() { QTest::mouseClick(window().editBox(), Qt::LeftButton); }
+    void clickRingRow(int row) {
+        QListWidget* list = window().ringList();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
+    }
     void doubleClick(QPoint at) {
         QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, at);
         QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, at);
@@ -73,7 +90,7 @@ protected:
 
 TEST_F(EditingWindowTest, DraggingAVertexStoresTheDropPointToSevenDigits) {
     open();
-    QTest::mouseClick(window().editBox(), Qt::LeftButton);
+    toggleEditBox();
     ASSERT_TRUE(state().edit.editMode);
     const QPoint from = centreOf(state().overlays.node[2]);
     const QPoint to = from + QPoint(-40, 30);
@@ -86,14 +103,14 @@ TEST_F(EditingWindowTest, DraggingAVertexStoresTheDropPointToSevenDigits) {
     EXPECT_EQ(centreOf(state().overlays.node[2]), to);
     EXPECT_TRUE(window().windowTitle().endsWith('+'));
     // The document keeps the move after edit mode ends.
-    QTest::mouseClick(window().editBox(), Qt::LeftButton);
+    toggleEditBox();
     EXPECT_FALSE(state().edit.editMode);
     EXPECT_NE(state().doc.ringTexts[0].find(shortestText(lon)), std::string::npos);
 }
 
 TEST_F(EditingWindowTest, DraggingTheLastVertexMovesTheClosingCopy) {
     open();
-    QTest::mouseClick(window().editBox(), Qt::LeftButton);
+    toggleEditBox();
     const QPoint from = centreOf(state().overlays.node[4]);
     drag(from, from + QPoint(20, 20));
     EXPECT_EQ(state().doc.ringLon[0], state().doc.ringLon[4]);
@@ -103,7 +120,7 @@ TEST_F(EditingWindowTest, DraggingTheLastVertexMovesTheClosingCopy) {
 
 TEST_F(EditingWindowTest, AReleaseOutsideTheCanvasStoresNothing) {
     open();
-    QTest::mouseClick(window().editBox(), Qt::LeftButton);
+    toggleEditBox();
     const QPoint from = centreOf(state().overlays.node[3]);
     QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, from);
     QTest::mouseMove(canvas(), from + QPoint(30, 30));
@@ -128,8 +145,7 @@ TEST_F(EditingWindowTest, TheEditCaptionTogglesEditMode) {
 
 TEST_F(EditingWindowTest, PressReleaseDoubleClickReleaseAddsOnePointAndCloses) {
     open();
-    chooseTool(1);
-    for (QPoint p : {QPoint(100, 60), QPoint(300, 60), QPoint(300, 150)}) click(canvas(), p);
+    drawPolygon({QPoint(100, 60), QPoint(300, 60), QPoint(300, 150)});
     ASSERT_EQ(state().sel.selCount, 3);
     doubleClick(QPoint(100, 150));
     EXPECT_EQ(state().sel.selCount, 4);
@@ -141,21 +157,16 @@ TEST_F(EditingWindowTest, PressReleaseDoubleClickReleaseAddsOnePointAndCloses) {
 
 TEST_F(EditingWindowTest, ADoubleClickOnAMarkerClosesWithoutAddingAPoint) {
     open();
-    chooseTool(1);
-    for (QPoint p : {QPoint(100, 60), QPoint(300, 60), QPoint(300, 150)}) click(canvas(), p);
+    drawPolygon({QPoint(100, 60), QPoint(300, 60), QPoint(300, 150)});
     const QPoint marker2 = centreOf(state().overlays.nd[2]);
-    QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, marker2);
-    QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, marker2);
-    QTest::mouseDClick(canvas(), Qt::LeftButton, Qt::NoModifier, marker2);
-    QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, marker2);
+    doubleClick(marker2);
     EXPECT_EQ(state().sel.selCount, 3);
     EXPECT_EQ(state().sel.selState, 2);
 }
 
 TEST_F(EditingWindowTest, EscapeCancelsTheOutlineWhileTheTitleBoxHasTheFocus) {
     open();
-    chooseTool(1);
-    for (QPoint p : {QPoint(100, 60), QPoint(300, 60)}) click(canvas(), p);
+    drawPolygon({QPoint(100, 60), QPoint(300, 60)});
     window().titleBox()->setFocus();
     QTest::keyClick(window().titleBox(), Qt::Key_Escape);
     EXPECT_EQ(state().sel.selCount, 0);
@@ -177,11 +188,8 @@ TEST_F(EditingWindowTest, EscapeCancelsTheRubberBandWhileTheRingListHasTheFocus)
 
 TEST_F(EditingWindowTest, ARectangleAddedWithPlusBecomesTheNewCurrentRing) {
     open();
-    chooseTool(2);
     const QPoint a(120, 80), b(320, 200);
-    click(canvas(), a);
-    QTest::mouseMove(canvas(), b);
-    click(canvas(), b);
+    drawRectangle(a, b);
     ASSERT_EQ(state().sel.selCount, 4);
     ASSERT_EQ(state().sel.selState, 2);
     // The view fits the new ring once it is current; map the corner first.
@@ -202,10 +210,7 @@ TEST_F(EditingWindowTest, ARectangleAddedWithPlusBecomesTheNewCurrentRing) {
 
 TEST_F(EditingWindowTest, DraggingARectangleCornerMovesItsMarkerAndPoint) {
     open();
-    chooseTool(2);
-    click(canvas(), QPoint(120, 80));
-    QTest::mouseMove(canvas(), QPoint(320, 200));
-    click(canvas(), QPoint(320, 200));
+    drawRectangle(QPoint(120, 80), QPoint(320, 200));
     const QPoint from = centreOf(state().overlays.nd[3]);
     const QPoint to = from + QPoint(30, 10);
     drag(from, to);
@@ -225,19 +230,16 @@ TEST_F(EditingWindowTest, MinusRemovesTheChosenRingAfterYes) {
     EXPECT_EQ(state().doc.lastPoint, 0);
     EXPECT_NE(state().doc.ringTexts[0].find("12.0 52.0"), std::string::npos);
     // The entry that held the removed ring now loads its successor.
-    QListWidget* list = window().ringList();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(0)).center());
+    clickRingRow(0);
     EXPECT_EQ(state().doc.lastPoint, 4);
     EXPECT_DOUBLE_EQ(state().doc.ringLon[0], 12);
 }
 
 TEST_F(EditingWindowTest, TheRingListRefusesWhileAnOutlineExists) {
     open();
-    chooseTool(1);
-    click(canvas(), QPoint(100, 60));
-    QListWidget* list = window().ringList();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
+    drawPolygon({QPoint(100, 60)});
+    clickRingRow(1);
     EXPECT_EQ(platform.last(), "Please Add (+) or Cancel (ESc) selection");
-    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(window().ringList()->currentRow(), 0);
     EXPECT_EQ(state().sel.selCount, 1);
 }

@@ -5,10 +5,10 @@
 namespace tess::test {
 namespace {
 
-using ToolButtons = EditTest;
+using ToolButtons = ThreeRingsTest;
+using ToolButtonsWithoutDocument = EditTest;
 
 TEST_F(ToolButtons, pressing_draws_the_button_flat_and_releasing_restores_it) {
-    openDocument(kThreeRings);
     inv_MouseDown(s, 1);
     EXPECT_TRUE(s.edit.invPressed[1]);
     EXPECT_EQ(s.edit.tool, 1);
@@ -17,7 +17,6 @@ TEST_F(ToolButtons, pressing_draws_the_button_flat_and_releasing_restores_it) {
 }
 
 TEST_F(ToolButtons, the_polygon_and_rectangle_tools_show_their_indicator_and_the_pointer_none) {
-    openDocument(kThreeRings);
     chooseTool(1);
     EXPECT_EQ(s.edit.bttVisible, (std::array<bool, 3>{false, true, false}));
     chooseTool(2);
@@ -28,32 +27,21 @@ TEST_F(ToolButtons, the_polygon_and_rectangle_tools_show_their_indicator_and_the
 }
 
 TEST_F(ToolButtons, a_tool_button_ends_edit_mode_and_keeps_the_dragged_vertex) {
-    openDocument(kThreeRings);
     checkEdit(true);
     dragHandle(1, xOf(12), yOf(52));
     chooseTool(1);
-    EXPECT_FALSE(s.edit.check1);
-    EXPECT_FALSE(s.edit.editMode);
-    EXPECT_EQ(existingCount(s.overlays.node), 0);
+    expectEditModeOff();
     EXPECT_DOUBLE_EQ(s.doc.ringLon[1], 12);
     EXPECT_DOUBLE_EQ(s.doc.ringLat[1], 52);
 }
 
 TEST_F(ToolButtons, releasing_a_tool_button_discards_the_outline_in_progress) {
-    openDocument(kThreeRings);
+    drawPolygon({{1000, 1000}, {2000, 1000}, {2000, 2000}});
     chooseTool(1);
-    press(1000, 1000);
-    press(2000, 1000);
-    press(2000, 2000);
-    chooseTool(1);
-    EXPECT_EQ(s.sel.selCount, 0);
-    EXPECT_EQ(s.sel.selState, 0);
-    EXPECT_EQ(existingCount(s.overlays.nd), 0);
-    EXPECT_EQ(existingCount(s.overlays.Ln), 0);
+    expectNoOutline();
 }
 
 TEST_F(ToolButtons, releasing_a_tool_button_leaves_the_rubber_band_shown) {
-    openDocument(kThreeRings);
     chooseTool(2);
     press(1000, 1000);
     chooseTool(2);
@@ -61,7 +49,6 @@ TEST_F(ToolButtons, releasing_a_tool_button_leaves_the_rubber_band_shown) {
 }
 
 TEST_F(ToolButtons, buttons_outside_the_three_tools_are_ignored) {
-    openDocument(kThreeRings);
     chooseTool(2);
     inv_MouseDown(s, 3);
     inv_MouseUp(s, -1);
@@ -69,7 +56,7 @@ TEST_F(ToolButtons, buttons_outside_the_three_tools_are_ignored) {
     EXPECT_TRUE(s.edit.bttVisible[2]);
 }
 
-TEST_F(ToolButtons, a_tool_button_without_a_document_only_chooses_the_tool) {
+TEST_F(ToolButtonsWithoutDocument, a_tool_button_without_a_document_only_chooses_the_tool) {
     chooseTool(1);
     EXPECT_EQ(s.edit.tool, 1);
     EXPECT_TRUE(platform.shown.empty());

@@ -7,11 +7,11 @@
 namespace tess::test {
 namespace {
 
-using AddSelection = EditTest;
+using AddSelection = ThreeRingsTest;
+using AddSelectionFromScratch = EditTest;
 
 TEST_F(AddSelection, a_rectangle_becomes_a_new_current_ring_of_five_coordinate_lines) {
-    openDocument(kThreeRings);
-    drawRectangle(xOf(12), yOf(58), xOf(18), yOf(52));
+    drawInnerRectangle();
     Label3_Click(s, 0);
     EXPECT_TRUE(platform.shown.empty());
     EXPECT_EQ(s.doc.listCount, 4);
@@ -29,24 +29,16 @@ TEST_F(AddSelection, a_rectangle_becomes_a_new_current_ring_of_five_coordinate_l
 }
 
 TEST_F(AddSelection, after_adding_the_outline_is_gone_the_pointer_is_back_and_the_document_is_modified) {
-    openDocument(kThreeRings);
     drawRectangle(1000, 1000, 2000, 2000);
     Label3_Click(s, 0);
-    EXPECT_EQ(s.sel.selCount, 0);
-    EXPECT_EQ(s.sel.selState, 0);
-    EXPECT_EQ(existingCount(s.overlays.nd), 0);
-    EXPECT_EQ(existingCount(s.overlays.Ln), 0);
+    expectNoOutline();
     EXPECT_EQ(s.edit.tool, 0);
     EXPECT_EQ(s.edit.bttVisible, (std::array<bool, 3>{false, false, false}));
-    EXPECT_TRUE(s.doc.modified);
-    EXPECT_EQ(s.caption.back(), '+');
+    expectMarkedModified();
 }
 
 TEST_F(AddSelection, an_open_outline_of_two_points_is_added_as_three_coordinate_lines) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(xOf(11), yOf(59));
-    press(xOf(19), yOf(51));
+    drawPolygon({{xOf(11), yOf(59)}, {xOf(19), yOf(51)}});
     Label3_Click(s, 0);
     EXPECT_EQ(s.doc.listCount, 4);
     EXPECT_EQ(s.doc.lastPoint, 2);
@@ -55,9 +47,7 @@ TEST_F(AddSelection, an_open_outline_of_two_points_is_added_as_three_coordinate_
 }
 
 TEST_F(AddSelection, a_single_point_asks_for_a_polygon_and_changes_nothing) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(1000, 1000);
+    drawPolygon({{1000, 1000}});
     Label3_Click(s, 0);
     EXPECT_EQ(platform.shown, std::vector<std::string>{"Please create a Polygon."});
     EXPECT_EQ(s.doc.listCount, 3);
@@ -67,15 +57,13 @@ TEST_F(AddSelection, a_single_point_asks_for_a_polygon_and_changes_nothing) {
 }
 
 TEST_F(AddSelection, no_outline_at_all_asks_for_a_polygon) {
-    openDocument(kThreeRings);
     Label3_Click(s, 0);
     EXPECT_EQ(platform.last(), "Please create a Polygon.");
     EXPECT_EQ(s.doc.listCount, 3);
 }
 
 TEST_F(AddSelection, the_added_ring_is_saved_with_the_others) {
-    openDocument(kThreeRings);
-    drawRectangle(xOf(12), yOf(58), xOf(18), yOf(52));
+    drawInnerRectangle();
     Label3_Click(s, 0);
     const std::string out = dir.file("out.poly");
     ASSERT_TRUE(savepoly(s, out, s.doc.listIndex));
@@ -89,7 +77,6 @@ TEST_F(AddSelection, the_added_ring_is_saved_with_the_others) {
 }
 
 TEST_F(AddSelection, two_additions_in_a_row_number_the_rings_on) {
-    openDocument(kThreeRings);
     drawRectangle(1000, 1000, 2000, 2000);
     Label3_Click(s, 0);
     // The view now fits the added ring; any rectangle will do.
@@ -97,16 +84,16 @@ TEST_F(AddSelection, two_additions_in_a_row_number_the_rings_on) {
     Label3_Click(s, 0);
     EXPECT_EQ(s.doc.listCount, 5);
     EXPECT_EQ(s.doc.currentRing, 4);
-    EXPECT_NE(s.doc.ringTexts[3].find("END"), std::string::npos);
-    EXPECT_NE(s.doc.ringTexts[4].find("END"), std::string::npos);
+    EXPECT_TRUE(contains(s.doc.ringTexts[3], "END"));
+    EXPECT_TRUE(contains(s.doc.ringTexts[4], "END"));
 }
 
-TEST_F(AddSelection, an_outline_over_a_background_alone_becomes_the_first_ring) {
+TEST_F(AddSelectionFromScratch, an_outline_over_a_background_alone_becomes_the_first_ring) {
     resetFit(s.view);
     widenFit(s.view, 10, 50);
     widenFit(s.view, 20, 60);
     finishFit(s.view);
-    drawRectangle(xOf(12), yOf(58), xOf(18), yOf(52));
+    drawInnerRectangle();
     Label3_Click(s, 0);
     EXPECT_EQ(s.doc.listCount, 1);
     EXPECT_EQ(s.doc.currentRing, 0);
@@ -115,7 +102,6 @@ TEST_F(AddSelection, an_outline_over_a_background_alone_becomes_the_first_ring) 
 }
 
 TEST_F(AddSelection, a_zero_bound_pair_appends_no_ring) {
-    openDocument(kThreeRings);
     drawRectangle(1000, 1000, 2000, 2000);
     s.view.minLat = 0;
     s.view.maxLat = 0;
@@ -128,7 +114,6 @@ TEST_F(AddSelection, a_zero_bound_pair_appends_no_ring) {
 }
 
 TEST_F(AddSelection, labels_other_than_plus_and_minus_do_nothing) {
-    openDocument(kThreeRings);
     drawRectangle(1000, 1000, 2000, 2000);
     Label3_Click(s, 2);
     Label3_Click(s, -1);

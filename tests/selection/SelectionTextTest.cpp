@@ -7,30 +7,25 @@
 namespace tess::test {
 namespace {
 
-using SelectionText = EditTest;
+using SelectionText = ThreeRingsTest;
 
 const char* kRectangleRing =
     "none\r\n1\r\n   12.0 58.0\r\n   18.0 58.0\r\n   18.0 52.0\r\n   12.0 52.0\r\n   12.0 58.0\r\nEND\r\n";
 
 TEST_F(SelectionText, a_rectangle_gives_five_indented_lines_clockwise_from_the_top_left) {
-    openDocument(kThreeRings);
-    drawRectangle(xOf(12), yOf(58), xOf(18), yOf(52));
+    drawInnerRectangle();
     EXPECT_EQ(save_selection(s, true), kRectangleRing);
     EXPECT_TRUE(platform.shown.empty());
 }
 
 TEST_F(SelectionText, an_open_outline_of_two_points_closes_on_its_first_point) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(xOf(12.5), yOf(57.25));
-    press(xOf(17), yOf(53));
+    drawPolygon({{xOf(12.5), yOf(57.25)}, {xOf(17), yOf(53)}});
     EXPECT_EQ(save_selection(s, true),
               "none\r\n1\r\n   12.5 57.25\r\n   17.0 53.0\r\n   12.5 57.25\r\nEND\r\n");
 }
 
 TEST_F(SelectionText, a_dragged_marker_is_read_where_it_stands) {
-    openDocument(kThreeRings);
-    drawRectangle(xOf(12), yOf(58), xOf(18), yOf(52));
+    drawInnerRectangle();
     dragMarker(2, xOf(19), yOf(59));
     EXPECT_EQ(save_selection(s, true),
               "none\r\n1\r\n   12.0 58.0\r\n   19.0 59.0\r\n   18.0 52.0\r\n   12.0 52.0\r\n"
@@ -38,12 +33,9 @@ TEST_F(SelectionText, a_dragged_marker_is_read_where_it_stands) {
 }
 
 TEST_F(SelectionText, coordinates_carry_at_most_seven_significant_digits) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(1234.567, 987.654);
-    press(2345.678, 1876.543);
+    drawPolygon({{1234.567, 987.654}, {2345.678, 1876.543}});
     const std::string text = save_selection(s, true);
-    EXPECT_NE(text.find("   12.31544 56.93913\r\n"), std::string::npos) << text;
+    EXPECT_TRUE(contains(text, "   12.31544 56.93913\r\n")) << text;
 }
 
 TEST_F(SelectionText, negative_and_whole_numbers_keep_a_period) {
@@ -53,10 +45,7 @@ TEST_F(SelectionText, negative_and_whole_numbers_keep_a_period) {
 }
 
 TEST_F(SelectionText, a_zero_longitude_pair_is_refused_with_the_escape_hint) {
-    openDocument(kThreeRings);
-    chooseTool(1);
-    press(1000, 1000);
-    press(2000, 1000);
+    drawPolygon({{1000, 1000}, {2000, 1000}});
     s.view.minLon = 0;
     s.view.maxLon = 0;
     EXPECT_EQ(save_selection(s, true), "");
@@ -65,7 +54,6 @@ TEST_F(SelectionText, a_zero_longitude_pair_is_refused_with_the_escape_hint) {
 }
 
 TEST_F(SelectionText, a_zero_latitude_pair_is_refused_too) {
-    openDocument(kThreeRings);
     drawRectangle(1000, 1000, 2000, 2000);
     s.view.minLat = 0;
     s.view.maxLat = 0;
@@ -74,10 +62,8 @@ TEST_F(SelectionText, a_zero_latitude_pair_is_refused_too) {
 }
 
 TEST_F(SelectionText, on_a_canvas_shrunk_to_its_margins_the_stored_coordinates_are_used) {
-    openDocument(kThreeRings);
-    drawRectangle(xOf(12), yOf(58), xOf(18), yOf(52));
-    canvas.w = 200;
-    canvas.h = 200;
+    drawInnerRectangle();
+    canvas.resize(200, 200);
     EXPECT_EQ(save_selection(s, true), kRectangleRing);
 }
 
