@@ -20,6 +20,25 @@ protected:
         platform.dialogResults.push_back(path);
         mf_Click(state, mf::OpenPoly);
     }
+    // Opens a fresh square file and marks it as changed.
+    std::string openChanged(const std::string& name = "a.poly") {
+        const std::string path = square(name);
+        open(path);
+        state.doc.modified = true;
+        return path;
+    }
+    // Opens square files with these names in turn and returns their paths.
+    std::vector<std::string> openAll(std::initializer_list<const char*> names) {
+        std::vector<std::string> paths;
+        for (const char* n : names) paths.push_back(square(n));
+        for (const auto& p : paths) open(p);
+        return paths;
+    }
+    // Asks whether the window may close and answers the question with this.
+    bool mayCloseAnswering(Answer answer) {
+        platform.answers = {answer};
+        return mayClose(state);
+    }
     std::vector<std::string> recentCaptions() {
         std::vector<std::string> out;
         for (const RecentEntry& e : state.recent) out.push_back(e.caption);
@@ -50,9 +69,7 @@ TEST_F(FileMenuTest, ACancelledOpenDialogChangesNothing) {
 }
 
 TEST_F(FileMenuTest, OpenWithUnsavedChangesAsksAndNoKeepsTheDocument) {
-    const std::string a = square("a.poly"), b = square("b.poly");
-    open(a);
-    state.doc.modified = true;
+    const std::string a = openChanged(), b = square("b.poly");
     platform.answers = {Answer::No};
     mf_Click(state, mf::OpenPoly);
     EXPECT_EQ(platform.last(), "Changes not saved. Continue Anyway?");
@@ -67,9 +84,7 @@ TEST_F(FileMenuTest, OpenWithUnsavedChangesAsksAndNoKeepsTheDocument) {
 }
 
 TEST_F(FileMenuTest, OpenGpxDeclinedKeepsTheDocumentAndItsName) {
-    const std::string a = square("a.poly");
-    open(a);
-    state.doc.modified = true;
+    const std::string a = openChanged();
     const std::string gpx = file("a.gpx", "<gpx><wpt lat=\"1.5\" lon=\"2.5\"/></gpx>");
     platform.dialogResults.push_back(gpx);
     platform.answers = {Answer::No};
@@ -98,9 +113,7 @@ TEST_F(FileMenuTest, NewAsksToStartAndEmptiesTheDocument) {
 }
 
 TEST_F(FileMenuTest, NewWithUnsavedChangesAndNoKeepsTheDocument) {
-    const std::string a = square("a.poly");
-    open(a);
-    state.doc.modified = true;
+    const std::string a = openChanged();
     platform.answers = {Answer::No};
     mf_Click(state, mf::New);
     EXPECT_EQ(platform.last(), "Changes not saved. Continue Anyway?");
@@ -168,18 +181,14 @@ TEST_F(FileMenuTest, SaveSelectionWithoutOutlineSaysSo) {
 }
 
 TEST_F(FileMenuTest, ReopeningTheThirdRecentFileMovesItFirst) {
-    std::vector<std::string> paths;
-    for (const char* n : {"1.poly", "2.poly", "3.poly", "4.poly", "5.poly"}) paths.push_back(square(n));
-    for (const auto& p : paths) open(p);
+    const auto paths = openAll({"1.poly", "2.poly", "3.poly", "4.poly", "5.poly"});
     EXPECT_EQ(recentCaptions(), (std::vector<std::string>{paths[4], paths[3], paths[2], paths[1], paths[0]}));
     open(paths[2]);
     EXPECT_EQ(recentCaptions(), (std::vector<std::string>{paths[2], paths[4], paths[3], paths[1], paths[0]}));
 }
 
 TEST_F(FileMenuTest, ASixthFileDropsTheOldest) {
-    std::vector<std::string> paths;
-    for (const char* n : {"1.poly", "2.poly", "3.poly", "4.poly", "5.poly", "6.poly"}) paths.push_back(square(n));
-    for (const auto& p : paths) open(p);
+    const auto paths = openAll({"1.poly", "2.poly", "3.poly", "4.poly", "5.poly", "6.poly"});
     EXPECT_EQ(recentCaptions(), (std::vector<std::string>{paths[5], paths[4], paths[3], paths[2], paths[1]}));
 }
 
@@ -195,34 +204,28 @@ TEST_F(FileMenuTest, ADeletedRecentFileIsDisabledAfterTheNextOpen) {
 }
 
 TEST_F(FileMenuTest, ARecentEntryReopensItsFileWithoutReordering) {
-    const std::string a = square("a.poly"), b = square("b.poly");
-    open(a);
-    open(b);
+    const auto paths = openAll({"a.poly", "b.poly"});
     mf_Click(state, mf::FirstRecent + 1);
-    EXPECT_EQ(state.doc.fileName, a);
+    EXPECT_EQ(state.doc.fileName, paths[0]);
     EXPECT_EQ(state.doc.lastPoint, 4);
-    EXPECT_EQ(state.recent[0].caption, b);
+    EXPECT_EQ(state.recent[0].caption, paths[1]);
 }
 
 TEST_F(FileMenuTest, ARecentEntryWhoseFileIsGoneOnlyRefreshesTheCaption) {
-    const std::string a = square("a.poly"), b = square("b.poly");
-    open(a);
-    open(b);
-    deleteFile(a);
+    const auto paths = openAll({"a.poly", "b.poly"});
+    deleteFile(paths[0]);
     mf_Click(state, mf::FirstRecent + 1);
-    EXPECT_EQ(state.doc.fileName, b);
+    EXPECT_EQ(state.doc.fileName, paths[1]);
     EXPECT_TRUE(platform.shown.empty());
 }
 
 TEST_F(FileMenuTest, ARecentEntryWithUnsavedChangesAsksFirst) {
-    const std::string a = square("a.poly"), b = square("b.poly");
-    open(a);
-    open(b);
+    const auto paths = openAll({"a.poly", "b.poly"});
     state.doc.modified = true;
     platform.answers = {Answer::No};
     mf_Click(state, mf::FirstRecent + 1);
     EXPECT_EQ(platform.last(), "Changes not saved. Continue Anyway?");
-    EXPECT_EQ(state.doc.fileName, b);
+    EXPECT_EQ(state.doc.fileName, paths[1]);
     EXPECT_TRUE(state.doc.modified);
 }
 
@@ -271,38 +274,29 @@ TEST_F(FileMenuTest, CloseWithoutChangesClosesWithoutAsking) {
 }
 
 TEST_F(FileMenuTest, CloseWithChangesAndCancelKeepsTheWindow) {
-    open(square("a.poly"));
-    state.doc.modified = true;
-    platform.answers = {Answer::Cancel};
-    EXPECT_FALSE(mayClose(state));
+    openChanged();
+    EXPECT_FALSE(mayCloseAnswering(Answer::Cancel));
     EXPECT_EQ(platform.last(), "File not saved . Save file ?");
 }
 
 TEST_F(FileMenuTest, CloseWithChangesAndNoClosesWithoutSaving) {
-    const std::string a = square("a.poly");
-    open(a);
-    state.doc.modified = true;
+    const std::string a = openChanged();
     state.doc.title = "CHANGED";
-    platform.answers = {Answer::No};
-    EXPECT_TRUE(mayClose(state));
+    EXPECT_TRUE(mayCloseAnswering(Answer::No));
     EXPECT_EQ(test::readFile(a), kSquare);
 }
 
 TEST_F(FileMenuTest, CloseWithChangesAndYesSavesThenCloses) {
-    const std::string a = square("a.poly");
-    open(a);
-    state.doc.modified = true;
+    const std::string a = openChanged();
     state.doc.title = "CHANGED";
-    platform.answers = {Answer::Yes};
-    EXPECT_TRUE(mayClose(state));
+    EXPECT_TRUE(mayCloseAnswering(Answer::Yes));
     EXPECT_EQ(test::readFile(a).rfind("CHANGED", 0), 0u);
     EXPECT_FALSE(state.doc.modified);
 }
 
 TEST_F(FileMenuTest, CloseWithChangesYesAndAFailedSaveKeepsTheWindow) {
     state.doc.modified = true;  // a typed title, but no ring to save
-    platform.answers = {Answer::Yes};
-    EXPECT_FALSE(mayClose(state));
+    EXPECT_FALSE(mayCloseAnswering(Answer::Yes));
     EXPECT_EQ(platform.last(), "No data");
 }
 

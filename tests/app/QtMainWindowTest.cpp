@@ -24,6 +24,20 @@ protected:
         window().menuEntry("File", 2)->trigger();
     }
     std::string title() { return window().windowTitle().toStdString(); }
+    std::string berlin() { return copyOf("osmium_berlin.poly", "a.poly"); }
+    std::string testPolygon() { return copyOf("osmosis_testPolygon.poly", "b.poly"); }
+    QAction* recentEntry(int i) { return window().menuEntry("File", 12 + i); }
+    std::string recentCaption(int i) { return recentEntry(i)->text().toStdString(); }
+    // Asks the window to close and answers its question with this.
+    bool closeAnswering(Answer answer) {
+        platform.answers = {answer};
+        return window().close();
+    }
+    // Leaves a settings file for the next start of the window.
+    void writeSettings(const std::string& content) {
+        std::filesystem::create_directories(temp.file("system"));
+        test::writeFile(temp.file("system/tessaline.dat"), content);
+    }
 };
 
 void dropOn(QWidget* target, const std::vector<std::string>& paths) {
@@ -41,23 +55,20 @@ void dropOn(QWidget* target, const std::vector<std::string>& paths) {
 
 TEST_F(MainWindowTest, MenusCarryEveryEntryWithItsCaptionAndShortcut) {
     start();
-    const std::vector<std::pair<int, const char*>> file = {
-        {0, "New"}, {2, "Open Poly File"}, {3, "Open GPX"}, {6, "Save "}, {7, "Save As"}, {9, "Save Selection"}, {11, "Exit"}};
-    for (const auto& [n, caption] : file) {
-        ASSERT_NE(window().menuEntry("File", n), nullptr) << n;
-        EXPECT_EQ(window().menuEntry("File", n)->text().toStdString(), caption);
+    struct Entry { const char* menu; int n; const char* caption; };
+    for (const Entry& e : {Entry{"File", 0, "New"}, Entry{"File", 2, "Open Poly File"}, Entry{"File", 3, "Open GPX"},
+                           Entry{"File", 6, "Save "}, Entry{"File", 7, "Save As"}, Entry{"File", 9, "Save Selection"},
+                           Entry{"File", 11, "Exit"}, Entry{"Background", 0, "Add Background"},
+                           Entry{"Background", 1, "Cancel Background"}, Entry{"Background", 3, "Use Last Background"},
+                           Entry{"Tools", 0, "Combine Poly Files"}, Entry{"Tools", 1, "Convert to GPX"},
+                           Entry{"Help", 0, "About Tessaline"}, Entry{"Help", 1, "Help"}}) {
+        ASSERT_NE(window().menuEntry(e.menu, e.n), nullptr) << e.menu << " " << e.n;
+        EXPECT_EQ(window().menuEntry(e.menu, e.n)->text().toStdString(), e.caption);
     }
     EXPECT_EQ(window().menuEntry("File", 5), nullptr);
     EXPECT_EQ(window().menuEntry("File", 6)->shortcut(), QKeySequence("Ctrl+S"));
-    EXPECT_EQ(window().menuEntry("Background", 0)->text(), "Add Background");
-    EXPECT_EQ(window().menuEntry("Background", 1)->text(), "Cancel Background");
-    EXPECT_EQ(window().menuEntry("Background", 3)->text(), "Use Last Background");
     EXPECT_EQ(window().menuEntry("Background", 3)->shortcut(), QKeySequence("Ctrl+B"));
-    EXPECT_EQ(window().menuEntry("Tools", 0)->text(), "Combine Poly Files");
-    EXPECT_EQ(window().menuEntry("Tools", 1)->text(), "Convert to GPX");
-    EXPECT_EQ(window().menuEntry("Help", 0)->text(), "About Tessaline");
-    EXPECT_EQ(window().menuEntry("Help", 1)->text(), "Help");
-    for (int n = 12; n <= 16; ++n) EXPECT_FALSE(window().menuEntry("File", n)->isVisible());
+    for (int i = 0; i < 5; ++i) EXPECT_FALSE(recentEntry(i)->isVisible());
 }
 
 TEST_F(MainWindowTest, ControlsStartWithTheirDesignTexts) {
@@ -82,8 +93,8 @@ TEST_F(MainWindowTest, ControlsStartWithTheirDesignTexts) {
 
 TEST_F(MainWindowTest, OpenEditTheTitleSaveAndReopenFromTheRecentFiles) {
     start();
-    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
-    const std::string b = copyOf("osmosis_testPolygon.poly", "b.poly");
+    const std::string a = berlin();
+    const std::string b = testPolygon();
     openThroughMenu(a);
     EXPECT_EQ(title(), "Tessaline 2.1 " + a);
     EXPECT_EQ(window().ringList()->count(), window().state().doc.listCount);
@@ -99,11 +110,11 @@ TEST_F(MainWindowTest, OpenEditTheTitleSaveAndReopenFromTheRecentFiles) {
     EXPECT_EQ(test::readFile(a).rfind("BERLIN MITTE", 0), 0u);
 
     openThroughMenu(b);
-    EXPECT_EQ(window().menuEntry("File", 12)->text().toStdString(), b);
-    EXPECT_EQ(window().menuEntry("File", 13)->text().toStdString(), a);
-    EXPECT_TRUE(window().menuEntry("File", 13)->isVisible());
-    EXPECT_TRUE(window().menuEntry("File", 13)->isEnabled());
-    window().menuEntry("File", 13)->trigger();
+    EXPECT_EQ(recentCaption(0), b);
+    EXPECT_EQ(recentCaption(1), a);
+    EXPECT_TRUE(recentEntry(1)->isVisible());
+    EXPECT_TRUE(recentEntry(1)->isEnabled());
+    recentEntry(1)->trigger();
     EXPECT_EQ(window().titleBox()->text(), "BERLIN MITTE");
     EXPECT_EQ(title(), "Tessaline 2.1 " + a);
     EXPECT_TRUE(platform.shown.empty());
@@ -111,8 +122,8 @@ TEST_F(MainWindowTest, OpenEditTheTitleSaveAndReopenFromTheRecentFiles) {
 
 TEST_F(MainWindowTest, ADropOnTheCanvasLoadsOnlyTheFirstFile) {
     start();
-    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
-    const std::string b = copyOf("osmosis_testPolygon.poly", "b.poly");
+    const std::string a = berlin();
+    const std::string b = testPolygon();
     dropOn(window().canvas(), {a, b});
     EXPECT_EQ(window().state().doc.fileName, a);
     EXPECT_EQ(title(), "Tessaline 2.1 " + a);
@@ -121,7 +132,7 @@ TEST_F(MainWindowTest, ADropOnTheCanvasLoadsOnlyTheFirstFile) {
 
 TEST_F(MainWindowTest, ADropOnTheWindowLoadsTheFile) {
     start();
-    const std::string b = copyOf("osmosis_testPolygon.poly", "b.poly");
+    const std::string b = testPolygon();
     dropOn(&window(), {b});
     EXPECT_EQ(window().state().doc.fileName, b);
 }
@@ -135,78 +146,72 @@ TEST_F(MainWindowTest, ADroppedMissingFileIsReported) {
 
 TEST_F(MainWindowTest, CloseGuardCancelKeepsTheWindowOpen) {
     start();
-    openThroughMenu(copyOf("osmium_berlin.poly", "a.poly"));
+    openThroughMenu(berlin());
     QTest::keyClicks(window().titleBox(), "x");
-    platform.answers = {Answer::Cancel};
-    EXPECT_FALSE(window().close());
+    EXPECT_FALSE(closeAnswering(Answer::Cancel));
     EXPECT_TRUE(window().isVisible());
     EXPECT_EQ(platform.last(), "File not saved . Save file ?");
 }
 
 TEST_F(MainWindowTest, CloseGuardNoClosesWithoutSavingAndWritesTheSettings) {
     start();
-    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
+    const std::string a = berlin();
     const std::string before = test::readFile(a);
     openThroughMenu(a);
     QTest::keyClicks(window().titleBox(), "x");
-    platform.answers = {Answer::No};
-    EXPECT_TRUE(window().close());
+    EXPECT_TRUE(closeAnswering(Answer::No));
     EXPECT_EQ(test::readFile(a), before);
     EXPECT_EQ(test::readFile(temp.file("system/tessaline.dat")).rfind("\xA3)*(\r\n" + a + "\r\n", 0), 0u);
 }
 
 TEST_F(MainWindowTest, CloseGuardYesSavesAndThenCloses) {
     start();
-    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
+    const std::string a = berlin();
     openThroughMenu(a);
     window().titleBox()->selectAll();
     QTest::keyClicks(window().titleBox(), "SAVED ON CLOSE");
-    platform.answers = {Answer::Yes};
-    EXPECT_TRUE(window().close());
+    EXPECT_TRUE(closeAnswering(Answer::Yes));
     EXPECT_EQ(test::readFile(a).rfind("SAVED ON CLOSE", 0), 0u);
 }
 
 TEST_F(MainWindowTest, CloseGuardYesWithAFailedSaveKeepsTheWindowOpen) {
     start();
     QTest::keyClicks(window().titleBox(), "x");  // modified, but nothing to save
-    platform.answers = {Answer::Yes};
-    EXPECT_FALSE(window().close());
+    EXPECT_FALSE(closeAnswering(Answer::Yes));
     EXPECT_TRUE(window().isVisible());
     EXPECT_EQ(platform.last(), "No data");
 }
 
 TEST_F(MainWindowTest, RecentFilesSurviveARestart) {
     start();
-    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
-    const std::string b = copyOf("osmosis_testPolygon.poly", "b.poly");
+    const std::string a = berlin();
+    const std::string b = testPolygon();
     openThroughMenu(a);
     openThroughMenu(b);
     EXPECT_TRUE(window().close());
     restart();
     start();
-    EXPECT_EQ(window().menuEntry("File", 12)->text().toStdString(), b);
-    EXPECT_EQ(window().menuEntry("File", 13)->text().toStdString(), a);
-    EXPECT_FALSE(window().menuEntry("File", 14)->isVisible());
+    EXPECT_EQ(recentCaption(0), b);
+    EXPECT_EQ(recentCaption(1), a);
+    EXPECT_FALSE(recentEntry(2)->isVisible());
 }
 
 TEST_F(MainWindowTest, ABinarySettingsFileStillLetsTheWindowStart) {
     test::TempDir unused;
     std::string junk;
     for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 131) % 256);
-    std::filesystem::create_directories(temp.file("system"));
-    test::writeFile(temp.file("system/tessaline.dat"), junk);
+    writeSettings(junk);
     start();
     EXPECT_EQ(title(), "Tessaline 2.1 ");
 }
 
 TEST_F(MainWindowTest, AShortSettingsFileFillsTheFirstRecentEntry) {
-    const std::string a = copyOf("osmium_berlin.poly", "a.poly");
-    std::filesystem::create_directories(temp.file("system"));
-    test::writeFile(temp.file("system/tessaline.dat"), "\xA3)*(\r\n" + a);
+    const std::string a = berlin();
+    writeSettings("\xA3)*(\r\n" + a);
     start();
-    EXPECT_EQ(window().menuEntry("File", 12)->text().toStdString(), a);
-    EXPECT_TRUE(window().menuEntry("File", 12)->isVisible());
-    EXPECT_FALSE(window().menuEntry("File", 13)->isVisible());
+    EXPECT_EQ(recentCaption(0), a);
+    EXPECT_TRUE(recentEntry(0)->isVisible());
+    EXPECT_FALSE(recentEntry(1)->isVisible());
 }
 
 TEST_F(MainWindowTest, TheCommandLineFileIsShownAtStart) {
@@ -226,7 +231,7 @@ TEST_F(MainWindowTest, AMissingCommandLineFileIsReportedAndNamed) {
 
 TEST_F(MainWindowTest, NewEmptiesTheListAndTheBoundLabels) {
     start();
-    openThroughMenu(copyOf("osmium_berlin.poly", "a.poly"));
+    openThroughMenu(berlin());
     platform.answers = {Answer::Yes};
     window().menuEntry("File", 0)->trigger();
     EXPECT_EQ(window().ringList()->count(), 0);
@@ -235,13 +240,13 @@ TEST_F(MainWindowTest, NewEmptiesTheListAndTheBoundLabels) {
 }
 
 TEST_F(MainWindowTest, ClickingPlusWithoutAnOutlineAsksForAPolygon) {
-    start(copyOf("osmium_berlin.poly", "a.poly"));
+    start(berlin());
     QTest::mouseClick(window().selectionLabel(0), Qt::LeftButton);
     EXPECT_EQ(platform.last(), "Please create a Polygon.");
 }
 
 TEST_F(MainWindowTest, ClickingMinusOnAOneRingFileRefuses) {
-    start(copyOf("osmium_berlin.poly", "a.poly"));
+    start(berlin());
     QTest::mouseClick(window().selectionLabel(1), Qt::LeftButton);
     EXPECT_EQ(platform.last(), "File must contain more than 1 polygon");
     EXPECT_EQ(window().ringList()->count(), 1);
@@ -255,7 +260,7 @@ TEST_F(MainWindowTest, CheckingEditWithoutADocumentSaysNoDataAndUnchecksTheBox) 
 }
 
 TEST_F(MainWindowTest, ClickingTheEditCaptionTogglesEditMode) {
-    start(copyOf("osmium_berlin.poly", "a.poly"));
+    start(berlin());
     QTest::mouseClick(window().editLabel(), Qt::LeftButton);
     EXPECT_TRUE(window().editBox()->isChecked());
     EXPECT_TRUE(window().state().edit.editMode);

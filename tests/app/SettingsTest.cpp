@@ -11,6 +11,11 @@ using namespace tess;
 class SettingsTest : public test::StateTest {
 protected:
     std::string path() { return temp.file("tessaline.dat"); }
+    // Reads a settings file with exactly this content.
+    void load(const std::string& content) {
+        test::writeFile(path(), content);
+        loaddat(state);
+    }
 };
 
 TEST_F(SettingsTest, SavedFileHoldsTheMarkerEightLinesAndAFinalEmptyLine) {
@@ -57,8 +62,7 @@ TEST_F(SettingsTest, ASettingsFileReplacedByAFolderReadsAsNoneAndCannotBeSaved) 
 }
 
 TEST_F(SettingsTest, AShortFileFillsWhatItHasAndEmptiesTheRest) {
-    test::writeFile(path(), "\xA3)*(\r\n/maps/a.poly\r\n/maps/b.poly");
-    loaddat(state);
+    load("\xA3)*(\r\n/maps/a.poly\r\n/maps/b.poly");
     EXPECT_EQ(state.recent[0].caption, "/maps/a.poly");
     EXPECT_EQ(state.recent[1].caption, "/maps/b.poly");
     EXPECT_EQ(state.recent[2].caption, "");
@@ -66,8 +70,7 @@ TEST_F(SettingsTest, AShortFileFillsWhatItHasAndEmptiesTheRest) {
 }
 
 TEST_F(SettingsTest, AnEmptyFileReadsAsNoSettings) {
-    test::writeFile(path(), "");
-    loaddat(state);
+    load("");
     EXPECT_EQ(state.recent[0].caption, "");
     EXPECT_EQ(state.lastBackground, "");
 }
@@ -77,8 +80,7 @@ TEST_F(SettingsTest, LinesWithBinaryBytesReadAsEmpty) {
     junk += std::string("ab\0cd", 5) + "\r\n";
     junk += "/maps/ok.poly\r\n";
     for (int i = 0; i < 300; ++i) junk += static_cast<char>(i * 37 % 256);
-    test::writeFile(path(), junk);
-    loaddat(state);
+    load(junk);
     EXPECT_EQ(state.recent[0].caption, "");
     EXPECT_EQ(state.recent[1].caption, "/maps/ok.poly");
 }
@@ -86,30 +88,26 @@ TEST_F(SettingsTest, LinesWithBinaryBytesReadAsEmpty) {
 TEST_F(SettingsTest, AHugeFileIsIgnored) {
     std::string huge = "\xA3)*(\r\n/maps/a.poly\r\n";
     huge += std::string(kMaxSettingsBytes, 'x');
-    test::writeFile(path(), huge);
-    loaddat(state);
+    load(huge);
     EXPECT_EQ(state.recent[0].caption, "");
 }
 
 TEST_F(SettingsTest, AnOverlongLineReadsAsEmpty) {
-    test::writeFile(path(), "\xA3)*(\r\n" + std::string(kMaxSettingsLine + 1, 'a') + "\r\n/maps/b.poly\r\n");
-    loaddat(state);
+    load("\xA3)*(\r\n" + std::string(kMaxSettingsLine + 1, 'a') + "\r\n/maps/b.poly\r\n");
     EXPECT_EQ(state.recent[0].caption, "");
     EXPECT_EQ(state.recent[1].caption, "/maps/b.poly");
 }
 
 TEST_F(SettingsTest, AFileEditedWithBareLineFeedsStillReads) {
-    test::writeFile(path(), "\xA3)*(\n/maps/a.poly\n\n\n\n\nTITLE\n/maps/bk.poly\n");
-    loaddat(state);
+    load("\xA3)*(\n/maps/a.poly\n\n\n\n\nTITLE\n/maps/bk.poly\n");
     EXPECT_EQ(state.recent[0].caption, "/maps/a.poly");
     EXPECT_EQ(state.mergeTitle, "TITLE");
     EXPECT_EQ(state.lastBackground, "/maps/bk.poly");
 }
 
 TEST_F(SettingsTest, AnEmptyLineSixGivesAnEmptyMergeTitle) {
-    test::writeFile(path(), "\xA3)*(\r\n\r\n\r\n\r\n\r\n\r\n\r\n/maps/bk.poly\r\n\r\n");
     state.mergeTitle = "old";
-    loaddat(state);
+    load("\xA3)*(\r\n\r\n\r\n\r\n\r\n\r\n\r\n/maps/bk.poly\r\n\r\n");
     EXPECT_EQ(state.mergeTitle, "");
     EXPECT_EQ(state.lastBackground, "/maps/bk.poly");
 }

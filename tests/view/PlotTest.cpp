@@ -2,6 +2,7 @@
 // progress, and how it ends on trouble.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -41,6 +42,27 @@ protected:
             state.overlays.Line1.create(static_cast<std::size_t>(i));
         }
         state.doc.handlesShown = true;
+    }
+    // An outline of the given tool with markers and segments ready, drawn
+    // over the view 10..20 x 50..60 (index 0 of the coordinates is unused).
+    void outline(int tool, int selState, std::initializer_list<float> lon, std::initializer_list<float> lat) {
+        view(10, 20, 50, 60);
+        state.edit.tool = tool;
+        state.sel.selCount = static_cast<int>(lon.size()) - 1;
+        state.sel.selState = selState;
+        std::copy(lon.begin(), lon.end(), state.sel.selLon.begin());
+        std::copy(lat.begin(), lat.end(), state.sel.selLat.begin());
+        for (std::size_t i = 1; i <= static_cast<std::size_t>(state.sel.selCount); ++i) {
+            state.overlays.nd.create(i);
+            state.overlays.Ln.create(i);
+        }
+        plot(state, false, 0);
+    }
+    static void expectEnds(const LineObject& line, double x1, double y1, double x2, double y2) {
+        EXPECT_DOUBLE_EQ(line.x1, x1);
+        EXPECT_DOUBLE_EQ(line.y1, y1);
+        EXPECT_DOUBLE_EQ(line.x2, x2);
+        EXPECT_DOUBLE_EQ(line.y2, y2);
     }
 };
 
@@ -151,14 +173,11 @@ TEST_F(PlotTest, WithoutProgressTheBarIsLeftAlone) {
 
 TEST_F(PlotTest, ProgressOfTheNineHundredTwentyFourUnitFrame) {
     state.progress.frameWidth = 924;
-    rec(state, 0, 50, 100);
-    EXPECT_EQ(state.progress.barWidth, 231);
-    rec(state, 50, 50, 100);
-    EXPECT_EQ(state.progress.barWidth, 693);
-    rec(state, 50, 100, 100);
-    EXPECT_EQ(state.progress.barWidth, 924);
-    rec(state, 0, 0, 0);
-    EXPECT_EQ(state.progress.barWidth, 15);
+    struct Step { int phase, done; double total; int width; };
+    for (const Step& s : {Step{0, 50, 100, 231}, Step{50, 50, 100, 693}, Step{50, 100, 100, 924}, Step{0, 0, 0, 15}}) {
+        rec(state, s.phase, s.done, s.total);
+        EXPECT_EQ(state.progress.barWidth, s.width) << s.phase << " " << s.done << " " << s.total;
+    }
 }
 
 TEST_F(PlotTest, InEditModeHandlesAreCentredOnTheirVerticesWithTheirCoordinates) {
@@ -176,12 +195,8 @@ TEST_F(PlotTest, InEditModeHandlesAreCentredOnTheirVerticesWithTheirCoordinates)
     EXPECT_TRUE(h2.visible);
     EXPECT_EQ(h2.tag, "20 60");
     EXPECT_EQ(h2.tip, "20 60");
-    const LineObject& edge2 = state.overlays.Line1[2];
-    EXPECT_DOUBLE_EQ(edge2.x1, 5000);
-    EXPECT_DOUBLE_EQ(edge2.y1, 3000);
-    EXPECT_DOUBLE_EQ(edge2.x2, 5000);
-    EXPECT_DOUBLE_EQ(edge2.y2, 100);
-    EXPECT_TRUE(edge2.visible);
+    expectEnds(state.overlays.Line1[2], 5000, 3000, 5000, 100);
+    EXPECT_TRUE(state.overlays.Line1[2].visible);
     EXPECT_EQ(state.edit.handleCount, 4);
     EXPECT_EQ(state.overlays.node[1].fill, colors::blue);
     EXPECT_EQ(state.overlays.node[2].fill, colors::black);
@@ -214,73 +229,29 @@ TEST_F(PlotTest, MissingHandlesEndTheDrawingQuietly) {
 }
 
 TEST_F(PlotTest, ThePolygonToolLaysSegmentsInDrawingOrder) {
-    view(10, 20, 50, 60);
-    state.edit.tool = 1;
-    state.sel.selCount = 3;
-    state.sel.selLon = {0, 10, 20, 20};
-    state.sel.selLat = {0, 60, 60, 50};
-    for (std::size_t i = 1; i <= 3; ++i) {
-        state.overlays.nd.create(i);
-        state.overlays.Ln.create(i);
-    }
-    plot(state, false, 0);
+    outline(1, 0, {0, 10, 20, 20}, {0, 60, 60, 50});
     EXPECT_DOUBLE_EQ(state.overlays.nd[1].left, 50);
     EXPECT_DOUBLE_EQ(state.overlays.nd[1].top, 50);
     EXPECT_TRUE(state.overlays.nd[3].visible);
     EXPECT_EQ(state.overlays.nd[2].tag, "20 60");
-    const LineObject& s3 = state.overlays.Ln[3];
-    EXPECT_DOUBLE_EQ(s3.x1, 5000);
-    EXPECT_DOUBLE_EQ(s3.y1, 100);
-    EXPECT_DOUBLE_EQ(s3.x2, 5000);
-    EXPECT_DOUBLE_EQ(s3.y2, 3000);
+    expectEnds(state.overlays.Ln[3], 5000, 100, 5000, 3000);
 }
 
 TEST_F(PlotTest, AClosedOutlineJoinsTheLastPointToTheFirst) {
-    view(10, 20, 50, 60);
-    state.edit.tool = 1;
-    state.sel.selCount = 3;
-    state.sel.selState = 2;
-    state.sel.selLon = {0, 10, 20, 20};
-    state.sel.selLat = {0, 60, 60, 50};
-    for (std::size_t i = 1; i <= 3; ++i) {
-        state.overlays.nd.create(i);
-        state.overlays.Ln.create(i);
-    }
-    plot(state, false, 0);
-    const LineObject& s1 = state.overlays.Ln[1];
-    EXPECT_DOUBLE_EQ(s1.x1, 100);
-    EXPECT_DOUBLE_EQ(s1.y1, 100);
-    EXPECT_DOUBLE_EQ(s1.x2, 5000);
-    EXPECT_DOUBLE_EQ(s1.y2, 3000);
+    outline(1, 2, {0, 10, 20, 20}, {0, 60, 60, 50});
+    expectEnds(state.overlays.Ln[1], 100, 100, 5000, 3000);
 }
 
 TEST_F(PlotTest, TheRectangleToolJoinsEachMarkerToTheNext) {
-    view(10, 20, 50, 60);
-    state.edit.tool = 2;
-    state.sel.selCount = 4;
-    state.sel.selState = 2;
-    state.sel.selLon = {10, 10, 20, 20, 10};
-    state.sel.selLat = {50, 60, 60, 50, 50};
-    for (std::size_t i = 1; i <= 4; ++i) {
-        state.overlays.nd.create(i);
-        state.overlays.Ln.create(i);
-    }
-    plot(state, false, 0);
-    const LineObject& s4 = state.overlays.Ln[4];
-    EXPECT_DOUBLE_EQ(s4.x1, 100);
-    EXPECT_DOUBLE_EQ(s4.y1, 3000);
-    EXPECT_DOUBLE_EQ(s4.x2, 100);
-    EXPECT_DOUBLE_EQ(s4.y2, 100);
-    const LineObject& s1 = state.overlays.Ln[1];
-    EXPECT_DOUBLE_EQ(s1.x2, 5000);
-    EXPECT_DOUBLE_EQ(s1.y2, 100);
+    outline(2, 2, {10, 10, 20, 20, 10}, {50, 60, 60, 50, 50});
+    expectEnds(state.overlays.Ln[4], 100, 3000, 100, 100);
+    EXPECT_DOUBLE_EQ(state.overlays.Ln[1].x2, 5000);
+    EXPECT_DOUBLE_EQ(state.overlays.Ln[1].y2, 100);
 }
 
 TEST_F(PlotTest, PlotredSkipsAMissingSegmentAndGoesOn) {
     state.sel.selCount = 3;
-    state.overlays.nd.create(1);
-    state.overlays.nd.create(2);
-    state.overlays.nd.create(3);
+    for (std::size_t i = 1; i <= 3; ++i) state.overlays.nd.create(i);
     state.overlays.Ln.create(2);
     state.overlays.Ln.create(3);
     state.overlays.nd[1].left = 0;
@@ -288,8 +259,5 @@ TEST_F(PlotTest, PlotredSkipsAMissingSegmentAndGoesOn) {
     state.overlays.nd[3].left = 200;
     state.overlays.nd[3].top = 300;
     plotred(state);
-    EXPECT_DOUBLE_EQ(state.overlays.Ln[3].x1, 250);
-    EXPECT_DOUBLE_EQ(state.overlays.Ln[3].y1, 350);
-    EXPECT_DOUBLE_EQ(state.overlays.Ln[3].x2, 50);
-    EXPECT_DOUBLE_EQ(state.overlays.Ln[3].y2, 50);
+    expectEnds(state.overlays.Ln[3], 250, 350, 50, 50);
 }

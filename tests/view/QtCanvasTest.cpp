@@ -42,37 +42,53 @@ protected:
         const SquareObject& h = state().overlays.node[static_cast<std::size_t>(i)];
         return QPoint(static_cast<int>((h.left + 50) / kTwipsPerPixel), static_cast<int>((h.top + 50) / kTwipsPerPixel));
     }
+    void startWithBerlin() { start(copyOf("osmium_berlin.poly", "berlin.poly")); }
+    // Whether the drawn ring passes through the pixel of vertex i.
+    bool ringDrawnThrough(const QImage& image, std::size_t i) {
+        const QPointF p = pixelOf(state().doc.ringLon[i], state().doc.ringLat[i]);
+        return blueNear(image, p.x(), p.y());
+    }
+    void chooseTool(int i) {
+        QTest::mousePress(window().toolButton(i), Qt::LeftButton);
+        QTest::mouseRelease(window().toolButton(i), Qt::LeftButton);
+    }
+    void clickCanvas(std::initializer_list<QPoint> points) {
+        for (QPoint p : points) {
+            QTest::mousePress(window().canvas(), Qt::LeftButton, Qt::NoModifier, p);
+            QTest::mouseRelease(window().canvas(), Qt::LeftButton, Qt::NoModifier, p);
+        }
+    }
+    // What the frame and layout give the canvas for the window's outer size.
+    int canvasWidthFor(const QRect& outer) { return outer.width() * 15 - 768 - 300; }
+    int canvasHeightFor(const QRect& outer) { return outer.height() * 15 - 600 - 1000; }
 };
 
 }  // namespace
 
 TEST_F(CanvasTest, TheBackBufferHoldsTheRingAlongItsVertices) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    startWithBerlin();
     const QImage image = window().canvas()->image();
     const Document& doc = state().doc;
     int hits = 0;
-    for (std::int64_t i = 0; i <= doc.lastPoint; ++i) {
-        const QPointF p = pixelOf(doc.ringLon[static_cast<std::size_t>(i)], doc.ringLat[static_cast<std::size_t>(i)]);
-        if (blueNear(image, p.x(), p.y())) ++hits;
-    }
+    for (std::int64_t i = 0; i <= doc.lastPoint; ++i)
+        if (ringDrawnThrough(image, static_cast<std::size_t>(i))) ++hits;
     EXPECT_EQ(hits, doc.lastPoint + 1);
     EXPECT_EQ(image.pixel(2, 2), 0xffffffff);
 }
 
 TEST_F(CanvasTest, TheDrawingSurvivesARepaintWithoutARedraw) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    startWithBerlin();
     const QImage before = window().canvas()->image();
     state().edit.busy = true;  // any redraw would now do nothing
     window().canvas()->repaint();
     const QImage shown = window().canvas()->grab().toImage().convertToFormat(before.format());
     state().edit.busy = false;
-    const QPointF p = pixelOf(state().doc.ringLon[3], state().doc.ringLat[3]);
-    EXPECT_TRUE(blueNear(shown, p.x(), p.y()));
+    EXPECT_TRUE(ringDrawnThrough(shown, 3));
     EXPECT_EQ(window().canvas()->image(), before);
 }
 
 TEST_F(CanvasTest, ARingOutsideTheViewShowsTheNoticeInRed) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    startWithBerlin();
     state().view.minLon = 100;
     state().view.maxLon = 110;
     setSpans(state().view);
@@ -93,16 +109,12 @@ TEST_F(CanvasTest, TheProgressBarShowsTheWidthsOfTheNineHundredTwentyFourUnitFra
         window().syncFromState();
         return window().progressBar()->width();
     };
-    rec(state(), 0, 50, 100);
-    EXPECT_EQ(state().progress.barWidth, 231);
-    EXPECT_EQ(shown(), 231 / 15);
-    rec(state(), 50, 50, 100);
-    EXPECT_EQ(state().progress.barWidth, 693);
-    EXPECT_EQ(shown(), 693 / 15);
-    rec(state(), 50, 100, 100);
-    EXPECT_EQ(shown(), 924 / 15);
-    rec(state(), 0, 0, 0);
-    EXPECT_EQ(shown(), 1);
+    struct Step { int phase, done; double total; int width; };
+    for (const Step& s : {Step{0, 50, 100, 231}, Step{50, 50, 100, 693}, Step{50, 100, 100, 924}, Step{0, 0, 0, 15}}) {
+        rec(state(), s.phase, s.done, s.total);
+        EXPECT_EQ(state().progress.barWidth, s.width) << s.phase << " " << s.done;
+        EXPECT_EQ(shown(), s.width / 15) << s.phase << " " << s.done;
+    }
 }
 
 TEST_F(CanvasTest, ResizingLaysOutTheCanvasAndListFromTheOuterSize) {
@@ -111,8 +123,8 @@ TEST_F(CanvasTest, ResizingLaysOutTheCanvasAndListFromTheOuterSize) {
     QApplication::processEvents();
     const QRect outer = window().frameGeometry();
     const Layout& l = state().layout;
-    EXPECT_EQ(l.canvasWidth, outer.width() * 15 - 768 - 300);
-    EXPECT_EQ(l.canvasHeight, outer.height() * 15 - 600 - 1000);
+    EXPECT_EQ(l.canvasWidth, canvasWidthFor(outer));
+    EXPECT_EQ(l.canvasHeight, canvasHeightFor(outer));
     EXPECT_EQ(l.listHeight, l.canvasHeight - 2880);
     EXPECT_EQ(window().canvas()->QWidget::width(), l.canvasWidth / 15);
     EXPECT_EQ(window().canvas()->QWidget::height(), l.canvasHeight / 15);
@@ -121,24 +133,23 @@ TEST_F(CanvasTest, ResizingLaysOutTheCanvasAndListFromTheOuterSize) {
 }
 
 TEST_F(CanvasTest, ResizingRedrawsTheRingForTheNewSize) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    startWithBerlin();
     window().resize(900, 760);
     QApplication::processEvents();
     const QImage image = window().canvas()->image();
     EXPECT_EQ(image.width(), window().canvas()->QWidget::width());
-    const QPointF p = pixelOf(state().doc.ringLon[5], state().doc.ringLat[5]);
-    EXPECT_TRUE(blueNear(image, p.x(), p.y()));
+    EXPECT_TRUE(ringDrawnThrough(image, 5));
 }
 
 TEST_F(CanvasTest, AWindowShrunkToNothingKeepsWorking) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    startWithBerlin();
     const Layout before = state().layout;
     window().resize(1, 1);
     QApplication::processEvents();
     // The window system may keep a minimum size; sizes it would make
     // negative leave the control as it was.
     const QRect outer = window().frameGeometry();
-    const int width = outer.width() * 15 - 768 - 300, height = outer.height() * 15 - 600 - 1000;
+    const int width = canvasWidthFor(outer), height = canvasHeightFor(outer);
     EXPECT_EQ(state().layout.canvasWidth, width >= 0 ? width : before.canvasWidth);
     EXPECT_EQ(state().layout.canvasHeight, height >= 0 ? height : before.canvasHeight);
     EXPECT_EQ(state().layout.listHeight, std::max(100, state().layout.canvasHeight - 2880));
@@ -148,11 +159,11 @@ TEST_F(CanvasTest, AWindowShrunkToNothingKeepsWorking) {
     EXPECT_FALSE(state().edit.busy);
     window().resize(700, 700);
     QApplication::processEvents();
-    EXPECT_EQ(state().layout.canvasHeight, window().frameGeometry().height() * 15 - 1600);
+    EXPECT_EQ(state().layout.canvasHeight, canvasHeightFor(window().frameGeometry()));
 }
 
 TEST_F(CanvasTest, HandlesArePaintedAboveTheDrawingAndCarryTheirTips) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    startWithBerlin();
     ASSERT_LE(state().doc.lastPoint, 1000);
     QTest::mouseClick(window().editBox(), Qt::LeftButton);
     ASSERT_TRUE(state().edit.editMode);
@@ -166,7 +177,7 @@ TEST_F(CanvasTest, HandlesArePaintedAboveTheDrawingAndCarryTheirTips) {
 }
 
 TEST_F(CanvasTest, DraggingAHandleMovesItsVertexAndMarksTheDocument) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    startWithBerlin();
     QTest::mouseClick(window().editBox(), Qt::LeftButton);
     ASSERT_TRUE(state().edit.editMode);
     const double lonBefore = state().doc.ringLon[10];
@@ -184,33 +195,23 @@ TEST_F(CanvasTest, DraggingAHandleMovesItsVertexAndMarksTheDocument) {
 }
 
 TEST_F(CanvasTest, ThePolygonToolMakesRedMarkersAndEscapeRemovesThem) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
-    InvButton* polygon = window().toolButton(1);
-    QTest::mousePress(polygon, Qt::LeftButton);
-    QTest::mouseRelease(polygon, Qt::LeftButton);
+    startWithBerlin();
+    chooseTool(1);
     EXPECT_EQ(state().edit.tool, 1);
     EXPECT_TRUE(window().toolIndicator(1)->isVisible());
-    QtCanvas* canvas = window().canvas();
-    for (QPoint p : {QPoint(100, 100), QPoint(300, 120), QPoint(250, 300)}) {
-        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, p);
-        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, p);
-    }
+    clickCanvas({QPoint(100, 100), QPoint(300, 120), QPoint(250, 300)});
     EXPECT_EQ(state().sel.selCount, 3);
-    const QImage shown = canvas->grab().toImage();
+    const QImage shown = window().canvas()->grab().toImage();
     EXPECT_EQ(shown.pixel(300, 120), 0xffff0000);
     QTest::keyClick(&window(), Qt::Key_Escape);
     EXPECT_EQ(state().sel.selCount, 0);
 }
 
 TEST_F(CanvasTest, ADoubleClickClosesAnOpenOutline) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
-    QTest::mousePress(window().toolButton(1), Qt::LeftButton);
-    QTest::mouseRelease(window().toolButton(1), Qt::LeftButton);
+    startWithBerlin();
+    chooseTool(1);
+    clickCanvas({QPoint(100, 100), QPoint(300, 120), QPoint(250, 300)});
     QtCanvas* canvas = window().canvas();
-    for (QPoint p : {QPoint(100, 100), QPoint(300, 120), QPoint(250, 300)}) {
-        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, p);
-        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, p);
-    }
     QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 280));
     QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 280));
     EXPECT_EQ(state().sel.selState, 2);
@@ -226,12 +227,10 @@ TEST_F(CanvasTest, ChoosingAnotherRingInTheListDrawsIt) {
 }
 
 TEST_F(CanvasTest, TheRubberBandFollowsThePointerAndTheSecondPressMakesARectangle) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
-    QTest::mousePress(window().toolButton(2), Qt::LeftButton);
-    QTest::mouseRelease(window().toolButton(2), Qt::LeftButton);
+    startWithBerlin();
+    chooseTool(2);
+    clickCanvas({QPoint(100, 100)});
     QtCanvas* canvas = window().canvas();
-    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
-    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
     QTest::mouseMove(canvas, QPoint(200, 160));
     const RectObject& band = state().overlays.Shape1;
     EXPECT_TRUE(band.visible);
@@ -241,20 +240,15 @@ TEST_F(CanvasTest, TheRubberBandFollowsThePointerAndTheSecondPressMakesARectangl
     QTest::mouseMove(canvas, QPoint(60, 160));
     EXPECT_DOUBLE_EQ(band.left, 900);
     EXPECT_DOUBLE_EQ(band.width, 600);
-    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(60, 160));
-    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(60, 160));
+    clickCanvas({QPoint(60, 160)});
     EXPECT_EQ(state().sel.selCount, 4);
     EXPECT_EQ(state().sel.selState, 2);
 }
 
 TEST_F(CanvasTest, EscapeCancelsTheOutlineWhileTheTitleBoxHasTheFocus) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
-    QTest::mousePress(window().toolButton(1), Qt::LeftButton);
-    QTest::mouseRelease(window().toolButton(1), Qt::LeftButton);
-    for (QPoint p : {QPoint(100, 100), QPoint(300, 120)}) {
-        QTest::mousePress(window().canvas(), Qt::LeftButton, Qt::NoModifier, p);
-        QTest::mouseRelease(window().canvas(), Qt::LeftButton, Qt::NoModifier, p);
-    }
+    startWithBerlin();
+    chooseTool(1);
+    clickCanvas({QPoint(100, 100), QPoint(300, 120)});
     ASSERT_EQ(state().sel.selCount, 2);
     window().activateWindow();
     window().titleBox()->setFocus();
@@ -264,7 +258,7 @@ TEST_F(CanvasTest, EscapeCancelsTheOutlineWhileTheTitleBoxHasTheFocus) {
 }
 
 TEST_F(CanvasTest, AHandlesTipShowsItsCoordinates) {
-    start(copyOf("osmium_berlin.poly", "berlin.poly"));
+    startWithBerlin();
     QTest::mouseClick(window().editBox(), Qt::LeftButton);
     const QPoint c = handleCentre(4);
     QHelpEvent help(QEvent::ToolTip, c, window().canvas()->mapToGlobal(c));
