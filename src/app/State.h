@@ -61,6 +61,14 @@ struct RecentEntry {
     bool enabled = true;
 };
 
+// The settings as this process read them at start, so that writing them
+// back can keep what another window added in the meantime.
+struct SettingsSnapshot {
+    std::array<std::string, kRecentCount> recent;
+    std::string mergeTitle;
+    std::string lastBackground;
+};
+
 // Positions and sizes of the main window's controls, in twips.
 struct Layout {
     int windowWidth = 9795, windowHeight = 9900;  // outer size
@@ -91,6 +99,7 @@ struct State {
     std::string systemDir;  // the working folder (settings, tmpfl, tmp.poly)
     std::string mergeTitle;
     std::string lastBackground;
+    SettingsSnapshot settingsAtStart;
     int margin = kMargin;
 };
 
