@@ -23,7 +23,7 @@ struct LoadedWindow {
         : window(platform, tess::WindowStart{tess::bench::scratchDir(), "", false}) {
         window.show();
         QApplication::processEvents();
-        tess::loadpoly(window.state(), tess::bench::polyFile(1, vertices), 0);
+        tess::loadpoly(window.state(), tess::bench::polyFile(1, vertices));
     }
 };
 

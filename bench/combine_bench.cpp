@@ -42,7 +42,7 @@ void mergeTextsInMemory(benchmark::State& st) {
     const std::string text = bench::polyText(1, 10'000);
     const std::vector<std::string_view> texts(100, text);
     SilentPlatform platform;
-    for (auto _ : st) benchmark::DoNotOptimize(mergeTexts(platform, texts, "Combined"));
+    for (auto _ : st) benchmark::DoNotOptimize(mergeTexts(texts, "Combined"));
 }
 BENCHMARK(mergeTextsInMemory)->Unit(benchmark::kMillisecond);
 

@@ -33,7 +33,7 @@ struct EditBench {
     explicit EditBench(int vertices) {
         s.canvas = &surface;
         s.systemDir = bench::scratchDir();
-        loadpoly(s, bench::polyFile(1, vertices), 0);
+        loadpoly(s, bench::polyFile(1, vertices));
         s.doc.currentRing = 0;
     }
     void enterEditMode() {

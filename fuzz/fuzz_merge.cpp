@@ -6,8 +6,7 @@ using namespace tess;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text = fuzz::asText(data, size);
-    fuzz::SilentPlatform platform;
-    mergeTexts(platform, {text}, "Untitled");
-    mergeTexts(platform, {text, text}, "Untitled");
+    mergeTexts({text}, "Untitled");
+    mergeTexts({text, text}, "Untitled");
     return 0;
 }

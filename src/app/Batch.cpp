@@ -41,7 +41,7 @@ constexpr const char* kUsage =
     "run the editor's own procedures without a window, so they need no display.\n"
     "\n"
     "Commands:\n"
-    "  --convert IN -o OUT       read IN (.poly, or .gpx when its name holds\n"
+    "  --convert IN -o OUT       read IN (.poly, or GPX when its name ends in\n"
     "                            .gpx) and write OUT: a .poly file, or a GPX 1.1\n"
     "                            route of one ring when OUT ends in .gpx\n"
     "      --ring N              the ring to write as GPX (default 1)\n"
@@ -86,10 +86,6 @@ constexpr const char* kVersion =
     "Free to use and share. There is NO WARRANTY, to the extent permitted by law.\n";
 
 constexpr const char* kTryHelp = "Try 'tessaline --help'.\n";
-
-bool contains(const std::string& text, std::string_view part) {
-    return lowerAscii(text).find(part) != std::string::npos;
-}
 
 bool endsWithGpx(const std::string& text) { return lowerAscii(text).ends_with(".gpx"); }
 
@@ -169,21 +165,13 @@ int runConvert(const std::vector<std::string>& args) {
     State s(platform);
     prepareFolders(s);
 
-    if (contains(in, ".gpx")) {
-        if (!fileExists(in)) {
-            loadgpx(s, in, 0);  // reports the missing file in its own words
-            return 1;
-        }
-        loadgpx(s, in, 0);
-        if (s.doc.listCount == 0) return 1;
-    } else if (!loadpoly(s, in, 0)) {
-        return 1;
-    }
+    const bool read = endsWithGpx(in) ? loadgpx(s, in, 0) : loadpoly(s, in);
+    if (!read) return 1;
+    const int rings = s.doc.ringCount();
 
     if (endsWithGpx(out)) {
-        if (options->ring > s.doc.listCount) {
-            std::cerr << "tessaline: " << in << " has " << s.doc.listCount << " ring(s), no ring "
-                      << options->ring << "\n";
+        if (options->ring > rings) {
+            std::cerr << "tessaline: " << in << " has " << rings << " ring(s), no ring " << options->ring << "\n";
             return 1;
         }
         loaddt(s, options->ring - 1);
@@ -191,15 +179,13 @@ int runConvert(const std::vector<std::string>& args) {
     }
 
     if (options->commit) {
-        for (int k = 0; k < s.doc.listCount; ++k) {
+        for (int k = 0; k < rings; ++k) {
             loaddt(s, k);
-            savecurpoly(s, k);  // a ring with too few vertices stays as read
+            if (s.doc.lastPoint >= 1) savecurpoly(s);  // a ring of one vertex stays as read
         }
-        s.doc.modified = false;
     }
-    if (!savepoly(s, out, std::max(s.doc.listIndex, 0))) return 1;
-    std::cerr << "Wrote " << out << " (" << s.doc.listCount << " ring"
-              << (s.doc.listCount == 1 ? "" : "s") << ")\n";
+    if (!savepoly(s, out)) return 1;
+    std::cerr << "Wrote " << out << " (" << rings << " ring" << (rings == 1 ? "" : "s") << ")\n";
     return 0;
 }
 

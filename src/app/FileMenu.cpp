@@ -1,9 +1,6 @@
 // The File menu's commands.
 #include "app/FileMenu.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "document/Caption.h"
 #include "document/Numbers.h"
 #include "document/Reader.h"
@@ -20,10 +17,6 @@ namespace tess {
 
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 // Nothing the user made is lost without a Yes.
 bool mayDropChanges(State& s) { return !s.doc.modified || s.platform.askYesNo(kChangesNotSaved); }
 
@@ -31,18 +24,16 @@ void newDocument(State& s) {
     const bool yes = s.doc.modified ? s.platform.askYesNo(kChangesNotSaved)
                                     : s.platform.askYesNo(kStartNewProject);
     if (!yes) return;
-    clearmap(s);
+    s.edit.dragKind = 0;
     unloadpnts(s);
-    s.doc.listCount = 0;
-    s.doc.listIndex = -1;
-    s.doc.lastPoint = 0;
-    s.bk.bkPointCount = 0;
+    s.overlays.Shape1.visible = false;
+    if (s.canvas) s.canvas->clear();
+    s.doc = Document();
+    s.doc.fileName = kUntitled;
+    s.bk = Background();
     s.edit.tool = 0;
     inv_MouseUp(s, 0);
-    s.view.labels = {"0000", "0000", "0000", "0000"};
-    s.doc.currentRing = -1;
-    s.doc.fileName = kUntitled;
-    s.doc.modified = false;
+    s.view = ViewState();
     cap(s, s.doc.fileName);
     s.edit.busy = false;
     s.edit.check1 = false;
@@ -53,28 +44,13 @@ void openPolyFile(State& s) {
     if (!mayDropChanges(s)) return;
     const std::string path = fileDialog(s.platform, false, polyFilters(), "");
     if (isBadPolyName(path)) return;
-    s.doc.currentRing = -1;
-    s.doc.fileName = path;
-    cap(s, s.doc.fileName);
-    unloadpnts(s);
-    if (!loadpoly(s, path, 0)) return;
-    s.doc.modified = false;  // the changes were given up before the dialog
-    s.doc.fileName = path;
-    plot(s, true, 0);
-    updatmf(s, path);
-    cap(s, path);
+    if (loadpoly(s, path)) updatmf(s, path);
 }
 
 void openGpx(State& s) {
     const std::string path = fileDialog(s.platform, false, gpxFilters(), "");
     if (isBadPolyName(path)) return;
-    // A declined import keeps the document under its own name, so a later
-    // save cannot write it over a file named after the GPX file.
-    if (!loadgpx(s, path, 0)) return;
-    std::string name = path;
-    for (auto at = name.find(".gpx"); at != std::string::npos; at = name.find(".gpx", at + 5))
-        name.replace(at, 4, ".poly");
-    s.doc.fileName = name;
+    loadgpx(s, path, 0);
 }
 
 void saveSelection(State& s) {
@@ -88,14 +64,19 @@ void saveSelection(State& s) {
 
 void openRecent(State& s, int position) {
     const std::string path = s.recent[static_cast<std::size_t>(position)].caption;
-    if (!path.empty() && fileExists(path)) {
-        if (!mayDropChanges(s)) return;
-        s.doc.currentRing = -1;
-        s.doc.fileName = path;
-        if (loadpoly(s, path, 0)) s.doc.modified = false;
-        plot(s, true, 0);
-    }
-    cap(s, s.doc.fileName);
+    if (path.empty() || !fileExists(path) || !mayDropChanges(s)) return;
+    loadpoly(s, path);
+}
+
+bool endsWith(const std::string& text, std::string_view ending) {
+    return lowerAscii(text).ends_with(ending);
+}
+
+// The file a save writes to. A name that does not say .poly gains it, so
+// neither a GPX file nor any other kind of file is written over by a save.
+std::string polyTarget(std::string target) {
+    if (lowerAscii(target).find(".poly") == std::string::npos || endsWith(target, ".gpx")) target += ".poly";
+    return target;
 }
 
 }  // namespace
@@ -105,27 +86,22 @@ bool saveDocument(State& s, bool saveAs) {
         s.platform.message(kSaveSelectionFirst);
         return false;
     }
-    if (s.doc.lastPoint == 0) {
+    if (s.doc.ringTexts.empty()) {
         s.platform.message(kNoDataSave);
         return false;
     }
-    if (s.doc.fileName.empty()) s.doc.fileName = kUntitled;
-    if (!s.doc.modified) saveAs = true;
-    // A document that never had a file of its own would otherwise land in
-    // whatever folder the program was started from.
-    if (folderOf(s.doc.fileName).empty()) saveAs = true;
-
-    std::string target = s.doc.fileName;
+    std::string target = s.doc.fileName.empty() ? std::string(kUntitled) : s.doc.fileName;
+    // An unchanged document is saved elsewhere, and one that never had a
+    // folder would otherwise land wherever the program was started.
+    if (!s.doc.modified || folderOf(target).empty()) saveAs = true;
     if (saveAs) {
         target = fileDialog(s.platform, true, polyFilters(), kUntitled);
         if (isBadPolyName(target)) return false;
-        if (!contains(lowerAscii(target), ".poly")) target += ".poly";
     }
-    if (!contains(lowerAscii(target), "poly")) target += ".poly";
-    if (saveAs && !confirmReplace(s.platform, target)) return false;
-
-    s.doc.fileName = target;
-    return savepoly(s, s.doc.fileName, s.doc.listIndex);
+    target = polyTarget(target);
+    // Only the document's own file is replaced without a question.
+    if (target != s.doc.ownFile && !confirmReplace(s.platform, target)) return false;
+    return savepoly(s, target);
 }
 
 void mf_Click(State& s, int index) {
@@ -143,7 +119,6 @@ void mf_Click(State& s, int index) {
 }
 
 void updatmf(State& s, const std::string& path) {
-    cap(s, path);
     auto& recent = s.recent;
     int found = -1;
     for (int k = 0; k < kRecentCount; ++k) {
@@ -161,24 +136,12 @@ void updatmf(State& s, const std::string& path) {
     for (RecentEntry& entry : recent) entry.enabled = !entry.caption.empty() && fileExists(entry.caption);
 }
 
-void loadole(State& s, std::string& path) {
+void loadole(State& s, const std::string& path) {
     // The file system tells case apart, so the path keeps its case; only
     // the extension test ignores it.
-    if (path.size() < 5 || lowerAscii(path.substr(path.size() - 5)) != ".poly") return;
-    if (path == s.doc.fileName) return;
+    if (!endsWith(path, ".poly") || path == s.doc.fileName) return;
     if (s.doc.modified && s.platform.askYesNo(kSaveChanges)) return;
-    s.doc.fileName = path;
-    cap(s, s.doc.fileName);
-    clearmap(s);
-    s.edit.check1 = false;
-    s.edit.editMode = false;
-    s.doc.currentRing = -1;
-    s.edit.busy = true;
-    if (loadpoly(s, path, 0)) s.doc.modified = false;
-    cap(s, s.doc.fileName);
-    s.edit.busy = false;
-    plot(s, true, 0);
-    s.edit.busy = false;
+    loadpoly(s, path);
 }
 
 bool mayClose(State& s) {

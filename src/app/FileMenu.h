@@ -33,7 +33,7 @@ bool saveDocument(State& s, bool saveAs);
 void updatmf(State& s, const std::string& path);
 
 // Loads a dropped .poly file as the document.
-void loadole(State& s, std::string& path);
+void loadole(State& s, const std::string& path);
 
 // The close guard: true when the window may close now.
 bool mayClose(State& s);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
+#include <QStyle>
 
 #include "app/QtControls.h"
 #include "app/QtMainWindow.h"
@@ -36,6 +37,7 @@ void QtMainWindow::buildControls() {
 
     List1_ = new QListWidget(form_);
     List1_->setObjectName("List1");
+    fitRingListToNumbers();
     connect(List1_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (syncing_ || row < 0) return;
         state_.doc.listIndex = row;
@@ -138,6 +140,19 @@ void QtMainWindow::buildControls() {
         Label3_[static_cast<std::size_t>(i)] = label;
     }
     applyLayout();
+}
+
+// The ring list shows the highest ring number, 32767, whole: it grows
+// beyond its design width when the font needs it, and the canvas moves
+// right by as much.
+void QtMainWindow::fitRingListToNumbers() {
+    const int text = List1_->fontMetrics().horizontalAdvance("32767");
+    const int scrollBar = List1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int needed = (text + scrollBar + 2 * List1_->frameWidth() + 8) * kTwipsPerPixel;
+    Layout& l = state_.layout;
+    if (needed <= l.listWidth) return;
+    l.canvasLeft += needed - l.listWidth;
+    l.listWidth = needed;
 }
 
 void QtMainWindow::applyLayout() {

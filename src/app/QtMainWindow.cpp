@@ -86,13 +86,13 @@ void QtMainWindow::syncFromState() {
     setWindowTitle(QString::fromUtf8(state_.caption.c_str()));
 
     const Document& doc = state_.doc;
-    if (shownListCount_ != doc.listCount) {
+    if (shownListCount_ != doc.ringCount()) {
         List1_->clear();
         QStringList numbers;
-        numbers.reserve(doc.listCount);
-        for (int i = 1; i <= doc.listCount; ++i) numbers << QString::number(i);
+        numbers.reserve(doc.ringCount());
+        for (int i = 1; i <= doc.ringCount(); ++i) numbers << QString::number(i);
         List1_->addItems(numbers);
-        shownListCount_ = doc.listCount;
+        shownListCount_ = doc.ringCount();
     }
     if (List1_->currentRow() != doc.listIndex) List1_->setCurrentRow(doc.listIndex);
 
@@ -109,7 +109,8 @@ void QtMainWindow::syncFromState() {
     for (int k = 0; k < kRecentCount; ++k) {
         QAction* entry = menuEntry("File", mf::FirstRecent + k);
         const RecentEntry& recent = state_.recent[static_cast<std::size_t>(k)];
-        entry->setText(QString::fromUtf8(recent.caption.c_str()));
+        // A menu takes "&" for a shortcut mark; "&&" shows one "&".
+        entry->setText(QString::fromUtf8(recent.caption.c_str()).replace("&", "&&"));
         entry->setEnabled(recent.enabled);
         // An entry that names no file is not worth a blank menu line.
         entry->setVisible(!recent.caption.empty());
@@ -144,8 +145,7 @@ void QtMainWindow::closeEvent(QCloseEvent* e) {
 }
 
 void QtMainWindow::dropFile(const std::string& path) {
-    std::string dropped = path;
-    loadole(state_, dropped);
+    loadole(state_, path);
     syncFromState();
 }
 

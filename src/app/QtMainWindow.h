@@ -68,6 +68,7 @@ private:
     void buildControls();
     void buildMenus();
     void applyLayout();
+    void fitRingListToNumbers();
     void syncProgress();
     void menuClicked(const std::string& menu, int number);
     void helpPage();

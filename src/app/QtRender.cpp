@@ -5,6 +5,7 @@
 #include "app/QtRender.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QPixmap>
 #include <cstdlib>
@@ -16,6 +17,7 @@
 #include "document/Reader.h"
 #include "editing/Editing.h"
 #include "gpx/GpxReader.h"
+#include "platform/Files.h"
 #include "platform/ConsolePlatform.h"
 #include "view/Plot.h"
 #include "view/Progress.h"
@@ -127,23 +129,22 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
     window.Form_Resize();
 
     if (!o.background.empty()) {
-        if (lowerAscii(o.background).find(".gpx") != std::string::npos) loadgpx(s, o.background, 1);
+        if (lowerAscii(o.background).ends_with(".gpx")) loadgpx(s, o.background, 1);
         else loadpolybk(s, o.background);
     }
-    if (!loadpoly(s, o.input, 0)) {
+    const bool gpx = lowerAscii(o.input).ends_with(".gpx");
+    if (!(gpx ? loadgpx(s, o.input, 0) : loadpoly(s, o.input))) {
         std::cerr << "tessaline: cannot render " << o.input << "\n";
         return 1;
     }
-    s.doc.fileName = o.input;
     if (o.ring > 1) {
-        if (o.ring > s.doc.listCount) {
+        if (o.ring > s.doc.ringCount()) {
             std::cerr << "tessaline: " << o.input << " has no ring " << o.ring << "\n";
             return 1;
         }
         s.doc.listIndex = o.ring - 1;
         List1_MouseDown(s);
     }
-    s.doc.currentRing = s.doc.listIndex;
     plot(s, false, 0);
     rec(s, 0, 0, 0);  // the loader's half bar would otherwise stay in the picture
     if (o.edit) {
@@ -155,8 +156,15 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
     QApplication::processEvents();
 
     const QImage picture = o.window ? window.grab().toImage() : window.canvas()->grab().toImage();
-    if (!picture.save(QString::fromStdString(o.output), "PNG")) {
-        std::cerr << "tessaline: cannot write " << o.output << "\n";
+    // Written whole through a temporary file, like every file we write.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    const bool encoded = picture.save(&buffer, "PNG");
+    const std::string error = encoded ? writeWholeFile(o.output, std::string_view(png.constData(), static_cast<std::size_t>(png.size())))
+                                      : std::string("cannot encode the picture");
+    if (!error.empty()) {
+        std::cerr << "tessaline: cannot write " << o.output << ": " << error << "\n";
         return 1;
     }
     return platform.tooManyNodes ? 1 : 0;

@@ -5,10 +5,11 @@
 
 #include "app/Settings.h"
 #include "document/Caption.h"
+#include "document/Numbers.h"
 #include "document/Reader.h"
+#include "gpx/GpxReader.h"
 #include "platform/Files.h"
 #include "platform/WorkingFolder.h"
-#include "view/Plot.h"
 
 namespace tess {
 
@@ -34,12 +35,12 @@ void startup(State& s, const std::string& exeDir, const std::string& commandLine
     s.systemDir = chooseSystemDir(exeDir);
     if (fileExists(joinPath(s.systemDir, kSettingsFileName))) loaddat(s);
 
+    clearLeftovers(s.systemDir);
     cap(s, s.doc.fileName);
+    // A file that cannot be read leaves the window empty, after its message.
     if (!commandLine.empty()) {
-        loadpoly(s, commandLine, 0);
-        plot(s, true, 0);
-        s.doc.fileName = commandLine;
-        cap(s, s.doc.fileName);
+        if (lowerAscii(commandLine).ends_with(".gpx")) loadgpx(s, commandLine, 0);
+        else loadpoly(s, commandLine);
     }
     s.margin = kMargin;
 }

@@ -35,6 +35,7 @@ struct EditState {
     int tool = 0;           // 0 pointer, 1 polygon, 2 rectangle
     std::int32_t handleCount = 0;  // > 0 paints node(1) blue
     bool busy = false;      // plot is running
+    bool redrawPending = false;  // a drawing was asked for while plot ran
     int dragNode = 0;       // handle of the current or last vertex drag
     int dragSel = 0;        // marker of the current or last marker drag
     int dragKind = 0;       // the drag under way: 0 none, 1 vertex handle, 2 marker

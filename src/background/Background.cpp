@@ -5,9 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/FileMenu.h"
-#include "document/Caption.h"
-#include "document/Reader.h"
+#include "document/Numbers.h"
 #include "gpx/GpxReader.h"
 #include "platform/Files.h"
 #include "shell/FileHelpers.h"
@@ -18,56 +16,37 @@ namespace tess {
 
 namespace {
 
-bool namesGpx(const std::string& path) {
-    std::string lower = path;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower.find(".gpx") != std::string::npos;
-}
+bool namesGpx(const std::string& path) { return lowerAscii(path).ends_with(".gpx"); }
 
-void showBackground(State& s, const std::string& path) {
-    if (namesGpx(path)) {
-        loadgpx(s, path, 1);  // draws the background itself
-        return;
-    }
-    loadpolybk(s, path);
-    plot(s, false, 1);
+bool showBackground(State& s, const std::string& path) {
+    const bool shown = namesGpx(path) ? loadgpx(s, path, 1) : loadpolybk(s, path);
+    if (shown) plot(s, false, 0);
+    return shown;
 }
 
 void addBackground(State& s) {
     const std::string path = fileDialog(s.platform, false, polyAndGpxFilters(), "");
     if (isBadPolyName(path)) return;
-    showBackground(s, path);
-    s.lastBackground = path;
+    if (showBackground(s, path)) s.lastBackground = path;
 }
 
-// A document that could not be read again (never saved, or its file gone)
-// keeps its current ring; the view fits that ring instead of staying
-// empty.
-void fitCurrentRing(State& s) {
+// The view goes back to the loaded ring. The document is not read again,
+// so nothing the user changed is touched and nothing needs asking.
+void fitLoadedRing(State& s) {
     resetFit(s.view);
     const auto held = static_cast<std::int64_t>(std::min(s.doc.ringLon.size(), s.doc.ringLat.size()));
     const std::int64_t last = std::min(s.doc.lastPoint, held - 1);
     for (std::int64_t i = 0; i <= last; ++i)
         widenFit(s.view, s.doc.ringLon[static_cast<std::size_t>(i)],
                  s.doc.ringLat[static_cast<std::size_t>(i)]);
-    finishFit(s.view);
+    if (last >= 0) finishFit(s.view);
+    else s.view = ViewState();
 }
 
 void cancelBackground(State& s) {
     if (s.bk.bkPointCount <= 0) return;
-    // The document is read again from its file, which would drop edits.
-    if (s.doc.modified && !s.platform.askYesNo(kChangesNotSaved)) return;
-    s.bk.bkPointCount = 0;
-    s.bk.bkLon.assign(1, 0.0f);
-    s.bk.bkLat.assign(1, 0.0f);
-    if (loadpoly(s, s.doc.fileName, 0)) {
-        // The document is now what its file holds.
-        s.doc.modified = false;
-        cap(s, s.doc.fileName);
-    } else {
-        fitCurrentRing(s);
-    }
+    s.bk = Background();
+    fitLoadedRing(s);
     plot(s, false, 0);
 }
 

@@ -1,8 +1,9 @@
-// Background layers: another file's first ring drawn in dark red behind
-// the document, fixing the view while it is shown.
+// Background layers: another file's first ring, or a GPX file's points,
+// drawn in dark red behind the document and fixing the view while shown.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/State.h"
 
@@ -20,8 +21,11 @@ inline constexpr int Add = 0, Cancel = 1, UseLast = 3;
 // 3 Use Last Background.
 void mbk_Click(State& s, int index);
 
-// Reads the first ring of a .poly file into the background and fits the
-// view to it.
-void loadpolybk(State& s, const std::string& path);
+// Shows a .poly file's first ring as the background, the view fitted to
+// it. False after a message; the background and view are then unchanged.
+bool loadpolybk(State& s, const std::string& path);
+
+// Makes these points the background and fits the view to them.
+void setBackground(State& s, std::vector<float> lon, std::vector<float> lat);
 
 }  // namespace tess

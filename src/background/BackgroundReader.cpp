@@ -2,98 +2,48 @@
 // precision, with the view fitted to it.
 #include <algorithm>
 #include <cstdint>
-#include <string_view>
 
 #include "background/Background.h"
 #include "document/Numbers.h"
 #include "document/Reader.h"
-#include "platform/Files.h"
 #include "view/Progress.h"
 #include "view/Transform.h"
 
 namespace tess {
 
-namespace {
-
-bool isLetter(char c, char upper) { return c == upper || c == upper - 'A' + 'a'; }
-
-// Where the first "END" stands, in any letter case. Coordinates never hold
-// an N, so looking for the N first skips them at memchr speed.
-std::size_t firstEnd(std::string_view text) {
-    std::size_t upper = text.find('N'), lower = text.find('n');
-    for (;;) {
-        const std::size_t at = std::min(upper, lower);
-        if (at == std::string_view::npos) return text.size();
-        if (at >= 1 && at + 1 < text.size() && isLetter(text[at - 1], 'E') && isLetter(text[at + 1], 'D'))
-            return at - 1;
-        if (at == upper) upper = text.find('N', at + 1);
-        else lower = text.find('n', at + 1);
-    }
+void setBackground(State& s, std::vector<float> lon, std::vector<float> lat) {
+    resetFit(s.view);
+    for (std::size_t i = 0; i < lon.size(); ++i) widenFit(s.view, lon[i], lat[i]);
+    // One point makes no outline: it counts as no background (0), never -1,
+    // which would read as a background that fixes the view.
+    const auto last = static_cast<std::int64_t>(lon.size()) - 1;
+    s.bk.bkPointCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(last, 0, INT32_MAX));
+    s.bk.bkLon = std::move(lon);
+    s.bk.bkLat = std::move(lat);
+    setBoundLabels(s.view);
+    setSpans(s.view);
 }
 
-}  // namespace
-
-void loadpolybk(State& s, const std::string& path) {
-    resetFit(s.view);
+bool loadpolybk(State& s, const std::string& path) {
     rec(s, 0, 0, 0);
-    if (path.size() < 2 || !fileExists(path)) {
-        s.platform.message(kCannotOpenFile);
-        return;
-    }
-    std::string text = readWholeFile(path);
-    s.doc.titleEnabled = true;
-    if (text.find('\r') != std::string::npos) std::erase(text, '\r');
-    if (text.find("END") == std::string::npos) {
-        s.platform.message(std::string(kNotAPolyFile) + path);
-        s.platform.normalPointer();
-        return;
-    }
-
     s.platform.busyPointer();
-    const std::string_view ring = std::string_view(text).substr(0, firstEnd(text));
-    auto& bkLon = s.bk.bkLon;
-    auto& bkLat = s.bk.bkLat;
-    // The arrays end up with one element per line; they grow while the
-    // lines are read, which spares a separate pass to count them.
-    bkLon.resize(std::max<std::size_t>(bkLon.size(), ring.size() / 24 + 1));
-    bkLat.resize(bkLon.size());
-
-    std::size_t count = 0;
-    std::size_t lineCount = 0;
-    std::size_t pos = 0;
-    while (pos <= ring.size()) {
-        ++lineCount;
-        std::size_t eol = ring.find('\n', pos);
-        if (eol == std::string_view::npos) eol = ring.size();
-        const std::string_view line = ring.substr(pos, eol - pos);
-        pos = eol + 1;
-        if (line.find('.') == std::string_view::npos) continue;
-        // A line without two numbers (a title such as "AREA.V2", a value
-        // beyond range) would put a stray point into the view; it is left
-        // out.
-        double lon = 0, lat = 0;
-        if (parseCoordinateLine(line, lon, lat) != LineParse::Ok) continue;
-        if (count >= bkLon.size()) {
-            bkLon.resize(bkLon.size() * 2);
-            bkLat.resize(bkLon.size());
-        }
-        bkLon[count] = static_cast<float>(lon);
-        bkLat[count] = static_cast<float>(lat);
-        widenFit(s.view, lon, lat);
-        ++count;
-    }
-
-    bkLon.resize(std::max(lineCount, count));
-    bkLat.resize(bkLon.size());
-
-    s.platform.processEvents();
-    setBoundLabels(s.view);
-    // A file without points leaves no background (0), never -1, which the
-    // document readers would take for a background that fixes the view.
-    const std::int64_t last = static_cast<std::int64_t>(count) - 1;
-    s.bk.bkPointCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(last, 0, INT32_MAX));
-    setSpans(s.view);
+    PolyLoad load = readPolyFile(path);
     s.platform.normalPointer();
+    if (!load.ok()) {
+        const bool noEnd = load.error == kCannotFindEnd;
+        s.platform.message(noEnd ? std::string(kNotAPolyFile) + path : load.error);
+        return false;
+    }
+    const std::string& lines = load.file.rings.front().lines;
+    std::vector<float> lon, lat;
+    forEachLine(lines, [&](std::string_view line) {
+        double x = 0, y = 0;
+        if (parseCoordinateLine(line, x, y) != LineParse::Ok) return;
+        lon.push_back(static_cast<float>(x));
+        lat.push_back(static_cast<float>(y));
+    });
+    setBackground(s, std::move(lon), std::move(lat));
+    return true;
 }
 
 }  // namespace tess

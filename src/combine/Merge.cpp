@@ -1,192 +1,36 @@
 // Joining .poly files: every ring of every chosen file, in list order,
-// renamed 1, 2, 3, ... across all files, under the title from the window.
-// The output is built in memory and written in one piece, so an existing
-// file is either replaced whole or left as it was.
+// numbered 1, 2, 3, ... across all files, under the title from the window.
+// Each file is read by the same rules as an opened document; the merged
+// file is written in pieces through a temporary file, so an existing file
+// is either replaced whole or left as it was.
 #include "combine/Merge.h"
 
-#include <cctype>
 #include <cstdint>
-#include <string_view>
+#include <new>
 
-#include "document/Numbers.h"
+#include "document/PolyText.h"
 #include "document/Writer.h"
 #include "platform/Files.h"
 
 namespace tess {
+
 namespace {
 
-constexpr std::string_view kLineBreak = "\r\n";
-// A ring's lines are gathered in a buffer that goes to the output at each
-// ring end and whenever it grows past this size. Each time the buffer goes
-// out it is followed by a line break, so a buffer cut mid-ring leaves an
-// empty line behind; readers skip empty lines.
-constexpr std::size_t kChunkSize = 2000;
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimBlanks(std::string_view line) {
-    while (!line.empty() && isBlank(line.front())) line.remove_prefix(1);
-    while (!line.empty() && isBlank(line.back())) line.remove_suffix(1);
-    return line;
+// The rings a file adds: all it holds but a last ring the text ends in
+// before its END, which may be cut short. Empty when it cannot be read.
+std::vector<RingText> ringsToMerge(std::string_view text) {
+    PolyParse parse = parsePolyText(text);
+    if (parse.problem != PolyProblem::None && parse.problem != PolyProblem::TooManyRings) return {};
+    std::vector<RingText>& rings = parse.file.rings;
+    if (parse.file.lastRingUnclosed) rings.pop_back();
+    return std::move(rings);
 }
 
-bool isEndLine(std::string_view trimmed) {
-    return trimmed.size() == 3 && std::toupper(static_cast<unsigned char>(trimmed[0])) == 'E' &&
-           std::toupper(static_cast<unsigned char>(trimmed[1])) == 'N' &&
-           std::toupper(static_cast<unsigned char>(trimmed[2])) == 'D';
+void appendRings(std::vector<RingText>& all, std::vector<RingText> more) {
+    const std::size_t room = static_cast<std::size_t>(kMaxRings) - std::min(all.size(), std::size_t(kMaxRings));
+    if (more.size() > room) more.resize(room);
+    for (RingText& ring : more) all.push_back(std::move(ring));
 }
-
-bool isWholeNumberWord(std::string_view word) {
-    if (!word.empty() && (word.front() == '-' || word.front() == '+')) word.remove_prefix(1);
-    if (word.empty()) return false;
-    for (char c : word)
-        if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-    return true;
-}
-
-// Two whole numbers and nothing else: a vertex written without decimal
-// points. Other tools read it as a vertex, so it is kept as one rather
-// than being taken for a ring name.
-bool isWholeNumberPair(std::string_view trimmed) {
-    std::size_t gap = 0;
-    while (gap < trimmed.size() && !isBlank(trimmed[gap])) ++gap;
-    if (gap == trimmed.size()) return false;
-    return isWholeNumberWord(trimmed.substr(0, gap)) && isWholeNumberWord(trimBlanks(trimmed.substr(gap)));
-}
-
-// Gives each whole number of such a line a ".0" so that every reader,
-// this program's included, sees a coordinate line.
-std::string withDecimalPoints(std::string_view line) {
-    std::string out;
-    out.reserve(line.size() + 4);
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        out += line[i];
-        const bool digitEndsWord = std::isdigit(static_cast<unsigned char>(line[i])) &&
-                                   (i + 1 == line.size() || isBlank(line[i + 1]));
-        if (digitEndsWord) out += ".0";
-    }
-    return out;
-}
-
-// Coordinate lines keep their own indentation; a line that has none gets
-// three blanks, the indentation other tools expect.
-void appendCoordinateLine(std::string& buffer, std::string_view line) {
-    if (line.empty() || line.front() != ' ') buffer += "   ";
-    buffer += line;
-    buffer += kLineBreak;
-}
-
-class MergeBuilder {
-public:
-    MergeBuilder(Platform& platform, std::string title) : platform_(platform), title_(std::move(title)) {}
-
-    void addFile(std::string_view text, bool isFirstFile) {
-        // Whatever the previous file left unfinished (no END) is dropped.
-        buffer_.clear();
-        titleInBuffer_ = false;
-        bool seenCoordinates = false;
-        bool isTitleLine = true;
-
-        std::size_t start = 0;
-        while (start <= text.size()) {
-            std::size_t end = text.find('\n', start);
-            if (end == std::string_view::npos) end = text.size();
-            std::string_view line = text.substr(start, end - start);
-            start = end + 1;
-            if (line.find('\r') != std::string_view::npos) {
-                withoutReturns_.assign(line);
-                std::erase(withoutReturns_, '\r');
-                line = withoutReturns_;
-            }
-
-            if (isTitleLine) {
-                // The first line of every file is its title, whatever it
-                // holds: the merged file carries the window's title instead.
-                isTitleLine = false;
-                if (isFirstFile) {
-                    buffer_ += title_;
-                    buffer_ += kLineBreak;
-                    titleInBuffer_ = true;
-                }
-                continue;
-            }
-
-            const std::string_view trimmed = trimBlanks(line);
-            if (trimmed.empty()) continue;
-
-            const bool hasPeriod = line.find('.') != std::string_view::npos;
-            if (hasPeriod || isWholeNumberPair(trimmed)) {
-                if (buffer_.size() > kChunkSize) flushBuffer();
-                if (hasPeriod)
-                    appendCoordinateLine(buffer_, line);
-                else
-                    appendCoordinateLine(buffer_, withDecimalPoints(line));
-                seenCoordinates = true;
-            } else if (isEndLine(trimmed)) {
-                // An END before any coordinates is the file's closing END
-                // (or a stray one); only a ring's own END is kept.
-                if (!seenCoordinates) continue;
-                buffer_ += "END";
-                seenCoordinates = false;
-                platform_.processEvents();
-                flushBuffer();
-            } else if (trimmed.front() == '!') {
-                // A hole stays a hole under its new number.
-                ++ringCounter_;
-                buffer_ += '!';
-                buffer_ += std::to_string(ringCounter_);
-                buffer_ += kLineBreak;
-            } else if (readDecimal(line) > 0) {
-                ++ringCounter_;
-                buffer_ += std::to_string(ringCounter_);
-                buffer_ += kLineBreak;
-            } else if (isFirstFile) {
-                // A ring of the first file with a name that is no number is
-                // named after the title; in later files it gets no name.
-                buffer_ += title_;
-                buffer_ += kLineBreak;
-            }
-        }
-    }
-
-    std::string finish() {
-        // What the last file left unfinished is dropped, the title with it.
-        titleInBuffer_ = false;
-        ensureTitle();
-        output_ += "END";
-        output_ += kLineBreak;
-        return std::move(output_);
-    }
-
-private:
-    // The title leads the output even when the first file gives nothing
-    // (unreadable, or no ring closed by END).
-    void ensureTitle() {
-        if (titleWritten_) return;
-        if (!titleInBuffer_) {
-            output_ += title_;
-            output_ += kLineBreak;
-        }
-        titleWritten_ = true;
-    }
-
-    void flushBuffer() {
-        ensureTitle();
-        output_ += buffer_;
-        output_ += kLineBreak;
-        buffer_.clear();
-        titleInBuffer_ = false;
-    }
-
-    Platform& platform_;
-    std::string title_;
-    std::string output_;
-    std::string buffer_;
-    std::string withoutReturns_;  // the current line when it held returns
-    std::int64_t ringCounter_ = 0;
-    bool titleInBuffer_ = false;
-    bool titleWritten_ = false;
-};
 
 }  // namespace
 
@@ -195,11 +39,10 @@ std::string mergeProgressText(std::size_t index, std::size_t count) {
     return " " + std::to_string(percent) + "%";
 }
 
-std::string mergeTexts(Platform& platform, const std::vector<std::string_view>& texts,
-                       const std::string& title) {
-    MergeBuilder builder(platform, title);
-    for (std::size_t k = 0; k < texts.size(); ++k) builder.addFile(texts[k], k == 0);
-    return builder.finish();
+std::string mergeTexts(const std::vector<std::string_view>& texts, const std::string& title) {
+    std::vector<RingText> rings;
+    for (std::string_view text : texts) appendRings(rings, ringsToMerge(text));
+    return polyText(title, rings);
 }
 
 bool save_merge(Platform& platform, const std::vector<std::string>& files, const std::string& title,
@@ -208,28 +51,37 @@ bool save_merge(Platform& platform, const std::vector<std::string>& files, const
         platform.message(kPleaseAddFiles);
         return false;
     }
-
     platform.busyPointer();
-    MergeBuilder builder(platform, title);
-    std::vector<std::string> unreadable;
+    std::vector<RingText> rings;
+    std::vector<std::string> leftOut;
     for (std::size_t k = 0; k < files.size(); ++k) {
-        const std::string text = readWholeFile(files[k]);
-        if (text.empty()) unreadable.push_back(files[k]);
         if (progress) progress(mergeProgressText(k, files.size()));
-        builder.addFile(text, k == 0);
+        platform.processEvents();
+        std::vector<RingText> more;
+        try {
+            const FileRead read = readFile(files[k]);
+            if (read.ok()) more = ringsToMerge(read.text);
+        } catch (const std::bad_alloc&) {
+            more.clear();
+        }
+        if (more.empty()) leftOut.push_back(files[k]);
+        appendRings(rings, std::move(more));
     }
-    const std::string merged = builder.finish();
-    const std::string error = writeWholeFile(output, merged);
+    std::string error;
+    if (!rings.empty()) {
+        AtomicFile file(output);
+        writePolyText(title, rings, [&](std::string_view piece) { file.write(piece); });
+        error = file.commit();
+    }
     platform.normalPointer();
 
-    if (!unreadable.empty()) {
+    if (!leftOut.empty()) {
         std::string text = kFilesLeftOut;
-        for (const std::string& path : unreadable) {
-            text += "\r\n";
-            text += path;
-        }
+        for (const std::string& path : leftOut) text += "\r\n" + path;
         platform.message(text);
     }
+    // Nothing could be read: an existing file of that name is kept.
+    if (rings.empty()) return false;
     if (!error.empty()) {
         platform.message(error + "\r\n\r\n" + kErrorSaving + output);
         return false;

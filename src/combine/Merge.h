@@ -19,16 +19,16 @@ inline constexpr const char* kFilesLeftOut = "These files could not be read and 
 
 // Writes the merge of `files` to `output` under `title`. `progress`, when
 // set, receives the caption text (" 0%", " 50%", ...) before each file.
-// False when nothing was written (no files, or the write failed; both are
-// reported through the platform).
+// Files that add no ring are named in one message afterwards. False when
+// nothing was written (no files, none readable, or the write failed; each
+// is reported through the platform); `output` is then left as it was.
 bool save_merge(Platform& platform, const std::vector<std::string>& files,
                 const std::string& title, const std::string& output,
                 const std::function<void(const std::string&)>& progress = {});
 
 // The merged text of file contents given in list order, exactly as
 // save_merge writes it.
-std::string mergeTexts(Platform& platform, const std::vector<std::string_view>& texts,
-                       const std::string& title);
+std::string mergeTexts(const std::vector<std::string_view>& texts, const std::string& title);
 
 // The caption while file `index` of `count` is merged: the whole percent
 // done after a blank, then "%" (" 0%", " 50%"; 100 is never reached).

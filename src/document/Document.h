@@ -1,43 +1,51 @@
-// The document: every ring held as text, the current ring also as numbers.
+// The document: every ring held as text, and one loaded ring also held as
+// numbers. Loads replace the whole of it at once; only the loaded ring's
+// vertices change while the user edits, and a commit writes them back into
+// that same ring's text.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "document/PolyText.h"
+
 namespace tess {
 
 struct Document {
-    // The file split at "END": element 0 holds the title line, the first
-    // ring's name line and its coordinate lines; element k holds the rest of
-    // the k-th END line, the name of ring k+1 and its lines. A line of a
-    // ring text is a coordinate line exactly when it contains a period.
-    std::vector<std::string> ringTexts;
-
-    // The current ring, vertex 0 to lastPoint. A ring read from a file
-    // repeats its first vertex as its last. lastPoint 0 means no ring.
-    std::vector<double> ringLon;
-    std::vector<double> ringLat;
-    std::int64_t lastPoint = 0;
-
-    // Ring-list index of the ring whose vertices are loaded; -1 for none.
-    int currentRing = -1;
-    // The handles node(1..lastPoint) and Line1(1..lastPoint) exist.
-    bool handlesShown = false;
-
-    // The ring list List1 always reads "1", "2", ..., listCount; list
-    // index k stands for ringTexts element k. -1 selects no entry.
-    int listCount = 0;
-    int listIndex = -1;
-
     // The title box text1; the writer takes the title from here.
     std::string title = "Title";
     bool titleEnabled = true;
 
-    // Full path of the open document; empty when none.
+    // Every ring as text, in list order: list entry k stands for ring k.
+    std::vector<RingText> ringTexts;
+
+    // The loaded ring: the one ring whose vertices are in ringLon/ringLat,
+    // -1 when the document has no rings. Vertex 0 to lastPoint; the last
+    // repeats the first (an open ring read from a file is closed here by
+    // a copy of its first vertex, so none of its vertices is lost).
+    int currentRing = -1;
+    std::vector<double> ringLon;
+    std::vector<double> ringLat;
+    std::int64_t lastPoint = 0;
+    // The loaded ring's vertices were moved since it was loaded or
+    // committed: its text is out of date.
+    bool ringEdited = false;
+    // The handles node(1..lastPoint) and Line1(1..lastPoint) exist.
+    bool handlesShown = false;
+
+    // The ring list's selection; -1 selects no entry.
+    int listIndex = -1;
+
+    // The file a Save writes to, and the file the document was read from
+    // or last written to (empty when it came from elsewhere, such as a GPX
+    // file): a Save over any other existing file asks first.
     std::string fileName;
+    std::string ownFile;
     // Changes that are not in the file.
     bool modified = false;
+
+    int ringCount() const { return static_cast<int>(ringTexts.size()); }
 };
 
 }  // namespace tess

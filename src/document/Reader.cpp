@@ -1,168 +1,125 @@
-// Reading .poly files. The reader never parses the structure line by line:
-// it splits the whole text at "END" and, within the ring being made
-// current, takes every line that contains a period as a coordinate line.
+// Opening documents as transactions: read and check first, replace after.
 #include "document/Reader.h"
 
 #include <algorithm>
+#include <new>
 
+#include "document/Caption.h"
 #include "document/Numbers.h"
 #include "platform/Files.h"
 #include "view/Clearing.h"
+#include "view/Plot.h"
 #include "view/Progress.h"
 #include "view/Transform.h"
 
 namespace tess {
 
-std::vector<std::string> splitRings(std::string text) {
-    std::erase(text, '\r');
-    upperAscii(text);
-    std::vector<std::pair<std::size_t, std::size_t>> pieces;  // offset, length
-    std::size_t from = 0, largest = 0;
-    for (std::size_t at = text.find("END"); at != std::string::npos; at = text.find("END", from)) {
-        pieces.emplace_back(from, at - from);
-        from = at + 3;
+PolyLoad readPolyFile(const std::string& path) {
+    PolyLoad load;
+    if (!fileExists(path) && !folderExists(path)) {
+        load.error = kCannotOpenFile;
+        return load;
     }
-    pieces.emplace_back(from, text.size() - from);
-    for (std::size_t i = 1; i < pieces.size(); ++i)
-        if (pieces[i].second > pieces[largest].second) largest = i;
+    try {
+        FileRead read = readFile(path);
+        if (!read.ok()) {
+            load.error = path + "\r\n\r\n" + read.error;
+            return load;
+        }
+        PolyParse parse = parsePolyText(read.text);
+        read.text = std::string();  // the rings hold what is needed
+        if (!parse.ok()) {
+            load.error = polyProblemMessage(parse, path);
+            return load;
+        }
+        load.file = std::move(parse.file);
+    } catch (const std::bad_alloc&) {
+        load.error = path + "\r\n\r\nNot enough memory to read this file.";
+    }
+    return load;
+}
 
-    // The largest piece keeps the buffer itself, so a big single-ring file
-    // is never held twice.
-    std::vector<std::string> rings(pieces.size());
-    for (std::size_t i = 0; i < pieces.size(); ++i)
-        if (i != largest) rings[i].assign(text, pieces[i].first, pieces[i].second);
-    text.resize(pieces[largest].first + pieces[largest].second);
-    text.erase(0, pieces[largest].first);
-    rings[largest] = std::move(text);
-    return rings;
+void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
+    s.edit.check1 = false;
+    s.edit.editMode = false;
+    s.edit.dragKind = 0;
+    unloadpnts(s);
+    s.overlays.Shape1.visible = false;
+    if (s.canvas) s.canvas->clear();
+
+    Document& d = s.doc;
+    d.title = std::move(file.title);
+    upperAscii(d.title);
+    d.titleEnabled = true;
+    d.ringTexts = std::move(file.rings);
+    d.fileName = origin.fileName;
+    d.ownFile = origin.ownFile;
+    d.modified = origin.modified;
+    d.currentRing = -1;
+    loaddt(s, 0);
+    cap(s, d.fileName);
+    plot(s, true, 0);
+}
+
+bool loadpoly(State& s, const std::string& path) {
+    s.platform.busyPointer();
+    PolyLoad load = readPolyFile(path);
+    s.platform.normalPointer();
+    if (!load.ok()) {
+        s.platform.message(load.error);
+        return false;
+    }
+    replaceDocument(s, std::move(load.file), {path, path, false});
+    return true;
 }
 
 namespace {
 
-// The text after the last END is never a ring, and the piece before it is
-// normally the empty space between the last ring's END and the closing
-// one. When the closing END is missing that piece is the last ring itself:
-// it holds coordinate lines, and counting it keeps the ring.
-int ringCountOf(const std::vector<std::string>& ringTexts) {
-    const auto size = static_cast<int>(ringTexts.size());
-    if (size < 2) return 0;
-    const bool lastPieceIsRing = ringTexts[static_cast<std::size_t>(size - 2)].find('.') != std::string::npos;
-    return lastPieceIsRing ? size - 1 : size - 2;
-}
-
-enum class RingParse { Ok, BadLine };
-
-// Parses a ring text into the current ring's arrays, widening the view
-// unless a background fixes it. With stopAtBadLine the first malformed
-// coordinate line ends the parse; otherwise such lines are skipped.
-RingParse parseRing(State& s, std::string_view text, bool stopAtBadLine) {
+// The vertex lines of a ring text into the loaded ring's arrays, sized
+// exactly: blank and other lines take no room.
+void parseRing(State& s, std::string_view lines) {
+    const auto count = static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
+    Document& d = s.doc;
+    d.ringLon.clear();
+    d.ringLat.clear();
+    d.ringLon.reserve(count + 1);
+    d.ringLat.reserve(count + 1);
     const bool fit = s.bk.bkPointCount == 0;
-    const std::size_t lineCount = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-    auto& lon = s.doc.ringLon;
-    auto& lat = s.doc.ringLat;
-    lon.assign(lineCount, 0.0);
-    lat.assign(lineCount, 0.0);
-
-    std::size_t vertices = 0;
-    std::size_t pos = 0;
-    RingParse result = RingParse::Ok;
-    for (std::size_t i = 0; i < lineCount; ++i) {
-        std::size_t eol = text.find('\n', pos);
-        if (eol == std::string_view::npos) eol = text.size();
-        std::string_view line = text.substr(pos, eol - pos);
-        pos = eol + 1;
-        if (i % 10 == 1) rec(s, 0, static_cast<std::int32_t>(std::min<std::size_t>(i, INT32_MAX)),
-                             static_cast<double>(lineCount - 1));
-        if (line.find('.') == std::string_view::npos) continue;
-        double x = 0, y = 0;
-        if (parseCoordinateLine(line, x, y) != LineParse::Ok) {
-            if (stopAtBadLine) {
-                result = RingParse::BadLine;
-                break;
-            }
-            continue;
-        }
-        lon[vertices] = x;
-        lat[vertices] = y;
-        if (fit) widenFit(s.view, x, y);
-        ++vertices;
+    std::size_t i = 0;
+    forEachLine(lines, [&](std::string_view line) {
+        if (++i % 10 == 1) rec(s, 0, static_cast<std::int32_t>(std::min<std::size_t>(i, INT32_MAX)),
+                               static_cast<double>(count));
+        double lon = 0, lat = 0;
+        if (parseCoordinateLine(line, lon, lat) != LineParse::Ok) return;
+        d.ringLon.push_back(lon);
+        d.ringLat.push_back(lat);
+        if (fit) widenFit(s.view, lon, lat);
+    });
+    // An open ring is closed by its first vertex, so that every vertex
+    // keeps a handle of its own and a commit writes them all.
+    const std::size_t n = d.ringLon.size();
+    if (n >= 2 && (d.ringLon[0] != d.ringLon[n - 1] || d.ringLat[0] != d.ringLat[n - 1])) {
+        d.ringLon.push_back(d.ringLon[0]);
+        d.ringLat.push_back(d.ringLat[0]);
     }
-    lon.resize(std::max<std::size_t>(vertices, 1));
-    lat.resize(std::max<std::size_t>(vertices, 1));
-    s.doc.lastPoint = static_cast<std::int64_t>(vertices) - 1;
-    return result;
-}
-
-void finishRing(State& s) {
-    s.platform.processEvents();
-    if (s.bk.bkPointCount == 0) finishFit(s.view);
-    else setBoundLabels(s.view);
+    d.lastPoint = static_cast<std::int64_t>(d.ringLon.size()) - 1;
 }
 
 }  // namespace
 
-bool loadpoly(State& s, const std::string& fileName, int ringIndex) {
-    if (s.bk.bkPointCount == 0) resetFit(s.view);
-    if (s.doc.lastPoint > 0) unloadpnts(s);
-    rec(s, 0, 0, 0);
-    if (fileName.empty()) return true;
-    if (!fileExists(fileName)) {
-        s.platform.message(kCannotOpenFile);
-        return false;
-    }
-
-    std::string text = readWholeFile(fileName);
-    s.doc.titleEnabled = true;
-    const bool hasCapitalEnd = text.find("END") != std::string::npos;
-
-    // Too many rings are refused before anything is replaced, so the open
-    // document survives.
-    std::vector<std::string> rings = splitRings(std::move(text));
-    if (rings.size() > static_cast<std::size_t>(kMaxRings) + 2) {
-        s.platform.message(kCheckPolyFile);
-        return false;
-    }
-
-    s.doc.ringTexts = std::move(rings);
-    s.doc.listCount = ringCountOf(s.doc.ringTexts);
-    s.doc.listIndex = ringIndex < s.doc.listCount ? ringIndex : -1;
-    const std::string& first = s.doc.ringTexts.front();
-    s.doc.title = first.substr(0, first.find('\n'));
-
-    if (!hasCapitalEnd) {
-        s.platform.message(kCannotFindEnd);
-        s.platform.normalPointer();
-        return false;
-    }
-
-    s.platform.busyPointer();
-    const std::size_t index = static_cast<std::size_t>(std::max(ringIndex, 0));
-    if (index < s.doc.ringTexts.size() &&
-        parseRing(s, s.doc.ringTexts[index], true) == RingParse::BadLine) {
-        s.platform.message(kCheckPolyFile);
-        s.platform.normalPointer();
-        return false;
-    }
-    finishRing(s);
-    s.platform.normalPointer();
-    return true;
-}
-
 void loaddt(State& s, int ringIndex) {
-    if (ringIndex < 0 || static_cast<std::size_t>(ringIndex) >= s.doc.ringTexts.size()) return;
-    if (s.doc.handlesShown) {
-        for (std::int64_t i = 1; i <= s.doc.lastPoint; ++i) {
-            s.overlays.Line1.remove(static_cast<std::size_t>(i));
-            s.overlays.node.remove(static_cast<std::size_t>(i));
-        }
-        s.doc.handlesShown = false;
-    }
+    Document& d = s.doc;
+    if (ringIndex < 0 || ringIndex >= d.ringCount()) return;
+    removeHandles(s);
     if (s.bk.bkPointCount == 0) resetFit(s.view);
     s.platform.busyPointer();
-    // A malformed line of a ring chosen later is skipped: the ring's other
-    // vertices are still worth showing.
-    parseRing(s, s.doc.ringTexts[static_cast<std::size_t>(ringIndex)], false);
-    finishRing(s);
+    parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)].lines);
+    d.currentRing = ringIndex;
+    d.listIndex = ringIndex;
+    d.ringEdited = false;
+    s.platform.processEvents();
+    if (s.bk.bkPointCount == 0) finishFit(s.view);
+    else setBoundLabels(s.view);
     s.platform.normalPointer();
 }
 

@@ -1,31 +1,45 @@
-// Reading .poly files into the document. The file is split at every
-// "END"; only the ring being made current is parsed into numbers.
+// Opening documents. A file is read and checked whole before anything is
+// replaced; only an accepted file replaces the document, its name, title,
+// ring list, loaded ring, canvas and unsaved mark, all together.
 #pragma once
 
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "app/State.h"
+#include "document/Messages.h"
+#include "document/PolyText.h"
 
 namespace tess {
 
-inline constexpr int kMaxRings = 32767;
+struct PolyLoad {
+    PolyFile file;
+    std::string error;  // the message to show when the file is refused
+    bool ok() const { return error.empty(); }
+};
 
-inline constexpr const char* kCannotOpenFile =
-    "Cannot open file.\r\n\r\nTry renaming it ( & folder) using non-Unicode asci";
-inline constexpr const char* kCannotFindEnd = "Cannot find END";
-inline constexpr const char* kCheckPolyFile = "Error. Check poly file ";
+// Reads and checks a .poly file; the document is not touched.
+PolyLoad readPolyFile(const std::string& path);
 
-// Carriage returns removed, ASCII letters upper-cased, split at "END".
-std::vector<std::string> splitRings(std::string text);
+// Where a new document comes from: the name a Save writes to, the file it
+// was read from (empty when that is not a .poly file of the user's), and
+// whether it is unsaved.
+struct DocumentOrigin {
+    std::string fileName;
+    std::string ownFile;
+    bool modified = false;
+};
 
-// Loads a .poly file as the document and makes ring ringIndex current.
-// False after a message, or when the file was not found.
-bool loadpoly(State& s, const std::string& fileName, int ringIndex = 0);
+// Makes `file` the document: ring 1 loaded, edit mode ended, outline and
+// rubber band gone, caption set and the canvas drawn.
+void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin);
 
-// Makes ring ringIndex current: parses its text into ringLon/ringLat and
-// fits the view unless a background fixes it.
+// Reads a .poly file and makes it the document. False after the file's
+// message; the open document is then exactly as it was.
+bool loadpoly(State& s, const std::string& path);
+
+// Makes ring ringIndex the loaded ring: parses its text into ringLon and
+// ringLat and fits the view unless a background fixes it. The caller
+// commits the previous ring's edits first.
 void loaddt(State& s, int ringIndex);
 
 }  // namespace tess

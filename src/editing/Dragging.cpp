@@ -104,6 +104,7 @@ void storeVertex(State& s) {
     if (d >= doc.ringLon.size() || d >= doc.ringLat.size()) return;
     doc.ringLon[d] = lon;
     doc.ringLat[d] = lat;
+    doc.ringEdited = true;
     // The ring repeats its first vertex as its last.
     if (static_cast<std::int64_t>(d) == doc.lastPoint) {
         doc.ringLon[0] = doc.ringLon[d];

@@ -29,13 +29,6 @@ void createHandles(State& s) {
     }
 }
 
-// The entry of the ring on the canvas. Right after a document is opened
-// no ring has been chosen from the list yet, but its first ring is shown.
-int shownRingEntry(const State& s) {
-    if (s.doc.currentRing >= 0) return s.doc.currentRing;
-    return s.doc.lastPoint > 0 && s.doc.listCount > 0 ? 0 : -1;
-}
-
 }  // namespace
 
 void Check1_MouseUp(State& s) {
@@ -56,7 +49,7 @@ void Check1_MouseUp(State& s) {
         createHandles(s);
     } else {
         // The dragged vertices reach the ring's text before the handles go.
-        if (s.doc.handlesShown) savecurpoly(s, s.doc.currentRing);
+        commitEdits(s);
         unloadpnts(s);
     }
     plot(s, false, 0);
@@ -72,22 +65,22 @@ void List1_MouseDown(State& s) {
     if (s.sel.selCount >= 1) {
         // An outline belongs to the ring it was drawn over; switching now
         // would silently lose it.
-        s.doc.listIndex = shownRingEntry(s);
+        s.doc.listIndex = s.doc.currentRing;
         s.platform.message(kAddOrCancel);
         return;
     }
     const int chosen = s.doc.listIndex;
     if (chosen == s.doc.currentRing) return;
-    // A press below the last entry selects nothing: there is no ring to load.
-    if (chosen < 0 || chosen >= s.doc.listCount ||
-        static_cast<std::size_t>(chosen) >= s.doc.ringTexts.size())
+    // A press below the last entry selects nothing: the loaded ring stays.
+    if (chosen < 0 || chosen >= s.doc.ringCount()) {
+        s.doc.listIndex = s.doc.currentRing;
         return;
-    if (s.doc.handlesShown) savecurpoly(s, s.doc.currentRing);
+    }
+    commitEdits(s);
     unloadpnts(s);
     loaddt(s, chosen);
     uncheckEditBox(s);
     plot(s, true, 0);
-    s.doc.currentRing = chosen;
 }
 
 void text1_KeyPress(State& s) {

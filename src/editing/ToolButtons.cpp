@@ -23,12 +23,9 @@ void inv_MouseDown(State& s, int index) {
     if (s.doc.lastPoint <= 0) return;
     // Choosing a tool ends edit mode; the dragged vertices are kept by
     // writing the ring back before it is read again.
-    if (s.doc.handlesShown) savecurpoly(s, s.doc.currentRing);
+    commitEdits(s);
     unloadpnts(s);
-    const int chosen = s.doc.listIndex;
-    if (chosen >= 0 && chosen < s.doc.listCount &&
-        static_cast<std::size_t>(chosen) < s.doc.ringTexts.size())
-        loaddt(s, chosen);
+    loaddt(s, s.doc.currentRing);
     s.edit.check1 = false;
     s.edit.editMode = false;
     plot(s, true, 0);

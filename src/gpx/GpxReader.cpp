@@ -1,57 +1,71 @@
-// Open GPX and GPX backgrounds: the GPX file becomes the working .poly
-// file, which the ordinary document or background reader then loads.
+// Open GPX and GPX backgrounds: the points of a GPX file become a new
+// document of one ring, or the background.
 #include "gpx/GpxReader.h"
 
+#include <new>
+
 #include "background/Background.h"
-#include "document/Caption.h"
+#include "document/Messages.h"
+#include "document/Numbers.h"
 #include "document/Reader.h"
-#include "document/Writer.h"
 #include "platform/Files.h"
 #include "shell/FileHelpers.h"
-#include "view/Clearing.h"
-#include "view/Plot.h"
 
 namespace tess {
 
-bool loadgpx(State& s, const std::string& path, int mode) {
-    const bool asDocument = mode == 0;
-    if (asDocument && s.doc.lastPoint > 0 && s.doc.modified &&
-        s.platform.askYesNoCancel(kGpxChangesQuestion) != Answer::Yes)
-        return false;
+namespace {
+
+// The GPX file's text, or the message that refuses it.
+bool readGpx(State& s, const std::string& path, std::string& text) {
     if (path.empty() || !fileExists(path)) {
         s.platform.message(std::string(kCannotFindGpx) + path);
         return false;
     }
-
-    s.platform.busyPointer();
-    const std::string polyText = gpxToPolyText(ftrim(path, 0), readWholeFile(path));
-    // The working file is written before the canvas is cleared, so a
-    // failed write leaves the document as it was and never loads the
-    // previous import's file.
-    const std::string workingFile = joinPath(s.systemDir, kGpxWorkingFile);
-    if (!savetext(s.platform, workingFile, polyText)) {
-        s.platform.normalPointer();
+    FileRead read = readFile(path);
+    if (!read.ok()) {
+        s.platform.message(path + "\r\n\r\n" + read.error);
         return false;
     }
+    text = std::move(read.text);
+    return true;
+}
 
-    if (asDocument) {
-        clearmap(s);
-        if (!loadpoly(s, workingFile, 0)) {
-            s.platform.normalPointer();
-            return true;  // the old document is gone all the same
-        }
-    } else {
-        loadpolybk(s, workingFile);
+bool importAsBackground(State& s, const std::string& text) {
+    std::vector<float> lon, lat;
+    forEachGpxPoint(text, [&](const GpxPointText& p) {
+        lon.push_back(static_cast<float>(readDecimal(p.lon)));
+        lat.push_back(static_cast<float>(readDecimal(p.lat)));
+    });
+    if (lon.empty()) {
+        s.platform.message(kNoDataSave);
+        return false;
     }
-    s.platform.normalPointer();
-    plot(s, true, mode);
+    setBackground(s, std::move(lon), std::move(lat));
+    return true;
+}
 
-    if (asDocument) {
-        // The document does not exist as a .poly file yet.
-        s.doc.modified = true;
-        const std::string name = gpxDocumentName(path);
-        cap(s, name);
-        s.doc.fileName = name;
+}  // namespace
+
+bool loadgpx(State& s, const std::string& path, int mode) {
+    const bool asDocument = mode == 0;
+    if (asDocument && s.doc.modified && s.platform.askYesNoCancel(kGpxChangesQuestion) != Answer::Yes)
+        return false;
+    std::string text;
+    if (!readGpx(s, path, text)) return false;
+    try {
+        if (!asDocument) return importAsBackground(s, text);
+        PolyFile file = gpxToPolyFile(ftrim(path, 0), text);
+        text = std::string();
+        if (file.rings.empty()) {
+            s.platform.message(kNoDataSave);
+            return false;
+        }
+        // The document is not in a .poly file yet: it is unsaved, and its
+        // name is only a proposal.
+        replaceDocument(s, std::move(file), {gpxDocumentName(path), "", true});
+    } catch (const std::bad_alloc&) {
+        s.platform.message(path + "\r\n\r\nNot enough memory to read this file.");
+        return false;
     }
     return true;
 }

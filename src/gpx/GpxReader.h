@@ -1,21 +1,20 @@
 // Importing GPX files, read as plain text: every point, in file order,
-// becomes one closed ring of a working .poly file that the ordinary
-// readers then load.
+// becomes one closed ring of a new document, or the background.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/State.h"
+#include "document/PolyText.h"
 
 namespace tess {
 
 inline constexpr const char* kCannotFindGpx = "Cannot find gpx:";
 inline constexpr const char* kGpxChangesQuestion =
     "Current changes not saved.\r\n\r\nContinue anyway?";
-// The working file every import writes, in the working folder.
-inline constexpr const char* kGpxWorkingFile = "tmp.poly";
 
 // One point as its two attribute texts stand in the file.
 struct GpxPointText {
@@ -30,22 +29,21 @@ struct GpxPointText {
 // does not read as two numbers are passed over. The texts point into
 // gpxText.
 std::vector<GpxPointText> gpxPoints(std::string_view gpxText);
+// The same, one point at a time.
+void forEachGpxPoint(std::string_view gpxText, const std::function<void(const GpxPointText&)>& take);
 
-// The title line of the working file for a GPX file name (no folder).
-std::string gpxTitleLine(std::string_view fileName);
+// The document a GPX text becomes: the file's name without folder and
+// .gpx ending as title, and one ring "1" holding every point in file order
+// and the first point again.
+PolyFile gpxToPolyFile(std::string_view fileName, std::string_view gpxText);
 
-// The working .poly text for a GPX text: the title line, ring "1", one
-// line per point, the first point again, an empty line, "END", "END".
-// Lines end in CR LF; the text has no line break after the last "END".
-std::string gpxToPolyText(std::string_view fileName, std::string_view gpxText);
-
-// The document's file name after an import: the path lower-cased, every
-// ".gpx" replaced by ".poly".
+// The document's file name after an import: the path with its .gpx ending,
+// in any letter case, replaced by .poly.
 std::string gpxDocumentName(const std::string& path);
 
-// mode 0 imports as the document, 1 as the background.
-// True once the import has replaced the document (mode 0) or the
-// background (mode 1); false when it was declined or the file is missing.
+// mode 0 imports as the document, 1 as the background. True once the
+// import has replaced the document (mode 0) or the background (mode 1);
+// false when it was declined, or refused with a message.
 bool loadgpx(State& s, const std::string& path, int mode);
 
 }  // namespace tess

@@ -1,4 +1,4 @@
-// Turning GPX text into the working .poly text. The GPX file is never
+// Turning GPX text into a document. The GPX file is never
 // parsed as XML: the only structure recognised is a latitude attribute
 // followed, one blank later, by its lon attribute, which is how nearly
 // every GPX writer lays a point out.
@@ -106,15 +106,12 @@ void appendPointLine(std::string& out, const GpxPointText& p) {
     appendCoordinate(out, p.lon);
     out += ' ';
     appendCoordinate(out, p.lat);
-    out += "\r\n";
+    out += '\n';
 }
 
-char lowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
 
-// Calls take(point) for every point, in file order: the text is split at
-// every "lat=" and the piece before the first one is ignored.
-template <class Take>
-void forEachPoint(std::string_view gpxText, Take take) {
+void forEachGpxPoint(std::string_view gpxText, const std::function<void(const GpxPointText&)>& take) {
     std::size_t at = gpxText.find(kLatKey);
     while (at != std::string_view::npos) {
         const std::size_t from = at + kLatKey.size();
@@ -126,73 +123,42 @@ void forEachPoint(std::string_view gpxText, Take take) {
     }
 }
 
-}  // namespace
-
 std::vector<GpxPointText> gpxPoints(std::string_view gpxText) {
     std::vector<GpxPointText> points;
-    forEachPoint(gpxText, [&](const GpxPointText& p) { points.push_back(p); });
+    forEachGpxPoint(gpxText, [&](const GpxPointText& p) { points.push_back(p); });
     return points;
 }
 
-std::string gpxTitleLine(std::string_view fileName) {
-    std::string name;
-    name.reserve(fileName.size());
-    for (std::size_t i = 0; i < fileName.size();) {
-        if (fileName.substr(i, 4) == ".gpx") {
-            i += 4;
-            continue;
-        }
-        name += fileName[i++];
-    }
-    // The reader takes a line with a period for a coordinate line and
-    // splits rings at "END" in any case, so neither may stay in the title.
-    std::string title;
-    title.reserve(name.size() + 4);
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        if (c == '.') title += '_';
-        else if (c == '\r' || c == '\n') title += ' ';
-        else {
-            title += c;
-            if (lowerChar(c) == 'e' && i + 2 < name.size() && lowerChar(name[i + 1]) == 'n' &&
-                lowerChar(name[i + 2]) == 'd')
-                title += '_';
-        }
-    }
-    return title;
+namespace {
+
+bool endsWithGpx(std::string_view name) {
+    return name.size() >= 4 && lowerAscii(std::string(name.substr(name.size() - 4))) == ".gpx";
 }
 
-std::string gpxToPolyText(std::string_view fileName, std::string_view gpxText) {
-    std::string out;
+}  // namespace
+
+PolyFile gpxToPolyFile(std::string_view fileName, std::string_view gpxText) {
+    PolyFile file;
+    file.title = endsWithGpx(fileName) ? fileName.substr(0, fileName.size() - 4) : fileName;
+    RingText ring;
+    ring.name = "1";
     // A track point takes a quarter of its GPX text or less as a line.
-    out.reserve(fileName.size() + 64 + gpxText.size() / 4);
-    out += gpxTitleLine(fileName);
-    out += "\r\n1\r\n";
+    ring.lines.reserve(64 + gpxText.size() / 4);
     bool any = false;
     GpxPointText first;
-    forEachPoint(gpxText, [&](const GpxPointText& p) {
+    forEachGpxPoint(gpxText, [&](const GpxPointText& p) {
         if (!any) first = p;
         any = true;
-        appendPointLine(out, p);
+        appendPointLine(ring.lines, p);
     });
-    if (any) appendPointLine(out, first);
-    out += "\r\nEND\r\nEND";
-    return out;
+    if (!any) return file;
+    appendPointLine(ring.lines, first);
+    file.rings.push_back(std::move(ring));
+    return file;
 }
 
 std::string gpxDocumentName(const std::string& path) {
-    const std::string lower = lowerAscii(path);
-    std::string name;
-    name.reserve(lower.size() + 8);
-    for (std::size_t i = 0; i < lower.size();) {
-        if (std::string_view(lower).substr(i, 4) == ".gpx") {
-            name += ".poly";
-            i += 4;
-        } else {
-            name += lower[i++];
-        }
-    }
-    return name;
+    return (endsWithGpx(path) ? path.substr(0, path.size() - 4) : path) + ".poly";
 }
 
 }  // namespace tess

@@ -63,6 +63,16 @@ std::string readWholeFile(const std::string& path) {
     return text;
 }
 
+FileRead readFile(const std::string& path) {
+    FileRead read;
+    if (!fileExists(path)) {
+        read.error = "No such file";
+        return read;
+    }
+    read.text = readWholeFile(path);
+    return read;
+}
+
 namespace {
 
 std::string systemError() { return std::strerror(errno); }

@@ -18,6 +18,14 @@ bool makeFolder(const std::string& path);
 // True when a new file can be created in the folder.
 bool folderIsWritable(const std::string& path);
 
+struct FileRead {
+    std::string text;
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+// Reads a regular file whole; anything else is refused with a message.
+FileRead readFile(const std::string& path);
+
 // The whole content of a file, or the empty text when the name is empty,
 // no such file exists or it cannot be read (whatever was read so far).
 std::string readWholeFile(const std::string& path);
@@ -33,6 +41,18 @@ std::string writeWholeFile(const std::string& path, std::string_view content, bo
 // copied to gain a last line break.
 std::string writeWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces,
                            bool flush = true);
+
+// Writes a file in pieces through a temporary file beside it.
+class AtomicFile {
+public:
+    explicit AtomicFile(const std::string& path) : path_(path) {}
+    void write(std::string_view piece) { content_ += piece; }
+    std::string commit(bool flush = true) { return writeWholeFile(path_, content_, flush); }
+
+private:
+    std::string path_;
+    std::string content_;
+};
 
 // Appends to a file, creating it when missing. The old content is kept
 // and the whole file is replaced atomically, like writeWholeFile.

@@ -36,6 +36,9 @@ public:
 
     // Lets pending window events run once.
     virtual void processEvents() = 0;
+    // Lets window events run for a while, so that something stays on the
+    // screen long enough to be seen; without a screen it returns at once.
+    virtual void pumpEventsFor(int milliseconds) { (void)milliseconds; }
 
     // The open (save false) or save dialog; the chosen path, or the empty
     // text when the user cancels.

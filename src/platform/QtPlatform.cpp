@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <QThread>
 #include <QUrl>
 
 namespace tess {
@@ -64,6 +66,15 @@ void QtPlatform::processEvents() {
     // Repaints, resizes and close requests run; clicks and keys wait until
     // the load or drawing is over, so no second command starts inside it.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtPlatform::pumpEventsFor(int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() <= milliseconds) {
+        processEvents();
+        QThread::msleep(2);
+    }
 }
 
 std::string QtPlatform::fileDialog(bool save, const std::vector<FileFilter>& filters,

@@ -29,6 +29,7 @@ public:
     void busyPointer() override;
     void normalPointer() override;
     void processEvents() override;
+    void pumpEventsFor(int milliseconds) override;
     std::string fileDialog(bool save, const std::vector<FileFilter>& filters,
                            const std::string& initialDir, const std::string& defaultName) override;
     void openUrl(const std::string& url) override;

@@ -36,3 +36,9 @@ std::string chooseSystemDir(const std::string& exeDir) {
 }
 
 }  // namespace tess
+
+namespace tess {
+
+void clearLeftovers(const std::string&) {}
+
+}  // namespace tess

@@ -13,4 +13,7 @@ std::string executableDir();
 // Creates the working folder when needed and returns its path.
 std::string chooseSystemDir(const std::string& exeDir);
 
+// Removes what a killed process may have left in the working folder.
+void clearLeftovers(const std::string& systemDir);
+
 }  // namespace tess

@@ -1,14 +1,18 @@
 // The "+" and "-" buttons beside the ring list: appending the selection
 // outline to the document as a new ring, and removing the chosen ring.
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "document/Caption.h"
+#include "document/Reader.h"
+#include "document/Writer.h"
 #include "editing/Editing.h"
 #include "selection/Selection.h"
 #include "view/Clearing.h"
+#include "view/Plot.h"
 
 namespace tess {
 
@@ -47,51 +51,43 @@ void Label3_Click(State& s, int index) {
 }
 
 void add_selection(State& s) {
+    Document& doc = s.doc;
+    if (doc.ringCount() >= kMaxRings) {
+        s.platform.message(kTooManyRings);
+        return;
+    }
     // A ring without coordinates would only be in the way: when the
     // outline cannot be converted nothing is appended.
-    std::optional<std::string> text = selectionRingText(s);
-    if (!text) return;
-    Document& doc = s.doc;
-    const int n = doc.listCount < 0 ? 0 : doc.listCount;
-    const auto nu = static_cast<std::size_t>(n);
-    doc.ringTexts.resize(nu + 2);
-    doc.ringTexts[nu] = std::move(*text);
-    doc.listCount = n + 1;
-    doc.listIndex = n;
+    std::optional<RingText> ring = selectionRing(s);
+    if (!ring) return;
+    if (!commitEdits(s)) return;
+    doc.ringTexts.push_back(std::move(*ring));
     unloadred(s);
     // Exactly as if the user had chosen the new entry in the list.
+    doc.listIndex = doc.ringCount() - 1;
     List1_MouseDown(s);
     markUnsaved(s);
 }
 
 void remove_selection(State& s) {
     Document& doc = s.doc;
-    const int k = doc.listIndex;
-    const int n = doc.listCount;
-    const int last = n - 1;
+    const int n = doc.ringCount();
     if (n <= 1) {
         s.platform.message(kMoreThanOne);
         return;
     }
-    // No entry chosen (as right after a removal): there is nothing to
-    // remove, and the document stays as it is.
-    if (k < 0 || k > last) return;
-    if (s.platform.askYesNoCancel(kAreYouSure) != Answer::Yes) return;
-    if (doc.ringTexts.size() < static_cast<std::size_t>(n)) doc.ringTexts.resize(static_cast<std::size_t>(n));
-    if (k < last) {
-        for (int j = k; j < last; ++j)
-            doc.ringTexts[static_cast<std::size_t>(j)] = doc.ringTexts[static_cast<std::size_t>(j) + 1];
-    } else {
-        doc.ringTexts[static_cast<std::size_t>(last)].clear();
-    }
-    doc.listCount = n - 1;
-    doc.listIndex = -1;
-    clearmap(s);
-    // No ring is loaded any more, so choosing any entry, the one that held
-    // the removed ring included, loads it.
-    doc.currentRing = -1;
+    // The ring list always shows the loaded ring chosen: that is the one
+    // removed.
+    const int k = doc.currentRing;
+    if (k < 0 || s.platform.askYesNoCancel(kAreYouSure) != Answer::Yes) return;
+    doc.ringTexts.erase(doc.ringTexts.begin() + k);
+    // The ring that takes its place is shown, so there is always a loaded
+    // ring to edit and save.
     s.edit.check1 = false;
     s.edit.editMode = false;
+    unloadpnts(s);
+    loaddt(s, std::min(k, n - 2));
+    plot(s, true, 0);
     markUnsaved(s);
 }
 

@@ -5,9 +5,9 @@
 #include <cctype>
 #include <utility>
 
-#include "document/Caption.h"
 #include "document/Numbers.h"
 #include "document/Writer.h"
+#include "platform/Files.h"
 #include "selection/Selection.h"
 #include "shell/FileHelpers.h"
 
@@ -15,25 +15,26 @@ namespace tess {
 
 namespace {
 
-void writeSelectionFile(State& s, std::string text) {
-    text += "END\r\n";
+void writeSelectionFile(State& s, const std::string& text) {
     std::string name = fileDialog(s.platform, true, polyFilters(), kSelectionFileName);
     if (isBadPolyName(name)) return;
-    if (lowerAscii(name).find("poly") == std::string::npos) name += ".poly";
+    if (lowerAscii(name).find("poly") == std::string::npos || lowerAscii(name).ends_with(".gpx"))
+        name += ".poly";
     if (!confirmReplace(s.platform, name)) return;
-    savetext(s.platform, name, text);
-    // Only the selection was written: the document's own changes are
-    // still unsaved, so its mark stays.
-    cap(s, s.doc.fileName);
+    // Only the selection is written: the document, its name and its
+    // unsaved mark stay as they are.
+    const std::string error = writeWholeFile(name, text);
+    if (!error.empty()) s.platform.message(error + "\r\n\r\n" + kErrorSaving + name);
 }
 
 }  // namespace
 
 std::string save_selection(State& s, bool asText) {
-    std::optional<std::string> text = selectionRingText(s);
-    if (!text) return {};
-    if (asText) return *text;
-    writeSelectionFile(s, std::move(*text));
+    std::optional<RingText> ring = selectionRing(s);
+    if (!ring) return {};
+    const std::string text = polyText("none", {std::move(*ring)});
+    if (asText) return text;
+    writeSelectionFile(s, text);
     return {};
 }
 

@@ -21,8 +21,8 @@ void Label3_Click(State& s, int index);
 void add_selection(State& s);
 void remove_selection(State& s);
 
-// asText true: returns the outline's ring text. false: asks for a file
-// name and writes the outline as a one-ring .poly file; returns "".
+// asText true: returns the text of the outline as a one-ring .poly file.
+// false: asks for a file name and writes that text there; returns "".
 std::string save_selection(State& s, bool asText);
 
 // One coordinate line of a selection: three blanks, the longitude, one
@@ -30,9 +30,8 @@ std::string save_selection(State& s, bool asText);
 // as coordinates ("   10.0 50.0").
 std::string selectionCoordLine(float lon, float lat);
 
-// The outline as one ring: "none", "1", a line per point, point 1 again
-// and "END", each line ended by CR LF. Empty after the message when the
-// view has a bound pair that is exactly zero.
-std::optional<std::string> selectionRingText(State& s);
+// The outline as a ring: a line per point and point 1 again. Empty after
+// the message when the view has a bound pair that is exactly zero.
+std::optional<RingText> selectionRing(State& s);
 
 }  // namespace tess

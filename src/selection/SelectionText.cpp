@@ -27,12 +27,12 @@ std::string selectionCoordLine(float lon, float lat) {
     return "   " + coordText(lon) + " " + coordText(lat);
 }
 
-std::optional<std::string> selectionRingText(State& s) {
+std::optional<RingText> selectionRing(State& s) {
     if (boundPairIsZero(s.view)) {
         s.platform.message(kNoLatLon);
         return std::nullopt;
     }
-    std::string text = "none\r\n1\r\n";
+    std::string text;
     std::string firstLine;
     const double h = markerHalf(s);
     for (int k = 1; k <= s.sel.selCount && k <= kMaxSelectionPoints; ++k) {
@@ -45,12 +45,11 @@ std::optional<std::string> selectionRingText(State& s) {
             canvasToMap(s, marker.left + h, marker.top + h, lon, lat);
         }
         const std::string line = selectionCoordLine(lon, lat);
-        text += line + "\r\n";
+        text += line + "\n";
         if (k == 1) firstLine = line;
     }
-    if (!firstLine.empty()) text += firstLine + "\r\n";
-    text += "END\r\n";
-    return text;
+    if (!firstLine.empty()) text += firstLine + "\n";
+    return RingText{"1", std::move(text)};
 }
 
 }  // namespace tess

@@ -7,15 +7,19 @@
 
 namespace tess {
 
-void unloadpnts(State& s) {
+void removeHandles(State& s) {
     if (s.doc.lastPoint > 0 && s.doc.handlesShown) {
         for (std::int64_t i = 1; i <= s.doc.lastPoint; ++i) {
             s.overlays.node.remove(static_cast<std::size_t>(i));
             s.overlays.Line1.remove(static_cast<std::size_t>(i));
         }
-        s.doc.handlesShown = false;
     }
-    if (s.edit.handleCount > 0) s.edit.handleCount = 0;
+    s.doc.handlesShown = false;
+    s.edit.handleCount = 0;
+}
+
+void unloadpnts(State& s) {
+    removeHandles(s);
     if (s.sel.selCount > 0) unloadred(s);
 }
 
@@ -28,13 +32,6 @@ void unloadred(State& s) {
     s.sel.selCount = 0;
     s.sel.selState = 0;
     rec(s, 0, 0, 0);
-}
-
-void clearmap(State& s) {
-    if (s.canvas) s.canvas->clear();
-    unloadpnts(s);
-    s.platform.normalPointer();
-    s.doc.lastPoint = 0;
 }
 
 void layoutForWindow(State& s, int windowWidth, int windowHeight) {

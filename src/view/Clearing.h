@@ -7,10 +7,10 @@ namespace tess {
 
 // Removes the vertex handles and edge lines, and any selection outline.
 void unloadpnts(State& s);
+// Removes the vertex handles and edge lines only.
+void removeHandles(State& s);
 // Removes the selection outline and hides the tool indicators.
 void unloadred(State& s);
-// Empties the canvas and drops the current ring (the ring texts stay).
-void clearmap(State& s);
 // Lays the canvas and ring list out for the window's outer size (twips).
 // Does not redraw; the caller follows with plot(false, 0).
 void layoutForWindow(State& s, int windowWidth, int windowHeight);

@@ -3,11 +3,9 @@
 // with the second half of the progress bar.
 #include "view/Plot.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
-#include <thread>
 
 #include "document/Numbers.h"
 #include "view/Progress.h"
@@ -56,12 +54,13 @@ std::string pointText(double lon, double lat) { return shortestText(lon) + " " +
 
 void drawBackground(State& s, Surface& surface) {
     const Background& bk = s.bk;
+    if (bk.bkPointCount <= 0) return;
     CanvasPoint previous;
-    for (std::int32_t i = 1; i <= bk.bkPointCount; ++i) {
+    for (std::int32_t i = 0; i <= bk.bkPointCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (k >= bk.bkLon.size() || k >= bk.bkLat.size()) throw std::out_of_range("background");
         const CanvasPoint p = mapped(s, surface, bk.bkLon[k], bk.bkLat[k]);
-        if (i > 1) surface.drawLine(previous.x, previous.y, p.x, p.y, colors::darkRed);
+        if (i > 0) surface.drawLine(previous.x, previous.y, p.x, p.y, colors::darkRed);
         previous = p;
     }
 }
@@ -142,19 +141,33 @@ void placeSelection(State& s, const Surface& surface) {
 // drawing finish; window events keep running meanwhile.
 void showFullBar(State& s, std::int64_t n) {
     rec(s, 50, static_cast<std::int32_t>(n), static_cast<double>(n));
-    const auto start = std::chrono::steady_clock::now();
-    while (std::chrono::steady_clock::now() - start <= std::chrono::milliseconds(100)) {
-        s.platform.processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    s.platform.pumpEventsFor(100);
     rec(s, 0, 0, 0);
 }
+
+void drawOnce(State& s, bool showProgress, int linesOnly);
 
 }  // namespace
 
 void plot(State& s, bool showProgress, int linesOnly) {
-    if (s.edit.busy) return;
+    // A request while a drawing runs (a resize, say) is kept and drawn once
+    // the running one ends, so the picture is always drawn whole.
+    if (s.edit.busy) {
+        s.edit.redrawPending = true;
+        return;
+    }
     s.edit.busy = true;
+    drawOnce(s, showProgress, linesOnly);
+    while (s.edit.redrawPending) {
+        s.edit.redrawPending = false;
+        drawOnce(s, false, linesOnly);
+    }
+    s.edit.busy = false;
+}
+
+namespace {
+
+void drawOnce(State& s, bool showProgress, int linesOnly) {
     s.platform.busyPointer();
     DetachedSurface detached;
     Surface& surface = s.canvas ? *s.canvas : detached;
@@ -172,10 +185,11 @@ void plot(State& s, bool showProgress, int linesOnly) {
         // What was drawn so far stays; the flags below are always restored.
     }
     s.platform.normalPointer();
-    s.edit.busy = false;
     if (s.doc.lastPoint > 0 && !inView)
         surface.drawText(100, 200, kOutOfViewNotice, colors::red);
 }
+
+}  // namespace
 
 void plotred(State& s) {
     const float h = static_cast<float>(s.overlays.nd.templ().width / 2);

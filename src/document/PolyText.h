@@ -1,0 +1,85 @@
+// The .poly format as every reader of the program sees it (the document,
+// the background and the merge), read the way the common tools read it:
+// - the first line is the title, whatever it holds;
+// - a line holding END alone (any letter case, blanks around) ends a ring,
+//   or the file where a ring's name was due;
+// - the line after the title or after a ring's END is the ring's name;
+// - in a ring, a line with a period or exactly two whole numbers is a
+//   vertex; any other line of a ring is passed over.
+// Lines end in LF, CR LF or CR alone.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tess {
+
+inline constexpr int kMaxRings = 32767;
+
+// One ring as text: its name line as read, and its vertex lines exactly as
+// they stand in the file, each ended by a line feed.
+struct RingText {
+    std::string name;
+    std::string lines;
+};
+
+// A name beginning with "!" marks a hole in the ring before it.
+bool isHoleName(std::string_view name);
+
+struct PolyFile {
+    std::string title;
+    std::vector<RingText> rings;
+    // The text ended inside the last ring, before its END.
+    bool lastRingUnclosed = false;
+};
+
+enum class PolyProblem {
+    None,
+    NoEnd,         // no END line at all: not a .poly file
+    NoRings,       // not one ring with a vertex
+    BadVertex,     // a vertex line whose two numbers cannot be read
+    TooManyRings,  // more than kMaxRings
+};
+
+struct PolyParse {
+    PolyFile file;
+    PolyProblem problem = PolyProblem::None;
+    std::size_t lineNumber = 0;  // of a bad vertex line, counted from 1
+    std::string line;            // its text
+    bool ok() const { return problem == PolyProblem::None; }
+};
+
+// Reads the structure of a .poly text and checks every vertex line. A ring
+// without vertex lines is left out; a last ring the text ends in is kept.
+PolyParse parsePolyText(std::string_view text);
+
+// The message a refused file gets, naming the file and the line.
+std::string polyProblemMessage(const PolyParse& parse, const std::string& fileName);
+
+bool isEndLine(std::string_view line);
+// Exactly two whole numbers, such as "10 50": a vertex other tools read.
+bool isWholeNumberPair(std::string_view line);
+bool isVertexLine(std::string_view line);
+
+// Calls take(line) for every line; the line has no line-end characters.
+template <class Take>
+void forEachLine(std::string_view text, Take take) {
+    std::size_t pos = 0;
+    const std::size_t n = text.size();
+    while (pos < n) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = n;
+        take(text.substr(pos, end - pos));
+        if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ++end;
+        pos = end + 1;
+    }
+}
+
+// The vertex line as written: indented by three blanks when it starts in
+// the first column, and a whole number gains ".0" ("10 50" -> "10.0 50.0"),
+// so that every reader sees a coordinate line.
+void appendWrittenVertexLine(std::string& out, std::string_view line);
+
+}  // namespace tess

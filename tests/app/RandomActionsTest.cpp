@@ -1,0 +1,302 @@
+// Seeded random sequences of what a user does (open good and broken files,
+// choose rings, edit, drag, draw outlines, "+", "-", save, backgrounds,
+// GPX, New, close), with the program's promises checked after every step:
+// the ring shown is the ring loaded; a saved file reads back as the
+// document shown; no file is written that the user did not name or
+// confirm; nothing unsaved is dropped without the user's consent; a
+// refused file leaves everything as it was.
+// TESSALINE_RANDOM_STEPS=100000 runs a long session (one command).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <random>
+
+#include "app/FileMenu.h"
+#include "background/Background.h"
+#include "document/Numbers.h"
+#include "document/Reader.h"
+#include "editing/Editing.h"
+#include "gpx/GpxReader.h"
+#include "selection/Selection.h"
+#include "shell/FileHelpers.h"
+#include "view/Clearing.h"
+#include "support/TestFiles.h"
+
+using namespace tess;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Ring = std::vector<std::pair<double, double>>;
+
+// The document as the user sees it: the title and every ring's vertices,
+// the loaded ring's as it is being edited.
+struct Shown {
+    std::string title;
+    std::vector<Ring> rings;
+    std::vector<bool> holes;
+};
+
+Ring verticesOf(const std::string& lines) {
+    Ring ring;
+    forEachLine(lines, [&](std::string_view line) {
+        double lon = 0, lat = 0;
+        if (parseCoordinateLine(line, lon, lat) == LineParse::Ok) ring.emplace_back(lon, lat);
+    });
+    if (ring.size() >= 2 && ring.front() != ring.back()) ring.push_back(ring.front());
+    return ring;
+}
+
+Shown shown(const std::string& title, const std::vector<RingText>& rings, const Document* loaded) {
+    Shown d{title, {}, {}};
+    for (std::size_t k = 0; k < rings.size(); ++k) {
+        d.holes.push_back(isHoleName(rings[k].name));
+        if (loaded && static_cast<int>(k) == loaded->currentRing) {
+            Ring ring;
+            for (std::int64_t i = 0; i <= loaded->lastPoint; ++i)
+                ring.emplace_back(loaded->ringLon[static_cast<std::size_t>(i)], loaded->ringLat[static_cast<std::size_t>(i)]);
+            d.rings.push_back(ring);
+        } else {
+            d.rings.push_back(verticesOf(rings[k].lines));
+        }
+    }
+    return d;
+}
+Shown shown(const Document& doc) { return shown(doc.title, doc.ringTexts, &doc); }
+
+bool near(double a, double b) { return std::fabs(a - b) <= 1e-12 * std::max(1.0, std::fabs(a)); }
+bool same(const Ring& a, const Ring& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (!near(a[i].first, b[i].first) || !near(a[i].second, b[i].second)) return false;
+    return true;
+}
+// Where two documents differ, or "" when they do not.
+// Titles are read back upper-cased.
+std::string difference(const Shown& a, const Shown& b) {
+    std::string titleA = a.title, titleB = b.title;
+    upperAscii(titleA);
+    upperAscii(titleB);
+    if (titleA != titleB) return "title " + a.title + " / " + b.title;
+    if (a.rings.size() != b.rings.size() || a.holes != b.holes)
+        return "rings " + std::to_string(a.rings.size()) + " / " + std::to_string(b.rings.size());
+    for (std::size_t k = 0; k < a.rings.size(); ++k)
+        if (!same(a.rings[k], b.rings[k]))
+            return "ring " + std::to_string(k + 1) + ": " + std::to_string(a.rings[k].size()) + " / " +
+                   std::to_string(b.rings[k].size()) + " vertices";
+    return {};
+}
+bool same(const Shown& a, const Shown& b) { return difference(a, b).empty(); }
+
+std::map<std::string, std::string> snapshot(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(folder))
+        if (e.is_regular_file()) files[e.path().string()] = test::readFile(e.path().string());
+    return files;
+}
+
+// Answers questions and file dialogs at random, and notes what the user
+// consented to on the way.
+class RandomUser : public Platform {
+public:
+    explicit RandomUser(std::mt19937& rng) : rng_(rng) {}
+    std::vector<std::string> openChoices, saveChoices, messages, named;
+    bool consentToDrop = false, replaceYes = false;
+
+    void newStep() { messages.clear(), named.clear(), consentToDrop = replaceYes = false; }
+    void message(std::string_view text) override { messages.emplace_back(text); }
+    bool askYesNo(std::string_view q) override { return note(q, pick(2) == 0 ? Answer::Yes : Answer::No) == Answer::Yes; }
+    Answer askYesNoCancel(std::string_view q) override { return note(q, static_cast<Answer>(pick(3))); }
+    void busyPointer() override {}
+    void normalPointer() override {}
+    void processEvents() override {}
+    void openUrl(const std::string&) override {}
+    std::string fileDialog(bool save, const std::vector<FileFilter>&, const std::string&, const std::string&) override {
+        const auto& choices = save ? saveChoices : openChoices;
+        std::string path = pick(8) == 0 ? "" : choices[pick(choices.size())];
+        named.push_back(path);
+        named.push_back(path + ".poly");
+        return path;
+    }
+    std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
+
+private:
+    Answer note(std::string_view q, Answer a) {
+        if ((q == kChangesNotSaved || q == kGpxChangesQuestion) && a == Answer::Yes) consentToDrop = true;
+        if ((q == kSaveChanges || q == kFileNotSaved) && a == Answer::No) consentToDrop = true;
+        if (q == kReplaceFile && a == Answer::Yes) replaceYes = true;
+        return a;
+    }
+    std::mt19937& rng_;
+};
+
+class RandomActions : public testing::TestWithParam<unsigned> {
+protected:
+    void SetUp() override {
+        const std::string d = dir.path();
+        for (const char* name : {"osmium_berlin.poly", "geofabrik_south-africa.poly", "osmfr_quebec.poly",
+                                 "geofabrik_west.poly", "gpsbabel_basecamp.gpx"})
+            test::writeFile(d + "/" + name, test::readFile(test::dataFile(name)));
+        test::writeFile(d + "/open.poly", "Legend map v1.2\r1\r 10 50\r 11.5 50\r 11 51.25\rend\r\r2\n 5 5\n 6 5\n 6 6\nEND\n");
+        test::writeFile(d + "/noend.poly", "t\n1\n 1.0 2.0\n");
+        test::writeFile(d + "/bad.poly", "t\n1\n 1.0 2.0\n 1.5,2.5\nEND\nEND\n");
+        test::writeFile(d + "/norings.poly", "t\nEND\n");
+        fs::create_directory(d + "/folder.poly");
+        for (const auto& e : fs::directory_iterator(d)) user.openChoices.push_back(e.path().string());
+        user.openChoices.push_back(d + "/missing.poly");
+        user.saveChoices = {d + "/out.poly", d + "/out2", d + "/osmium_berlin.poly", d + "/gpsbabel_basecamp.gpx",
+                            d + "/Walk.GPX", d + "/nofolder/x.poly", d + "/folder.poly"};
+        restart();
+    }
+    void restart() {
+        s = std::make_unique<State>(user);
+        s->systemDir = work.path();
+    }
+
+    // One random action; true when it may replace the document.
+    bool act(State& st, int kind) {
+        auto dialogPick = [&](const std::vector<std::string>& v) { return v[user.pick(v.size())]; };
+        switch (kind) {
+        case 0: mf_Click(st, mf::OpenPoly); return true;
+        case 1: mf_Click(st, mf::OpenGpx); return true;
+        case 2: loadole(st, dialogPick(user.openChoices)); return true;
+        case 3: mf_Click(st, mf::New); return true;
+        case 4: mf_Click(st, mf::FirstRecent + static_cast<int>(user.pick(kRecentCount))); return true;
+        case 5: st.doc.listIndex = static_cast<int>(user.pick(st.doc.ringTexts.size() + 2)) - 1; List1_MouseDown(st); break;
+        case 6: st.edit.check1 = !st.edit.check1; Check1_MouseUp(st); break;
+        case 7: drag(st); break;
+        case 8: outline(st); break;
+        case 9: Label3_Click(st, 0); break;
+        case 10: Label3_Click(st, 1); break;
+        case 11: mf_Click(st, mf::Save); break;
+        case 12: mf_Click(st, mf::SaveAs); break;
+        case 13: mbk_Click(st, static_cast<int>(user.pick(2))); break;
+        case 14: mbk_Click(st, mbk::UseLast); break;
+        case 15: st.doc.title = "T" + std::to_string(user.pick(9)); text1_KeyPress(st); break;
+        case 16: Form_KeyDown(st, kEscapeKey); break;
+        case 17: mf_Click(st, mf::SaveSelection); break;
+        }
+        return false;
+    }
+    void drag(State& st) {
+        if (!st.doc.handlesShown || st.doc.lastPoint < 1) return;
+        node_MouseDown(st, 1 + static_cast<int>(user.pick(static_cast<std::size_t>(st.doc.lastPoint))));
+        p1_DragOver(st, 100 + user.pick(8000), 100 + user.pick(7800));
+        node_DragDrop(st, 0);
+    }
+    void outline(State& st) {
+        const int tool = 1 + static_cast<int>(user.pick(2));
+        inv_MouseDown(st, tool);
+        inv_MouseUp(st, tool);
+        for (int i = 0; i < 2 + static_cast<int>(user.pick(4)); ++i) {
+            const double x = 200 + user.pick(8000), y = 200 + user.pick(7600);
+            p1_MouseMove(st, x, y);
+            p1_MouseDown(st, 1, x, y);
+        }
+        if (tool == 1) p1_DblClick(st);
+    }
+
+    test::TempDir dir, work;
+    std::mt19937 rng{GetParam()};
+    RandomUser user{rng};
+    std::unique_ptr<State> s;
+};
+
+TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
+    const char* long_run = std::getenv("TESSALINE_RANDOM_STEPS");
+    const int steps = long_run ? std::atoi(long_run) : 250;
+    for (int step = 0; step < steps && !HasFailure(); ++step) {
+        State& st = *s;
+        const int kind = static_cast<int>(user.pick(19));
+        SCOPED_TRACE("step " + std::to_string(step) + " action " + std::to_string(kind));
+        user.newStep();
+        const auto before = snapshot(dir.path());
+        const Shown shownBefore = shown(st.doc);
+        const Document docBefore = st.doc;
+        const std::string captionBefore = st.caption;
+
+        bool closed = false, replaces = false;
+        if (kind == 18) closed = mayClose(st);
+        else replaces = act(st, kind);
+
+        // Every changed file was named in a dialog or is the document's
+        // own; one that existed was confirmed unless it is the own file.
+        const auto after = snapshot(dir.path());
+        // Unsaved work that reached the document's file is safe.
+        PolyLoad own = st.doc.modified ? PolyLoad() : readPolyFile(st.doc.fileName);
+        const bool savedBefore = own.ok() && same(shown(own.file.title, own.file.rings, nullptr), shownBefore);
+        for (const auto& [path, content] : after) {
+            const auto old = before.find(path);
+            if (old != before.end() && old->second == content) continue;
+            const bool named = std::find(user.named.begin(), user.named.end(), path) != user.named.end() ||
+                               path == docBefore.fileName;
+            EXPECT_TRUE(path == docBefore.ownFile || (named && (old == before.end() || user.replaceYes)))
+                << "unasked write: " << path;
+            EXPECT_FALSE(lowerAscii(path).ends_with(".gpx")) << path;
+            if (kind == 17 || !path.ends_with(".poly")) continue;
+            PolyLoad back = readPolyFile(path);  // a save: the file reads back as shown
+            ASSERT_TRUE(back.ok()) << back.error;
+            const Shown saved = shown(back.file.title, back.file.rings, nullptr);
+            if (!closed) {
+                EXPECT_EQ("", difference(saved, shown(st.doc))) << path;
+            }
+        }
+        // Unsaved work goes only with the user's consent or into a file.
+        if (docBefore.modified && (replaces || closed) && !same(shownBefore, shown(st.doc))) {
+            EXPECT_TRUE(user.consentToDrop || savedBefore);
+        }
+        if (closed) {
+            EXPECT_TRUE(!docBefore.modified || user.consentToDrop || savedBefore)
+                << difference(shown(own.file.title, own.file.rings, nullptr), shownBefore) << own.error;
+            restart();
+            continue;
+        }
+        // A refused file or a failed save leaves the document, its name,
+        // its caption and its mark as they were.
+        for (const std::string& m : user.messages) {
+            const bool refused = m.starts_with(kCannotFindEnd) || m.starts_with(kCheckPolyFile) ||
+                                 m == kNoDataSave || m.starts_with(kCannotOpenFile) || m.find("\r\n\r\n") != std::string::npos;
+            if (!refused || kind == 13 || kind == 14) continue;  // a refused background leaves the document anyway
+            EXPECT_TRUE(same(shownBefore, shown(st.doc))) << m;
+            EXPECT_EQ(docBefore.fileName, st.doc.fileName) << m;
+            EXPECT_EQ(docBefore.modified, st.doc.modified) << m;
+            EXPECT_EQ(captionBefore, st.caption) << m;
+        }
+        // One loaded ring, and it is the one the list shows.
+        const Document& d = st.doc;
+        if (d.ringTexts.empty()) {
+            EXPECT_EQ(-1, d.currentRing);
+        } else {
+            ASSERT_GE(d.currentRing, 0);
+            ASSERT_LT(d.currentRing, d.ringCount());
+            EXPECT_EQ(d.currentRing, d.listIndex);
+            if (!d.ringEdited) {
+                EXPECT_TRUE(same(verticesOf(d.ringTexts[static_cast<std::size_t>(d.currentRing)].lines),
+                                 shown(d).rings[static_cast<std::size_t>(d.currentRing)]));
+            }
+        }
+        if (!st.caption.empty()) {
+            EXPECT_EQ("Tessaline 2.1 " + d.fileName + (d.modified ? "+" : ""), st.caption);
+        }
+        // An edit changes only what it touches; other steps change nothing shown.
+        if (replaces) continue;
+        Shown expected = shownBefore, now = shown(d);
+        const auto count = [](const Shown& x) { return x.rings.size(); };
+        if (kind == 9 && count(now) == count(expected) + 1) expected.rings.push_back(now.rings.back()), expected.holes.push_back(false);
+        if (kind == 10 && count(now) + 1 == count(expected)) {
+            const auto gone = static_cast<std::size_t>(docBefore.listIndex);
+            expected.rings.erase(expected.rings.begin() + static_cast<long>(gone));
+            expected.holes.erase(expected.holes.begin() + static_cast<long>(gone));
+        }
+        if (kind == 7 && d.currentRing >= 0) expected.rings[static_cast<std::size_t>(d.currentRing)] = now.rings[static_cast<std::size_t>(d.currentRing)];
+        if (kind == 15) expected.title = now.title;
+        EXPECT_TRUE(same(expected, now));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomActions, testing::Values(1u, 2u, 3u, 4u, 5u, 6u));
+
+}  // namespace
