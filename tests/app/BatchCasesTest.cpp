@@ -1,0 +1,93 @@
+// Reading, writing, combining and GPX conversion as cases in files: every
+// tests/cases/NAME.poly, and every NAME.args, is one run of the batch
+// command (by default --convert NAME.poly -o out.poly). NAME.expected is
+// the file it must write, byte for byte; NAME.stderr lines it must print.
+// Without NAME.expected the run must fail with exit status 1 and leave an
+// existing output file as it was. A new case is a new file or two.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+
+#include "app/Batch.h"
+#include "support/TestFiles.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kCases = fs::path(TESSALINE_TEST_DATA).parent_path() / "cases";
+
+std::vector<std::string> caseNames() {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(kCases)) {
+        const std::string ext = e.path().extension().string();
+        const std::string name = e.path().stem().string();
+        const bool expects = fs::exists(kCases / (name + ".expected")) || fs::exists(kCases / (name + ".stderr"));
+        if (ext == ".args" || (ext == ".poly" && expects && !fs::exists(kCases / (name + ".args"))))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The words of the command line: blanks separate them, double quotes
+// hold a word with blanks; names of case files become their paths, and
+// out.EXT the output file in the scratch folder.
+std::vector<std::string> commandLine(const std::string& name, const std::string& scratch, std::string& out) {
+    std::string text = "--convert " + name + ".poly -o out.poly";
+    if (fs::exists(kCases / (name + ".args"))) text = tess::test::readFile((kCases / (name + ".args")).string());
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> std::quoted(word); words.push_back(word)) {
+        if (word.starts_with("out.")) word = out = scratch + "/" + word;
+        else if (!word.starts_with("-") && fs::exists(kCases / word)) word = (kCases / word).string();
+    }
+    return words;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+class BatchCase : public testing::TestWithParam<std::string> {};
+
+TEST_P(BatchCase, writesWhatTheCaseExpects) {
+    const std::string name = GetParam();
+    tess::test::TempDir dir;
+    std::string outPath;
+    const std::vector<std::string> words = commandLine(name, dir.path(), outPath);
+    tess::test::writeFile(outPath, "previous");
+
+    std::ostringstream err;
+    auto* saved = std::cerr.rdbuf(err.rdbuf());
+    const int status = tess::runBatch(words);
+    std::cerr.rdbuf(saved);
+
+    const fs::path expected = kCases / (name + ".expected");
+    if (fs::exists(expected)) {
+        EXPECT_EQ(0, status) << err.str();
+        EXPECT_EQ(tess::test::readFile(expected.string()), tess::test::readFile(outPath));
+    } else {
+        EXPECT_EQ(1, status) << err.str();
+        EXPECT_EQ("previous", tess::test::readFile(outPath));
+    }
+    if (!fs::exists(kCases / (name + ".stderr"))) return;
+    for (const std::string& line : lines(tess::test::readFile((kCases / (name + ".stderr")).string())))
+        EXPECT_NE(std::string::npos, err.str().find(line)) << err.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BatchCase, testing::ValuesIn(caseNames()),
+                         [](const auto& info) {
+                             std::string n = info.param;
+                             std::replace_if(n.begin(), n.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+                             return n;
+                         });
+
+}  // namespace

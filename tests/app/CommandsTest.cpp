@@ -1,0 +1,145 @@
+// The commands around the document: the batch command line, start-up,
+// the names Save and Open GPX choose, the recent files, the combine list
+// and the small file-name helpers.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+#include "app/Batch.h"
+#include "app/FileMenu.h"
+#include "app/Startup.h"
+#include "combine/ChosenFiles.h"
+#include "document/Messages.h"
+#include "gpx/GpxReader.h"
+#include "shell/FileHelpers.h"
+#include "shell/HelpPage.h"
+#include "support/StateFixture.h"
+
+using namespace tess;
+
+namespace {
+
+struct BatchRun {
+    int status;
+    std::string out, err;
+};
+BatchRun batch(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    auto* o = std::cout.rdbuf(out.rdbuf());
+    auto* e = std::cerr.rdbuf(err.rdbuf());
+    const int status = runBatch(args);
+    std::cout.rdbuf(o);
+    std::cerr.rdbuf(e);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Batch, answersHelpAndVersionAndRefusesWrongCommandLinesWithStatusTwo) {
+    EXPECT_TRUE(batch({"--help"}).out.starts_with("Usage: tessaline [FILE]\n"));
+    EXPECT_EQ("tessaline 2.1\n", batch({"-V"}).out.substr(0, 14));
+    const std::string berlin = test::dataFile("osmium_berlin.poly");
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--bogus"}, {"--convert", berlin}, {"--convert", berlin, "-o"}, {"--convert", berlin, "b", "-o", "x"},
+             {"--convert", berlin, "-o", "x", "--ring", "0"}, {"--combine", "-o", "x"}, {"--convert", berlin, "-o", "x", "-q"}}) {
+        const BatchRun run = batch(args);
+        EXPECT_EQ(2, run.status) << args.back();
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_FALSE(run.err.empty());
+    }
+    EXPECT_TRUE(isBatchCommand({"--x"}));
+    EXPECT_FALSE(isBatchCommand({"-"}) || isBatchCommand({"--"}) || isBatchCommand({"a.poly"}) || isBatchCommand({}));
+}
+
+TEST(Batch, convertsAndReportsWhatItWrote) {
+    test::TempDir dir;
+    const BatchRun run = batch({"--convert", test::dataFile("geofabrik_south-africa.poly"), "-o", dir.file("o.poly")});
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ("Wrote " + dir.file("o.poly") + " (2 rings)\n", run.err);
+    EXPECT_EQ(1, batch({"--convert", dir.file("none.gpx"), "-o", dir.file("o.poly")}).status);
+    EXPECT_EQ(1, batch({"--convert", dir.path(), "-o", dir.file("o.poly")}).status);  // a folder
+    EXPECT_EQ(1, batch({"--combine", dir.file("none.poly"), "-o", dir.file("o.poly")}).status);
+}
+
+class Commands : public test::StateTest {};
+
+TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
+    EXPECT_EQ("/a b/c d.poly", commandLinePath({"\"/a", "b/c", "d.poly\""}));
+    startup(state, temp.path(), test::dataFile("gpsbabel_basecamp.gpx"));
+    EXPECT_EQ(1, state.doc.ringCount());
+    EXPECT_TRUE(state.doc.modified);
+    State empty(platform);
+    startup(empty, temp.path(), temp.file("missing.poly"));
+    EXPECT_EQ(kCannotOpenFile, platform.last());
+    EXPECT_EQ("Tessaline 2.1 ", empty.caption);
+    EXPECT_EQ(-1, empty.doc.currentRing);
+    EXPECT_EQ(100, centerWindow(1000, 800, 800, 600).left);
+}
+
+TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
+    ASSERT_TRUE(loadgpx(state, file("Walk.GPX", test::readFile(test::dataFile("gpsbabel_basecamp.gpx"))), 0));
+    EXPECT_EQ(temp.file("Walk.poly"), state.doc.fileName);
+    EXPECT_EQ("WALK", state.doc.title);
+    file("Walk.poly", "old");
+    platform.answers = {Answer::No};
+    EXPECT_FALSE(saveDocument(state, false));
+    EXPECT_EQ(kReplaceFile, platform.last());
+    EXPECT_EQ("old", test::readFile(temp.file("Walk.poly")));
+    for (const auto& [typed, written] : std::vector<std::pair<std::string, std::string>>{
+             {"b.gpx", "b.gpx.poly"}, {"c", "c.poly"}, {"D.POLY", "D.POLY"}, {"e.poly.gpx", "e.poly.gpx.poly"}}) {
+        platform.dialogResults = {temp.file(typed)};
+        EXPECT_TRUE(saveDocument(state, true));
+        EXPECT_EQ(temp.file(written), state.doc.fileName);
+        EXPECT_EQ("Tessaline 2.1 " + temp.file(written), state.caption);
+    }
+    EXPECT_FALSE(std::filesystem::exists(temp.file("b.gpx")));
+    platform.dialogResults = {temp.file("no/folder.poly")};
+    state.doc.modified = true;
+    EXPECT_FALSE(saveDocument(state, true));  // fails: the name and the mark stay
+    EXPECT_NE(std::string::npos, platform.last().find("Error saving " + temp.file("no/folder.poly")));
+    EXPECT_EQ(temp.file("e.poly.gpx.poly"), state.doc.fileName);
+    EXPECT_TRUE(state.doc.modified);
+}
+
+TEST_F(Commands, recentFilesMoveToTheTopAndOnlyExistingOnesAreEnabled) {
+    const std::string a = file("a.poly", "x"), b = file("b.poly", "x");
+    for (const std::string& path : {a, b, std::string("/gone.poly"), a}) updatmf(state, path);
+    EXPECT_EQ(a, state.recent[0].caption);
+    EXPECT_EQ("/gone.poly", state.recent[1].caption);
+    EXPECT_EQ(b, state.recent[2].caption);
+    EXPECT_FALSE(state.recent[1].enabled);
+    EXPECT_TRUE(state.recent[2].enabled && !state.recent[3].enabled);
+}
+
+TEST(ChosenFilesList, refusesOnlyAPathAlreadyChosen) {
+    ChosenFiles chosen;
+    EXPECT_TRUE(addChosenFile(chosen, "/m", "berlin.poly"));
+    EXPECT_TRUE(addChosenFile(chosen, "/m", "lin.poly"));
+    EXPECT_TRUE(addChosenFile(chosen, "/n", "berlin.poly"));
+    EXPECT_FALSE(addChosenFile(chosen, "/m", "berlin.poly"));
+    removeChosenFiles(chosen, {0, 7, 0});
+    EXPECT_EQ((std::vector<std::string>{"/m/lin.poly", "/n/berlin.poly"}), chosen.paths);
+    EXPECT_TRUE(addChosenFile(chosen, "/m", "berlin.poly"));
+}
+
+TEST(FileNames, cancelledDialogsLastPathPartsAndHelpPageUrls) {
+    for (const char* bad : {"", "*.poly", "/m/a*b.poly", ".poly"}) EXPECT_TRUE(isBadPolyName(bad)) << bad;
+    EXPECT_FALSE(isBadPolyName("/m/area"));
+    EXPECT_EQ("area.poly", ftrim("C:\\maps\\area.poly"));
+    EXPECT_EQ("a.gpx", ftrim("/h/a.gpx"));
+    test::ScriptedPlatform platform;
+    platform.dialogResults = {std::string("  /m/a b.poly \0", 15)};
+    EXPECT_EQ("/m/a b.poly", fileDialog(platform, false, polyFilters(), ""));
+    EXPECT_EQ("file:///a%20b/%C3%A9%25.html", fileUrl("/a b/\xC3\xA9%.html"));
+    test::TempDir root;
+    std::filesystem::create_directories(root.file("share/tessaline/help"));
+    std::filesystem::create_directories(root.file("bin/help"));
+    test::writeFile(root.file("share/tessaline/help/tessaline-help.html"), "x");
+    test::writeFile(root.file("bin/help/tessaline-help.html"), "x");
+    EXPECT_EQ(root.file("share/tessaline/help/tessaline-help.html"), helpPagePath(root.file("bin")));
+    std::filesystem::remove(root.file("share/tessaline/help/tessaline-help.html"));
+    openHelpPage(platform, root.file("bin"));
+    EXPECT_EQ(std::vector<std::string>{"file://" + root.file("bin/help/tessaline-help.html")}, platform.openedUrls);
+}
+
+}  // namespace

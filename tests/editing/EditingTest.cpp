@@ -1,0 +1,170 @@
+// Editing on the state, as the window drives it: edit mode and its limits,
+// dragging vertex handles and outline markers, drawing outlines, "+", "-",
+// choosing rings and saving a selection.
+#include <gtest/gtest.h>
+
+#include "app/FileMenu.h"
+#include "document/Reader.h"
+#include "document/Writer.h"
+#include "editing/Editing.h"
+#include "selection/Selection.h"
+#include "support/StateFixture.h"
+#include "view/Clearing.h"
+
+using namespace tess;
+
+namespace {
+
+// Ring 1 spans the view 10..20 x 50..60; ring 2 is open (its last vertex
+// is not its first) and lies inside it.
+constexpr const char* kTwoRings =
+    "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 60.0\n 10.0 50.0\nEND\n"
+    "!2\n 12.0 52.0\n 18.0 52.0\n 15.0 58.0\nEND\nEND\n";
+
+class EditingTest : public test::StateTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(loadpoly(state, file("doc.poly", kTwoRings))); }
+    // Canvas position of a map point in the view shown.
+    double xOf(double lon) const { return 100 + (lon - state.view.minLon) / state.view.lonSpan * 4900; }
+    double yOf(double lat) const { return 100 + (state.view.maxLat - lat) / state.view.latSpan * 2900; }
+    void edit(bool on) {
+        state.edit.check1 = on;
+        Check1_MouseUp(state);
+    }
+    void choose(int ring) {
+        state.doc.listIndex = ring;
+        List1_MouseDown(state);
+    }
+    void dragHandle(int index, double x, double y) {
+        node_MouseDown(state, index);
+        p1_DragOver(state, x, y);
+        node_DragDrop(state, index);
+    }
+    void tool(int index) {
+        inv_MouseDown(state, index);
+        inv_MouseUp(state, index);
+    }
+    void press(double lon, double lat) { p1_MouseDown(state, 1, xOf(lon), yOf(lat)); }
+    std::string ringText(int k) { return state.doc.ringTexts[static_cast<std::size_t>(k)].lines; }
+};
+
+TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
+    edit(true);
+    ASSERT_TRUE(state.doc.handlesShown);
+    dragHandle(2, xOf(17.123456), yOf(55.5));
+    EXPECT_EQ("17.12346 55.5", state.overlays.node[2].tag);
+    EXPECT_DOUBLE_EQ(17.12346, state.doc.ringLon[2]);
+    EXPECT_EQ("Tessaline 2.1 " + temp.file("doc.poly") + "+", state.caption);
+    edit(false);  // leaving edit mode writes the ring back
+    EXPECT_NE(std::string::npos, ringText(0).find("17.12346  55.5"));
+}
+
+TEST_F(EditingTest, theClosingHandleMovesTheFirstVertexWithIt) {
+    edit(true);
+    dragHandle(4, xOf(11), yOf(51));
+    EXPECT_EQ(11, state.doc.ringLon[0]);
+    EXPECT_EQ(11, state.doc.ringLon[4]);
+    dragHandle(1, xOf(19), yOf(51));
+    node_MouseDown(state, 3);
+    cancelDrag(state);  // released elsewhere: nothing stored
+    EXPECT_EQ(20, state.doc.ringLon[2]);
+}
+
+TEST_F(EditingTest, anOpenRingKeepsEveryVertexThroughDragsAndCommits) {
+    choose(1);
+    ASSERT_EQ(3, state.doc.lastPoint);  // closed in memory by a copy of its first vertex
+    edit(true);
+    dragHandle(3, xOf(12), yOf(53));  // the closing handle
+    dragHandle(2, xOf(15), yOf(57));
+    choose(0);
+    EXPECT_EQ("   12.0  53.0\n   18.0  52.0\n   15.0  57.0\n   12.0  53.0\n", ringText(1));
+    EXPECT_TRUE(isHoleName(state.doc.ringTexts[1].name));
+}
+
+TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
+    std::string big = "big\n1\n";
+    for (int i = 0; i <= 1000; ++i) big += " " + std::to_string(10 + i / 1000.0) + " 50.5\n";
+    ASSERT_TRUE(loadpoly(state, file("big.poly", big + "END\nEND\n")));
+    edit(true);
+    EXPECT_EQ(kTooManyNodes, platform.last());
+    EXPECT_FALSE(state.edit.check1 || state.doc.handlesShown);
+    state.doc = Document();
+    edit(true);
+    EXPECT_EQ(kNoData, platform.last());
+}
+
+TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
+    tool(1);
+    press(12, 58);
+    press(18, 58);
+    press(15, 52);
+    p1_DblClick(state);
+    ASSERT_EQ(2, state.sel.selState);
+    choose(1);
+    EXPECT_EQ(kAddOrCancel, platform.last());  // an outline pins the ring it was drawn over
+    EXPECT_EQ(0, state.doc.listIndex);
+    Label3_Click(state, 0);
+    ASSERT_EQ(3, state.doc.ringCount());
+    EXPECT_EQ(2, state.doc.currentRing);
+    EXPECT_EQ("   12.0 58.0\n   18.0 58.0\n   15.0 52.0\n   12.0 58.0\n", ringText(2));
+    EXPECT_EQ(0, state.sel.selCount);
+    EXPECT_TRUE(state.doc.modified);
+}
+
+TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
+    tool(2);
+    press(11, 59);
+    p1_MouseMove(state, xOf(19), yOf(51));
+    press(0, 0);  // the second press completes the band as last stretched
+    ASSERT_EQ(4, state.sel.selCount);
+    nd_MouseDown(state, 3);
+    p1_DragOver(state, xOf(18), yOf(52));
+    nd_DragDrop(state, 3);
+    EXPECT_FLOAT_EQ(18, state.sel.selLon[3]);
+    EXPECT_EQ("none\r\n1\r\n   11.0 59.0\r\n   19.0 59.0\r\n   18.0 52.0\r\n   11.0 51.0\r\n   11.0 59.0\r\nEND\r\nEND\r\n",
+              save_selection(state, true));
+    Form_KeyDown(state, kEscapeKey);
+    EXPECT_EQ(0, state.sel.selCount);
+    EXPECT_FALSE(state.overlays.nd.exists(1));
+}
+
+TEST_F(EditingTest, anOutlineHoldsFiveHundredPointsAtMost) {
+    tool(1);
+    for (int i = 0; i < 510; ++i) press(10 + i / 60.0, 50 + i % 7);
+    EXPECT_EQ(kMaxSelectionPoints, state.sel.selCount);
+}
+
+TEST_F(EditingTest, plusRefusesAThirtyThousandSeventySeventhRing) {
+    state.doc.ringTexts.resize(kMaxRings, state.doc.ringTexts[0]);
+    tool(2);
+    press(11, 59);
+    press(19, 51);
+    Label3_Click(state, 0);
+    EXPECT_EQ(kTooManyRings, platform.last());
+    EXPECT_EQ(kMaxRings, state.doc.ringCount());
+}
+
+TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
+    choose(1);
+    edit(true);
+    platform.answers = {Answer::No, Answer::Yes};
+    Label3_Click(state, 1);
+    EXPECT_EQ(2, state.doc.ringCount());
+    Label3_Click(state, 1);
+    ASSERT_EQ(1, state.doc.ringCount());
+    EXPECT_EQ(0, state.doc.currentRing);
+    EXPECT_FALSE(state.edit.check1);
+    Label3_Click(state, 1);
+    EXPECT_EQ(kMoreThanOne, platform.last());
+    EXPECT_TRUE(saveDocument(state, false));  // a document without its loaded ring still saves
+}
+
+TEST_F(EditingTest, aTitleEditMarksTheDocumentAndIsSaved) {
+    state.doc.title = "New title";
+    text1_KeyPress(state);
+    EXPECT_TRUE(state.doc.modified);
+    EXPECT_TRUE(saveDocument(state, false));
+    EXPECT_EQ("New title\r\n1\r\n", test::readFile(temp.file("doc.poly")).substr(0, 14));
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+// The view: the mapping between degrees and canvas twips, what a drawing
+// puts on the canvas, the background drawn whole, the progress bar, and a
+// drawing asked for while one runs.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "background/Background.h"
+#include "document/Reader.h"
+#include "support/StateFixture.h"
+#include "view/Plot.h"
+#include "view/Progress.h"
+#include "view/Transform.h"
+
+using namespace tess;
+
+namespace {
+
+class ViewTest : public test::StateTest {};
+
+TEST_F(ViewTest, canvasPositionsMapBackToThePointsWithinSinglePrecision) {
+    ViewState v;
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> lon(-180, 180), lat(-90, 90);
+    for (int i = 0; i < 200; ++i) {
+        resetFit(v);
+        const double a = lon(rng), b = lat(rng), c = lon(rng), d = lat(rng);
+        widenFit(v, a, b);
+        widenFit(v, c, d);
+        finishFit(v);
+        const auto p = toCanvas(v, a, b, 8580, 8040);
+        ASSERT_TRUE(p.has_value());
+        float x = 0, y = 0;
+        ASSERT_TRUE(splitCoordText(newcoord(v, p->x, p->y, 8580, 8040), x, y));
+        EXPECT_NEAR(a, x, 1e-5 * std::max(1.0, std::fabs(a)) + 1e-4 * v.lonSpan);
+        EXPECT_NEAR(b, y, 1e-5 * std::max(1.0, std::fabs(b)) + 1e-4 * v.latSpan);
+    }
+    EXPECT_FALSE(toCanvas(ViewState(), 1, 1, 100, 100).has_value());  // nothing fitted: no mapping
+    EXPECT_EQ("", newcoord(v, 5, 5, 200, 300));                         // no room inside the margin
+    EXPECT_EQ((std::array<std::string, 4>{"-.5", " 51.25", " 10", " 60"}), [] {
+        ViewState w;
+        widenFit(w, -0.5, 51.25);
+        widenFit(w, 10, 60);
+        setBoundLabels(w);
+        return w.labels;
+    }());
+}
+
+TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
+    ASSERT_TRUE(loadpoly(state, file("r.poly", "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 50.0\nEND\nEND\n")));
+    ASSERT_EQ(3u, surface.lines.size());
+    EXPECT_EQ(colors::blue.r, surface.lines[0].color.r);
+    EXPECT_DOUBLE_EQ(100, surface.lines[0].x1);   // (10, 50): the left, bottom corner
+    EXPECT_DOUBLE_EQ(3000, surface.lines[0].y1);
+    EXPECT_DOUBLE_EQ(5000, surface.lines[0].x2);
+    ASSERT_TRUE(loadpolybk(state, file("b.poly", "bk\n1\n 0.0 40.0\n 30.0 40.0\n 30.0 70.0\n 0.0 40.0\nEND\nEND\n")));
+    plot(state, false, 0);
+    int darkRed = 0;
+    for (const auto& line : surface.lines) darkRed += line.color.r == colors::darkRed.r && line.color.b == colors::darkRed.b;
+    EXPECT_EQ(3, darkRed);  // every edge, the first one included
+    EXPECT_EQ(30, state.view.maxLon);  // the background fixes the view
+    mbk_Click(state, mbk::Cancel);
+    EXPECT_EQ(20, state.view.maxLon);  // and the loaded ring has it back
+    EXPECT_TRUE(surface.texts.empty());
+    state.view.minLon = 100;
+    setSpans(state.view);
+    plot(state, false, 0);
+    EXPECT_EQ(std::vector<std::string>{kOutOfViewNotice}, surface.texts);
+}
+
+TEST_F(ViewTest, theProgressBarFillsTheFirstHalfWhileReadingAndTheSecondWhileDrawing) {
+    rec(state, 0, 5, 10);
+    EXPECT_EQ(231, state.progress.barWidth);
+    std::int16_t phase = 50;
+    rec(state, phase, 10, 10);
+    EXPECT_EQ(924, state.progress.barWidth);
+    EXPECT_EQ(462, phase);
+    rec(state, 0, 0, 0);
+    EXPECT_EQ(15, state.progress.barWidth);
+}
+
+// A window that resizes while a drawing runs, as a user dragging its edge.
+class ResizingPlatform : public test::ScriptedPlatform {
+public:
+    State* state = nullptr;
+    test::RecordingSurface* surface = nullptr;
+    void processEvents() override {
+        if (!state || resized) return;
+        resized = true;
+        surface->resize(2000, 1500);
+        plot(*state, false, 0);  // the resize handler asks for a drawing
+    }
+    bool resized = false;
+};
+
+TEST(PlotWhileDrawing, aDrawingAskedForMeanwhileIsDrawnAfterwardsWhole) {
+    ResizingPlatform platform;
+    test::RecordingSurface surface(5100, 3100);
+    State s(platform);
+    s.canvas = &surface;
+    test::TempDir dir;
+    test::writeFile(dir.file("r.poly"), "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 50.0\nEND\nEND\n");
+    ASSERT_TRUE(loadpoly(s, dir.file("r.poly")));
+    platform.state = &s;
+    platform.surface = &surface;
+    platform.resized = false;
+    plot(s, false, 0);
+    ASSERT_EQ(3u, surface.lines.size());
+    EXPECT_DOUBLE_EQ(1400, surface.lines[0].y1);  // drawn again, all of it, for the new size
+    EXPECT_FALSE(s.edit.busy);
+}
+
+}  // namespace
