@@ -1,0 +1,122 @@
+// What only the real window shows: the layout and menus, a real drag of a
+// vertex handle, a real double-click, Escape wherever the focus is, a
+// dropped file, the close guard, and the settings written on closing.
+#include <QAction>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMimeData>
+#include <QStyle>
+#include <QUrl>
+
+#include "app/QtControls.h"
+#include "app/QtWindowFixture.h"
+#include "app/Settings.h"
+#include "document/Numbers.h"
+#include "editing/Editing.h"
+#include "view/QtCanvas.h"
+#include "view/Transform.h"
+
+using namespace tess;
+
+namespace {
+
+const char* kSquares =
+    "SQUARES\n1\n   10.0 50.0\n   20.0 50.0\n   20.0 60.0\n   10.0 60.0\n   10.0 50.0\nEND\n"
+    "2\n   12.0 52.0\n   18.0 52.0\n   18.0 58.0\n   12.0 58.0\n   12.0 52.0\nEND\nEND\n";
+
+class MainWindowTest : public test::QtWindowTest {
+protected:
+    State& state() { return window().state(); }
+    QtCanvas* canvas() { return window().canvas(); }
+    std::string open() {
+        const std::string path = temp.file("squares.poly");
+        test::writeFile(path, kSquares);
+        start(path);
+        return path;
+    }
+    static QPoint centreOf(const SquareObject& o) {
+        return QPoint(static_cast<int>((o.left + o.width / 2) / kTwipsPerPixel),
+                      static_cast<int>((o.top + o.height / 2) / kTwipsPerPixel));
+    }
+    void click(QWidget* w, QPoint at = QPoint(5, 5)) {
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, at);
+    }
+};
+
+TEST_F(MainWindowTest, laysOutItsControlsAndShowsFiveDigitRingNumbersAndAmpersandsWhole) {
+    start();
+    EXPECT_EQ("Tessaline 2.1 ", window().windowTitle().toStdString());
+    EXPECT_EQ("Save ", window().menuEntry("File", 6)->text().toStdString());
+    EXPECT_EQ(QKeySequence("Ctrl+B"), window().menuEntry("Background", 3)->shortcut());
+    QListWidget* list = window().ringList();
+    const int needed = list->fontMetrics().horizontalAdvance("32767");
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    EXPECT_GE(list->width() - 2 * list->frameWidth() - scrollBar, needed);
+    EXPECT_GT(canvas()->geometry().left(), list->geometry().right());  // the list never covers the canvas
+    state().recent[0].caption = "/maps/Rock & Roll.poly";
+    window().syncFromState();
+    EXPECT_EQ("/maps/Rock && Roll.poly", window().menuEntry("File", 12)->text().toStdString());
+}
+
+TEST_F(MainWindowTest, aRealDragMovesTheVertexToWhereTheHandleIsDropped) {
+    open();
+    QTest::mouseClick(window().editBox(), Qt::LeftButton);
+    ASSERT_TRUE(state().doc.handlesShown);
+    const QPoint from = centreOf(state().overlays.node[2]), to = from + QPoint(-40, 30);
+    QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(canvas(), (from + to) / 2);
+    QTest::mouseMove(canvas(), to);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, to);
+    const std::string text = newcoord(state().view, to.x() * 15.0, to.y() * 15.0, canvas()->width(), canvas()->height());
+    EXPECT_EQ(text, state().overlays.node[2].tag);
+    EXPECT_EQ(readDecimal(text), state().doc.ringLon[2]);
+    EXPECT_TRUE(window().windowTitle().endsWith('+'));
+}
+
+TEST_F(MainWindowTest, aRealDoubleClickClosesThePolygonAndEscapeCancelsItFromAnyControl) {
+    open();
+    click(window().toolButton(1));
+    for (QPoint p : {QPoint(100, 60), QPoint(300, 60), QPoint(300, 150)}) click(canvas(), p);
+    const QPoint last(100, 150);
+    click(canvas(), last);
+    QTest::mouseDClick(canvas(), Qt::LeftButton, Qt::NoModifier, last);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, last);
+    EXPECT_EQ(4, state().sel.selCount);
+    EXPECT_EQ(2, state().sel.selState);
+    window().titleBox()->setFocus();
+    QTest::keyClick(window().titleBox(), Qt::Key_Escape);
+    EXPECT_EQ(0, state().sel.selCount);
+    EXPECT_FALSE(state().doc.modified);
+}
+
+TEST_F(MainWindowTest, aDroppedFileOpensAndTheRingListFollows) {
+    start();
+    test::writeFile(temp.file("a.poly"), kSquares);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(temp.file("a.poly"))), QUrl::fromLocalFile("/other.poly")});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas(), &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas(), &drop);
+    EXPECT_EQ(temp.file("a.poly"), state().doc.fileName);
+    ASSERT_EQ(2, window().ringList()->count());
+    QListWidget* list = window().ringList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
+    EXPECT_EQ(1, state().doc.currentRing);
+}
+
+TEST_F(MainWindowTest, theCloseGuardKeepsTheWindowOnCancelAndSavesOnYes) {
+    const std::string path = open();
+    state().doc.title = "EDITED";
+    text1_KeyPress(state());
+    platform.answers = {Answer::Cancel};
+    EXPECT_FALSE(window().close());
+    EXPECT_TRUE(window().isVisible());
+    platform.answers = {Answer::Yes};
+    EXPECT_TRUE(window().close());
+    EXPECT_TRUE(test::readFile(path).starts_with("EDITED\r\n"));
+    EXPECT_NE(std::string::npos, test::readFile(temp.file("system/tessaline.dat")).find(kSettingsMarker));
+}
+
+}  // namespace
