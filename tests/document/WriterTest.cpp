@@ -11,7 +11,6 @@
 
 using namespace tess;
 using tess::test::StateTest;
-using tess::test::readFile;
 
 class Writer : public StateTest {
 protected:
@@ -21,7 +20,7 @@ protected:
 TEST_F(Writer, AnUnchangedDocumentIsWrittenWithItsLinesRenumbered) {
     load("area\n1\n   1.5   51.25\n   2.5   52.25\n   1.5   51.25\nEND\nouter\n   3.0   4.0\nEND\nEND\n");
     ASSERT_TRUE(savepoly(state, temp.file("out.poly"), 0));
-    EXPECT_EQ(readFile(temp.file("out.poly")),
+    EXPECT_EQ(test::readFile(temp.file("out.poly")),
               "AREA\r\n1\r\n   1.5   51.25\r\n   2.5   52.25\r\n   1.5   51.25\r\nEND\r\n"
               "2\r\n   3.0   4.0\r\nEND\r\nEND\r\n");
 }
@@ -29,14 +28,14 @@ TEST_F(Writer, AnUnchangedDocumentIsWrittenWithItsLinesRenumbered) {
 TEST_F(Writer, UnindentedCoordinateLinesGainAnIndent) {
     load("t\n1\n10.0 10.0\n\t11.0 10.0\n10.0 10.0\nEND\nEND\n");
     ASSERT_TRUE(savepoly(state, temp.file("out.poly"), 0));
-    EXPECT_EQ(readFile(temp.file("out.poly")),
+    EXPECT_EQ(test::readFile(temp.file("out.poly")),
               "T\r\n1\r\n   10.0 10.0\r\n\t11.0 10.0\r\n   10.0 10.0\r\nEND\r\nEND\r\n");
 }
 
 TEST_F(Writer, ARingNamedWithAnExclamationMarkStaysAHole) {
     load("t\n1\n 1.0 1.0\n 9.0 1.0\n 9.0 9.0\n 1.0 1.0\nEND\n!1s\n 2.0 2.0\n 3.0 2.0\n 2.0 2.0\nEND\nEND\n");
     ASSERT_TRUE(savepoly(state, temp.file("out.poly"), 0));
-    EXPECT_NE(readFile(temp.file("out.poly")).find("END\r\n!2\r\n 2.0 2.0"), std::string::npos);
+    EXPECT_NE(test::readFile(temp.file("out.poly")).find("END\r\n!2\r\n 2.0 2.0"), std::string::npos);
 }
 
 TEST_F(Writer, AHoleStaysAHoleThroughACommit) {
@@ -45,7 +44,7 @@ TEST_F(Writer, AHoleStaysAHoleThroughACommit) {
     ASSERT_TRUE(savecurpoly(state, 1));
     EXPECT_TRUE(isHoleRing(state.doc.ringTexts[1]));
     ASSERT_TRUE(savepoly(state, temp.file("out.poly"), 1));
-    EXPECT_NE(readFile(temp.file("out.poly")).find("END\r\n!2\r\n   2.0  2.0\r\n"), std::string::npos);
+    EXPECT_NE(test::readFile(temp.file("out.poly")).find("END\r\n!2\r\n   2.0  2.0\r\n"), std::string::npos);
 }
 
 TEST_F(Writer, TheCommitWritesItsOwnNumberForm) {
@@ -53,7 +52,7 @@ TEST_F(Writer, TheCommitWritesItsOwnNumberForm) {
     ASSERT_TRUE(savecurpoly(state, 0));
     EXPECT_EQ(state.doc.ringTexts[0],
               "T\r\n1\r\n   1.5  51.25\r\n   10.25 -33.5\r\n   0.25 -.25\r\n   1.5  51.25\r\n\r\n");
-    EXPECT_EQ(readFile(temp.file("tmpfl")), state.doc.ringTexts[0]);
+    EXPECT_EQ(test::readFile(temp.file("tmpfl")), state.doc.ringTexts[0]);
 }
 
 TEST_F(Writer, TheCommitOfALaterRingStartsLikeARingReadFromAFile) {
@@ -75,7 +74,7 @@ TEST_F(Writer, ALongRingIsCommittedInChunksThatSavingDrops) {
     EXPECT_NE(text.find("\r\n\r\n   "), std::string::npos);
     state.doc.modified = false;
     ASSERT_TRUE(savepoly(state, temp.file("out.poly"), 0));
-    std::string saved = readFile(temp.file("out.poly"));
+    std::string saved = test::readFile(temp.file("out.poly"));
     EXPECT_EQ(saved.find("\r\n\r\n"), std::string::npos);
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 300 + 4);  // title, number, END, END
 }
@@ -92,7 +91,7 @@ TEST_F(Writer, NothingToCommitIsRefused) {
 TEST_F(Writer, ATitleWithAPeriodIsAlsoACoordinateLine) {
     load("t 1.5\n1\n 1.0 1.0\n 2.0 2.0\n 1.0 1.0\nEND\nEND\n");
     ASSERT_TRUE(savepoly(state, temp.file("out.poly"), 0));
-    EXPECT_EQ(readFile(temp.file("out.poly")),
+    EXPECT_EQ(test::readFile(temp.file("out.poly")),
               "T 1.5\r\n1\r\n   T 1.5\r\n 1.0 1.0\r\n 2.0 2.0\r\n 1.0 1.0\r\nEND\r\nEND\r\n");
 }
 
@@ -116,7 +115,7 @@ TEST_F(Writer, AFailedSaveKeepsTheOldFileAndTheUnsavedMark) {
         tess::test::FileSizeLimit limit(4096);
         EXPECT_FALSE(savepoly(state, target, 0));
     }
-    EXPECT_EQ(readFile(target), "old content");
+    EXPECT_EQ(test::readFile(target), "old content");
     EXPECT_TRUE(state.doc.modified);
     EXPECT_NE(platform.last().find("\r\n\r\nError saving " + target), std::string::npos);
     EXPECT_EQ(tess::test::filesIn(temp.path()), 2u);  // in.poly and out.poly: no temporary left
@@ -136,9 +135,9 @@ TEST_F(Writer, NoRingsIsNoData) {
 TEST_F(Writer, SavetextReplacesTheFileAndAddsALineBreak) {
     tess::test::writeFile(temp.file("s.txt"), "old");
     EXPECT_TRUE(savetext(platform, temp.file("s.txt"), "new"));
-    EXPECT_EQ(readFile(temp.file("s.txt")), "new\r\n");
+    EXPECT_EQ(test::readFile(temp.file("s.txt")), "new\r\n");
     appendText(platform, temp.file("s.txt"), "more");
-    EXPECT_EQ(readFile(temp.file("s.txt")), "new\r\nmore\r\n");
+    EXPECT_EQ(test::readFile(temp.file("s.txt")), "new\r\nmore\r\n");
     EXPECT_FALSE(savetext(platform, "", "x"));
 }
 
