@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/State.h"
+#include "platform/WorkingFolder.h"
 
 namespace tess {
 
-inline constexpr const char* kSettingsFileName = "tessaline.dat";
 // The first line of the file; the pound sign is the single byte 0xA3.
 inline constexpr const char* kSettingsMarker = "\xA3)*(";
 // A settings file above this size is not ours: it is ignored.
