@@ -1,11 +1,10 @@
 // Reading and writing the numbers of coordinate lines.
 #include "document/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <cstdint>
-#include <cstring>
 #include <type_traits>
 
 namespace tess {
@@ -24,8 +23,35 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// The exponent of a number text capped far beyond any double, so that
+// a text of a million digits cannot overflow the count.
+long long cappedExponent(std::string_view text) {
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    long long exponent = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i) exponent = std::min(exponent * 10 + (text[i] - '0'), 1000000LL);
+    return negative ? -exponent : exponent;
+}
+
+// Tells the two kinds of number from_chars finds out of range apart: one
+// beyond the largest double (the power of ten of its first significant
+// digit is positive, above 300) or one below the smallest (negative,
+// below -300), which reads as 0.
+bool beyondLargestDouble(std::string_view number) {
+    const std::size_t exponentAt = std::min(number.find_first_of("Ee"), number.size());
+    const std::string_view digits = number.substr(0, exponentAt);
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    const std::size_t first = digits.find_first_of("123456789");
+    if (first == std::string_view::npos) return false;
+    const long long firstPower = first < point ? static_cast<long long>(point - first) - 1
+                                               : -static_cast<long long>(first - point);
+    return firstPower + cappedExponent(number.substr(std::min(exponentAt + 1, number.size()))) > 0;
+}
+
 // The slow, general path: the standard library's correctly rounded reader
-// on the measured text, with D exponents turned into E.
+// on the measured text, with D exponents turned into E. It reads the same
+// whatever the process's locale.
 DecimalRead readGeneral(std::string_view number, char exponentLetter) {
     std::string normalized;
     if (exponentLetter == 'D' || exponentLetter == 'd') {
@@ -34,14 +60,11 @@ DecimalRead readGeneral(std::string_view number, char exponentLetter) {
         number = normalized;
     }
     DecimalRead result;
-    auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), result.value);
-    (void)ptr;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), result.value);
+    (void)end;
     if (ec == std::errc::result_out_of_range) {
-        // Either too large for a double or so small it rounds to zero.
-        std::string copy(number);
-        double v = std::strtod(copy.c_str(), nullptr);
-        result.overflow = std::isinf(v);
-        result.value = result.overflow ? 0 : v;
+        result.value = 0;
+        result.overflow = beyondLargestDouble(number);
     }
     return result;
 }
