@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <type_traits>
 
 namespace tess {
@@ -201,12 +202,26 @@ bool fifteenDigitsByScaling(double value, Digits& d) {
     return true;
 }
 
+// The largest double, 1.7976931348623157e308, rounds up at 15 digits to a
+// number beyond every double, which would read back as an overflow: such
+// digits are cut to the largest number of their length that is a double.
+void keepWithinDoubleRange(Digits& d, int digits) {
+    constexpr std::string_view kLargest = "17976931348623157";
+    const std::string_view limit = kLargest.substr(0, static_cast<std::size_t>(digits));
+    if (d.exponent == 308 && std::string_view(d.digit, static_cast<std::size_t>(d.count)) > limit) {
+        std::copy(limit.begin(), limit.end(), d.digit);
+        d.count = static_cast<int>(limit.size());
+    }
+}
+
 // The value rounded to `digits` significant digits. The shortest text that
 // reads back as the value is tried first: when it has no more digits than
 // wanted it is also the rounding, because the value lies within half a unit
 // in its last place of it, far inside half a step of the rounding.
 template <class Float>
 Digits roundedDigits(Float value, int digits) {
+    // A double has no more than 17 significant digits to tell.
+    digits = std::clamp(digits, 1, 17);
     Digits d;
     if constexpr (std::is_same_v<Float, double>) {
         if (digits == 15 && fifteenDigitsByScaling(value, d)) return d;
@@ -218,12 +233,13 @@ Digits roundedDigits(Float value, int digits) {
         r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
                           std::chars_format::scientific, digits - 1);
         takeScientific(buffer, r.ptr, d);
+        keepWithinDoubleRange(d, digits);
     }
     return d;
 }
 
 // Lays the digits out in plain decimal form, with "0." before magnitudes
-// below 1: readers of our files need not know exponents.
+// below 1, as labels and GPX files (which take no exponents) want them.
 void appendPlain(std::string& out, const Digits& d) {
     if (d.negative) out.push_back('-');
     const int count = d.count;
@@ -239,6 +255,22 @@ void appendPlain(std::string& out, const Digits& d) {
         out.push_back('.');
         out.append(d.digit + d.exponent + 1, static_cast<std::size_t>(count - d.exponent - 1));
     }
+}
+
+// The committed forms are plain from 1e-9 up to below 1e15; beyond, a
+// plain text would run to hundreds of characters.
+bool isPlainWhenCommitted(const Digits& d) { return d.exponent >= -9 && d.exponent <= 14; }
+
+// "1.0E+308", "-2.5E-12": a period and at least one digit after it, so
+// that the line still counts as a coordinate line.
+void appendExponentForm(std::string& out, const Digits& d) {
+    if (d.negative) out.push_back('-');
+    out.push_back(d.digit[0]);
+    out.push_back('.');
+    if (d.count > 1) out.append(d.digit + 1, static_cast<std::size_t>(d.count - 1));
+    else out.push_back('0');
+    out += d.exponent < 0 ? "E-" : "E+";
+    out += std::to_string(std::abs(d.exponent));
 }
 
 bool isZero(double value) { return !std::isfinite(value) || value == 0; }
@@ -284,6 +316,10 @@ void appendCommitLon(std::string& out, double value) {
         return;
     }
     const Digits d = roundedDigits(value, 15);
+    if (!isPlainWhenCommitted(d)) {
+        appendExponentForm(out, d);
+        return;
+    }
     appendPlain(out, d);
     if (d.exponent + 1 >= d.count) out += ".0";
 }
@@ -295,6 +331,10 @@ void appendCommitLat(std::string& out, double value) {
     }
     const Digits d = roundedDigits(value, 15);
     if (!d.negative) out.push_back(' ');
+    if (!isPlainWhenCommitted(d)) {
+        appendExponentForm(out, d);
+        return;
+    }
     const std::size_t from = out.size();
     appendPlain(out, d);
     if (d.exponent + 1 >= d.count) {
