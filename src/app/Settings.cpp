@@ -3,6 +3,7 @@
 // like its own lines and never fails.
 #include "app/Settings.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "document/Writer.h"
@@ -36,32 +37,90 @@ std::string usableLine(const std::vector<std::string>& lines, std::size_t i) {
     return line;
 }
 
-bool tooBig(const std::string& path) {
+// The settings file's text, or nothing when it is too big to be ours.
+std::string settingsFileText(const std::string& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
-    return ec || size > kMaxSettingsBytes;
+    if (ec || size > kMaxSettingsBytes) return {};
+    return readWholeFile(path);
+}
+
+SettingsSnapshot settingsOf(const State& s) {
+    SettingsSnapshot settings;
+    for (std::size_t i = 0; i < settings.recent.size(); ++i) settings.recent[i] = s.recent[i].caption;
+    settings.mergeTitle = s.mergeTitle;
+    settings.lastBackground = s.lastBackground;
+    return settings;
+}
+
+using RecentList = std::array<std::string, kRecentCount>;
+
+bool holds(const auto& list, const std::string& entry) {
+    return std::find(list.begin(), list.end(), entry) != list.end();
+}
+
+// Appends the entries of `from` that the list lacks and `skip` does not
+// hold, in their order, while there is room.
+void addEntries(std::vector<std::string>& list, const RecentList& from, const RecentList& skip = {}) {
+    for (const std::string& entry : from)
+        if (list.size() < from.size() && !entry.empty() && !holds(list, entry) && !holds(skip, entry))
+            list.push_back(entry);
+}
+
+// This process's value when it changed it since start, else the file's,
+// which another window may have changed in the meantime.
+const std::string& newer(const std::string& atStart, const std::string& mine, const std::string& file) {
+    return mine != atStart ? mine : file;
 }
 
 }  // namespace
 
-void loaddat(State& s) {
-    const std::string path = settingsPath(s);
-    std::string text;
-    if (!tooBig(path)) text = readWholeFile(path);
+SettingsSnapshot parseSettings(const std::string& text) {
     const auto lines = settingsLines(text);
-    for (int i = 0; i < kRecentCount; ++i) s.recent[static_cast<std::size_t>(i)].caption = usableLine(lines, static_cast<std::size_t>(i) + 1);
-    s.mergeTitle = usableLine(lines, 6);
-    s.lastBackground = usableLine(lines, 7);
+    SettingsSnapshot settings;
+    for (std::size_t i = 0; i < settings.recent.size(); ++i) settings.recent[i] = usableLine(lines, i + 1);
+    settings.mergeTitle = usableLine(lines, 6);
+    settings.lastBackground = usableLine(lines, 7);
+    return settings;
 }
 
-std::string settingsText(const State& s) {
+std::string settingsText(const SettingsSnapshot& settings) {
     std::string text = std::string(kSettingsMarker) + "\r\n";
-    for (const RecentEntry& entry : s.recent) text += entry.caption + "\r\n";
-    text += s.mergeTitle + "\r\n";
-    text += s.lastBackground + "\r\n";
+    for (const std::string& entry : settings.recent) text += entry + "\r\n";
+    text += settings.mergeTitle + "\r\n";
+    text += settings.lastBackground + "\r\n";
     return text;
 }
 
-void savedata(State& s) { savetext(s.platform, settingsPath(s), settingsText(s)); }
+std::string settingsText(const State& s) { return settingsText(settingsOf(s)); }
+
+std::string mergedSettingsText(const SettingsSnapshot& atStart, const SettingsSnapshot& mine,
+                               const std::string& fileText) {
+    const SettingsSnapshot file = parseSettings(fileText);
+    std::vector<std::string> recent;
+    addEntries(recent, mine.recent, atStart.recent);  // added by this process since start
+    addEntries(recent, file.recent);
+
+    SettingsSnapshot merged;
+    std::copy(recent.begin(), recent.end(), merged.recent.begin());
+    merged.mergeTitle = newer(atStart.mergeTitle, mine.mergeTitle, file.mergeTitle);
+    merged.lastBackground = newer(atStart.lastBackground, mine.lastBackground, file.lastBackground);
+    return settingsText(merged);
+}
+
+void loaddat(State& s) {
+    const SettingsSnapshot settings = parseSettings(settingsFileText(settingsPath(s)));
+    for (std::size_t i = 0; i < settings.recent.size(); ++i) s.recent[i].caption = settings.recent[i];
+    s.mergeTitle = settings.mergeTitle;
+    s.lastBackground = settings.lastBackground;
+    s.settingsAtStart = settings;
+}
+
+// The file is read again just before it is replaced, so only two windows
+// closing in the same instant can miss each other's change.
+void savedata(State& s) {
+    const std::string path = settingsPath(s);
+    savetext(s.platform, path, mergedSettingsText(s.settingsAtStart, settingsOf(s), settingsFileText(path)));
+}
 
 }  // namespace tess

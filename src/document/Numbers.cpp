@@ -1,11 +1,11 @@
 // Reading and writing the numbers of coordinate lines.
 #include "document/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <cstdint>
-#include <cstring>
+#include <cstdlib>
 #include <type_traits>
 
 namespace tess {
@@ -24,8 +24,35 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// The exponent of a number text capped far beyond any double, so that
+// a text of a million digits cannot overflow the count.
+long long cappedExponent(std::string_view text) {
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    long long exponent = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i) exponent = std::min(exponent * 10 + (text[i] - '0'), 1000000LL);
+    return negative ? -exponent : exponent;
+}
+
+// Tells the two kinds of number from_chars finds out of range apart: one
+// beyond the largest double (the power of ten of its first significant
+// digit is positive, above 300) or one below the smallest (negative,
+// below -300), which reads as 0.
+bool beyondLargestDouble(std::string_view number) {
+    const std::size_t exponentAt = std::min(number.find_first_of("Ee"), number.size());
+    const std::string_view digits = number.substr(0, exponentAt);
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    const std::size_t first = digits.find_first_of("123456789");
+    if (first == std::string_view::npos) return false;
+    const long long firstPower = first < point ? static_cast<long long>(point - first) - 1
+                                               : -static_cast<long long>(first - point);
+    return firstPower + cappedExponent(number.substr(std::min(exponentAt + 1, number.size()))) > 0;
+}
+
 // The slow, general path: the standard library's correctly rounded reader
-// on the measured text, with D exponents turned into E.
+// on the measured text, with D exponents turned into E. It reads the same
+// whatever the process's locale.
 DecimalRead readGeneral(std::string_view number, char exponentLetter) {
     std::string normalized;
     if (exponentLetter == 'D' || exponentLetter == 'd') {
@@ -34,14 +61,11 @@ DecimalRead readGeneral(std::string_view number, char exponentLetter) {
         number = normalized;
     }
     DecimalRead result;
-    auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), result.value);
-    (void)ptr;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), result.value);
+    (void)end;
     if (ec == std::errc::result_out_of_range) {
-        // Either too large for a double or so small it rounds to zero.
-        std::string copy(number);
-        double v = std::strtod(copy.c_str(), nullptr);
-        result.overflow = std::isinf(v);
-        result.value = result.overflow ? 0 : v;
+        result.value = 0;
+        result.overflow = beyondLargestDouble(number);
     }
     return result;
 }
@@ -178,12 +202,26 @@ bool fifteenDigitsByScaling(double value, Digits& d) {
     return true;
 }
 
+// The largest double, 1.7976931348623157e308, rounds up at 15 digits to a
+// number beyond every double, which would read back as an overflow: such
+// digits are cut to the largest number of their length that is a double.
+void keepWithinDoubleRange(Digits& d, int digits) {
+    constexpr std::string_view kLargest = "17976931348623157";
+    const std::string_view limit = kLargest.substr(0, static_cast<std::size_t>(digits));
+    if (d.exponent == 308 && std::string_view(d.digit, static_cast<std::size_t>(d.count)) > limit) {
+        std::copy(limit.begin(), limit.end(), d.digit);
+        d.count = static_cast<int>(limit.size());
+    }
+}
+
 // The value rounded to `digits` significant digits. The shortest text that
 // reads back as the value is tried first: when it has no more digits than
 // wanted it is also the rounding, because the value lies within half a unit
 // in its last place of it, far inside half a step of the rounding.
 template <class Float>
 Digits roundedDigits(Float value, int digits) {
+    // A double has no more than 17 significant digits to tell.
+    digits = std::clamp(digits, 1, 17);
     Digits d;
     if constexpr (std::is_same_v<Float, double>) {
         if (digits == 15 && fifteenDigitsByScaling(value, d)) return d;
@@ -195,12 +233,13 @@ Digits roundedDigits(Float value, int digits) {
         r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
                           std::chars_format::scientific, digits - 1);
         takeScientific(buffer, r.ptr, d);
+        keepWithinDoubleRange(d, digits);
     }
     return d;
 }
 
 // Lays the digits out in plain decimal form, with "0." before magnitudes
-// below 1: readers of our files need not know exponents.
+// below 1, as labels and GPX files (which take no exponents) want them.
 void appendPlain(std::string& out, const Digits& d) {
     if (d.negative) out.push_back('-');
     const int count = d.count;
@@ -216,6 +255,22 @@ void appendPlain(std::string& out, const Digits& d) {
         out.push_back('.');
         out.append(d.digit + d.exponent + 1, static_cast<std::size_t>(count - d.exponent - 1));
     }
+}
+
+// The committed forms are plain from 1e-9 up to below 1e15; beyond, a
+// plain text would run to hundreds of characters.
+bool isPlainWhenCommitted(const Digits& d) { return d.exponent >= -9 && d.exponent <= 14; }
+
+// "1.0E+308", "-2.5E-12": a period and at least one digit after it, so
+// that the line still counts as a coordinate line.
+void appendExponentForm(std::string& out, const Digits& d) {
+    if (d.negative) out.push_back('-');
+    out.push_back(d.digit[0]);
+    out.push_back('.');
+    if (d.count > 1) out.append(d.digit + 1, static_cast<std::size_t>(d.count - 1));
+    else out.push_back('0');
+    out += d.exponent < 0 ? "E-" : "E+";
+    out += std::to_string(std::abs(d.exponent));
 }
 
 bool isZero(double value) { return !std::isfinite(value) || value == 0; }
@@ -261,6 +316,10 @@ void appendCommitLon(std::string& out, double value) {
         return;
     }
     const Digits d = roundedDigits(value, 15);
+    if (!isPlainWhenCommitted(d)) {
+        appendExponentForm(out, d);
+        return;
+    }
     appendPlain(out, d);
     if (d.exponent + 1 >= d.count) out += ".0";
 }
@@ -272,6 +331,10 @@ void appendCommitLat(std::string& out, double value) {
     }
     const Digits d = roundedDigits(value, 15);
     if (!d.negative) out.push_back(' ');
+    if (!isPlainWhenCommitted(d)) {
+        appendExponentForm(out, d);
+        return;
+    }
     const std::size_t from = out.size();
     appendPlain(out, d);
     if (d.exponent + 1 >= d.count) {

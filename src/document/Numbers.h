@@ -1,8 +1,11 @@
 // Number texts: the lenient decimal reader used for every coordinate the
-// program reads, and the forms in which it writes numbers. Every form uses
-// "." as decimal point whatever the locale, and none uses an exponent.
+// program reads, and the forms in which it writes numbers. Reading and
+// writing use "." as decimal point whatever the process's locale. Only the
+// committed vertex forms use an exponent, and only for magnitudes a plain
+// text would spell out in hundreds of characters.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,9 +22,14 @@ struct DecimalRead {
 DecimalRead readDecimalChecked(std::string_view text);
 inline double readDecimal(std::string_view text) { return readDecimalChecked(text).value; }
 
-// The shortest text of the value rounded to `digits` significant digits:
-// no trailing zeros, "-" for negatives, "0" before the point below 1,
-// never an exponent (tiny magnitudes are written out in full).
+// The longest text shortestText writes: "-0.", the 323 zeros before the
+// first digit of the smallest double, and 17 digits.
+inline constexpr std::size_t kLongestPlainNumber = 343;
+
+// The shortest text of the value rounded to `digits` significant digits
+// (at most 17): no trailing zeros, "-" for negatives, "0" before the point
+// below 1, never an exponent (tiny magnitudes are written out in full, in
+// at most kLongestPlainNumber characters).
 std::string shortestText(double value, int digits = 15);
 // Single-precision values carry at most 7 significant digits.
 std::string shortestText(float value);
@@ -33,10 +41,12 @@ void appendShortestText(std::string& out, double value, int digits = 15);
 // below 1 (51.5 is " 51.5", -0.5 is "-.5").
 std::string signedFieldText(float value);
 
-// The two forms of a committed vertex line. A whole number keeps ".0" so
-// that the line still counts as a coordinate line.
+// The two forms of a committed vertex line, with 15 significant digits. A
+// whole number keeps ".0" so that the line still counts as a coordinate
+// line. Magnitudes from 1e-9 up to below 1e15 are written plain, others
+// with an exponent: 1e308 -> "1.0E+308", -2.5e-12 -> "-2.5E-12".
 std::string commitLonText(double value);  // 0.25 -> "0.25", 10 -> "10.0"
-std::string commitLatText(double value);  // 0.25 -> " .25", -0.25 -> "-.25"
+std::string commitLatText(double value);  // 0.25 -> " .25", -0.25 -> "-.25", 1e20 -> " 1.0E+20"
 // The same, appended to a text without building one of their own.
 void appendCommitLon(std::string& out, double value);
 void appendCommitLat(std::string& out, double value);

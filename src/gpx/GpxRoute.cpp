@@ -14,9 +14,13 @@ std::string gpxCreator() { return std::string("Tessaline ") + kAppVersion; }
 
 namespace {
 
-// Room for one route point's two lines: a coordinate written out in full
-// takes at most about 350 characters.
-constexpr std::size_t kPointRoom = 1024;
+constexpr std::string_view kPointStart = "<rtept lat=\"";
+constexpr std::string_view kPointMiddle = "\" lon=\"";
+constexpr std::string_view kPointEnd = "\">\r\n<sym>Waypoint</sym></rtept>\r\n";
+// Room for one route point's two lines with both coordinates written out
+// in full, as long as any double can make them: GPX takes no exponents.
+constexpr std::size_t kPointRoom =
+    kPointStart.size() + kPointMiddle.size() + kPointEnd.size() + 2 * kLongestPlainNumber;
 
 char* put(char* to, std::string_view text) {
     std::memcpy(to, text.data(), text.size());
@@ -72,11 +76,11 @@ char* putLongitude(char* to, double lon) {
 
 void appendPoint(std::string& out, double lon, double lat) {
     char line[kPointRoom];
-    char* to = put(line, "<rtept lat=\"");
+    char* to = put(line, kPointStart);
     to = putLatitude(to, lat);
-    to = put(to, "\" lon=\"");
+    to = put(to, kPointMiddle);
     to = putLongitude(to, lon);
-    to = put(to, "\">\r\n<sym>Waypoint</sym></rtept>\r\n");
+    to = put(to, kPointEnd);
     out.append(line, to);
 }
 

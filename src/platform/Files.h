@@ -18,44 +18,76 @@ bool makeFolder(const std::string& path);
 // True when a new file can be created in the folder.
 bool folderIsWritable(const std::string& path);
 
+// The error text for a name that is a folder, a device, a pipe or a
+// socket where a file is wanted.
+inline constexpr const char* kNotRegularFile = "Not a regular file";
+inline constexpr const char* kFileTooLarge = "The file is too large to be read into memory";
+
+// The whole content of a regular file, or the reason it could not be had.
+// Anything else (a folder, a pipe, a device such as /dev/zero, a socket)
+// is refused at once, without waiting for data that may never come.
 struct FileRead {
     std::string text;
     std::string error;
     bool ok() const { return error.empty(); }
 };
-// Reads a regular file whole; anything else is refused with a message.
 FileRead readFile(const std::string& path);
 
-// The whole content of a file, or the empty text when the name is empty,
-// no such file exists or it cannot be read (whatever was read so far).
+// The whole content of a regular file, or the empty text when the name is
+// empty or the file cannot be read.
 std::string readWholeFile(const std::string& path);
 
-// Writes the content to a temporary file beside the target and renames it
-// over the target, so the target is either the old file or the new one,
-// never a torn mix. Returns the empty text on success, else the system's
-// description of the failure; the old file is then untouched. A user's
-// file is flushed to disk before the rename; a working file the program
-// can rebuild need not wait for the disk (flush false).
+// Writes a file in pieces to a temporary file beside the real target and
+// renames it over the target on commit, so the target is either the old
+// file or the new one, never a torn mix, and a large output need not be
+// built in memory first.
+//
+// A symbolic link (or a chain of them) stays a link: the file it finally
+// points to is replaced. A replaced file keeps its mode; a new one gets
+// the mode the user's umask allows. A name that is a folder, a device, a
+// pipe or a socket is never replaced.
+class AtomicFile {
+public:
+    explicit AtomicFile(const std::string& path);
+    // Removes the temporary file unless the content was committed.
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // Adds a piece to the content. Failures are kept for commit to report.
+    void write(std::string_view piece);
+    // Puts the content in place of the target. Returns the empty text on
+    // success, else the system's description of the first failure; the old
+    // file is then untouched. A user's file is flushed to disk before the
+    // rename; a working file the program can rebuild need not wait for the
+    // disk (flush false).
+    std::string commit(bool flush = true);
+
+private:
+    void writeOut(std::string_view bytes);
+    void fail(std::string error);
+
+    std::string target_;  // the file that is finally replaced
+    std::string temp_;    // the temporary file beside it, once created
+    int fd_ = -1;
+    std::string buffer_;
+    std::string error_;  // the first failure
+    bool committed_ = false;
+};
+
+// True when a name in a folder is one of the temporary files AtomicFile
+// uses while it writes the file `fileName` of the same folder.
+bool isTemporaryFileOf(std::string_view name, std::string_view fileName);
+
+// The same as an AtomicFile given the content at once (or in a few pieces,
+// so that a large text need not be copied to gain a last line break).
 std::string writeWholeFile(const std::string& path, std::string_view content, bool flush = true);
-// The same for a content made of pieces, so that a large text need not be
-// copied to gain a last line break.
 std::string writeWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces,
                            bool flush = true);
 
-// Writes a file in pieces through a temporary file beside it.
-class AtomicFile {
-public:
-    explicit AtomicFile(const std::string& path) : path_(path) {}
-    void write(std::string_view piece) { content_ += piece; }
-    std::string commit(bool flush = true) { return writeWholeFile(path_, content_, flush); }
-
-private:
-    std::string path_;
-    std::string content_;
-};
-
 // Appends to a file, creating it when missing. The old content is kept
-// and the whole file is replaced atomically, like writeWholeFile.
+// and the whole file is replaced atomically, like writeWholeFile; a file
+// that exists but cannot be read is left as it is.
 std::string appendWholeFile(const std::string& path, std::string_view content);
 
 // The folder part and the last component of a path, split at the

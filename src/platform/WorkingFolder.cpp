@@ -1,6 +1,9 @@
 #include "platform/WorkingFolder.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 
 #include "platform/Files.h"
@@ -23,6 +26,19 @@ std::string userDataDir() {
     return joinPath(std::filesystem::temp_directory_path().string(), "tessaline");
 }
 
+// Working files of older versions, which every window shared.
+constexpr const char* kLegacyWorkingFiles[] = {"tmpfl", "tmp.poly"};
+// A settings write takes far less; a temporary file this old was left by a
+// process that died.
+constexpr std::time_t kAbandonedAfterSeconds = 60;
+
+bool isAbandonedTemporary(const std::filesystem::directory_entry& entry) {
+    if (!isTemporaryFileOf(entry.path().filename().string(), kSettingsFileName)) return false;
+    struct stat st {};
+    return ::lstat(entry.path().c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           std::time(nullptr) - st.st_mtime > kAbandonedAfterSeconds;
+}
+
 }  // namespace
 
 std::string chooseSystemDir(const std::string& exeDir) {
@@ -35,10 +51,11 @@ std::string chooseSystemDir(const std::string& exeDir) {
     return user;
 }
 
-}  // namespace tess
-
-namespace tess {
-
-void clearLeftovers(const std::string&) {}
+void clearLeftovers(const std::string& systemDir) {
+    for (const char* name : kLegacyWorkingFiles) deleteFile(joinPath(systemDir, name));
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(systemDir, ec), end; !ec && it != end; it.increment(ec))
+        if (isAbandonedTemporary(*it)) deleteFile(it->path().string());
+}
 
 }  // namespace tess

@@ -7,13 +7,19 @@
 
 namespace tess {
 
+// The settings file, shared by every window of the program.
+inline constexpr const char* kSettingsFileName = "tessaline.dat";
+
 // The folder holding the running executable.
 std::string executableDir();
 
 // Creates the working folder when needed and returns its path.
 std::string chooseSystemDir(const std::string& exeDir);
 
-// Removes what a killed process may have left in the working folder.
+// Removes what a killed process may have left in the working folder: the
+// working files of older versions, shared by every window ("tmpfl" and
+// "tmp.poly"), and temporary files of a settings write older than a
+// minute. A younger one may belong to another window writing right now.
 void clearLeftovers(const std::string& systemDir);
 
 }  // namespace tess

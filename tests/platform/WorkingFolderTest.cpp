@@ -1,94 +1,51 @@
-// Where the working files go: the folder "system" beside the program when
-// it can be written, else the per-user data folder (an installed program
-// under /usr cannot write beside itself).
+// Where the working files go: the folder "system" beside the program when it can be written, else the
+// per-user data folder (an installed program cannot write beside itself); and what a killed process left.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
-#include <optional>
-#include <string>
+#include <filesystem>
 
 #include "platform/Files.h"
 #include "platform/WorkingFolder.h"
 #include "support/TestFiles.h"
 
 using namespace tess;
+namespace fs = std::filesystem;
 
-namespace {
-
-// Sets an environment variable (or removes it) for one test.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value) ::setenv(name, value->c_str(), 1);
-        else ::unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (old_) ::setenv(name_, old_->c_str(), 1);
-        else ::unsetenv(name_);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-class WorkingFolderTest : public ::testing::Test {
+class WorkingFolderTest : public testing::Test {
 protected:
-    test::TempDir program;   // the folder the executable lies in
-    test::TempDir userData;  // stands for $XDG_DATA_HOME
-    ScopedEnv xdg{"XDG_DATA_HOME", userData.path()};
+    void SetUp() override { ::setenv("XDG_DATA_HOME", userData.path().c_str(), 1); ::setenv("HOME", home.path().c_str(), 1); }
+    void TearDown() override { ::unsetenv("XDG_DATA_HOME"); ::setenv("HOME", oldHome.c_str(), 1); }
+    static void leave(const fs::path& path, int minutesAgo) {
+        test::writeFile(path, "x");
+        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(minutesAgo));
+    }
+    test::TempDir program, userData, home, programBesideAFile;  // userData is $XDG_DATA_HOME, home $HOME
+    const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
 };
 
-}  // namespace
-
-TEST_F(WorkingFolderTest, AWritableProgramFolderGetsItsSystemFolderCreated) {
-    EXPECT_EQ(chooseSystemDir(program.path()), program.file("system"));
-    EXPECT_TRUE(folderExists(program.file("system")));
-    EXPECT_EQ(test::filesIn(userData.path()), 0u);
-}
-
-TEST_F(WorkingFolderTest, AnExistingSystemFolderBesideTheProgramIsKept) {
-    ASSERT_TRUE(makeFolder(program.file("system")));
-    test::writeFile(program.file("system/tessaline.dat"), "settings");
-    EXPECT_EQ(chooseSystemDir(program.path()), program.file("system"));
-    EXPECT_EQ(test::readFile(program.file("system/tessaline.dat")), "settings");
-}
-
-// /proc takes no new folders, not even from root, so it stands for a
-// program folder under /usr that the user may not write.
-TEST_F(WorkingFolderTest, AProgramFolderThatCannotBeWrittenSendsTheFilesToTheUserDataFolder) {
-    const std::string chosen = chooseSystemDir("/proc");
-    EXPECT_EQ(chosen, userData.file("tessaline"));
-    EXPECT_TRUE(folderExists(chosen));
-    EXPECT_FALSE(folderExists("/proc/system"));
-}
-
-TEST_F(WorkingFolderTest, WithoutXdgDataHomeTheUserDataFolderIsUnderHome) {
-    test::TempDir home;
-    ScopedEnv noXdg("XDG_DATA_HOME", std::nullopt);
-    ScopedEnv homeEnv("HOME", home.path());
-    const std::string chosen = chooseSystemDir("/proc");
-    EXPECT_EQ(chosen, home.file(".local/share/tessaline"));
-    EXPECT_TRUE(folderExists(chosen));
-}
-
-TEST_F(WorkingFolderTest, AnEmptyXdgDataHomeCountsAsUnset) {
-    test::TempDir home;
-    ScopedEnv emptyXdg("XDG_DATA_HOME", std::string());
-    ScopedEnv homeEnv("HOME", home.path());
+TEST_F(WorkingFolderTest, TheSystemFolderBesideTheProgramWhenItCanBeWrittenElseTheUserDataFolder) {
+    for (int call = 0; call < 2; ++call)  // made, then kept
+        EXPECT_EQ(chooseSystemDir(program.path()), program.file("system"));
+    test::writeFile(programBesideAFile.file("system"), "not a folder");
+    // /proc takes no new folders, not even from root: it stands for /usr/bin.
+    for (const std::string& exeDir : {std::string("/proc"), programBesideAFile.path(), program.file("system/x")})
+        EXPECT_EQ(chooseSystemDir(exeDir), userData.file("tessaline")) << exeDir;
+    EXPECT_TRUE(folderExists(userData.file("tessaline")));
+    ::unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(chooseSystemDir("/proc"), home.file(".local/share/tessaline"));
 }
 
-TEST_F(WorkingFolderTest, AFileNamedSystemBesideTheProgramIsLeftAlone) {
-    test::writeFile(program.file("system"), "not a folder");
-    EXPECT_EQ(chooseSystemDir(program.path()), userData.file("tessaline"));
-    EXPECT_EQ(test::readFile(program.file("system")), "not a folder");
-}
-
-TEST_F(WorkingFolderTest, AProgramPathThatIsNoFolderSendsTheFilesToTheUserDataFolder) {
-    test::writeFile(program.file("tessaline"), "");
-    EXPECT_EQ(chooseSystemDir(program.file("tessaline")), userData.file("tessaline"));
+TEST_F(WorkingFolderTest, LeftoversAreClearedButNotASettingsWriteThatMayStillBeRunning) {
+    AtomicFile abandoned(program.file("tessaline.dat"));  // the folder's one file is its temporary file
+    const fs::path temporary = fs::directory_iterator(program.path())->path();
+    leave(temporary, 2);
+    struct Case { const char* name; int minutesAgo; bool kept; };
+    const Case cases[] = {{"tmpfl", 0, false}, {"tmp.poly", 0, false}, {".tessaline.dat.Ab12Cd", 0, true},
+                          {"tessaline.dat", 9, true}, {".tessaline.dat.Ab1", 9, true}, {".tmpfl.Ab12Cd", 9, true}};
+    for (const Case& c : cases) leave(program.file(c.name), c.minutesAgo);
+    clearLeftovers(program.path());
+    for (const Case& c : cases) EXPECT_EQ(fs::exists(program.file(c.name)), c.kept) << c.name;
+    EXPECT_FALSE(fs::exists(temporary));
 }

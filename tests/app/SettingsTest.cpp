@@ -1,0 +1,66 @@
+// The settings file: what is saved is read back, a file however broken is
+// read without harm, and two windows keep what the other one changed.
+#include <gtest/gtest.h>
+
+#include "app/Settings.h"
+#include "platform/Files.h"
+#include "support/StateFixture.h"
+
+using namespace tess;
+
+class SettingsTest : public test::StateTest {
+protected:
+    std::string path() { return temp.file("tessaline.dat"); }
+    State window() { State s(platform); s.systemDir = temp.path(); loaddat(s); return s; }
+    static void setRecent(State& s, const std::array<std::string, kRecentCount>& captions) {
+        for (std::size_t i = 0; i < captions.size(); ++i) s.recent[i].caption = captions[i];
+    }
+};
+
+TEST_F(SettingsTest, WhatIsSavedIsReadBackLineForLine) {
+    setRecent(state, {"/a.poly", "/Übersicht b.poly", "", "", ""});
+    state.mergeTitle = "MERGED";
+    state.lastBackground = "/bk.gpx";
+    savedata(state);
+    EXPECT_EQ(test::readFile(path()), "\xA3)*(\r\n/a.poly\r\n/Übersicht b.poly\r\n\r\n\r\n\r\nMERGED\r\n/bk.gpx\r\n\r\n");
+    const State fresh = window();
+    EXPECT_EQ(settingsText(fresh), settingsText(state));
+    EXPECT_EQ(settingsText(fresh.settingsAtStart), settingsText(state));
+}
+
+TEST_F(SettingsTest, ABrokenFileGivesOnlyTheLinesThatCanBeOurs) {
+    const std::string marker = kSettingsMarker;
+    struct Case { std::string content, first, second, title; };
+    const Case cases[] = {
+        {"", "", "", ""}, {marker + "\r\n/a.poly\r\n/b.poly", "/a.poly", "/b.poly", ""},
+        {marker + "\n/a.poly\n\n\n\n\nTITLE\n", "/a.poly", "", "TITLE"},
+        {marker + "\r\n" + std::string("a\0b", 3) + "\r\n/ok.poly\r\n\x01\xff\x80", "", "/ok.poly", ""},
+        {marker + "\r\n" + std::string(kMaxSettingsLine + 1, 'a') + "\r\n/b.poly\r\n", "", "/b.poly", ""},
+        {marker + "\r\n/a.poly\r\n" + std::string(kMaxSettingsBytes, 'x'), "", "", ""},
+    };
+    for (const Case& c : cases) {
+        setRecent(state, {"stale", "stale", "stale", "stale", "stale"});
+        test::writeFile(path(), c.content);
+        loaddat(state);
+        EXPECT_EQ(state.recent[0].caption + "|" + state.recent[1].caption + "|" + state.mergeTitle,
+                  c.first + "|" + c.second + "|" + c.title) << c.content.substr(0, 40);
+    }
+    ASSERT_TRUE(deleteFile(path()) && makeFolder(path()));  // a folder in its place is never replaced
+    savedata(state);
+    EXPECT_NE(platform.last().find(std::string("Error saving ") + path()), std::string::npos);
+}
+
+TEST_F(SettingsTest, TwoWindowsKeepWhatTheOtherAddedOrChanged) {
+    test::writeFile(path(), settingsText(SettingsSnapshot{{"/a", "/b", "/c", "/d", "/e"}, "T0", "B0"}));
+    State first = window(), second = window();
+    setRecent(first, {"/f", "/a", "/b", "/c", "/d"});
+    first.mergeTitle = "T1";
+    setRecent(second, {"/g", "/h", "/a", "/b", "/c"});
+    second.lastBackground = "B2";
+    for (State* closing : {&first, &second}) savedata(*closing);
+    EXPECT_EQ(test::readFile(path()), settingsText(SettingsSnapshot{{"/g", "/h", "/f", "/a", "/b"}, "T1", "B2"}) + "\r\n");
+    // An entry both added appears once; empty and repeated entries of the file are skipped.
+    const SettingsSnapshot atStart{{"/a"}, "T", "B"}, mine{{"/x", "/a"}, "T", "B"};
+    const SettingsSnapshot file{{"/x", "", "/a", "/a", "/y"}, "T2", "B2"}, merged{{"/x", "/a", "/y"}, "T2", "B2"};
+    EXPECT_EQ(mergedSettingsText(atStart, mine, settingsText(file)), settingsText(merged));
+}
