@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/LoadedRing.h"
 #include "document/Numbers.h"
 #include "gpx/GpxReader.h"
 #include "platform/Files.h"
@@ -34,12 +35,12 @@ void addBackground(State& s) {
 // so nothing the user changed is touched and nothing needs asking.
 void fitLoadedRing(State& s) {
     resetFit(s.view);
-    const auto held = static_cast<std::int64_t>(std::min(s.doc.ringLon.size(), s.doc.ringLat.size()));
-    const std::int64_t last = std::min(s.doc.lastPoint, held - 1);
-    for (std::int64_t i = 0; i <= last; ++i)
-        widenFit(s.view, s.doc.ringLon[static_cast<std::size_t>(i)],
-                 s.doc.ringLat[static_cast<std::size_t>(i)]);
-    if (last >= 0) finishFit(s.view);
+    bool any = false;
+    forEachLoadedVertex(s.doc, [&](double lon, double lat) {
+        widenFit(s.view, lon, lat);
+        any = true;
+    });
+    if (any) finishFit(s.view);
     else s.view = ViewState();
 }
 

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "document/Caption.h"
+#include "document/LoadedRing.h"
 #include "document/Numbers.h"
 #include "platform/Files.h"
 #include "view/Clearing.h"
@@ -75,34 +76,27 @@ bool loadpoly(State& s, const std::string& path) {
 
 namespace {
 
-// The vertex lines of a ring text into the loaded ring's arrays, sized
-// exactly: blank and other lines take no room.
+// Counts the ring's vertices and fits the view to them; a ring small
+// enough to edit is also held as numbers.
 void parseRing(State& s, std::string_view lines) {
-    const auto count = static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
     Document& d = s.doc;
     d.ringLon.clear();
     d.ringLat.clear();
-    d.ringLon.reserve(count + 1);
-    d.ringLat.reserve(count + 1);
     const bool fit = s.bk.bkPointCount == 0;
-    std::size_t i = 0;
-    forEachLine(lines, [&](std::string_view line) {
-        if (++i % 10 == 1) rec(s, 0, static_cast<std::int32_t>(std::min<std::size_t>(i, INT32_MAX)),
-                               static_cast<double>(count));
-        double lon = 0, lat = 0;
-        if (parseCoordinateLine(line, lon, lat) != LineParse::Ok) return;
-        d.ringLon.push_back(lon);
-        d.ringLat.push_back(lat);
+    std::int64_t count = 0;
+    forEachVertexOf(lines, [&](double lon, double lat) {
+        if (++count % 1000 == 1) rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(count, INT32_MAX)),
+                                     static_cast<double>(lines.size() / 24 + 1));
         if (fit) widenFit(s.view, lon, lat);
     });
-    // An open ring is closed by its first vertex, so that every vertex
-    // keeps a handle of its own and a commit writes them all.
-    const std::size_t n = d.ringLon.size();
-    if (n >= 2 && (d.ringLon[0] != d.ringLon[n - 1] || d.ringLat[0] != d.ringLat[n - 1])) {
-        d.ringLon.push_back(d.ringLon[0]);
-        d.ringLat.push_back(d.ringLat[0]);
-    }
-    d.lastPoint = static_cast<std::int64_t>(d.ringLon.size()) - 1;
+    d.lastPoint = count - 1;
+    if (d.lastPoint > kMaxEditableVertices) return;
+    d.ringLon.reserve(static_cast<std::size_t>(count));
+    d.ringLat.reserve(static_cast<std::size_t>(count));
+    forEachVertexOf(lines, [&](double lon, double lat) {
+        d.ringLon.push_back(lon);
+        d.ringLat.push_back(lat);
+    });
 }
 
 }  // namespace

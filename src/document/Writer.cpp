@@ -4,6 +4,7 @@
 #include "document/Writer.h"
 
 #include "document/Caption.h"
+#include "document/LoadedRing.h"
 #include "document/Numbers.h"
 #include "platform/Files.h"
 
@@ -27,12 +28,18 @@ bool savecurpoly(State& s) {
         s.platform.message(kNoDataCommit);
         return false;
     }
+    // Room for the longest line each vertex can take: the pages a shorter
+    // text leaves untouched cost no memory, and the text never moves.
     std::string lines;
-    lines.reserve(static_cast<std::size_t>(d.lastPoint + 1) * 40);
-    const auto last = static_cast<std::size_t>(d.lastPoint);
-    for (std::size_t i = 0; i < last; ++i) appendVertexLine(lines, d.ringLon[i], d.ringLat[i]);
+    lines.reserve(static_cast<std::size_t>(d.lastPoint + 1) * 64);
+    std::int64_t i = 0;
+    double firstLon = 0, firstLat = 0;
+    forEachLoadedVertex(d, [&](double lon, double lat) {
+        if (i == 0) firstLon = lon, firstLat = lat;
+        if (i++ < d.lastPoint) appendVertexLine(lines, lon, lat);
+    });
     // The ring closes on its first vertex, whatever the last one holds.
-    appendVertexLine(lines, d.ringLon[0], d.ringLat[0]);
+    appendVertexLine(lines, firstLon, firstLat);
     d.ringTexts[static_cast<std::size_t>(d.currentRing)].lines = std::move(lines);
     d.ringEdited = false;
     return true;

@@ -96,30 +96,15 @@ std::string gpxLongitudeText(double lon) {
     return std::string(text, putLongitude(text, lon));
 }
 
-std::string gpxRouteText(const std::vector<double>& lon, const std::vector<double>& lat,
-                         std::int64_t lastPoint) {
-    const std::int64_t held = static_cast<std::int64_t>(std::min(lon.size(), lat.size()));
-    const std::int64_t count = std::min(lastPoint, held);
-
-    std::string out;
-    out.reserve(400 + static_cast<std::size_t>(std::max<std::int64_t>(count + 1, 0)) * 100);
-    out += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n";
-    out += "<gpx version=\"1.1\" creator=\"" + gpxCreator() + "\"\r\n";
-    out += std::string("xmlns=\"") + kGpxNamespace + "\"\r\n";
-    out += std::string("xmlns:xsi=\"") + kSchemaInstanceNamespace + "\"\r\n";
-    out += std::string("xsi:schemaLocation=\"") + kGpxNamespace + " " + kGpxSchemaLocation +
-           "\">\r\n";
-    out += "<rte>\r\n";
-    out += "<name></name>\r\n";
-    std::string closing;
-    for (std::int64_t i = 0; i < count; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        appendPoint(out, lon[at], lat[at]);
-        if (i == 0) appendPoint(closing, lon[0], lat[0]);
-    }
-    out += closing;
-    out += "</rte></gpx>";
-    return out;
+std::string gpxRouteHead() {
+    return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n") +
+           "<gpx version=\"1.1\" creator=\"" + gpxCreator() + "\"\r\n" + "xmlns=\"" + kGpxNamespace + "\"\r\n" +
+           "xmlns:xsi=\"" + kSchemaInstanceNamespace + "\"\r\n" + "xsi:schemaLocation=\"" + kGpxNamespace + " " +
+           kGpxSchemaLocation + "\">\r\n<rte>\r\n<name></name>\r\n";
 }
+
+const char* gpxRouteTail() { return "</rte></gpx>"; }
+
+void appendRoutePoint(std::string& out, double lon, double lat) { appendPoint(out, lon, lat); }
 
 }  // namespace tess

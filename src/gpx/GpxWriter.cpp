@@ -1,13 +1,20 @@
 // Tools, "Convert to GPX", and the route writer behind it.
 #include "gpx/GpxWriter.h"
 
-#include "document/Writer.h"
+#include "document/Messages.h"
+#include "platform/Files.h"
 #include "shell/FileHelpers.h"
 
 namespace tess {
 
 bool savegpx2(State& s, const std::string& path) {
-    return savetext(s.platform, path, gpxRouteText(s.doc.ringLon, s.doc.ringLat, s.doc.lastPoint));
+    AtomicFile file(path);
+    writeGpxRoute(s.doc, [&](std::string_view piece) { file.write(piece); });
+    const std::string error = file.commit();
+    s.platform.processEvents();
+    if (error.empty()) return true;
+    s.platform.message(error + "\r\n\r\n" + kErrorSaving + path);
+    return false;
 }
 
 void convertToGpx(State& s) {

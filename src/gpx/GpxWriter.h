@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/State.h"
+#include "document/LoadedRing.h"
 
 namespace tess {
 
@@ -24,10 +25,35 @@ std::string gpxCreator();
 std::string gpxLatitudeText(double lat);
 std::string gpxLongitudeText(double lon);
 
-// The whole file: one route with vertices 0 to lastPoint - 1 and vertex 0
-// again. Lines end in CR LF; the text has no line break after the last.
-std::string gpxRouteText(const std::vector<double>& lon, const std::vector<double>& lat,
-                         std::int64_t lastPoint);
+// The pieces of a route file: lines end in CR LF, the tail has no line
+// break after it.
+std::string gpxRouteHead();
+const char* gpxRouteTail();
+void appendRoutePoint(std::string& out, double lon, double lat);
+
+// The route of the loaded ring: vertices 0 to lastPoint - 1 and vertex 0
+// again, handed to `put` in pieces, so that a large ring is never written
+// into one string.
+template <class Put>
+void writeGpxRoute(const Document& d, Put put) {
+    constexpr std::size_t kPiece = 1 << 16;
+    std::string out = gpxRouteHead();
+    std::int64_t i = 0;
+    double firstLon = 0, firstLat = 0;
+    forEachLoadedVertex(d, [&](double lon, double lat) {
+        if (i == 0) firstLon = lon, firstLat = lat;
+        if (i++ >= d.lastPoint) return;
+        appendRoutePoint(out, lon, lat);
+        if (out.size() >= kPiece) {
+            put(std::string_view(out));
+            out.clear();
+        }
+    });
+    if (d.lastPoint > 0) appendRoutePoint(out, firstLon, firstLat);
+    out += gpxRouteTail();
+    out += "\r\n";
+    put(std::string_view(out));
+}
 
 // Writes the current ring as a route that closes on its first vertex.
 // True when the file was written.

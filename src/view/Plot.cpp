@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "document/LoadedRing.h"
 #include "document/Numbers.h"
 #include "view/Progress.h"
 #include "view/Transform.h"
@@ -70,40 +71,35 @@ void drawRing(State& s, Surface& surface, bool showProgress, int linesOnly, bool
     const Document& doc = s.doc;
     const std::int64_t n = doc.lastPoint;
     const std::int64_t step = progressStep(n);
-    const bool placeHandles = linesOnly == 0 && s.edit.check1;
+    const bool placeHandles = linesOnly == 0 && s.edit.check1 && verticesHeld(doc);
     const double fullWidth = surface.fullWidth();
     CanvasPoint previous;
-    for (std::int64_t i = 0; i <= n; ++i) {
+    std::int64_t i = 0;
+    forEachLoadedVertex(doc, [&](double lon, double lat) {
         if (showProgress && linesOnly == 0 && i % step == 1) rec(s, 50, static_cast<std::int32_t>(i), static_cast<double>(n));
         if (i % 1000 == 1) s.platform.processEvents();
-        const auto k = static_cast<std::size_t>(i);
-        if (k >= doc.ringLon.size() || k >= doc.ringLat.size()) throw std::out_of_range("ring");
-        const CanvasPoint p = mapped(s, surface, doc.ringLon[k], doc.ringLat[k]);
+        const CanvasPoint p = mapped(s, surface, lon, lat);
         if (p.x > -1 && p.x <= fullWidth) inView = true;
-        if (i > 0) {
-            if (placeHandles) {
-                if (i % step == 1) {
-                    rec(s, 50, static_cast<std::int32_t>(i), static_cast<double>(n));
-                    s.platform.processEvents();
-                }
-                LineObject& line = s.overlays.Line1[k];
-                line.x1 = previous.x;
-                line.y1 = previous.y;
-                line.x2 = p.x;
-                line.y2 = p.y;
-                line.visible = true;
-                SquareObject& handle = s.overlays.node[k];
-                handle.left = p.x - 50;
-                handle.top = p.y - 50;
-                handle.visible = s.edit.editMode;
-                handle.tag = pointText(doc.ringLon[k], doc.ringLat[k]);
-                handle.tip = handle.tag;
-            } else {
-                surface.drawLine(previous.x, previous.y, p.x, p.y, colors::blue);
-            }
+        if (i > 0 && placeHandles) {
+            const auto k = static_cast<std::size_t>(i);
+            LineObject& line = s.overlays.Line1[k];
+            line.x1 = previous.x;
+            line.y1 = previous.y;
+            line.x2 = p.x;
+            line.y2 = p.y;
+            line.visible = true;
+            SquareObject& handle = s.overlays.node[k];
+            handle.left = p.x - 50;
+            handle.top = p.y - 50;
+            handle.visible = s.edit.editMode;
+            handle.tag = pointText(lon, lat);
+            handle.tip = handle.tag;
+        } else if (i > 0) {
+            surface.drawLine(previous.x, previous.y, p.x, p.y, colors::blue);
         }
         previous = p;
-    }
+        ++i;
+    });
 }
 
 void placeSelection(State& s, const Surface& surface) {

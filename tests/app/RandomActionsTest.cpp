@@ -16,6 +16,7 @@
 
 #include "app/FileMenu.h"
 #include "background/Background.h"
+#include "document/LoadedRing.h"
 #include "document/Numbers.h"
 #include "document/Reader.h"
 #include "editing/Editing.h"
@@ -56,8 +57,7 @@ Shown shown(const std::string& title, const std::vector<RingText>& rings, const 
         d.holes.push_back(isHoleName(rings[k].name));
         if (loaded && static_cast<int>(k) == loaded->currentRing) {
             Ring ring;
-            for (std::int64_t i = 0; i <= loaded->lastPoint; ++i)
-                ring.emplace_back(loaded->ringLon[static_cast<std::size_t>(i)], loaded->ringLat[static_cast<std::size_t>(i)]);
+            forEachLoadedVertex(*loaded, [&](double lon, double lat) { ring.emplace_back(lon, lat); });
             d.rings.push_back(ring);
         } else {
             d.rings.push_back(verticesOf(rings[k].lines));
