@@ -281,6 +281,10 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         if (!st.caption.empty()) {
             EXPECT_EQ("Tessaline 2.1 " + d.fileName + (d.modified ? "+" : ""), st.caption);
         }
+        // A new document starts outside edit mode, without a rubber band.
+        if (replaces && (d.fileName != docBefore.fileName || !same(shownBefore, shown(d)))) {
+            EXPECT_FALSE(st.edit.check1 || st.doc.handlesShown || st.overlays.Shape1.visible);
+        }
         // An edit changes only what it touches; other steps change nothing shown.
         if (replaces) continue;
         Shown expected = shownBefore, now = shown(d);

@@ -144,6 +144,18 @@ TEST_F(EditingTest, plusRefusesAThirtyThousandSeventySeventhRing) {
     EXPECT_EQ(kMaxRings, state.doc.ringCount());
 }
 
+TEST_F(EditingTest, aFileOfMoreRingsThanTheLimitIsRefusedWithOrWithoutItsClosingEnd) {
+    std::string rings;
+    for (int k = 0; k <= kMaxRings; ++k) rings += "1\n 1 1\nEND\n";
+    for (const char* end : {"END\n", ""}) {
+        EXPECT_FALSE(loadpoly(state, file("many.poly", "t\n" + rings + end)));
+        EXPECT_EQ(kTooManyRings, platform.last());
+        EXPECT_EQ(2, state.doc.ringCount());  // the open document stays
+    }
+    rings.resize(rings.size() - 11);
+    EXPECT_TRUE(loadpoly(state, file("many.poly", "t\n" + rings)));
+}
+
 TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
     choose(1);
     edit(true);
