@@ -104,7 +104,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
         const std::string& a = args[i];
         auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= args.size()) {
-                std::cerr << "tessaline: " << a << " needs a value\n";
+                std::cerr << "tessaline: " << a << " needs a value\n" << kTryHelp;
                 return std::nullopt;
             }
             return args[++i];
@@ -126,7 +126,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
                 o.ring = 0;
             }
             if (o.ring < 1) {
-                std::cerr << "tessaline: --ring takes a ring number from 1\n";
+                std::cerr << "tessaline: --ring takes a ring number from 1\n" << kTryHelp;
                 return std::nullopt;
             }
         } else if (a == "--commit") {
@@ -155,7 +155,7 @@ int runConvert(const std::vector<std::string>& args) {
     auto options = parseOptions(args);
     if (!options) return 2;
     if (options->inputs.size() != 1) {
-        std::cerr << "tessaline: --convert takes one input\n";
+        std::cerr << "tessaline: --convert takes one input\n" << kTryHelp;
         return 2;
     }
     const std::string& in = options->inputs.front();

@@ -146,11 +146,11 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
         List1_MouseDown(s);
     }
     plot(s, false, 0);
-    rec(s, 0, 0, 0);  // the loader's half bar would otherwise stay in the picture
+    resetProgress(s);  // the loader's half bar would otherwise stay in the picture
     if (o.edit) {
         s.edit.check1 = true;
         Check1_MouseUp(s);
-        rec(s, 0, 0, 0);
+        resetProgress(s);
     }
     window.syncFromState();
     QApplication::processEvents();

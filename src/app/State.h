@@ -97,7 +97,7 @@ struct State {
 
     // Program-wide values.
     std::string exeDir;     // the folder of the executable
-    std::string systemDir;  // the working folder (settings, tmpfl, tmp.poly)
+    std::string systemDir;  // the working folder (the settings file)
     std::string mergeTitle;
     std::string lastBackground;
     SettingsSnapshot settingsAtStart;

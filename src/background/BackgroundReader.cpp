@@ -25,7 +25,7 @@ void setBackground(State& s, std::vector<float> lon, std::vector<float> lat) {
 }
 
 bool loadpolybk(State& s, const std::string& path) {
-    rec(s, 0, 0, 0);
+    resetProgress(s);
     s.platform.busyPointer();
     PolyLoad load = readPolyFile(path);
     s.platform.normalPointer();

@@ -73,15 +73,6 @@ void completeRectangle(State& s) {
                                         {band.left + band.width, band.top},
                                         {band.left + band.width, band.top + band.height},
                                         {band.left, band.top + band.height}}};
-    for (std::size_t k = 1; k <= 4; ++k) {
-        const Centre& from = corner[k];
-        const Centre& to = corner[k == 4 ? 1 : k + 1];
-        LineObject& seg = o.Ln[k];
-        seg.x1 = from.x;
-        seg.y1 = from.y;
-        seg.x2 = to.x;
-        seg.y2 = to.y;
-    }
     const double h = markerHalf(s);
     for (std::size_t k = 1; k <= 4; ++k) {
         canvasToMap(s, corner[k].x, corner[k].y, sel.selLon[k], sel.selLat[k]);
@@ -91,10 +82,8 @@ void completeRectangle(State& s) {
         marker.visible = true;
         o.Ln[k].visible = true;
     }
-    sel.selLon[0] = sel.selLon[4];
-    sel.selLat[0] = sel.selLat[4];
     sel.selCount = 4;
-    plotred(s);
+    plotred(s);  // the segments join the markers
     sel.selState = 2;
 }
 

@@ -90,7 +90,7 @@ void markUnsaved(State& s) {
 void storeVertex(State& s) {
     const auto d = static_cast<std::size_t>(s.edit.dragNode);
     auto& handles = s.overlays.node;
-    if (d == 0 || !handles.exists(d)) return;
+    if (!handles.exists(d)) return;
     SquareObject& handle = handles[d];
     // The handle is centred on the pointer of the last move, whichever
     // point of it was grabbed.
@@ -119,8 +119,6 @@ void storeMarker(State& s) {
     const Centre c = centreOf(s.overlays.nd[i]);
     canvasToMap(s, c.x, c.y, sel.selLon[i], sel.selLat[i]);
     plotred(s);
-    sel.selLon[0] = sel.selLon[static_cast<std::size_t>(sel.selCount)];
-    sel.selLat[0] = sel.selLat[static_cast<std::size_t>(sel.selCount)];
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ void unloadred(State& s) {
     s.edit.bttVisible[1] = s.edit.bttVisible[2] = false;
     s.sel.selCount = 0;
     s.sel.selState = 0;
-    rec(s, 0, 0, 0);
+    resetProgress(s);
 }
 
 void layoutForWindow(State& s, int windowWidth, int windowHeight) {

@@ -138,7 +138,7 @@ void placeSelection(State& s, const Surface& surface) {
 void showFullBar(State& s, std::int64_t n) {
     rec(s, 50, static_cast<std::int32_t>(n), static_cast<double>(n));
     s.platform.pumpEventsFor(100);
-    rec(s, 0, 0, 0);
+    resetProgress(s);
 }
 
 void drawOnce(State& s, bool showProgress, int linesOnly);

@@ -11,6 +11,8 @@ namespace tess {
 // shrinks the bar to its minimum of 15 twips. A positive phase is
 // replaced by half the frame width, as the caller's variable.
 void rec(State& s, std::int16_t& phase, std::int32_t done, double total);
+// Shrinks the bar to its minimum, as rec(0, 0, 0) does.
+inline void resetProgress(State& s) { s.progress.barWidth = 15; }
 inline void rec(State& s, int phase, std::int32_t done, double total) {
     auto p = static_cast<std::int16_t>(phase);
     rec(s, p, done, total);

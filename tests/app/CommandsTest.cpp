@@ -13,6 +13,9 @@
 #include "combine/ChosenFiles.h"
 #include "document/Messages.h"
 #include "gpx/GpxReader.h"
+#include "gpx/GpxWriter.h"
+#include "document/Numbers.h"
+#include "document/Reader.h"
 #include "shell/FileHelpers.h"
 #include "shell/HelpPage.h"
 #include "support/StateFixture.h"
@@ -45,8 +48,9 @@ TEST(Batch, answersHelpAndVersionAndRefusesWrongCommandLinesWithStatusTwo) {
         const BatchRun run = batch(args);
         EXPECT_EQ(2, run.status) << args.back();
         EXPECT_TRUE(run.out.empty());
-        EXPECT_FALSE(run.err.empty());
+        EXPECT_NE(std::string::npos, run.err.find("Try 'tessaline --help'.")) << run.err;
     }
+    EXPECT_NE(std::string::npos, batch({"--convert", berlin}).err.find("--convert needs an input and -o OUTPUT"));
     EXPECT_TRUE(isBatchCommand({"--x"}));
     EXPECT_FALSE(isBatchCommand({"-"}) || isBatchCommand({"--"}) || isBatchCommand({"a.poly"}) || isBatchCommand({}));
 }
@@ -101,6 +105,28 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
     EXPECT_TRUE(state.doc.modified);
 }
 
+TEST_F(Commands, convertToGpxWritesTheLoadedRingAsARouteWhereTheUserSays) {
+    ASSERT_TRUE(loadpoly(state, test::dataFile("osmium_berlin.poly")));
+    platform.dialogResults = {temp.file("route.gpx")};
+    convertToGpx(state);
+    const std::string route = test::readFile(temp.file("route.gpx"));
+    std::size_t points = 0;
+    for (auto at = route.find("<rtept "); at != std::string::npos; at = route.find("<rtept ", at + 1)) ++points;
+    EXPECT_EQ(111u, points);  // 110 vertices and the first again
+    EXPECT_TRUE(route.ends_with("</rte></gpx>\r\n"));
+}
+
+TEST_F(Commands, closingAsksToSaveAndACancelledSaveKeepsTheWindowOpen) {
+    ASSERT_TRUE(loadpoly(state, test::dataFile("osmium_berlin.poly")));
+    state.doc.fileName = kUntitled;  // a document that never had a file
+    state.doc.modified = true;
+    platform.answers = {Answer::Yes, Answer::Cancel, Answer::No};
+    platform.dialogResults = {""};
+    EXPECT_FALSE(mayClose(state));  // Yes, then the save dialog cancelled
+    EXPECT_FALSE(mayClose(state));  // Cancel
+    EXPECT_TRUE(mayClose(state));   // No gives the changes up
+}
+
 TEST_F(Commands, recentFilesMoveToTheTopAndOnlyExistingOnesAreEnabled) {
     const std::string a = file("a.poly", "x"), b = file("b.poly", "x");
     for (const std::string& path : {a, b, std::string("/gone.poly"), a}) updatmf(state, path);
@@ -127,6 +153,7 @@ TEST(FileNames, cancelledDialogsLastPathPartsAndHelpPageUrls) {
     EXPECT_FALSE(isBadPolyName("/m/area"));
     EXPECT_EQ("area.poly", ftrim("C:\\maps\\area.poly"));
     EXPECT_EQ("a.gpx", ftrim("/h/a.gpx"));
+    EXPECT_EQ("azaz@[`{", lowerAscii("AZaz@[`{"));
     test::ScriptedPlatform platform;
     platform.dialogResults = {std::string("  /m/a b.poly \0", 15)};
     EXPECT_EQ("/m/a b.poly", fileDialog(platform, false, polyFilters(), ""));

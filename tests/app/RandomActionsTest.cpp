@@ -248,6 +248,7 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         if (docBefore.modified && (replaces || closed) && !same(shownBefore, shown(st.doc))) {
             EXPECT_TRUE(user.consentToDrop || savedBefore);
         }
+        EXPECT_TRUE(kind != 18 || closed || docBefore.modified);  // nothing to lose: it closes
         if (closed) {
             EXPECT_TRUE(!docBefore.modified || user.consentToDrop || savedBefore)
                 << difference(shown(own.file.title, own.file.rings, nullptr), shownBefore) << own.error;

@@ -10,6 +10,7 @@
 #include "selection/Selection.h"
 #include "support/StateFixture.h"
 #include "view/Clearing.h"
+#include "view/Plot.h"
 
 using namespace tess;
 
@@ -91,15 +92,22 @@ TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
     state.doc = Document();
     edit(true);
     EXPECT_EQ(kNoData, platform.last());
+    EXPECT_FALSE(savecurpoly(state));
 }
 
 TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
-    tool(1);
+    edit(true);
+    tool(1);  // a tool ends edit mode
+    EXPECT_FALSE(state.edit.check1 || state.doc.handlesShown);
     press(12, 58);
     press(18, 58);
+    EXPECT_EQ(colors::magenta.b, state.overlays.nd[1].fill.b);  // the first point stands out
+    EXPECT_NE(colors::magenta.b, state.overlays.nd[2].fill.b);
     press(15, 52);
     p1_DblClick(state);
     ASSERT_EQ(2, state.sel.selState);
+    plot(state, false, 0);  // a redraw places every marker again
+    EXPECT_EQ("15 52", state.overlays.nd[3].tag);
     choose(1);
     EXPECT_EQ(kAddOrCancel, platform.last());  // an outline pins the ring it was drawn over
     EXPECT_EQ(0, state.doc.listIndex);
@@ -117,6 +125,7 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     p1_MouseMove(state, xOf(19), yOf(51));
     press(0, 0);  // the second press completes the band as last stretched
     ASSERT_EQ(4, state.sel.selCount);
+    EXPECT_FALSE(state.overlays.Shape1.visible);
     nd_MouseDown(state, 3);
     p1_DragOver(state, xOf(18), yOf(52));
     nd_DragDrop(state, 3);
@@ -126,6 +135,21 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     Form_KeyDown(state, kEscapeKey);
     EXPECT_EQ(0, state.sel.selCount);
     EXPECT_FALSE(state.overlays.nd.exists(1));
+}
+
+TEST_F(EditingTest, anOutlineBecomesCoordinatesOnlyInAViewWithExtent) {
+    // A bound of zero is a bound like any other; a view of no width or height has none.
+    for (const auto& [ring, added] : std::vector<std::pair<const char*, bool>>{
+             {" 0.0 5.0\n 10.0 6.0", true}, {" 5.0 0.0\n 6.0 10.0", true}, {" 0.0 5.0\n 0.0 6.0", false}}) {
+        ASSERT_TRUE(loadpoly(state, file("z.poly", std::string("t\n1\n") + ring + "\nEND\nEND\n")));
+        tool(2);
+        press(0, 0);
+        p1_MouseDown(state, 1, 300, 300);
+        Label3_Click(state, 0);
+        EXPECT_EQ(added ? 2 : 1, state.doc.ringCount()) << ring;
+        EXPECT_EQ(added, platform.last() != kNoLatLon) << ring;
+        Form_KeyDown(state, kEscapeKey);
+    }
 }
 
 TEST_F(EditingTest, anOutlineHoldsFiveHundredPointsAtMost) {
