@@ -3,6 +3,9 @@
 // and the small file-name helpers.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -53,6 +56,24 @@ TEST(Batch, answersHelpAndVersionAndRefusesWrongCommandLinesWithStatusTwo) {
     EXPECT_NE(std::string::npos, batch({"--convert", berlin}).err.find("--convert needs an input and -o OUTPUT"));
     EXPECT_TRUE(isBatchCommand({"--x"}));
     EXPECT_FALSE(isBatchCommand({"-"}) || isBatchCommand({"--"}) || isBatchCommand({"a.poly"}) || isBatchCommand({}));
+}
+
+// The program itself, started as a user starts it.
+int runProgram(const std::string& arguments, std::string& out) {
+    FILE* pipe = popen((std::string(TESSALINE_BINARY) + " " + arguments + " 2>&1").c_str(), "r");
+    char buffer[256];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    return WEXITSTATUS(pclose(pipe));
+}
+
+TEST(Program, takesItsCommandsFromTheCommandLine) {
+    test::TempDir dir;
+    std::string out;
+    EXPECT_EQ(0, runProgram("--version", out));
+    EXPECT_TRUE(out.starts_with("tessaline 2.1\n"));
+    EXPECT_EQ(2, runProgram("--bogus", out));
+    EXPECT_EQ(0, runProgram("--render " + test::dataFile("gpsbabel_basecamp.gpx") + " -o " + dir.file("t.png"), out)) << out;
+    EXPECT_TRUE(test::readFile(dir.file("t.png")).starts_with("\x89PNG"));
 }
 
 TEST(Batch, convertsAndReportsWhatItWrote) {

@@ -36,7 +36,8 @@ TEST_F(ViewTest, canvasPositionsMapBackToThePointsWithinSinglePrecision) {
         EXPECT_NEAR(b, y, 1e-5 * std::max(1.0, std::fabs(b)) + 1e-4 * v.latSpan);
     }
     EXPECT_FALSE(toCanvas(ViewState(), 1, 1, 100, 100).has_value());  // nothing fitted: no mapping
-    EXPECT_EQ("", newcoord(v, 5, 5, 200, 300));                         // no room inside the margin
+    EXPECT_EQ("", newcoord(v, 5, 5, 200, 300));  // no room inside the margin
+    EXPECT_EQ("", newcoord(v, 5, 5, 300, 200));
     EXPECT_EQ((std::array<std::string, 4>{"-.5", " 51.25", " 10", " 60"}), [] {
         ViewState w;
         widenFit(w, -0.5, 51.25);
