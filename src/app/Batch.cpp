@@ -15,7 +15,6 @@
 #include "gpx/GpxWriter.h"
 #include "platform/ConsolePlatform.h"
 #include "platform/Files.h"
-#include "platform/WorkingFolder.h"
 
 namespace tess {
 
@@ -87,8 +86,6 @@ constexpr const char* kVersion =
 
 constexpr const char* kTryHelp = "Try 'tessaline --help'.\n";
 
-bool endsWithGpx(const std::string& text) { return lowerAscii(text).ends_with(".gpx"); }
-
 struct Options {
     std::vector<std::string> inputs;
     std::string output;
@@ -146,11 +143,6 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
     return o;
 }
 
-void prepareFolders(State& s) {
-    s.exeDir = executableDir();
-    s.systemDir = chooseSystemDir(s.exeDir);
-}
-
 int runConvert(const std::vector<std::string>& args) {
     auto options = parseOptions(args);
     if (!options) return 2;
@@ -163,13 +155,11 @@ int runConvert(const std::vector<std::string>& args) {
 
     ConsolePlatform platform(std::cerr);
     State s(platform);
-    prepareFolders(s);
 
-    const bool read = endsWithGpx(in) ? loadgpx(s, in, 0) : loadpoly(s, in);
-    if (!read) return 1;
+    if (!openDocumentFile(s, in)) return 1;
     const int rings = s.doc.ringCount();
 
-    if (endsWithGpx(out)) {
+    if (namesGpxFile(out)) {
         if (options->ring > rings) {
             std::cerr << "tessaline: " << in << " has " << rings << " ring(s), no ring " << options->ring << "\n";
             return 1;

@@ -24,10 +24,7 @@ void newDocument(State& s) {
     const bool yes = s.doc.modified ? s.platform.askYesNo(kChangesNotSaved)
                                     : s.platform.askYesNo(kStartNewProject);
     if (!yes) return;
-    s.edit.dragKind = 0;
-    unloadpnts(s);
-    s.overlays.Shape1.visible = false;
-    if (s.canvas) s.canvas->clear();
+    clearForNewDocument(s);
     s.doc = Document();
     s.doc.fileName = kUntitled;
     s.bk = Background();
@@ -36,8 +33,6 @@ void newDocument(State& s) {
     s.view = ViewState();
     cap(s, s.doc.fileName);
     s.edit.busy = false;
-    s.edit.check1 = false;
-    s.edit.editMode = false;
 }
 
 void openPolyFile(State& s) {
@@ -68,16 +63,6 @@ void openRecent(State& s, int position) {
     loadpoly(s, path);
 }
 
-bool endsWith(const std::string& text, std::string_view ending) {
-    return lowerAscii(text).ends_with(ending);
-}
-
-// The file a save writes to. A name that does not say .poly gains it, so
-// neither a GPX file nor any other kind of file is written over by a save.
-std::string polyTarget(std::string target) {
-    if (lowerAscii(target).find(".poly") == std::string::npos || endsWith(target, ".gpx")) target += ".poly";
-    return target;
-}
 
 }  // namespace
 
@@ -98,7 +83,7 @@ bool saveDocument(State& s, bool saveAs) {
         target = fileDialog(s.platform, true, polyFilters(), kUntitled);
         if (isBadPolyName(target)) return false;
     }
-    target = polyTarget(target);
+    target = polyFileName(target);
     // Only the document's own file is replaced without a question.
     if (target != s.doc.ownFile && !confirmReplace(s.platform, target)) return false;
     return savepoly(s, target);
@@ -139,7 +124,7 @@ void updatmf(State& s, const std::string& path) {
 void loadole(State& s, const std::string& path) {
     // The file system tells case apart, so the path keeps its case; only
     // the extension test ignores it.
-    if (!endsWith(path, ".poly") || path == s.doc.fileName) return;
+    if (!lowerAscii(path).ends_with(".poly") || path == s.doc.fileName) return;
     if (s.doc.modified && s.platform.askYesNo(kSaveChanges)) return;
     loadpoly(s, path);
 }

@@ -129,11 +129,9 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
     window.Form_Resize();
 
     if (!o.background.empty()) {
-        if (lowerAscii(o.background).ends_with(".gpx")) loadgpx(s, o.background, 1);
-        else loadpolybk(s, o.background);
+        loadBackgroundFile(s, o.background);
     }
-    const bool gpx = lowerAscii(o.input).ends_with(".gpx");
-    if (!(gpx ? loadgpx(s, o.input, 0) : loadpoly(s, o.input))) {
+    if (!openDocumentFile(s, o.input)) {
         std::cerr << "tessaline: cannot render " << o.input << "\n";
         return 1;
     }

@@ -39,8 +39,7 @@ void startup(State& s, const std::string& exeDir, const std::string& commandLine
     cap(s, s.doc.fileName);
     // A file that cannot be read leaves the window empty, after its message.
     if (!commandLine.empty()) {
-        if (lowerAscii(commandLine).ends_with(".gpx")) loadgpx(s, commandLine, 0);
-        else loadpoly(s, commandLine);
+        openDocumentFile(s, commandLine);
     }
     s.margin = kMargin;
 }

@@ -17,10 +17,8 @@ namespace tess {
 
 namespace {
 
-bool namesGpx(const std::string& path) { return lowerAscii(path).ends_with(".gpx"); }
-
 bool showBackground(State& s, const std::string& path) {
-    const bool shown = namesGpx(path) ? loadgpx(s, path, 1) : loadpolybk(s, path);
+    const bool shown = loadBackgroundFile(s, path);
     if (shown) plot(s, false, 0);
     return shown;
 }
@@ -60,6 +58,10 @@ void useLastBackground(State& s) {
 }
 
 }  // namespace
+
+bool loadBackgroundFile(State& s, const std::string& path) {
+    return namesGpxFile(path) ? loadgpx(s, path, 1) : loadpolybk(s, path);
+}
 
 void mbk_Click(State& s, int index) {
     switch (index) {

@@ -25,6 +25,10 @@ void mbk_Click(State& s, int index);
 // it. False after a message; the background and view are then unchanged.
 bool loadpolybk(State& s, const std::string& path);
 
+// Shows a file as the background: a GPX file's points when its name ends
+// in .gpx, else a .poly file's first ring. False after the file's message.
+bool loadBackgroundFile(State& s, const std::string& path);
+
 // Makes these points the background and fits the view to them.
 void setBackground(State& s, std::vector<float> lon, std::vector<float> lat);
 

@@ -35,19 +35,13 @@ PolyLoad readPolyFile(const std::string& path) {
         }
         load.file = std::move(parse.file);
     } catch (const std::bad_alloc&) {
-        load.error = path + "\r\n\r\nNot enough memory to read this file.";
+        load.error = path + "\r\n\r\n" + kFileTooLarge;
     }
     return load;
 }
 
 void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
-    s.edit.check1 = false;
-    s.edit.editMode = false;
-    s.edit.dragKind = 0;
-    unloadpnts(s);
-    s.overlays.Shape1.visible = false;
-    if (s.canvas) s.canvas->clear();
-
+    clearForNewDocument(s);
     Document& d = s.doc;
     d.title = std::move(file.title);
     upperAscii(d.title);

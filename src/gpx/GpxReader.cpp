@@ -46,6 +46,10 @@ bool importAsBackground(State& s, const std::string& text) {
 
 }  // namespace
 
+bool openDocumentFile(State& s, const std::string& path) {
+    return namesGpxFile(path) ? loadgpx(s, path, 0) : loadpoly(s, path);
+}
+
 bool loadgpx(State& s, const std::string& path, int mode) {
     const bool asDocument = mode == 0;
     if (asDocument && s.doc.modified && s.platform.askYesNoCancel(kGpxChangesQuestion) != Answer::Yes)
@@ -64,7 +68,7 @@ bool loadgpx(State& s, const std::string& path, int mode) {
         // name is only a proposal.
         replaceDocument(s, std::move(file), {gpxDocumentName(path), "", true});
     } catch (const std::bad_alloc&) {
-        s.platform.message(path + "\r\n\r\nNot enough memory to read this file.");
+        s.platform.message(path + "\r\n\r\n" + kFileTooLarge);
         return false;
     }
     return true;

@@ -41,6 +41,13 @@ PolyFile gpxToPolyFile(std::string_view fileName, std::string_view gpxText);
 // in any letter case, replaced by .poly.
 std::string gpxDocumentName(const std::string& path);
 
+// The name ends in .gpx, in any letter case.
+bool namesGpxFile(std::string_view path);
+
+// Opens a file as the document: a GPX import when its name ends in .gpx,
+// else a .poly file. False after the file's message.
+bool openDocumentFile(State& s, const std::string& path);
+
 // mode 0 imports as the document, 1 as the background. True once the
 // import has replaced the document (mode 0) or the background (mode 1);
 // false when it was declined, or refused with a message.

@@ -129,17 +129,13 @@ std::vector<GpxPointText> gpxPoints(std::string_view gpxText) {
     return points;
 }
 
-namespace {
-
-bool endsWithGpx(std::string_view name) {
-    return name.size() >= 4 && lowerAscii(std::string(name.substr(name.size() - 4))) == ".gpx";
+bool namesGpxFile(std::string_view path) {
+    return path.size() >= 4 && lowerAscii(std::string(path.substr(path.size() - 4))) == ".gpx";
 }
-
-}  // namespace
 
 PolyFile gpxToPolyFile(std::string_view fileName, std::string_view gpxText) {
     PolyFile file;
-    file.title = endsWithGpx(fileName) ? fileName.substr(0, fileName.size() - 4) : fileName;
+    file.title = namesGpxFile(fileName) ? fileName.substr(0, fileName.size() - 4) : fileName;
     RingText ring;
     ring.name = "1";
     // A track point takes a quarter of its GPX text or less as a line.
@@ -158,7 +154,7 @@ PolyFile gpxToPolyFile(std::string_view fileName, std::string_view gpxText) {
 }
 
 std::string gpxDocumentName(const std::string& path) {
-    return (endsWithGpx(path) ? path.substr(0, path.size() - 4) : path) + ".poly";
+    return (namesGpxFile(path) ? path.substr(0, path.size() - 4) : path) + ".poly";
 }
 
 }  // namespace tess

@@ -18,8 +18,7 @@ namespace {
 void writeSelectionFile(State& s, const std::string& text) {
     std::string name = fileDialog(s.platform, true, polyFilters(), kSelectionFileName);
     if (isBadPolyName(name)) return;
-    if (lowerAscii(name).find("poly") == std::string::npos || lowerAscii(name).ends_with(".gpx"))
-        name += ".poly";
+    name = polyFileName(name);
     if (!confirmReplace(s.platform, name)) return;
     // Only the selection is written: the document, its name and its
     // unsaved mark stay as they are.

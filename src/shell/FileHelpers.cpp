@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "document/Numbers.h"
 #include "platform/Files.h"
 
 namespace tess {
@@ -32,6 +33,12 @@ bool confirmReplace(Platform& platform, const std::string& file) {
 
 bool isBadPolyName(const std::string& name) {
     return name.empty() || name.find('*') != std::string::npos || name == ".poly";
+}
+
+std::string polyFileName(std::string name) {
+    const std::string lower = lowerAscii(name);
+    if (lower.find(".poly") == std::string::npos || lower.ends_with(".gpx")) name += ".poly";
+    return name;
 }
 
 std::string ftrim(const std::string& path, int) {

@@ -30,6 +30,10 @@ bool confirmReplace(Platform& platform, const std::string& file);
 // with "*", or exactly ".poly".
 bool isBadPolyName(const std::string& name);
 
+// The name a save writes to: one that does not say .poly, or that ends in
+// .gpx, gains ".poly", so a save never writes over another kind of file.
+std::string polyFileName(std::string name);
+
 // The last component of a path, split at "/" and at "\" (files named by
 // other systems); a name without separators is returned whole.
 std::string ftrim(const std::string& path, int mode = 0);

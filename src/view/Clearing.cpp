@@ -23,6 +23,15 @@ void unloadpnts(State& s) {
     if (s.sel.selCount > 0) unloadred(s);
 }
 
+void clearForNewDocument(State& s) {
+    s.edit.check1 = false;
+    s.edit.editMode = false;
+    s.edit.dragKind = 0;
+    unloadpnts(s);
+    s.overlays.Shape1.visible = false;
+    if (s.canvas) s.canvas->clear();
+}
+
 void unloadred(State& s) {
     for (int i = 1; i <= s.sel.selCount; ++i) {
         s.overlays.Ln.remove(static_cast<std::size_t>(i));

@@ -7,6 +7,9 @@ namespace tess {
 
 // Removes the vertex handles and edge lines, and any selection outline.
 void unloadpnts(State& s);
+// What a new document starts from: edit mode and any drag ended, the
+// handles, outline and rubber band gone, the canvas empty.
+void clearForNewDocument(State& s);
 // Removes the vertex handles and edge lines only.
 void removeHandles(State& s);
 // Removes the selection outline and hides the tool indicators.
