@@ -27,6 +27,17 @@ char* put(char* to, std::string_view text) {
     return to + text.size();
 }
 
+// A value below a tenth of a degree in magnitude, to at most 15 decimals:
+// the schema's decimals carry at most 24 digits, so 1e-25 would not be
+// valid, and 1e-15 of a degree is far less than a millimetre.
+char* putFewDecimals(char* to, double value) {
+    char* end = std::to_chars(to, to + 64, value, std::chars_format::fixed, 15).ptr;
+    while (end[-1] == '0') --end;
+    if (end[-1] == '.') --end;
+    if (end - to == 2 && to[0] == '-' && to[1] == '0') return put(to, "0");
+    return end;
+}
+
 // The shortest text of a value with at most 15 significant digits. When
 // the shortest text that reads back as the value has no more than 15
 // digits it is exactly that rounding, and it comes much cheaper; values
@@ -34,7 +45,8 @@ char* put(char* to, std::string_view text) {
 // general way.
 char* putShortest(char* to, double value) {
     const double magnitude = std::fabs(value);
-    if (value != 0 && magnitude >= 1e-5 && magnitude < 1e15) {
+    if (magnitude < 0.1) return putFewDecimals(to, value);
+    if (magnitude < 1e15) {
         const auto [end, ec] = std::to_chars(to, to + 64, value, std::chars_format::fixed);
         if (ec == std::errc()) {
             int digits = 0;

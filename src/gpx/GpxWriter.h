@@ -18,8 +18,8 @@ inline constexpr const char* kGpxProposedName = "untitled.gpx";
 // The creator attribute: the program and its version.
 std::string gpxCreator();
 
-// Coordinates as GPX 1.1 accepts them: the shortest decimal text (15
-// significant digits, never an exponent). Latitudes are held to -90..90;
+// Coordinates as GPX 1.1 accepts them: the shortest decimal text of at
+// most 15 significant digits and 15 decimals, never an exponent. Latitudes are held to -90..90;
 // longitudes are brought into -180 up to but excluding 180, so 180 is
 // written as -180.
 std::string gpxLatitudeText(double lat);

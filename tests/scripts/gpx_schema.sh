@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Every ring of every .poly file in the data folder, written as a GPX route
-# by the batch command, must validate against the GPX 1.1 schema.
+# Every ring of every .poly file in the data and case folders, and a ring of
+# values far below 1e-24, written as a GPX route by the batch command, must
+# validate against the GPX 1.1 schema, without an exponent.
 # Usage: gpx_schema.sh TESSALINE DATA_DIR   (GPX_XSD overrides the schema)
 set -uo pipefail
 tessaline=$1
@@ -12,8 +13,9 @@ command -v xmllint >/dev/null || { echo "xmllint is needed (package libxml2-util
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+printf 'tiny\n1\n 1.0e-25 -3.0e-300\n 4.9e-324 1.0e-310\n -1.5e-30 2.0e-40\nEND\nEND\n' >"$work/tiny.poly"
 files=0 rings=0 failures=0
-for poly in "$data"/*.poly; do
+for poly in "$data"/*.poly "$data"/../cases/*.poly "$work/tiny.poly"; do
   [ -f "$poly" ] || continue
   name=$(basename "$poly" .poly)
   ring=1
