@@ -68,66 +68,97 @@ bool isVertexLine(std::string_view line) {
     return line.find('.') != std::string_view::npos || isWholeNumberPair(line);
 }
 
+namespace {
+
+// The vertex lines of a ring's stretch of text, each ended by a line feed.
+// A stretch of nothing but vertex lines ended by line feeds alone is taken
+// whole, in one copy.
+std::string vertexLinesOf(std::string_view stretch, bool onlyVertexLines) {
+    if (onlyVertexLines) return std::string(stretch);
+    std::string lines;
+    lines.reserve(stretch.size() + 1);
+    forEachLine(stretch, [&](std::string_view line) {
+        if (!isVertexLine(line)) return;
+        lines += line;
+        lines += '\n';
+    });
+    return lines;
+}
+
+}  // namespace
+
 PolyParse parsePolyText(std::string_view text) {
     PolyParse result;
     PolyFile& file = result.file;
     enum class Expect { Title, Name, Vertex, Nothing } expect = Expect::Title;
     bool sawEnd = false;
-    RingText ring;
     std::size_t lineNumber = 0;
+    // The ring being read: its name, where its lines start, whether it
+    // has a vertex, and whether it holds vertex lines only.
+    std::string_view name;
+    std::size_t ringStart = 0;
+    bool hasVertex = false, onlyVertexLines = true;
+
+    auto keepRing = [&](std::size_t ringEnd) {
+        if (!hasVertex) return;
+        if (file.rings.size() == static_cast<std::size_t>(kMaxRings)) {
+            result.problem = PolyProblem::TooManyRings;
+            return;
+        }
+        const std::string_view stretch = text.substr(ringStart, ringEnd - ringStart);
+        file.rings.push_back({std::string(name), vertexLinesOf(stretch, onlyVertexLines)});
+    };
 
     forEachLine(text, [&](std::string_view line) {
         ++lineNumber;
         if (expect == Expect::Nothing || !result.ok()) return;
+        const auto offset = static_cast<std::size_t>(line.data() - text.data());
+        const std::size_t next = offset + line.size();
         switch (expect) {
         case Expect::Title:
             file.title.assign(line);
             expect = Expect::Name;
             return;
         case Expect::Name:
+            sawEnd = sawEnd || isEndLine(line);
             if (isEndLine(line)) {
-                sawEnd = true;
                 expect = Expect::Nothing;  // the file's own END
                 return;
             }
-            ring.name.assign(line);
-            ring.lines.clear();
+            name = line;
+            ringStart = next + (text.substr(next, 2) == "\r\n" ? 2 : next < text.size() ? 1 : 0);
+            hasVertex = false;
+            onlyVertexLines = true;
             expect = Expect::Vertex;
             return;
         case Expect::Vertex:
             if (isEndLine(line)) {
                 sawEnd = true;
-                if (!ring.lines.empty()) {
-                    if (file.rings.size() == static_cast<std::size_t>(kMaxRings)) {
-                        result.problem = PolyProblem::TooManyRings;
-                        return;
-                    }
-                    file.rings.push_back(std::move(ring));
-                }
-                ring = RingText();
+                keepRing(offset);
                 expect = Expect::Name;
                 return;
             }
-            if (!isVertexLine(line)) return;
+            onlyVertexLines = onlyVertexLines && next < text.size() && text[next] == '\n';
+            if (!isVertexLine(line)) {
+                onlyVertexLines = false;
+                return;
+            }
             if (!readsAsVertex(line)) {
                 result.problem = PolyProblem::BadVertex;
                 result.lineNumber = lineNumber;
                 result.line.assign(line);
                 return;
             }
-            ring.lines += line;
-            ring.lines += '\n';
+            hasVertex = true;
             return;
         case Expect::Nothing: return;
         }
     });
     if (!result.ok()) return result;
-    if (expect == Expect::Vertex && !ring.lines.empty()) {
-        if (file.rings.size() == static_cast<std::size_t>(kMaxRings)) {
-            result.problem = PolyProblem::TooManyRings;
-            return result;
-        }
-        file.rings.push_back(std::move(ring));
+    if (expect == Expect::Vertex && hasVertex) {
+        onlyVertexLines = onlyVertexLines && text.ends_with('\n');
+        keepRing(text.size());
+        if (!result.ok()) return result;
         file.lastRingUnclosed = true;
     }
     if (!sawEnd) result.problem = PolyProblem::NoEnd;

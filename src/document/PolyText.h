@@ -64,15 +64,26 @@ bool isWholeNumberPair(std::string_view line);
 bool isVertexLine(std::string_view line);
 
 // Calls take(line) for every line; the line has no line-end characters.
+// Lines are found at line feeds first, the fast way; only a piece that
+// holds a carriage return is split again.
 template <class Take>
 void forEachLine(std::string_view text, Take take) {
     std::size_t pos = 0;
     const std::size_t n = text.size();
     while (pos < n) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = n;
-        take(text.substr(pos, end - pos));
-        if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ++end;
+        std::size_t end = text.find('\n', pos);
+        const bool endsInLineFeed = end != std::string_view::npos;
+        if (!endsInLineFeed) end = n;
+        const std::string_view piece = text.substr(pos, end - pos);
+        std::size_t start = 0;
+        for (std::size_t cr = piece.find('\r'); cr != std::string_view::npos; cr = piece.find('\r', start)) {
+            take(piece.substr(start, cr - start));
+            start = cr + 1;
+        }
+        // What follows the last carriage return ends at the line feed (a CR
+        // LF leaves nothing there), or is the text's last line.
+        const bool crlf = start > 0 && start == piece.size() && endsInLineFeed;
+        if ((endsInLineFeed && !crlf) || start < piece.size()) take(piece.substr(start));
         pos = end + 1;
     }
 }

@@ -172,7 +172,8 @@ void drawOnce(State& s, bool showProgress, int linesOnly) {
         surface.clear();
         drawBackground(s, surface);
         if (s.edit.check1) s.edit.handleCount = static_cast<std::int32_t>(s.doc.lastPoint);
-        if (s.doc.lastPoint > 0) drawRing(s, surface, showProgress, linesOnly, inView);
+        // Without a canvas only the handles need placing.
+        if (s.doc.lastPoint > 0 && (s.canvas || s.edit.check1)) drawRing(s, surface, showProgress, linesOnly, inView);
         if (s.sel.selCount > 0) placeSelection(s, surface);
         if (s.edit.tool == 2) plotred(s);
         if (s.edit.handleCount > 0) s.overlays.node[1].fill = colors::blue;
