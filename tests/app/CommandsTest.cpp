@@ -14,6 +14,7 @@
 #include "app/FileMenu.h"
 #include "app/Startup.h"
 #include "combine/ChosenFiles.h"
+#include "combine/Merge.h"
 #include "document/Messages.h"
 #include "gpx/GpxReader.h"
 #include "gpx/GpxWriter.h"
@@ -43,6 +44,8 @@ BatchRun batch(std::vector<std::string> args) {
 
 TEST(Batch, answersHelpAndVersionAndRefusesWrongCommandLinesWithStatusTwo) {
     EXPECT_TRUE(batch({"--help"}).out.starts_with("Usage: tessaline [FILE]\n"));
+    EXPECT_EQ(0, batch({"-h"}).status);
+    EXPECT_EQ(0, batch({"--version"}).status);
     EXPECT_EQ("tessaline 2.1\n", batch({"-V"}).out.substr(0, 14));
     const std::string berlin = test::dataFile("osmium_berlin.poly");
     for (const auto& args : std::vector<std::vector<std::string>>{
@@ -149,13 +152,16 @@ TEST_F(Commands, closingAsksToSaveAndACancelledSaveKeepsTheWindowOpen) {
 }
 
 TEST_F(Commands, recentFilesMoveToTheTopAndOnlyExistingOnesAreEnabled) {
-    const std::string a = file("a.poly", "x"), b = file("b.poly", "x");
+    const std::string a = file("a.poly", "x"), b = file("b.poly", test::readFile(test::dataFile("osmium_berlin.poly")));
     for (const std::string& path : {a, b, std::string("/gone.poly"), a}) updatmf(state, path);
     EXPECT_EQ(a, state.recent[0].caption);
     EXPECT_EQ("/gone.poly", state.recent[1].caption);
     EXPECT_EQ(b, state.recent[2].caption);
     EXPECT_FALSE(state.recent[1].enabled);
     EXPECT_TRUE(state.recent[2].enabled && !state.recent[3].enabled);
+    state.recent[4].caption = b;
+    mf_Click(state, mf::LastRecent);
+    EXPECT_EQ(b, state.doc.fileName);
 }
 
 TEST(ChosenFilesList, refusesOnlyAPathAlreadyChosen) {
@@ -167,6 +173,9 @@ TEST(ChosenFilesList, refusesOnlyAPathAlreadyChosen) {
     removeChosenFiles(chosen, {0, 7, 0});
     EXPECT_EQ((std::vector<std::string>{"/m/lin.poly", "/n/berlin.poly"}), chosen.paths);
     EXPECT_TRUE(addChosenFile(chosen, "/m", "berlin.poly"));
+    test::ScriptedPlatform platform;
+    EXPECT_FALSE(save_merge(platform, {}, "t", "/tmp/never.poly"));
+    EXPECT_EQ(kPleaseAddFiles, platform.last());
 }
 
 TEST(FileNames, cancelledDialogsLastPathPartsAndHelpPageUrls) {
@@ -175,6 +184,9 @@ TEST(FileNames, cancelledDialogsLastPathPartsAndHelpPageUrls) {
     EXPECT_EQ("area.poly", ftrim("C:\\maps\\area.poly"));
     EXPECT_EQ("a.gpx", ftrim("/h/a.gpx"));
     EXPECT_EQ("azaz@[`{", lowerAscii("AZaz@[`{"));
+    std::string title = "az{`\xC3\xA9";
+    upperAscii(title);
+    EXPECT_EQ("AZ{`\xC3\xA9", title);  // UTF-8 survives
     test::ScriptedPlatform platform;
     platform.dialogResults = {std::string("  /m/a b.poly \0", 15)};
     EXPECT_EQ("/m/a b.poly", fileDialog(platform, false, polyFilters(), ""));

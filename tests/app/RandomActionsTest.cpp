@@ -207,7 +207,7 @@ protected:
 
 TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
     const char* long_run = std::getenv("TESSALINE_RANDOM_STEPS");
-    const int steps = long_run ? std::atoi(long_run) : 250;
+    const int steps = long_run ? std::atoi(long_run) : 600;
     for (int step = 0; step < steps && !HasFailure(); ++step) {
         State& st = *s;
         const int kind = static_cast<int>(user.pick(19));

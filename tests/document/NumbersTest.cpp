@@ -79,7 +79,7 @@ TEST(NumberTexts, EveryFormReadsBackAsTheValueRoundedToFifteenDigits) {
     for (int i = 0; i < 100000 && !testing::Test::HasFailure(); ++i) {
         const int power = i % 2 ? anyPower(random) : coordinatePower(random);
         const double drawn = std::ldexp(unit(random), power) * (i % 3 ? 1 : -1);
-        for (const double value : {drawn, roundedTo15(drawn)}) {  // the second as if read from a file
+        for (const double value : {roundedTo15(drawn), drawn}) {  // the first as if read from a file
             const double expected = roundedTo15(value);
             const bool plain = std::fabs(expected) >= 1e-9 && std::fabs(expected) < 1e15;
             const std::string shortest = shortestText(value), lon = commitLonText(value), lat = commitLatText(value);

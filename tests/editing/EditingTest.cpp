@@ -58,6 +58,11 @@ TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
     EXPECT_EQ("Tessaline 2.1 " + temp.file("doc.poly") + "+", state.caption);
     edit(false);  // leaving edit mode writes the ring back
     EXPECT_NE(std::string::npos, ringText(0).find("17.12346  55.5"));
+    edit(true);
+    dragHandle(1, xOf(11), yOf(51));
+    ASSERT_TRUE(loadpoly(state, file("again.poly", kTwoRings)));  // the move goes with its document
+    ASSERT_TRUE(savepoly(state, temp.file("again.poly")));
+    EXPECT_NE(std::string::npos, test::readFile(temp.file("again.poly")).find("\r\n 10.0 50.0\r\n 20.0 50.0\r\n"));
 }
 
 TEST_F(EditingTest, theClosingHandleMovesTheFirstVertexWithIt) {
@@ -69,6 +74,9 @@ TEST_F(EditingTest, theClosingHandleMovesTheFirstVertexWithIt) {
     node_MouseDown(state, 3);
     cancelDrag(state);  // released elsewhere: nothing stored
     EXPECT_EQ(20, state.doc.ringLon[2]);
+    node_MouseDown(state, 3);
+    nd_DragDrop(state, 1);  // released over an outline marker: the drag ends all the same
+    EXPECT_FALSE(dragInProgress(state));
 }
 
 TEST_F(EditingTest, anOpenRingKeepsEveryVertexThroughDragsAndCommits) {
@@ -97,8 +105,10 @@ TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
 
 TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     edit(true);
-    tool(1);  // a tool ends edit mode
+    dragHandle(1, xOf(19), yOf(51));
+    tool(1);  // a tool ends edit mode, and the move stays
     EXPECT_FALSE(state.edit.check1 || state.doc.handlesShown);
+    EXPECT_EQ(19, state.doc.ringLon[1]);
     press(12, 58);
     press(18, 58);
     EXPECT_EQ(colors::magenta.b, state.overlays.nd[1].fill.b);  // the first point stands out
@@ -107,6 +117,7 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     p1_DblClick(state);
     ASSERT_EQ(2, state.sel.selState);
     plot(state, false, 0);  // a redraw places every marker again
+    EXPECT_EQ("12 58", state.overlays.nd[1].tag);
     EXPECT_EQ("15 52", state.overlays.nd[3].tag);
     choose(1);
     EXPECT_EQ(kAddOrCancel, platform.last());  // an outline pins the ring it was drawn over
@@ -116,6 +127,7 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     EXPECT_EQ(2, state.doc.currentRing);
     EXPECT_EQ("   12.0 58.0\n   18.0 58.0\n   15.0 52.0\n   12.0 58.0\n", ringText(2));
     EXPECT_EQ(0, state.sel.selCount);
+    EXPECT_EQ(0, state.edit.tool);  // back to the pointer
     EXPECT_TRUE(state.doc.modified);
 }
 
@@ -126,11 +138,11 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     press(0, 0);  // the second press completes the band as last stretched
     ASSERT_EQ(4, state.sel.selCount);
     EXPECT_FALSE(state.overlays.Shape1.visible);
-    nd_MouseDown(state, 3);
-    p1_DragOver(state, xOf(18), yOf(52));
-    nd_DragDrop(state, 3);
-    EXPECT_FLOAT_EQ(18, state.sel.selLon[3]);
-    EXPECT_EQ("none\r\n1\r\n   11.0 59.0\r\n   19.0 59.0\r\n   18.0 52.0\r\n   11.0 51.0\r\n   11.0 59.0\r\nEND\r\nEND\r\n",
+    nd_MouseDown(state, 4);
+    p1_DragOver(state, xOf(12), yOf(52));
+    nd_DragDrop(state, 4);
+    EXPECT_FLOAT_EQ(12, state.sel.selLon[4]);
+    EXPECT_EQ("none\r\n1\r\n   11.0 59.0\r\n   19.0 59.0\r\n   19.0 51.0\r\n   12.0 52.0\r\n   11.0 59.0\r\nEND\r\nEND\r\n",
               save_selection(state, true));
     Form_KeyDown(state, kEscapeKey);
     EXPECT_EQ(0, state.sel.selCount);
