@@ -52,6 +52,8 @@ protected:
 TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
     edit(true);
     ASSERT_TRUE(state.doc.handlesShown);
+    EXPECT_DOUBLE_EQ(yOf(50), state.overlays.node[1].top + 50);  // each handle on its vertex
+    EXPECT_DOUBLE_EQ(xOf(20), state.overlays.node[1].left + 50);
     dragHandle(2, xOf(17.123456), yOf(55.5));
     EXPECT_EQ("17.12346 55.5", state.overlays.node[2].tag);
     EXPECT_DOUBLE_EQ(17.12346, state.doc.ringLon[2]);
@@ -112,13 +114,21 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     press(12, 58);
     press(18, 58);
     EXPECT_EQ(colors::magenta.b, state.overlays.nd[1].fill.b);  // the first point stands out
+    EXPECT_DOUBLE_EQ(xOf(12), state.overlays.Ln[2].x1);          // a segment joins it to the next
     EXPECT_NE(colors::magenta.b, state.overlays.nd[2].fill.b);
     press(15, 52);
     p1_DblClick(state);
     ASSERT_EQ(2, state.sel.selState);
-    plot(state, false, 0);  // a redraw places every marker again
+    EXPECT_TRUE(state.overlays.Ln[1].visible);  // the closing segment
+    surface.resize(2550, 1550);
+    plot(state, false, 0);  // a redraw places every marker and segment again
     EXPECT_EQ("12 58", state.overlays.nd[1].tag);
     EXPECT_EQ("15 52", state.overlays.nd[3].tag);
+    const auto centre = [&](int k) { return std::pair(state.overlays.nd[k].left + 50, state.overlays.nd[k].top + 50); };
+    const auto ends = [&](int k) { const LineObject& l = state.overlays.Ln[k]; return std::pair(std::pair(l.x1, l.y1), std::pair(l.x2, l.y2)); };
+    EXPECT_EQ(std::pair(centre(1), centre(2)), ends(2));
+    EXPECT_EQ(std::pair(centre(2), centre(3)), ends(3));
+    EXPECT_EQ(std::pair(centre(1), centre(3)), ends(1));  // closed on the first point
     choose(1);
     EXPECT_EQ(kAddOrCancel, platform.last());  // an outline pins the ring it was drawn over
     EXPECT_EQ(0, state.doc.listIndex);
@@ -134,6 +144,7 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
 TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     tool(2);
     press(11, 59);
+    EXPECT_EQ(100, state.overlays.Shape1.width);  // a small square until the pointer moves
     p1_MouseMove(state, xOf(19), yOf(51));
     press(0, 0);  // the second press completes the band as last stretched
     ASSERT_EQ(4, state.sel.selCount);
@@ -201,6 +212,7 @@ TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
     Label3_Click(state, 1);
     ASSERT_EQ(1, state.doc.ringCount());
     EXPECT_EQ(0, state.doc.currentRing);
+    EXPECT_EQ(4u, surface.lines.size());  // the ring in its place is drawn
     EXPECT_FALSE(state.edit.check1);
     Label3_Click(state, 1);
     EXPECT_EQ(kMoreThanOne, platform.last());
