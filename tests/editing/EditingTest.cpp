@@ -52,6 +52,7 @@ protected:
 TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
     edit(true);
     ASSERT_TRUE(state.doc.handlesShown);
+    EXPECT_TRUE(state.overlays.node[1].visible);
     EXPECT_DOUBLE_EQ(yOf(50), state.overlays.node[1].top + 50);  // each handle on its vertex
     EXPECT_DOUBLE_EQ(xOf(20), state.overlays.node[1].left + 50);
     dragHandle(2, xOf(17.123456), yOf(55.5));
@@ -153,6 +154,7 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     p1_DragOver(state, xOf(12), yOf(52));
     nd_DragDrop(state, 4);
     EXPECT_FLOAT_EQ(12, state.sel.selLon[4]);
+    EXPECT_TRUE(state.doc.modified);  // a marker drag counts as an edit, as a handle drag does
     EXPECT_EQ("none\r\n1\r\n   11.0 59.0\r\n   19.0 59.0\r\n   19.0 51.0\r\n   12.0 52.0\r\n   11.0 59.0\r\nEND\r\nEND\r\n",
               save_selection(state, true));
     Form_KeyDown(state, kEscapeKey);
