@@ -83,7 +83,7 @@ bool save_merge(Platform& platform, const std::vector<std::string>& files, const
     // Nothing could be read: an existing file of that name is kept.
     if (rings.empty()) return false;
     if (!error.empty()) {
-        platform.message(error + "\r\n\r\n" + kErrorSaving + output);
+        platform.message(errorSavingMessage(error, output));
         return false;
     }
     return true;

@@ -1,6 +1,8 @@
 // The messages the document's readers and writers show, word for word.
 #pragma once
 
+#include <string>
+
 namespace tess {
 
 inline constexpr const char* kCannotOpenFile =
@@ -11,5 +13,16 @@ inline constexpr const char* kTooManyRings = "Too many rings: a document holds a
 inline constexpr const char* kNoDataCommit = "No Data";
 inline constexpr const char* kNoDataSave = "No data";
 inline constexpr const char* kErrorSaving = "Error saving ";
+
+// A failed write: the system's reason, a blank line, "Error saving " and
+// the file.
+inline std::string errorSavingMessage(const std::string& reason, const std::string& file) {
+    return reason + "\r\n\r\n" + kErrorSaving + file;
+}
+
+// A file that cannot be read: the file, a blank line and the reason.
+inline std::string unreadableFileMessage(const std::string& file, const std::string& reason) {
+    return file + "\r\n\r\n" + reason;
+}
 
 }  // namespace tess

@@ -24,7 +24,7 @@ PolyLoad readPolyFile(const std::string& path) {
     try {
         FileRead read = readFile(path);
         if (!read.ok()) {
-            load.error = path + "\r\n\r\n" + read.error;
+            load.error = unreadableFileMessage(path, read.error);
             return load;
         }
         PolyParse parse = parsePolyText(read.text);
@@ -35,7 +35,7 @@ PolyLoad readPolyFile(const std::string& path) {
         }
         load.file = std::move(parse.file);
     } catch (const std::bad_alloc&) {
-        load.error = path + "\r\n\r\n" + kFileTooLarge;
+        load.error = unreadableFileMessage(path, kFileTooLarge);
     }
     return load;
 }

@@ -66,7 +66,7 @@ bool savepoly(State& s, const std::string& path) {
     s.platform.processEvents();
     s.platform.normalPointer();
     if (!error.empty()) {
-        s.platform.message(error + "\r\n\r\n" + kErrorSaving + path);
+        s.platform.message(errorSavingMessage(error, path));
         return false;
     }
     s.doc.fileName = path;
@@ -81,7 +81,7 @@ bool savetext(Platform& platform, const std::string& file, std::string_view buff
     const std::string error = writeWholeFile(file, {buffer, "\r\n"});
     platform.processEvents();
     if (!error.empty()) {
-        platform.message(error + "\r\n\r\n" + kErrorSaving + file);
+        platform.message(errorSavingMessage(error, file));
         return false;
     }
     return true;

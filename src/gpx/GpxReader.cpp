@@ -23,7 +23,7 @@ bool readGpx(State& s, const std::string& path, std::string& text) {
     }
     FileRead read = readFile(path);
     if (!read.ok()) {
-        s.platform.message(path + "\r\n\r\n" + read.error);
+        s.platform.message(unreadableFileMessage(path, read.error));
         return false;
     }
     text = std::move(read.text);
@@ -68,7 +68,7 @@ bool loadgpx(State& s, const std::string& path, int mode) {
         // name is only a proposal.
         replaceDocument(s, std::move(file), {gpxDocumentName(path), "", true});
     } catch (const std::bad_alloc&) {
-        s.platform.message(path + "\r\n\r\n" + kFileTooLarge);
+        s.platform.message(unreadableFileMessage(path, kFileTooLarge));
         return false;
     }
     return true;

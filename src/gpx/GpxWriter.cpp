@@ -13,7 +13,7 @@ bool savegpx2(State& s, const std::string& path) {
     const std::string error = file.commit();
     s.platform.processEvents();
     if (error.empty()) return true;
-    s.platform.message(error + "\r\n\r\n" + kErrorSaving + path);
+    s.platform.message(errorSavingMessage(error, path));
     return false;
 }
 

@@ -23,7 +23,7 @@ void writeSelectionFile(State& s, const std::string& text) {
     // Only the selection is written: the document, its name and its
     // unsaved mark stay as they are.
     const std::string error = writeWholeFile(name, text);
-    if (!error.empty()) s.platform.message(error + "\r\n\r\n" + kErrorSaving + name);
+    if (!error.empty()) s.platform.message(errorSavingMessage(error, name));
 }
 
 }  // namespace
