@@ -153,18 +153,16 @@ const QImage& QtCanvas::image() {
 void QtCanvas::paintObjects(QPainter& painter) const {
     const Overlays& o = state_.overlays;
     auto paintLines = [&](const ObjectFamily<LineObject>& family) {
-        for (std::size_t i = 1; i < family.end(); ++i) {
-            if (!family.exists(i) || !family[i].visible) continue;
-            const LineObject& l = family[i];
+        family.forEach([&](std::size_t, const LineObject& l) {
+            if (!l.visible) return;
             painter.setPen(QPen(qcolor(l.color), 0));
             painter.drawLine(QLineF(l.x1 / kTwips, l.y1 / kTwips, l.x2 / kTwips, l.y2 / kTwips));
-        }
+        });
     };
     auto paintSquares = [&](const ObjectFamily<SquareObject>& family) {
-        for (std::size_t i = 1; i < family.end(); ++i) {
-            if (!family.exists(i) || !family[i].visible) continue;
-            painter.fillRect(squareRect(family[i]), qcolor(family[i].fill));
-        }
+        family.forEach([&](std::size_t, const SquareObject& o) {
+            if (o.visible) painter.fillRect(squareRect(o), qcolor(o.fill));
+        });
     };
     paintLines(o.Line1);
     paintLines(o.Ln);
@@ -197,10 +195,8 @@ CanvasHit QtCanvas::hitTest(double x, double y) const {
         return o.visible && x >= o.left && x < o.left + o.width && y >= o.top && y < o.top + o.height;
     };
     const Overlays& o = state_.overlays;
-    for (std::size_t i = o.nd.end(); i-- > 1;)
-        if (o.nd.exists(i) && inside(o.nd[i])) return {CanvasHit::Nd, static_cast<int>(i)};
-    for (std::size_t i = o.node.end(); i-- > 1;)
-        if (o.node.exists(i) && inside(o.node[i])) return {CanvasHit::Node, static_cast<int>(i)};
+    if (std::size_t i = o.nd.lastMatching(inside)) return {CanvasHit::Nd, static_cast<int>(i)};
+    if (std::size_t i = o.node.lastMatching(inside)) return {CanvasHit::Node, static_cast<int>(i)};
     return {};
 }
 
