@@ -105,6 +105,7 @@ void loaddt(State& s, int ringIndex) {
     parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)].lines);
     d.listIndex = ringIndex;
     d.ringEdited = false;
+    d.movedVertices.clear();
     s.platform.processEvents();
     if (s.bk.bkPointCount == 0) finishFit(s.view);
     else setBoundLabels(s.view);

@@ -63,7 +63,8 @@ bool zoomAround(ViewState& v, double x, double y, double factor, const CanvasAre
     const double narrowestLon = narrowestSpan(v.minLon, v.maxLon), narrowestLat = narrowestSpan(v.minLat, v.maxLat);
     f = std::min(f, std::min(v.lonSpan / narrowestLon, v.latSpan / narrowestLat));
     f = std::max(f, std::max(v.lonSpan / kWidestSpan, v.latSpan / kWidestSpan));
-    if (f == 1.0 || (factor > 1 && f < 1) || (factor < 1 && f > 1)) return false;
+    // At a limit, what is left of a step is rounding: nothing to do.
+    if ((factor >= 1 && f < 1.001) || (factor < 1 && f > 0.999)) return false;
     const GeoPoint under = geoPointAt(v, x, y, area);
     const double lonSpan = v.lonSpan / f, latSpan = v.latSpan / f;
     setLonRange(v, under.lon - (x - area.margin) / across * lonSpan, lonSpan);
