@@ -73,6 +73,25 @@ void fitView(State& s) {
     viewMoved(s);
 }
 
+void showBounds(State& s, double west, double south, double east, double north) {
+    if (viewLocked(s)) return;
+    settleView(s);  // a fit still waiting sets the zoom factor's reference first
+    ViewState& v = s.view;
+    v.minLon = static_cast<float>(west);
+    v.maxLon = static_cast<float>(east);
+    v.minLat = static_cast<float>(south);
+    v.maxLat = static_cast<float>(north);
+    finishFit(v);
+    v.userMoved = true;
+    if (v.keepProportions) applyProportions(v, canvasArea(s), ShapeFix::WidenShortSide);
+    viewMoved(s);
+}
+
+void canvasResized(State& s) {
+    if (s.edit.editMode && !viewLocked(s)) handlesFollowView(s);
+    plot(s, false, 0);
+}
+
 void setKeepProportions(State& s, bool keep) {
     if (s.view.keepProportions == keep) return;
     s.view.keepProportions = keep;

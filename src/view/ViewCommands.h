@@ -22,6 +22,12 @@ void panView(State& s, double dx, double dy);
 // is shown, since a background fixes the view, else the loaded ring's.
 void fitView(State& s);
 void setKeepProportions(State& s, bool keep);
+// The canvas changed size: the handles follow what is now in view.
+void canvasResized(State& s);
+
+// Shows the given bounds (west < east, south < north), the whole of them
+// when proportions are kept.
+void showBounds(State& s, double west, double south, double east, double north);
 
 // Fits the view to the loaded ring's vertices; an empty view without any.
 void fitViewToRing(State& s);
