@@ -1,5 +1,7 @@
 #include "view/HandlesInView.h"
 
+#include <vector>
+
 #include "document/LoadedRing.h"
 #include "view/Clearing.h"
 #include "view/Transform.h"
@@ -17,10 +19,15 @@ void forEachHandleInView(const State& s, Take take) {
     const Document& d = s.doc;
     if (!verticesHeld(d) || d.lastPoint < 1) return;
     const CanvasArea area = canvasArea(s);
+    const ViewMapping mapping(s.view, area.width, area.height, area.margin);
+    const double* lon = d.ringLon.data();
+    const double* lat = d.ringLat.data();
     for (std::int64_t k = 1; k <= d.lastPoint; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        const auto p = toCanvas(s.view, d.ringLon[i], d.ringLat[i], area.width, area.height, area.margin);
-        const bool inView = !p || (p->x >= 0 && p->x <= area.width && p->y >= 0 && p->y <= area.height);
+        bool inView = true;
+        if (mapping.valid()) {
+            const CanvasPoint p = mapping(lon[k], lat[k]);
+            inView = p.x >= 0 && p.x <= area.width && p.y >= 0 && p.y <= area.height;
+        }
         if (inView && !take(k)) return;
     }
 }
@@ -42,16 +49,20 @@ std::int64_t countHandlesInView(const State& s, std::int64_t stopAbove) {
 bool makeHandlesInView(State& s) {
     removeHandles(s);
     settleView(s);
-    s.edit.tooManyInView = countHandlesInView(s, kMaxEditableVertices) > kMaxEditableVertices;
-    if (s.edit.tooManyInView) return false;
+    std::vector<std::int64_t> inView;
     forEachHandleInView(s, [&](std::int64_t k) {
+        inView.push_back(k);
+        return inView.size() <= static_cast<std::size_t>(kMaxEditableVertices);
+    });
+    s.edit.tooManyInView = inView.size() > static_cast<std::size_t>(kMaxEditableVertices);
+    if (s.edit.tooManyInView) return false;
+    for (const std::int64_t k : inView) {
         const auto i = static_cast<std::size_t>(k);
         s.overlays.node.create(i);
         s.overlays.Line1.create(i);
         s.overlays.Line1.create(edgeLineAfter(k, s.doc.lastPoint));
         s.doc.handlesShown = true;
-        return true;
-    });
+    }
     return true;
 }
 

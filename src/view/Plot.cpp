@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 #include "document/LoadedRing.h"
 #include "document/Numbers.h"
@@ -36,11 +37,13 @@ struct Unmappable : std::runtime_error {
     Unmappable() : std::runtime_error("view span is zero") {}
 };
 
+// Drawing calls take single-precision positions.
+CanvasPoint single(CanvasPoint p) { return {static_cast<float>(p.x), static_cast<float>(p.y)}; }
+
 CanvasPoint mapped(const State& s, const Surface& surface, double lon, double lat) {
     auto p = toCanvas(s.view, lon, lat, surface.width(), surface.height(), s.margin);
     if (!p) throw Unmappable();
-    // Drawing calls take single-precision positions.
-    return {static_cast<float>(p->x), static_cast<float>(p->y)};
+    return single(*p);
 }
 
 // About ten progress updates for a large ring, one every tenth vertex for
@@ -93,6 +96,23 @@ private:
     Clock::time_point last_;
 };
 
+// Answers "is there an element k?" for k rising, without a lookup each.
+class IndexCursor {
+public:
+    template <class T>
+    IndexCursor(const ObjectFamily<T>& family, bool use) {
+        if (use) family.forEach([&](std::size_t k, const T&) { keys_.push_back(k); });
+    }
+    bool at(std::size_t k) {
+        while (next_ < keys_.size() && keys_[next_] < k) ++next_;
+        return next_ < keys_.size() && keys_[next_] == k;
+    }
+
+private:
+    std::vector<std::size_t> keys_;
+    std::size_t next_ = 0;
+};
+
 void placeHandle(State& s, std::size_t k, CanvasPoint p, double lon, double lat) {
     SquareObject& handle = s.overlays.node[k];
     handle.left = p.x - 50;
@@ -119,27 +139,36 @@ void drawRing(State& s, Surface& surface, bool showProgress, int linesOnly, bool
     const Document& doc = s.doc;
     const std::int64_t n = doc.lastPoint;
     const std::int64_t step = progressStep(n);
+    std::int64_t untilProgress = 1;  // counts down to the next update (i % step == 1)
+    const ViewMapping mapping(s.view, surface.width(), surface.height(), s.margin);
+    if (!mapping.valid()) throw Unmappable();
     const bool placeHandles = linesOnly == 0 && s.edit.check1 && verticesHeld(doc);
+    // The handles and edge lines in index order, met as the vertices pass:
+    // a ring of a million vertices has a few hundred of them in view.
+    IndexCursor edges(s.overlays.Line1, placeHandles), handles(s.overlays.node, placeHandles);
     const double fullWidth = surface.fullWidth();
     LineThinner lines(surface, colors::blue, surface.width(), surface.height());
     EventBreaks breaks(s.platform);
     CanvasPoint previous;
     std::int64_t i = 0;
     forEachLoadedVertex(doc, [&](double lon, double lat) {
-        if (showProgress && linesOnly == 0 && i % step == 1) rec(s, 50, static_cast<std::int32_t>(i), static_cast<double>(n));
+        if (--untilProgress == -1) {
+            untilProgress = step - 1;
+            if (showProgress && linesOnly == 0 && step > 1) rec(s, 50, static_cast<std::int32_t>(i), static_cast<double>(n));
+        }
         breaks.tick(i);
-        const CanvasPoint p = mapped(s, surface, lon, lat);
+        const CanvasPoint p = single(mapping(lon, lat));
         if (p.x > -1 && p.x <= fullWidth) inView = true;
         const auto k = static_cast<std::size_t>(i);
         if (i == 0) {
             lines.moveTo(p.x, p.y);
-        } else if (placeHandles && s.overlays.Line1.exists(k)) {
+        } else if (edges.at(k)) {
             placeEdgeLine(s, k, previous, p);
             lines.moveTo(p.x, p.y);
         } else {
             lines.lineTo(p.x, p.y);
         }
-        if (placeHandles && i > 0 && s.overlays.node.exists(k)) placeHandle(s, k, p, lon, lat);
+        if (i > 0 && handles.at(k)) placeHandle(s, k, p, lon, lat);
         previous = p;
         ++i;
     });
