@@ -10,6 +10,7 @@
 #include "gpx/GpxReader.h"
 #include "platform/Files.h"
 #include "shell/FileHelpers.h"
+#include "view/HandlesInView.h"
 #include "view/Plot.h"
 #include "view/ViewCommands.h"
 
@@ -19,7 +20,9 @@ namespace {
 
 bool showBackground(State& s, const std::string& path) {
     const bool shown = loadBackgroundFile(s, path);
-    if (shown) plot(s, false, 0);
+    if (!shown) return false;
+    handlesFollowView(s);
+    plot(s, false, 0);
     return shown;
 }
 
@@ -35,6 +38,7 @@ void cancelBackground(State& s) {
     // The view goes back to the loaded ring. The document is not read
     // again, so nothing the user changed is touched and nothing needs asking.
     fitViewToRing(s);
+    handlesFollowView(s);
     plot(s, false, 0);
 }
 

@@ -49,7 +49,9 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
     d.ringTexts = std::move(file.rings);
     d.fileName = origin.fileName;
     d.ownFile = origin.ownFile;
-    d.modified = origin.modified;
+    startHistory(s, origin.modified);
+    s.edit.titleAtLastStep = d.title;
+    s.edit.titleTyping = false;
     d.currentRing = -1;
     loaddt(s, 0);
     cap(s, d.fileName);

@@ -112,7 +112,7 @@ bool savepoly(State& s, const std::string& path) {
     }
     s.doc.fileName = path;
     s.doc.ownFile = path;
-    s.doc.modified = false;
+    markSaved(s);
     cap(s, path);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "document/LoadedRing.h"
 #include "document/Reader.h"
 #include "document/Writer.h"
+#include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "view/Clearing.h"
 #include "view/HandlesInView.h"
@@ -69,16 +70,9 @@ void List1_MouseDown(State& s) {
         s.doc.listIndex = s.doc.currentRing;
         return;
     }
-    commitEdits(s);
-    unloadpnts(s);
-    loaddt(s, chosen);
-    uncheckEditBox(s);
-    plot(s, true, 0);
+    showRing(s, chosen);
 }
 
-void text1_KeyPress(State& s) {
-    s.doc.modified = true;
-    cap(s, s.doc.fileName);
-}
+void text1_KeyPress(State& s) { titleTyped(s); }
 
 }  // namespace tess

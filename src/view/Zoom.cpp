@@ -21,9 +21,15 @@ constexpr double kSmallestCosine = 0.01;
 
 bool fitted(const ViewState& v) { return v.lonSpan > 0 && v.latSpan > 0 && v.maxLon >= v.minLon; }
 
+// A dropped vertex keeps seven significant digits: closer than a few
+// pixels to a step of seven digits, it would land visibly off the pointer.
+constexpr double kSevenDigitSteps = 200.0;
+
 double narrowestSpan(double a, double b) {
     const double magnitude = std::max({std::fabs(a), std::fabs(b), 1.0});
-    return magnitude * std::numeric_limits<float>::epsilon() * kNarrowestSteps;
+    const double sevenDigitStep = std::pow(10.0, std::floor(std::log10(magnitude)) + 1 - 7);
+    return std::max(magnitude * std::numeric_limits<float>::epsilon() * kNarrowestSteps,
+                    sevenDigitStep * kSevenDigitSteps);
 }
 
 void setLonRange(ViewState& v, double minLon, double span) {
@@ -90,12 +96,17 @@ void applyProportions(ViewState& v, const CanvasArea& area, ShapeFix fix) {
     if (!fitted(v) || across <= 0 || down <= 0) return;
     const double k = middleCosine(v);
     const double lonForLat = v.latSpan / down * across / k;
-    if (fix == ShapeFix::FollowLatitude || lonForLat >= v.lonSpan) {
-        const double lonMiddle = (double(v.minLon) + double(v.maxLon)) / 2.0;
+    const double lonMiddle = (double(v.minLon) + double(v.maxLon)) / 2.0;
+    const double latMiddle = (double(v.minLat) + double(v.maxLat)) / 2.0;
+    // Far from the prime meridian a longitude has fewer digits to spare
+    // than a latitude: the longitude span never goes below its own limit.
+    const double lonNarrowest = narrowestSpan(v.minLon, v.maxLon);
+    if ((fix == ShapeFix::FollowLatitude || lonForLat >= v.lonSpan) && lonForLat >= lonNarrowest) {
         setLonRange(v, lonMiddle - lonForLat / 2.0, lonForLat);
     } else {
-        const double latForLon = v.lonSpan * k / across * down;
-        const double latMiddle = (double(v.minLat) + double(v.maxLat)) / 2.0;
+        const double lonSpan = std::max<double>(v.lonSpan, lonNarrowest);
+        setLonRange(v, lonMiddle - lonSpan / 2.0, lonSpan);
+        const double latForLon = lonSpan * k / across * down;
         setLatRange(v, latMiddle + latForLon / 2.0, latForLon);
     }
     finish(v);
