@@ -1,0 +1,17 @@
+// Thinning a ring while keeping its shape's topology.
+#pragma once
+
+#include "geometry/Vertex.h"
+
+namespace tess {
+
+// The ring with every vertex dropped that lies within `metres` of the
+// line its neighbours would draw instead, as long as no crossing appears
+// (GEOS's topology-preserving simplifier, run in metres around the ring's
+// centre). The vertices kept are the originals, numbers unchanged; the
+// result is closed and keeps at least four vertices. A ring of fewer than
+// three distinct vertices, or a tolerance of 0 or less, comes back closed
+// but otherwise as it was. Throws GeosError when GEOS fails.
+Vertices simplifyRing(const Vertices& ring, double metres);
+
+}  // namespace tess
