@@ -1,10 +1,13 @@
-// GeoJSON through simdjson's DOM parser, which reads a whole text at
-// several hundred megabytes a second; writing is plain text built with
-// std::to_chars.
+// GeoJSON through simdjson's On-Demand parser, which reads a text at
+// several hundred megabytes a second without building a tree of it. A
+// coordinate's digits are copied from the file as they stand when they
+// already make a vertex line (a period, no exponent), so a round trip
+// keeps them; writing is plain text built with std::to_chars.
 #include "geometry/GeoJson.h"
 
 #include <simdjson.h>
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -16,21 +19,30 @@ namespace tess {
 
 namespace {
 
-using simdjson::dom::element;
+namespace od = simdjson::ondemand;
+
+void appendNumber(std::string& out, double value, std::chars_format format);
+
+// A member of an object that may be missing.
+std::optional<od::value> member(od::object& object, std::string_view key) {
+    od::value v;
+    if (object.find_field_unordered(key).get(v)) return std::nullopt;
+    return v;
+}
 
 class Reading {
 public:
     PolyFile file;
     std::string error;
 
-    void object(element e) {
-        const std::string_view type = e["type"].get_string();
+    void object(od::object e) {
+        const std::string_view type = e.find_field_unordered("type").get_string();
         if (type == "FeatureCollection") {
-            for (element feature : e["features"].get_array()) object(feature);
+            for (od::object feature : e.find_field_unordered("features").get_array()) object(feature);
         } else if (type == "Feature") {
             takeTitle(e);
-            element geometry;
-            if (!e["geometry"].get(geometry) && !geometry.is_null()) this->geometry(geometry);
+            std::optional<od::value> g = member(e, "geometry");
+            if (g && !g->is_null()) geometry(g->get_object());
         } else {
             geometry(e);
         }
@@ -39,53 +51,71 @@ public:
 private:
     bool titleTaken_ = false;
 
-    void takeTitle(element feature) {
+    void takeTitle(od::object& feature) {
         if (titleTaken_) return;
         titleTaken_ = true;
+        std::optional<od::value> properties = member(feature, "properties");
+        od::object p;
+        if (!properties || properties->get_object().get(p)) return;
         std::string_view name;
-        if (!feature["properties"]["name"].get(name)) file.title = name;
+        if (std::optional<od::value> n = member(p, "name"); n && !n->get_string().get(name)) file.title = name;
+        feature.reset();
     }
 
-    void geometry(element g) {
-        const std::string_view type = g["type"].get_string();
+    void geometry(od::object g) {
+        const std::string_view type = g.find_field_unordered("type").get_string();
         if (type == "Polygon") {
-            polygon(g["coordinates"]);
+            polygon(g.find_field_unordered("coordinates").get_array());
         } else if (type == "MultiPolygon") {
-            for (element p : g["coordinates"].get_array()) polygon(p);
+            for (od::array p : g.find_field_unordered("coordinates").get_array()) polygon(p);
         } else if (type == "GeometryCollection") {
-            for (element part : g["geometries"].get_array()) geometry(part);
+            for (od::object part : g.find_field_unordered("geometries").get_array()) geometry(part);
         }
         // Points and lines have no area to cut an extract with.
     }
 
-    void polygon(element rings) {
+    void polygon(od::array rings) {
         bool outer = true;
-        for (element ring : rings.get_array()) {
+        for (od::array ring : rings) {
             this->ring(ring, !outer);
             outer = false;
         }
     }
 
-    void ring(element positions, bool hole) {
+    void ring(od::array positions, bool hole) {
         if (file.rings.size() >= static_cast<std::size_t>(kMaxRings)) {
             error = kTooManyRings;
             throw std::length_error(error);
         }
         RingText r;
         r.name = (hole ? "!" : "") + std::to_string(file.rings.size() + 1);
-        simdjson::dom::array array = positions.get_array();
-        r.lines.reserve(array.size() * 32);
-        for (element position : array) {
-            simdjson::dom::array xy = position.get_array();
+        for (od::array position : positions) {
+            r.lines += "   ";
+            int count = 0;
             // A third number, the height, is passed over.
-            auto it = xy.begin();
-            if (xy.size() < 2) throw simdjson::simdjson_error(simdjson::INCORRECT_TYPE);
-            const double lon = (*it).get_double();
-            ++it;
-            const double lat = (*it).get_double();
-            appendExactVertexLine(r.lines, {lon, lat});
+            for (od::value number : position) {
+                if (count < 2) coordinate(r.lines, number, count == 0);
+                ++count;
+            }
+            if (count < 2) throw simdjson::simdjson_error(simdjson::INCORRECT_TYPE);
+            r.lines += '\n';
         }
         if (!r.lines.empty()) file.rings.push_back(std::move(r));
+    }
+
+    static void coordinate(std::string& out, od::value number, bool isLon) {
+        const double value = number.get_double();
+        std::string_view digits = number.raw_json_token();
+        while (!digits.empty() && (digits.back() == ' ' || digits.back() == '\t' || digits.back() == '\n' || digits.back() == '\r'))
+            digits.remove_suffix(1);
+        if (digits.find('.') != std::string_view::npos && digits.find_first_of("eE") == std::string_view::npos) {
+            out += digits;
+        } else {
+            const std::size_t start = out.size();
+            appendNumber(out, value == 0 ? 0.0 : value, std::chars_format::fixed);
+            if (out.find('.', start) == std::string::npos) out += ".0";
+        }
+        if (isLon) out += ' ';
     }
 };
 
@@ -123,6 +153,11 @@ Vertices wound(std::string_view lines, bool hole) {
     return v;
 }
 
+bool hasThreeDistinct(const Vertices& v) {
+    auto second = std::find_if(v.begin(), v.end(), [&](Vertex x) { return x != v.front(); });
+    return second != v.end() && std::any_of(second, v.end(), [&](Vertex x) { return x != v.front() && x != *second; });
+}
+
 }  // namespace
 
 bool namesGeoJsonFile(std::string_view path) {
@@ -148,8 +183,15 @@ GeoJsonRead parseGeoJson(const std::string& text) {
     GeoJsonRead read;
     Reading reading;
     try {
-        simdjson::dom::parser parser;
-        reading.object(parser.parse(text));
+        od::parser parser;
+        simdjson::padded_string_view padded(text.data(), text.size(), text.capacity());
+        simdjson::padded_string copy;
+        if (text.capacity() - text.size() < simdjson::SIMDJSON_PADDING) {
+            copy = simdjson::padded_string(text);
+            padded = copy;
+        }
+        od::document document = parser.iterate(padded);
+        reading.object(document.get_object());
     } catch (const simdjson::simdjson_error& e) {
         read.error = std::string(kNotGeoJson) + e.what();
         return read;
@@ -167,42 +209,44 @@ GeoJsonRead parseGeoJson(const std::string& text) {
 
 GeoJsonPlan planGeoJson(const std::vector<RingText>& rings) {
     GeoJsonPlan plan;
-    Geos geos;
-    struct Outer {
-        int ring;
-        Geom polygon;
-        Prepared prepared;
-    };
-    std::vector<Outer> outers;
-    std::vector<std::pair<int, int>> holes;  // the hole and the outer ring before it
+    plan.rings.resize(rings.size());
+    std::vector<int> outers;
+    std::vector<std::pair<int, int>> holes;  // the hole and the polygon before it
     for (std::size_t k = 0; k < rings.size(); ++k) {
         const int index = static_cast<int>(k);
-        const Vertices v = closedVerticesOf(rings[k].lines);
-        Geom polygon;
-        try {
-            polygon = geos.polygon(v);
-        } catch (const GeosError&) {
+        const bool hole = isHoleName(rings[k].name);
+        Vertices v = wound(rings[k].lines, hole);
+        if (!hasThreeDistinct(v)) {
             plan.leftOut.push_back(index);
             continue;
         }
-        if (isHoleName(rings[k].name)) {
-            holes.emplace_back(index, outers.empty() ? -1 : static_cast<int>(outers.size()) - 1);
+        plan.rings[k] = std::move(v);
+        if (hole) {
+            holes.emplace_back(index, static_cast<int>(plan.polygons.size()) - 1);
         } else {
-            Prepared prepared = geos.prepare(polygon.get());
-            outers.push_back({index, std::move(polygon), std::move(prepared)});
+            outers.push_back(index);
             plan.polygons.push_back({index, {}});
         }
     }
-    if (!holes.empty() && outers.empty()) {
+    if (holes.empty()) return plan;
+    if (outers.empty()) {
         plan.error = kNoOuterRing;
         return plan;
     }
+    // Only holes need GEOS: which outer ring holds each.
+    Geos geos;
+    std::vector<Geom> outerAreas;
+    std::vector<Prepared> prepared;
+    for (int outer : outers) {
+        outerAreas.push_back(geos.polygon(plan.rings[static_cast<std::size_t>(outer)]));
+        prepared.push_back(geos.prepare(outerAreas.back().get()));
+    }
     for (const auto& [hole, before] : holes) {
-        const Geom polygon = geos.polygon(closedVerticesOf(rings[static_cast<std::size_t>(hole)].lines));
+        const Geom area = geos.polygon(plan.rings[static_cast<std::size_t>(hole)]);
         auto firstWhere = [&](auto predicate) -> std::optional<std::size_t> {
-            for (std::size_t i = 0; i < outers.size(); ++i) {
+            for (std::size_t i = 0; i < prepared.size(); ++i) {
                 try {
-                    if (geos.check(predicate(geos.handle(), outers[i].prepared.get(), polygon.get()))) return i;
+                    if (geos.check(predicate(geos.handle(), prepared[i].get(), area.get()))) return i;
                 } catch (const GeosError&) {
                     // A self-crossing ring answers nothing; the next rule decides.
                 }
@@ -217,18 +261,17 @@ GeoJsonPlan planGeoJson(const std::vector<RingText>& rings) {
     return plan;
 }
 
-void writeGeoJson(std::string_view title, const std::vector<RingText>& rings, const GeoJsonPlan& plan,
-                  const std::function<void(std::string_view)>& put) {
+void writeGeoJson(std::string_view title, const GeoJsonPlan& plan, const std::function<void(std::string_view)>& put) {
     constexpr std::size_t kPiece = 1 << 16;
     std::string out;
     out.reserve(kPiece + 512);
     out += "{\"type\":\"Feature\",\"properties\":{\"name\":";
     appendJsonString(out, title);
     out += "},\"geometry\":{\"type\":\"MultiPolygon\",\"coordinates\":[";
-    auto writeRing = [&](int ring, bool hole) {
+    auto writeRing = [&](int ring) {
         out += '[';
         bool first = true;
-        for (const Vertex& v : wound(rings[static_cast<std::size_t>(ring)].lines, hole)) {
+        for (const Vertex& v : plan.rings[static_cast<std::size_t>(ring)]) {
             if (!first) out += ',';
             first = false;
             out += '[';
@@ -246,10 +289,10 @@ void writeGeoJson(std::string_view title, const std::vector<RingText>& rings, co
     for (std::size_t p = 0; p < plan.polygons.size(); ++p) {
         if (p) out += ',';
         out += '[';
-        writeRing(plan.polygons[p].outer, false);
+        writeRing(plan.polygons[p].outer);
         for (int hole : plan.polygons[p].holes) {
             out += ',';
-            writeRing(hole, true);
+            writeRing(hole);
         }
         out += ']';
     }
@@ -259,7 +302,7 @@ void writeGeoJson(std::string_view title, const std::vector<RingText>& rings, co
 
 std::string geoJsonText(std::string_view title, const std::vector<RingText>& rings) {
     std::string text;
-    writeGeoJson(title, rings, planGeoJson(rings), [&](std::string_view piece) { text += piece; });
+    writeGeoJson(title, planGeoJson(rings), [&](std::string_view piece) { text += piece; });
     return text;
 }
 

@@ -41,6 +41,8 @@ struct PolygonPlan {
 };
 struct GeoJsonPlan {
     std::vector<PolygonPlan> polygons;
+    // Every ring's vertices, closed and wound as RFC 7946 asks.
+    std::vector<Vertices> rings;
     std::vector<int> leftOut;  // rings of fewer than three distinct vertices
     std::string error;         // nothing can be written
 };
@@ -51,8 +53,7 @@ struct GeoJsonPlan {
 GeoJsonPlan planGeoJson(const std::vector<RingText>& rings);
 
 // The GeoJSON text of the plan; `put` receives it in pieces.
-void writeGeoJson(std::string_view title, const std::vector<RingText>& rings, const GeoJsonPlan& plan,
-                  const std::function<void(std::string_view)>& put);
+void writeGeoJson(std::string_view title, const GeoJsonPlan& plan, const std::function<void(std::string_view)>& put);
 std::string geoJsonText(std::string_view title, const std::vector<RingText>& rings);
 
 // A vertex line in the shortest text that reads back to the same numbers,

@@ -1,9 +1,20 @@
 // Buffers in metres: project around the ring's centre, buffer, project
 // back.
+//
+// GEOS's buffer slows down sharply with detail far finer than the
+// distance: every vertex's offset overlaps thousands of others (14 s for
+// a 104,582-vertex coastline grown by 5 km). So the ring is first
+// simplified by a small part of the distance, t, and buffered by t more
+// than asked: the result then keeps at least the distance asked from the
+// ring everywhere and at most 2t more (a grow never falls short of its
+// margin, a shrink never leaves less than its inset).
 #include "geometry/Grow.h"
+
+#include <cmath>
 
 #include "geometry/Geos.h"
 #include "geometry/LocalProjection.h"
+#include "geometry/Simplify.h"
 
 namespace tess {
 
@@ -15,10 +26,16 @@ constexpr int kQuadrantSegments = 8;
 // A mitred corner sharper than this many distances is bevelled instead,
 // so a needle-thin spike does not shoot far out.
 constexpr double kMitreLimit = 5.0;
+// The part of the distance the ring may be simplified by first.
+constexpr double kDetailFraction = 0.02;
 
-Geom validPolygon(const Geos& geos, const Vertices& projected) {
+// The ring's area, simplified by `detail` metres when that keeps it valid.
+Geom validPolygon(const Geos& geos, const Vertices& projected, double detail) {
     Geom polygon = geos.polygon(projected);
-    if (geos.check(GEOSisValid_r(geos.handle(), polygon.get()))) return polygon;
+    if (geos.check(GEOSisValid_r(geos.handle(), polygon.get()))) {
+        if (detail <= 0) return polygon;
+        return geos.polygon(simplifyProjected(geos, closed(projected), detail));
+    }
     // A self-crossing ring: its enclosed area, as GEOS's repair sees it.
     Geom valid = geos.own(GEOSMakeValid_r(geos.handle(), polygon.get()));
     // Lines and points the repair may keep carry no area; buffer(0) drops them.
@@ -30,16 +47,18 @@ Geom validPolygon(const Geos& geos, const Vertices& projected) {
 std::vector<GrownRing> growRing(const Vertices& ring, double metres, Corners corners, bool isHole) {
     const LocalProjection projection = LocalProjection::around(ring);
     Geos geos;
-    Geom area = validPolygon(geos, projection.forward(ring));
+    // A hole's ring bounds what is cut out: the file's area grows where
+    // the hole shrinks.
+    const double asked = isHole ? -metres : metres;
+    const double detail = kDetailFraction * std::abs(asked);
+    Geom area = validPolygon(geos, projection.forward(ring), detail);
+    const double distance = asked + std::copysign(detail, asked);
 
     GEOSBufferParams* params = GEOSBufferParams_create_r(geos.handle());
     if (!params) throw GeosError(geos.lastError());
     GEOSBufferParams_setQuadrantSegments_r(geos.handle(), params, kQuadrantSegments);
     GEOSBufferParams_setJoinStyle_r(geos.handle(), params, corners == Corners::Round ? GEOSBUF_JOIN_ROUND : GEOSBUF_JOIN_MITRE);
     GEOSBufferParams_setMitreLimit_r(geos.handle(), params, kMitreLimit);
-    // A hole's ring bounds what is cut out: the file's area grows where
-    // the hole shrinks.
-    const double distance = isHole ? -metres : metres;
     GEOSGeometry* buffered = GEOSBufferWithParams_r(geos.handle(), area.get(), params, distance);
     GEOSBufferParams_destroy_r(geos.handle(), params);
     Geom grown = geos.own(buffered);

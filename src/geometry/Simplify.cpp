@@ -1,6 +1,10 @@
 // Simplification in metres: the ring is projected around its centre,
 // simplified by GEOS, and the vertices it kept are taken from the
 // original, so no number changes through a projection and back.
+// GEOS's topology-preserving simplifier takes seconds on a million
+// vertices; Douglas-Peucker takes a fifteenth of that and, on real
+// outlines, almost always gives the same simple ring, so it goes first
+// and a validity check on its small result decides.
 #include "geometry/Simplify.h"
 
 #include <algorithm>
@@ -30,17 +34,28 @@ Vertices originalsOf(const Vertices& kept, const Vertices& projected, const Vert
 
 }  // namespace
 
+Vertices simplifyProjected(const Geos& geos, const Vertices& closedRing, double tolerance) {
+    Geom line = geos.lineString(closedRing);
+    Geom quick = geos.own(GEOSSimplify_r(geos.handle(), line.get(), tolerance));
+    Vertices kept = geos.vertices(quick.get());
+    if (kept.size() >= 4) {
+        Geom polygon = geos.polygon(kept);
+        if (geos.check(GEOSisValid_r(geos.handle(), polygon.get()))) return kept;
+    }
+    Geom polygon = geos.polygon(closedRing);
+    Geom careful = geos.own(GEOSTopologyPreserveSimplify_r(geos.handle(), polygon.get(), tolerance));
+    if (GEOSisEmpty_r(geos.handle(), careful.get())) return closedRing;
+    kept = geos.shell(careful.get());
+    return kept.size() < 4 ? closedRing : kept;
+}
+
 Vertices simplifyRing(const Vertices& ring, double metres) {
     Vertices closedRing = closed(ring);
     if (!(metres > 0) || closedRing.size() < 4) return closedRing;
     const LocalProjection projection = LocalProjection::around(closedRing);
     const Vertices projected = projection.forward(closedRing);
-
     Geos geos;
-    Geom polygon = geos.polygon(projected);
-    Geom simpler = geos.own(GEOSTopologyPreserveSimplify_r(geos.handle(), polygon.get(), metres));
-    if (GEOSisEmpty_r(geos.handle(), simpler.get())) return closedRing;
-    const Vertices kept = geos.shell(simpler.get());
+    const Vertices kept = simplifyProjected(geos, projected, metres);
     if (kept.size() < 4) return closedRing;
     return originalsOf(kept, projected, closedRing);
 }

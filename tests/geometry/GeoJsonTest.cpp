@@ -57,6 +57,12 @@ TEST(GeoJson, readsFeaturesMultiPolygonsAndCollections) {
     EXPECT_EQ("   7.0 7.0\n   8.0 7.0\n   8.0 8.0\n   7.0 7.0\n", read.file.rings[3].lines);
 }
 
+TEST(GeoJson, keepsTheDigitsOfTheFileWhereTheyMakeAVertexLine) {
+    const auto read = parseGeoJson(R"({"coordinates":[[[13.40, 52.50],[13,52],[1e-5,1.5E1],[-0,0.0],[13.40,52.50]]],"type":"Polygon"})");
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ("   13.40 52.50\n   13.0 52.0\n   0.00001 15.0\n   0.0 0.0\n   13.40 52.50\n", read.file.rings[0].lines);
+}
+
 TEST(GeoJson, refusesWhatIsNotGeoJson) {
     EXPECT_EQ(0u, parseGeoJson("{\"type\":").error.find(kNotGeoJson));
     EXPECT_EQ(0u, parseGeoJson("[1,2,3]").error.find(kNotGeoJson));
@@ -111,7 +117,7 @@ TEST(GeoJson, onlyHolesCannotBeWritten) {
 }
 
 TEST(GeoJson, ringsOfFewerThanThreeVerticesAreLeftOut) {
-    const GeoJsonPlan plan = planGeoJson({ring("1", {{0, 0}, {1, 1}}), ring("2", square(0, 0, 1))});
+    const GeoJsonPlan plan = planGeoJson({ring("1", {{0, 0}, {1, 1}, {0, 0}}), ring("2", {{0, 0}, {0, 0}, {1, 0}, {1, 1}})});
     EXPECT_EQ(std::vector<int>{0}, plan.leftOut);
     ASSERT_EQ(1u, plan.polygons.size());
     EXPECT_EQ(1, plan.polygons[0].outer);
