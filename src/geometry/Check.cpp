@@ -95,6 +95,7 @@ void addSelfIntersections(const Geos& geos, int ringIndex, const Vertices& ring,
     if (points.empty()) return;
     const auto edges = edgesThrough(points, ring);
     const auto edgeCount = static_cast<std::int64_t>(ring.size() - 1);
+    const std::size_t first = out.size();
     for (std::size_t k = 0; k < points.size(); ++k) {
         const auto& through = edges[k];
         Problem p{ProblemKind::SelfIntersection, ringIndex, -1, -1, -1, points[k]};
@@ -110,6 +111,9 @@ void addSelfIntersections(const Geos& geos, int ringIndex, const Vertices& ring,
         }
         out.push_back(p);
     }
+    // Along the ring, as the user will walk through them.
+    std::stable_sort(out.begin() + static_cast<std::ptrdiff_t>(first), out.end(),
+                     [](const Problem& a, const Problem& b) { return a.vertex < b.vertex; });
 }
 
 void addRingProblems(const Geos& geos, int ringIndex, const Vertices& raw, std::vector<Problem>& out) {
