@@ -30,6 +30,8 @@ const RingText& ringAt(const std::vector<RingText>& rings, int index) {
 
 std::string withoutHoleMark(const std::string& name) { return isHoleName(name) ? name.substr(1) : name; }
 
+std::vector<FileFilter> geoJsonFilters() { return {{"GeoJSON Files (*.geojson *.json)", "*.geojson *.json"}}; }
+
 }  // namespace
 
 const std::vector<RingText>& committedRings(State& s) {
@@ -155,6 +157,26 @@ bool exportGeoJson(State& s, const std::string& path) {
         s.platform.message(message);
     }
     return true;
+}
+
+void importGeoJsonCommand(State& s) {
+    if (s.doc.modified && !s.platform.askYesNo(kChangesNotSaved)) return;
+    const std::string path = fileDialog(s.platform, false, geoJsonFilters(), "");
+    if (path.empty()) return;
+    // The question was asked before the dialog.
+    const bool modified = s.doc.modified;
+    s.doc.modified = false;
+    if (!importGeoJson(s, path)) s.doc.modified = modified;
+}
+
+void exportGeoJsonCommand(State& s) {
+    const std::string& name = s.doc.fileName.empty() ? std::string(kUntitled) : s.doc.fileName;
+    const std::string proposal = ftrim(name.ends_with(".poly") ? name.substr(0, name.size() - 5) : name, 0) + ".geojson";
+    std::string path = fileDialog(s.platform, true, geoJsonFilters(), proposal);
+    if (path.empty()) return;
+    if (!namesGeoJsonFile(path)) path += ".geojson";
+    if (!confirmReplace(s.platform, path)) return;
+    exportGeoJson(s, path);
 }
 
 }  // namespace tess

@@ -52,6 +52,11 @@ bool importGeoJson(State& s, const std::string& path);
 // mark stay as they are. False after a message.
 bool exportGeoJson(State& s, const std::string& path);
 
+// File › Import GeoJSON and Export GeoJSON: the file dialog, then the
+// import or export (an existing file is replaced only after a Yes).
+void importGeoJsonCommand(State& s);
+void exportGeoJsonCommand(State& s);
+
 // The document's file name after a GeoJSON import.
 std::string geoJsonDocumentName(const std::string& path);
 
