@@ -5,6 +5,7 @@
 #include <numbers>
 #include <random>
 
+#include "document/Reader.h"
 #include "geometry/Check.h"
 #include "geometry/GeoJson.h"
 #include "geometry/Grow.h"
@@ -47,6 +48,21 @@ void growHundredThousandVertexRing(benchmark::State& st) {
     st.counters["vertices"] = static_cast<double>(made);
 }
 BENCHMARK(growHundredThousandVertexRing)->Unit(benchmark::kMillisecond);
+
+// The largest ring of a real file, when the shared real files are at hand:
+// the Highland coastline, 104,582 vertices, grown by 5 km.
+void growRealCoastline(benchmark::State& st) {
+    const PolyLoad load = readPolyFile("/work/shared/realdata/poly/cities_highland_scotland.poly");
+    if (!load.ok() || load.file.rings.size() < 235) {
+        st.SkipWithError("cities_highland_scotland.poly is not at hand");
+        return;
+    }
+    const Vertices ring = verticesOf(load.file.rings[234].lines);
+    std::size_t made = 0;
+    for (auto _ : st) made = growRing(ring, 5000, Corners::Round).front().vertices.size();
+    st.counters["vertices"] = static_cast<double>(made);
+}
+BENCHMARK(growRealCoastline)->Unit(benchmark::kMillisecond);
 
 void checkOneMillionVertexDocument(benchmark::State& st) {
     const std::vector<RingText> rings = {{"1", vertexLines(coastline(1'000'000))}};

@@ -29,14 +29,22 @@ constexpr double kMitreLimit = 5.0;
 // The part of the distance the ring may be simplified by first.
 constexpr double kDetailFraction = 0.02;
 
-// The ring's area, simplified by `detail` metres when that keeps it valid.
+// The ring's area, simplified by `detail` metres while keeping it valid.
 Geom validPolygon(const Geos& geos, const Vertices& projected, double detail) {
     Geom polygon = geos.polygon(projected);
     if (geos.check(GEOSisValid_r(geos.handle(), polygon.get()))) {
         if (detail <= 0) return polygon;
         return geos.polygon(simplifyProjected(geos, closed(projected), detail));
     }
-    // A self-crossing ring: its enclosed area, as GEOS's repair sees it.
+    // A self-crossing ring: its outline thinned as a line first (it does
+    // not bound a clear area anyway, and the repair is slow on detail),
+    // then its enclosed area as GEOS's repair sees it.
+    if (detail > 0) {
+        Geom line = geos.lineString(closed(projected));
+        Geom thinned = geos.own(GEOSSimplify_r(geos.handle(), line.get(), detail));
+        const Vertices kept = geos.vertices(thinned.get());
+        if (kept.size() >= 4) polygon = geos.polygon(kept);
+    }
     Geom valid = geos.own(GEOSMakeValid_r(geos.handle(), polygon.get()));
     // Lines and points the repair may keep carry no area; buffer(0) drops them.
     return geos.own(GEOSBuffer_r(geos.handle(), valid.get(), 0, kQuadrantSegments));
