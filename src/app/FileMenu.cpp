@@ -30,7 +30,7 @@ void newDocument(State& s) {
     s.bk = Background();
     s.edit.tool = 0;
     inv_MouseUp(s, 0);
-    s.view = ViewState();
+    forgetBounds(s.view);
     cap(s, s.doc.fileName);
     s.edit.busy = false;
 }

@@ -36,6 +36,7 @@ struct EditState {
     std::int32_t handleCount = 0;  // > 0 paints node(1) blue
     bool busy = false;      // plot is running
     bool redrawPending = false;  // a drawing was asked for while plot ran
+    bool tooManyInView = false;  // edit mode has no handles: zoom in
     int dragNode = 0;       // handle of the current or last vertex drag
     int dragSel = 0;        // marker of the current or last marker drag
     int dragKind = 0;       // the drag under way: 0 none, 1 vertex handle, 2 marker
@@ -102,6 +103,10 @@ struct State {
     std::string lastBackground;
     SettingsSnapshot settingsAtStart;
     int margin = kMargin;
+    // The loaded ring is held as numbers whatever its size, so that it is
+    // drawn and edited without reading its text again. The window wants
+    // this; batch commands, which never draw, keep memory down without.
+    bool holdRingNumbers = false;
 };
 
 }  // namespace tess

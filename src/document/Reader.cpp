@@ -70,27 +70,27 @@ bool loadpoly(State& s, const std::string& path) {
 
 namespace {
 
-// Counts the ring's vertices and fits the view to them; a ring small
-// enough to edit is also held as numbers.
+// Counts the ring's vertices and fits the view to them. The ring is also
+// held as numbers when the window wants it so, or when it is small enough
+// to edit without a closer look.
 void parseRing(State& s, std::string_view lines) {
     Document& d = s.doc;
     d.ringLon.clear();
     d.ringLat.clear();
     const bool fit = s.bk.bkPointCount == 0;
+    const bool hold = s.holdRingNumbers;
     std::int64_t count = 0;
     forEachVertexOf(lines, [&](double lon, double lat) {
         if (++count % 1000 == 1) rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(count, INT32_MAX)),
                                      static_cast<double>(lines.size() / 24 + 1));
         if (fit) widenFit(s.view, lon, lat);
+        if (hold) {
+            d.ringLon.push_back(lon);
+            d.ringLat.push_back(lat);
+        }
     });
     d.lastPoint = count - 1;
-    if (d.lastPoint > kMaxEditableVertices) return;
-    d.ringLon.reserve(static_cast<std::size_t>(count));
-    d.ringLat.reserve(static_cast<std::size_t>(count));
-    forEachVertexOf(lines, [&](double lon, double lat) {
-        d.ringLon.push_back(lon);
-        d.ringLat.push_back(lat);
-    });
+    if (d.lastPoint <= kMaxEditableVertices) holdLoadedVertices(d);
 }
 
 }  // namespace
@@ -101,10 +101,11 @@ void loaddt(State& s, int ringIndex) {
     removeHandles(s);
     if (s.bk.bkPointCount == 0) resetFit(s.view);
     s.platform.busyPointer();
-    parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)].lines);
     d.currentRing = ringIndex;
+    parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)].lines);
     d.listIndex = ringIndex;
     d.ringEdited = false;
+    d.movedVertices.clear();
     s.platform.processEvents();
     if (s.bk.bkPointCount == 0) finishFit(s.view);
     else setBoundLabels(s.view);

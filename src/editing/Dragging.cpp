@@ -105,6 +105,7 @@ void storeVertex(State& s) {
     doc.ringLon[d] = lon;
     doc.ringLat[d] = lat;
     doc.ringEdited = true;
+    doc.movedVertices.insert(static_cast<std::int64_t>(d));
     // The ring repeats its first vertex as its last.
     if (static_cast<std::int64_t>(d) == doc.lastPoint) {
         doc.ringLon[0] = doc.ringLon[d];

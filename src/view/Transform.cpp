@@ -9,6 +9,8 @@ namespace tess {
 void resetFit(ViewState& v) {
     v.maxLon = v.maxLat = kSentinelMax;
     v.minLon = v.minLat = kSentinelMin;
+    v.freshFit = true;
+    v.userMoved = false;
 }
 
 void setSpans(ViewState& v) {

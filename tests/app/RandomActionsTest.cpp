@@ -24,6 +24,9 @@
 #include "selection/Selection.h"
 #include "shell/FileHelpers.h"
 #include "view/Clearing.h"
+#include "view/Transform.h"
+#include "view/ViewArea.h"
+#include "view/ViewCommands.h"
 #include "support/TestFiles.h"
 
 using namespace tess;
@@ -154,6 +157,7 @@ protected:
     void restart() {
         s = std::make_unique<State>(user);
         s->systemDir = work.path();
+        s->holdRingNumbers = GetParam() % 2 == 0;  // as the window holds them
     }
 
     // One random action; true when it may replace the document.
@@ -182,10 +186,45 @@ protected:
         return false;
     }
     void drag(State& st) {
-        if (!st.doc.handlesShown || st.doc.lastPoint < 1) return;
-        node_MouseDown(st, 1 + static_cast<int>(user.pick(static_cast<std::size_t>(st.doc.lastPoint))));
+        dragged = 0;
+        std::vector<std::size_t> handles;
+        st.overlays.node.forEach([&](std::size_t k, const SquareObject&) { handles.push_back(k); });
+        if (!st.doc.handlesShown || st.doc.lastPoint < 1 || handles.empty()) return;
+        dragged = handles[user.pick(handles.size())];
+        node_MouseDown(st, static_cast<int>(dragged));
         p1_DragOver(st, 100 + user.pick(8000), 100 + user.pick(7800));
         node_DragDrop(st, 0);
+    }
+    // Zoom, pan, fit or proportions, as the wheel, the middle button and
+    // the View menu do.
+    void look(State& st) {
+        const double x = user.pick(9000), y = user.pick(8000);
+        switch (user.pick(5)) {
+        case 0: zoomAt(st, x, y, user.pick(2) ? 4.0 : 0.5); break;
+        case 1: zoomAt(st, x, y, 30.0); break;
+        case 2: panView(st, x - 4500, y - 4000); break;
+        case 3: fitView(st); break;
+        case 4: setKeepProportions(st, !st.view.keepProportions); break;
+        }
+    }
+    // In edit mode there is a handle on every vertex in view and on no
+    // other, unless too many are in view; each sits on its vertex.
+    void checkHandles(const State& st) {
+        if (!st.edit.editMode || !verticesHeld(st.doc)) return;
+        const CanvasArea area = canvasArea(st);
+        std::int64_t inView = 0;
+        for (std::int64_t k = 1; k <= st.doc.lastPoint; ++k) {
+            const auto i = static_cast<std::size_t>(k);
+            const auto p = toCanvas(st.view, st.doc.ringLon[i], st.doc.ringLat[i], area.width, area.height, area.margin);
+            const bool in = !p || (p->x >= 0 && p->x <= area.width && p->y >= 0 && p->y <= area.height);
+            inView += in;
+            if (st.edit.tooManyInView) continue;
+            ASSERT_EQ(in, st.overlays.node.exists(i)) << "vertex " << k;
+            if (!in || !p) continue;
+            EXPECT_NEAR(p->x, st.overlays.node[i].left + 50, 1.0);  // within a fifteenth of a pixel
+            EXPECT_NEAR(p->y, st.overlays.node[i].top + 50, 1.0);
+        }
+        EXPECT_EQ(st.edit.tooManyInView, inView > kMaxEditableVertices);
     }
     void outline(State& st) {
         const int tool = 1 + static_cast<int>(user.pick(2));
@@ -203,6 +242,7 @@ protected:
     std::mt19937 rng{GetParam()};
     RandomUser user{rng};
     std::unique_ptr<State> s;
+    std::size_t dragged = 0;  // the handle the last drag took, or 0
 };
 
 TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
@@ -210,7 +250,7 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
     const int steps = long_run ? std::atoi(long_run) : 600;
     for (int step = 0; step < steps && !HasFailure(); ++step) {
         State& st = *s;
-        const int kind = static_cast<int>(user.pick(19));
+        const int kind = static_cast<int>(user.pick(20));
         SCOPED_TRACE("step " + std::to_string(step) + " action " + std::to_string(kind));
         user.newStep();
         const auto before = snapshot(dir.path());
@@ -220,6 +260,7 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
 
         bool closed = false, replaces = false;
         if (kind == 18) closed = mayClose(st);
+        else if (kind == 19) look(st);
         else replaces = act(st, kind);
 
         // Every changed file was named in a dialog or is the document's
@@ -296,7 +337,15 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
             expected.rings.erase(expected.rings.begin() + static_cast<long>(gone));
             expected.holes.erase(expected.holes.begin() + static_cast<long>(gone));
         }
-        if (kind == 7 && d.currentRing >= 0) expected.rings[static_cast<std::size_t>(d.currentRing)] = now.rings[static_cast<std::size_t>(d.currentRing)];
+        // A drag moves its vertex, and the first with the last, no other.
+        if (kind == 7 && d.currentRing >= 0 && dragged > 0) {
+            Ring& ring = expected.rings[static_cast<std::size_t>(d.currentRing)];
+            const Ring& moved = now.rings[static_cast<std::size_t>(d.currentRing)];
+            ASSERT_EQ(ring.size(), moved.size());
+            ring[dragged] = moved[dragged];
+            if (dragged + 1 == ring.size()) ring[0] = moved[0];
+        }
+        checkHandles(st);
         if (kind == 15) expected.title = now.title;
         EXPECT_TRUE(same(expected, now));
     }
