@@ -3,6 +3,8 @@
 // question No, so a batch run never replaces or loses anything unasked.
 #include "app/Batch.h"
 
+#include "app/BatchTools.h"
+
 #include <algorithm>
 #include <iostream>
 #include <optional>
@@ -29,6 +31,9 @@ constexpr const char* kUsage =
     "Usage: tessaline [FILE]\n"
     "  or:  tessaline --convert IN -o OUT [--ring N] [--commit]\n"
     "  or:  tessaline --combine IN... -o OUT [--title TITLE]\n"
+    "  or:  tessaline --simplify METRES IN -o OUT [--ring N]\n"
+    "  or:  tessaline --grow METRES IN -o OUT [--ring N] [--mitre]\n"
+    "  or:  tessaline --check IN\n"
     "  or:  tessaline --render IN -o OUT.png [--ring N] [--size WxH] [--window]\n"
     "                 [--edit] [--background FILE] [--view W,S,E,N] [--proportional]\n"
     "  or:  tessaline --help | --version\n"
@@ -40,15 +45,35 @@ constexpr const char* kUsage =
     "run the editor's own procedures without a window, so they need no display.\n"
     "\n"
     "Commands:\n"
-    "  --convert IN -o OUT       read IN (.poly, or GPX when its name ends in\n"
-    "                            .gpx) and write OUT: a .poly file, or a GPX 1.1\n"
-    "                            route of one ring when OUT ends in .gpx\n"
+    "  --convert IN -o OUT       read IN (.poly, GPX when its name ends in .gpx,\n"
+    "                            GeoJSON when it ends in .geojson or .json) and\n"
+    "                            write OUT: a .poly file, GeoJSON (one\n"
+    "                            MultiPolygon Feature) when OUT ends in .geojson\n"
+    "                            or .json, or a GPX 1.1 route of one ring when\n"
+    "                            OUT ends in .gpx\n"
     "      --ring N              the ring to write as GPX (default 1)\n"
     "      --commit              rewrite every ring's coordinates in the form\n"
     "                            the editor writes after an edit\n"
     "  --combine IN... -o OUT    join .poly files into one; rings are numbered\n"
     "                            anew and holes stay holes\n"
     "      --title TITLE         the title line of OUT (default Untitled)\n"
+    "  --simplify METRES IN -o OUT\n"
+    "                            thin every ring: drop the vertices that lie\n"
+    "                            within METRES on the ground of the line their\n"
+    "                            neighbours draw, never letting a ring cross\n"
+    "                            itself\n"
+    "      --ring N              simplify ring N only\n"
+    "  --grow METRES IN -o OUT   widen the area of every ring by METRES on the\n"
+    "                            ground (holes get smaller); a negative\n"
+    "                            distance shrinks it\n"
+    "      --ring N              grow ring N only\n"
+    "      --mitre               sharp corners instead of round ones\n"
+    "  --check IN                list what makes IN doubtful, one problem a\n"
+    "                            line with its ring and vertex numbers: rings\n"
+    "                            that cross themselves, repeated vertices, open\n"
+    "                            rings, rings of fewer than three vertices, holes\n"
+    "                            outside every outer ring, overlapping outer\n"
+    "                            rings; exit status 1 when there is any\n"
     "  --render IN -o OUT.png    draw what the canvas shows for IN (.poly or\n"
     "                            .gpx) into a PNG image\n"
     "      --ring N              the ring to draw (default 1)\n"
@@ -70,7 +95,8 @@ constexpr const char* kUsage =
     "\n"
     "Exit status:\n"
     "  0                         success\n"
-    "  1                         a file could not be read or written\n"
+    "  1                         a file could not be read or written, or\n"
+    "                            --check found a problem\n"
     "  2                         the command line was wrong\n"
     "\n"
     "Files:\n"
@@ -216,6 +242,7 @@ int runBatch(const std::vector<std::string>& args) {
         std::cout << "tessaline " << kAppVersion << "\n" << kVersion;
         return 0;
     }
+    if (isToolCommand(args)) return runTool(args);
     if (verb == "--convert") return runConvert(args);
     if (verb == "--combine") return runCombine(args);
     std::cerr << "tessaline: unrecognized option '" << verb << "'\n" << kTryHelp;

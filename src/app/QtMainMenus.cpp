@@ -10,6 +10,7 @@
 #include "app/QtMainWindow.h"
 #include "background/Background.h"
 #include "combine/QtCombineWindow.h"
+#include "geometry/QtToolDialogs.h"
 #include "gpx/GpxWriter.h"
 #include "shell/QtAboutWindow.h"
 #include "view/ViewCommands.h"
@@ -46,9 +47,11 @@ void QtMainWindow::buildMenus() {
                      {1, nullptr},
                      {2, "Open Poly File"},
                      {3, "Open GPX"},
+                     {toolEntry::ImportGeoJson, "Import GeoJSON…"},
                      {4, nullptr},
                      {6, "Save ", "Ctrl+S"},
                      {7, "Save As"},
+                     {toolEntry::ExportGeoJson, "Export GeoJSON…"},
                      {8, nullptr},
                      {9, "Save Selection"},
                      {10, nullptr},
@@ -61,7 +64,9 @@ void QtMainWindow::buildMenus() {
     buildViewMenu();
     addMenu("Background", {{0, "Add Background"}, {1, "Cancel Background"}, {2, nullptr},
                            {3, "Use Last Background", "Ctrl+B"}});
-    addMenu("Tools", {{0, "Combine Poly Files"}, {1, "Convert to GPX"}});
+    addMenu("Tools", {{0, "Combine Poly Files"}, {1, "Convert to GPX"}, {2, nullptr},
+                      {toolEntry::Simplify, "Simplify Ring…"}, {toolEntry::Grow, "Grow or Shrink Ring…"},
+                      {toolEntry::Check, "Check Document"}});
     addMenu("Help", {{0, "About Tessaline"}, {1, "Help"}});
 }
 
@@ -96,6 +101,7 @@ QAction* QtMainWindow::menuEntry(const std::string& menu, int number) const {
 }
 
 void QtMainWindow::menuClicked(const std::string& menu, int number) {
+    if (toolMenuClicked(this, state_, menu, number, [this] { syncFromState(); })) return;
     if (menu == "File") {
         if (number == mf::Exit) {
             close();
