@@ -1,6 +1,7 @@
 #include "editing/DocumentChanges.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 #include <utility>
 
@@ -124,22 +125,33 @@ private:
     int returnTo_ = -1;  // the ring shown before the insertion
 };
 
+// Rings in the place of others: the document holds one set and the change
+// the other, and making or taking back the change swaps them.
 class ReplaceRing : public Change {
 public:
-    ReplaceRing(int index, RingText ring, std::string name) : index_(index), ring_(std::move(ring)), name_(std::move(name)) {}
+    ReplaceRing(int index, std::vector<RingText> rings, std::string name)
+        : index_(index), held_(std::move(rings)), name_(std::move(name)) {}
     std::string name() const override { return name_; }
     void apply(State& s) override { swap(s); }
     void revert(State& s) override { swap(s); }
 
 private:
     void swap(State& s) {
-        if (index_ >= s.doc.ringCount()) return;
+        std::vector<RingText>& rings = s.doc.ringTexts;
+        if (index_ + inDocument_ > rings.size()) return;
         leaveRing(s);
-        std::swap(s.doc.ringTexts[static_cast<std::size_t>(index_)], ring_);
-        loadRing(s, index_);
+        const auto from = rings.begin() + static_cast<std::ptrdiff_t>(index_);
+        std::vector<RingText> out(std::make_move_iterator(from), std::make_move_iterator(from + static_cast<std::ptrdiff_t>(inDocument_)));
+        rings.erase(from, from + static_cast<std::ptrdiff_t>(inDocument_));
+        inDocument_ = held_.size();
+        rings.insert(rings.begin() + static_cast<std::ptrdiff_t>(index_), std::make_move_iterator(held_.begin()),
+                     std::make_move_iterator(held_.end()));
+        held_ = std::move(out);
+        loadRing(s, static_cast<int>(index_));
     }
-    int index_;
-    RingText ring_;
+    std::size_t index_;
+    std::size_t inDocument_ = 1;  // the rings of this change in the document
+    std::vector<RingText> held_;
     std::string name_;
 };
 
@@ -169,8 +181,8 @@ std::unique_ptr<Change> addRing(RingText ring, int index) {
 
 std::unique_ptr<Change> removeRing(int index) { return std::make_unique<RingInOut>(index, RingText(), false); }
 
-std::unique_ptr<Change> replaceRing(int index, RingText ring, std::string name) {
-    return std::make_unique<ReplaceRing>(index, std::move(ring), std::move(name));
+std::unique_ptr<Change> replaceRing(int index, std::vector<RingText> rings, std::string name) {
+    return std::make_unique<ReplaceRing>(index, std::move(rings), std::move(name));
 }
 
 void showRing(State& s, int k) {

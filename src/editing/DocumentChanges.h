@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/State.h"
 
@@ -18,8 +19,9 @@ std::unique_ptr<Change> editTitle(std::string from, std::string to);
 std::unique_ptr<Change> addRing(RingText ring, int index);
 // Removes ring `index`; the ring taking its place is shown.
 std::unique_ptr<Change> removeRing(int index);
-// Gives ring `index` the text of `ring`, under the name `name`.
-std::unique_ptr<Change> replaceRing(int index, RingText ring, std::string name);
+// Puts `rings` (one as a rule; none, or several, after a grow or shrink)
+// in the place of ring `index`, under the name `name` ("Simplify Ring 3").
+std::unique_ptr<Change> replaceRing(int index, std::vector<RingText> rings, std::string name);
 
 // Leaves the loaded ring (its dragged vertices written back, edit mode and
 // the handles gone) and loads ring k, fitted in view.

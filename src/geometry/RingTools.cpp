@@ -10,6 +10,7 @@
 #include "document/Numbers.h"
 #include "document/Reader.h"
 #include "document/Writer.h"
+#include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "geometry/GeoJson.h"
 #include "geometry/Geos.h"
@@ -34,6 +35,8 @@ std::vector<FileFilter> geoJsonFilters() { return {{"GeoJSON Files (*.geojson *.
 
 }  // namespace
 
+std::string simplifyName(int index) { return "Simplify Ring " + std::to_string(index + 1); }
+
 const std::vector<RingText>& committedRings(State& s) {
     commitEdits(s);
     return s.doc.ringTexts;
@@ -47,13 +50,13 @@ std::int64_t vertexCount(const RingText& ring) {
 
 RingChange simplifyChange(const std::vector<RingText>& rings, int index, double metres) {
     const RingText& ring = ringAt(rings, index);
-    return {index, {{ring.name, vertexLines(simplifyRing(verticesOf(ring.lines), metres))}}};
+    return {index, {{ring.name, vertexLines(simplifyRing(verticesOf(ring.lines), metres))}}, simplifyName(index)};
 }
 
 RingChange growChange(const std::vector<RingText>& rings, int index, double metres, Corners corners) {
     const RingText& ring = ringAt(rings, index);
     const bool hole = isHoleName(ring.name);
-    RingChange change{index, {}};
+    RingChange change{index, {}, (metres < 0 ? "Shrink Ring " : "Grow Ring ") + std::to_string(index + 1)};
     for (const GrownRing& piece : growRing(closedVerticesOf(ring.lines), metres, corners, hole)) {
         const std::string name = piece.hole == hole ? ring.name : piece.hole ? "!" + ring.name : withoutHoleMark(ring.name);
         change.rings.push_back({name, vertexLines(piece.vertices)});
@@ -76,16 +79,8 @@ bool applyRingChange(State& s, const RingChange& change) {
         return false;
     }
     commitEdits(s);
-    auto at = d.ringTexts.erase(d.ringTexts.begin() + change.index);
-    d.ringTexts.insert(at, change.rings.begin(), change.rings.end());
-    s.edit.check1 = false;
-    s.edit.editMode = false;
-    unloadpnts(s);
-    loaddt(s, std::min(change.index, d.ringCount() - 1));
-    d.listIndex = d.currentRing;
-    plot(s, true, 0);
-    d.modified = true;
-    cap(s, d.fileName);
+    finishTitleTyping(s);
+    applyChange(s, replaceRing(change.index, change.rings, change.name));
     return true;
 }
 

@@ -22,12 +22,16 @@ inline constexpr const char* kExportLeftOut = "Rings of fewer than three distinc
 struct RingChange {
     int index = -1;
     std::vector<RingText> rings;
+    std::string name;  // the step's name in the Edit menu: "Simplify Ring 3"
 };
 
 // The rings of a document, the loaded ring's edits included.
 const std::vector<RingText>& committedRings(State& s);
 
 std::int64_t vertexCount(const RingText& ring);
+
+// "Simplify Ring 3" for index 2.
+std::string simplifyName(int index);
 
 // Ring `index` simplified by a tolerance in metres; its name stays.
 RingChange simplifyChange(const std::vector<RingText>& rings, int index, double metres);
@@ -36,9 +40,9 @@ RingChange simplifyChange(const std::vector<RingText>& rings, int index, double 
 // The pieces keep the ring's name; a hole the grow closes gets a "!" name.
 RingChange growChange(const std::vector<RingText>& rings, int index, double metres, Corners corners);
 
-// Puts the change into the document: the ring's place takes the new rings,
-// the first of them (or the ring that now stands there) is loaded and
-// shown, edit mode ends, and the document is marked unsaved. False after a
+// Puts the change into the document as one undoable step: the ring's
+// place takes the new rings, the first of them (or the ring that now
+// stands there) is loaded and shown, and edit mode ends. False after a
 // message when the change cannot be made: no ring, or no outer ring, would
 // be left, or more rings than a document holds.
 bool applyRingChange(State& s, const RingChange& change);
