@@ -41,13 +41,13 @@ void newDocument(State& s) {
 
 void openPolyFile(State& s) {
     if (!mayDropChanges(s)) return;
-    const std::string path = fileDialog(s.platform, false, polyFilters(), "");
+    const std::string path = fileDialog(s.platform, false, polyFilters(), "", documentFolder(s));
     if (isBadPolyName(path)) return;
     if (loadpoly(s, path)) updatmf(s, path);
 }
 
 void openGpx(State& s) {
-    const std::string path = fileDialog(s.platform, false, gpxFilters(), "");
+    const std::string path = fileDialog(s.platform, false, gpxFilters(), "", documentFolder(s));
     if (isBadPolyName(path)) return;
     loadgpx(s, path, 0);
 }
@@ -85,7 +85,9 @@ bool saveDocument(State& s, bool saveAs) {
     // folder would otherwise land wherever the program was started.
     if (!s.doc.modified || folderOf(target).empty()) saveAs = true;
     if (saveAs) {
-        target = fileDialog(s.platform, true, polyFilters(), kUntitled);
+        // The document's own name is proposed, in its own folder.
+        const std::string own = s.doc.ownFile.empty() ? std::string() : ftrim(s.doc.ownFile);
+        target = fileDialog(s.platform, true, polyFilters(), own.empty() ? std::string(kUntitled) : own, documentFolder(s));
         if (isBadPolyName(target)) return false;
     }
     target = polyFileName(target);

@@ -56,6 +56,7 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
 
     if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&platform)) {
         qtPlatform->setParentWindow(this);
+        qtPlatform->setYesKeepsWork({kSaveChanges});
         // Long loads and drawings pump events; show their progress, and
         // the drawing so far a few times a second.
         auto timer = std::make_shared<QElapsedTimer>();

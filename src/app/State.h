@@ -113,4 +113,8 @@ struct State {
     bool holdRingNumbers = false;
 };
 
+// Where file dialogs start: the folder of the open document's file; empty
+// (the last folder used) for a document without one.
+std::string documentFolder(const State& s);
+
 }  // namespace tess

@@ -27,7 +27,7 @@ bool showBackground(State& s, const std::string& path) {
 }
 
 void addBackground(State& s) {
-    const std::string path = fileDialog(s.platform, false, polyAndGpxFilters(), "");
+    const std::string path = fileDialog(s.platform, false, polyAndGpxFilters(), "", documentFolder(s));
     if (isBadPolyName(path)) return;
     if (showBackground(s, path)) s.lastBackground = path;
 }

@@ -222,7 +222,7 @@ void CombineWindow::saveAndClose() {
     const bool written = save_merge(platform, chosen_.paths, toStd(text1_->text()), output_,
                                     [this](const std::string& progress) { setWindowTitle(toQt(progress)); });
     setWindowTitle(caption);
-    if (written) platform.message(kSavedAs + output_);
+    if (written) platform.inform(kSavedAs + output_);
     accept();
 }
 

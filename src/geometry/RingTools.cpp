@@ -156,7 +156,7 @@ bool exportGeoJson(State& s, const std::string& path) {
 
 void importGeoJsonCommand(State& s) {
     if (s.doc.modified && !s.platform.askYesNo(kChangesNotSaved)) return;
-    const std::string path = fileDialog(s.platform, false, geoJsonFilters(), "");
+    const std::string path = fileDialog(s.platform, false, geoJsonFilters(), "", documentFolder(s));
     if (path.empty()) return;
     // The question was asked before the dialog.
     const bool modified = s.doc.modified;
@@ -167,7 +167,7 @@ void importGeoJsonCommand(State& s) {
 void exportGeoJsonCommand(State& s) {
     const std::string& name = s.doc.fileName.empty() ? std::string(kUntitled) : s.doc.fileName;
     const std::string proposal = ftrim(name.ends_with(".poly") ? name.substr(0, name.size() - 5) : name, 0) + ".geojson";
-    std::string path = fileDialog(s.platform, true, geoJsonFilters(), proposal);
+    std::string path = fileDialog(s.platform, true, geoJsonFilters(), proposal, documentFolder(s));
     if (path.empty()) return;
     if (!namesGeoJsonFile(path)) path += ".geojson";
     if (!confirmReplace(s.platform, path)) return;

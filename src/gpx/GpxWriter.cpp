@@ -18,7 +18,7 @@ bool savegpx2(State& s, const std::string& path) {
 }
 
 void convertToGpx(State& s) {
-    const std::string path = fileDialog(s.platform, true, gpxFilters(), kGpxProposedName);
+    const std::string path = fileDialog(s.platform, true, gpxFilters(), kGpxProposedName, documentFolder(s));
     if (isBadPolyName(path)) return;
     savegpx2(s, path);
 }

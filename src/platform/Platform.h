@@ -23,8 +23,10 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // A modal box with the text and an OK button.
+    // A modal box with the text and an OK button, telling what went wrong.
     virtual void message(std::string_view text) = 0;
+    // The same for good news, such as where a file went.
+    virtual void inform(std::string_view text) { message(text); }
     // A modal box with Yes and No; true only for Yes.
     virtual bool askYesNo(std::string_view text) = 0;
     virtual Answer askYesNoCancel(std::string_view text) = 0;

@@ -2,9 +2,11 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 #include <QThread>
@@ -31,19 +33,27 @@ QString qtFilter(const std::vector<FileFilter>& filters) {
 
 }  // namespace
 
+// What went wrong carries the warning sign; news the plain one.
 void QtPlatform::message(std::string_view text) {
+    QMessageBox::warning(parent_, kApplicationTitle, qs(text), QMessageBox::Ok);
+}
+
+void QtPlatform::inform(std::string_view text) {
     QMessageBox::information(parent_, kApplicationTitle, qs(text), QMessageBox::Ok);
 }
 
+// Enter gives the answer that keeps the work (No, or Cancel where offered,
+// unless Yes keeps it): a stray key never throws work away.
 bool QtPlatform::askYesNo(std::string_view text) {
+    const bool yesKeeps = std::find(yesKeepsWork_.begin(), yesKeepsWork_.end(), text) != yesKeepsWork_.end();
     return QMessageBox::question(parent_, kApplicationTitle, qs(text), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+                                 yesKeeps ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 Answer QtPlatform::askYesNoCancel(std::string_view text) {
     const auto button = QMessageBox::question(parent_, kApplicationTitle, qs(text),
                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                              QMessageBox::Yes);
+                                              QMessageBox::Cancel);
     if (button == QMessageBox::Yes) return Answer::Yes;
     if (button == QMessageBox::No) return Answer::No;
     return Answer::Cancel;
@@ -79,13 +89,15 @@ void QtPlatform::pumpEventsFor(int milliseconds) {
 
 std::string QtPlatform::fileDialog(bool save, const std::vector<FileFilter>& filters,
                                    const std::string& initialDir, const std::string& defaultName) {
-    QString start = QString::fromStdString(initialDir);
+    // Without a folder of its own, a dialog starts where the last one ended.
+    QString start = QString::fromStdString(initialDir.empty() ? lastFolder_ : initialDir);
     if (!defaultName.empty()) start = start.isEmpty() ? QString::fromStdString(defaultName)
                                                       : start + "/" + QString::fromStdString(defaultName);
     // Replacing and extensions are the program's own questions.
     const QString path = save ? QFileDialog::getSaveFileName(parent_, "Save File", start, qtFilter(filters),
                                                              nullptr, QFileDialog::DontConfirmOverwrite)
                               : QFileDialog::getOpenFileName(parent_, "Open File", start, qtFilter(filters));
+    if (!path.isEmpty()) lastFolder_ = QFileInfo(path).absolutePath().toStdString();
     return path.toStdString();
 }
 

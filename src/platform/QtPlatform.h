@@ -24,6 +24,7 @@ public:
     void setBeforeEvents(std::function<void()> hook) { beforeEvents_ = std::move(hook); }
 
     void message(std::string_view text) override;
+    void inform(std::string_view text) override;
     bool askYesNo(std::string_view text) override;
     Answer askYesNoCancel(std::string_view text) override;
     void busyPointer() override;
@@ -35,9 +36,15 @@ public:
     void openUrl(const std::string& url) override;
 
     bool pointerBusy() const { return busy_; }
+    // Questions whose Yes keeps the user's work ("Save changes", whose Yes
+    // stops a drop from opening a file): Enter answers Yes to them, No to
+    // every other.
+    void setYesKeepsWork(std::vector<std::string> questions) { yesKeepsWork_ = std::move(questions); }
 
 private:
     QWidget* parent_ = nullptr;
+    std::vector<std::string> yesKeepsWork_;
+    std::string lastFolder_;  // where the last file dialog ended
     std::function<void()> beforeEvents_;
     bool busy_ = false;
 };

@@ -15,7 +15,7 @@ namespace tess {
 namespace {
 
 void writeSelectionFile(State& s, const std::string& text) {
-    std::string name = fileDialog(s.platform, true, polyFilters(), kSelectionFileName);
+    std::string name = fileDialog(s.platform, true, polyFilters(), kSelectionFileName, documentFolder(s));
     if (isBadPolyName(name)) return;
     name = polyFileName(name);
     if (!confirmReplace(s.platform, name)) return;

@@ -2,8 +2,14 @@
 
 #include "app/State.h"
 #include "document/Caption.h"
+#include "platform/Files.h"
 
 namespace tess {
+
+std::string documentFolder(const State& s) {
+    const std::string& file = s.doc.ownFile.empty() ? s.doc.fileName : s.doc.ownFile;
+    return file.find('/') == std::string::npos ? std::string() : folderOf(file);
+}
 
 void showUnsavedMark(State& s) {
     const History& h = s.history;
