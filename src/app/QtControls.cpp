@@ -74,6 +74,24 @@ void InvButton::mouseReleaseEvent(QMouseEvent*) {
     if (onRelease) onRelease(index_);
 }
 
+void TitleBox::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    if (onFocusLost) onFocusLost();
+}
+
+bool TitleBox::event(QEvent* e) {
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        const bool history = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                             key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+        if (history) {
+            e->ignore();  // left to the window's Undo and Redo
+            return true;
+        }
+    }
+    return QLineEdit::event(e);
+}
+
 void TitleBox::keyPressEvent(QKeyEvent* e) {
     QLineEdit::keyPressEvent(e);
     if (!e->text().isEmpty() && onCharacter) onCharacter();

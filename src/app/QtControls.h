@@ -52,9 +52,14 @@ public:
     using QLineEdit::QLineEdit;
     // After each character key, with the text as it now stands.
     std::function<void()> onCharacter;
+    // When the box loses the keyboard focus.
+    std::function<void()> onFocusLost;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    // Undo and Redo belong to the document, not to the box's own history.
+    bool event(QEvent* e) override;
 };
 
 }  // namespace tess

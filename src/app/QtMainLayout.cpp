@@ -6,10 +6,12 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QStyle>
+#include <QTimer>
 
 #include "app/QtControls.h"
 #include "app/QtMainWindow.h"
 #include "app/WindowDesign.h"
+#include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "selection/Selection.h"
 #include "view/QtCanvas.h"
@@ -53,10 +55,23 @@ void QtMainWindow::buildControls() {
     text1_->setObjectName("text1");
     text1_->setGeometry(pixels(design::text1));
     text1_->setText(QString::fromUtf8(state_.doc.title.c_str()));
+    // Typing becomes one undoable step after a pause or when the box loses
+    // the focus.
+    titlePause_ = new QTimer(this);
+    titlePause_->setSingleShot(true);
+    titlePause_->setInterval(1000);
+    auto endTyping = [this] {
+        titlePause_->stop();
+        finishTitleTyping(state_);
+        syncFromState();
+    };
+    connect(titlePause_, &QTimer::timeout, this, endTyping);
+    text1_->onFocusLost = endTyping;
     auto titleTyped = [this] {
         if (syncing_) return;
         state_.doc.title = text1_->text().toStdString();
         text1_KeyPress(state_);
+        titlePause_->start();
         syncFromState();
     };
     text1_->onCharacter = titleTyped;
@@ -93,7 +108,10 @@ void QtMainWindow::buildControls() {
         Check1_MouseUp(state_);
         syncFromState();
     });
+    const char* editTip = "Show handles on the vertices in view, to drag them";
+    Check1_->setToolTip(editTip);
     Label2_ = new ClickLabel("Edit", form_);
+    Label2_->setToolTip(editTip);
     Label2_->setObjectName("Label2");
     Label2_->setGeometry(pixels(design::Label2));
     Label2_->onClick = [this] {
@@ -101,9 +119,12 @@ void QtMainWindow::buildControls() {
         syncFromState();
     };
 
+    const char* toolTips[3] = {"Pointer: drag handles and points", "Polygon: click the points of an outline, double-click to close it",
+                               "Rectangle: click two corners of an outline"};
     for (int i = 0; i < 3; ++i) {
         auto* button = new InvButton(i, form_);
         button->setObjectName(QString("inv_%1").arg(i));
+        button->setToolTip(toolTips[i]);
         button->setGeometry(pixels(design::inv[i]));
         button->onPress = [this](int index) {
             inv_MouseDown(state_, index);

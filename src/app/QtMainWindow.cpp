@@ -14,10 +14,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QListWidgetItem>
+#include <QFont>
+#include <QColor>
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/FileMenu.h"
@@ -45,6 +49,9 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
     buildControls();
     buildStatusBar();
     resize(design::kWindowWidth / kTwipsPerPixel, design::kWindowHeight / kTwipsPerPixel);
+    // Narrower, the bound labels would run into each other; lower, the ring
+    // list would vanish under the "+" and "-".
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
 
     // Escape cancels the outline whichever control has the focus.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -88,6 +95,9 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
 
 QtMainWindow::~QtMainWindow() {
     qApp->removeEventFilter(this);
+    // Closing moves the focus out of the title box after the state is gone.
+    text1_->onFocusLost = nullptr;
+    titlePause_->stop();
     state_.canvas = nullptr;
     if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&state_.platform)) {
         qtPlatform->setBeforeEvents({});
@@ -101,13 +111,25 @@ void QtMainWindow::syncFromState() {
     setWindowTitle(QString::fromUtf8(state_.caption.c_str()));
 
     const Document& doc = state_.doc;
-    if (shownListCount_ != doc.ringCount()) {
+    std::vector<bool> holes(static_cast<std::size_t>(doc.ringCount()));
+    for (std::size_t k = 0; k < holes.size(); ++k) holes[k] = isHoleName(doc.ringTexts[k].name);
+    if (shownHoles_ != holes) {
+        // The list reads the ring numbers; a hole's number is in grey italics.
         List1_->clear();
         QStringList numbers;
         numbers.reserve(doc.ringCount());
         for (int i = 1; i <= doc.ringCount(); ++i) numbers << QString::number(i);
         List1_->addItems(numbers);
-        shownListCount_ = doc.ringCount();
+        QFont holeFont = List1_->font();
+        holeFont.setItalic(true);
+        for (std::size_t k = 0; k < holes.size(); ++k) {
+            if (!holes[k]) continue;
+            QListWidgetItem* item = List1_->item(static_cast<int>(k));
+            item->setFont(holeFont);
+            item->setForeground(QColor(110, 110, 110));
+            item->setToolTip(QString("Ring %1 is a hole").arg(k + 1));
+        }
+        shownHoles_ = std::move(holes);
     }
     if (List1_->currentRow() != doc.listIndex) List1_->setCurrentRow(doc.listIndex);
 
@@ -130,6 +152,12 @@ void QtMainWindow::syncFromState() {
         // An entry that names no file is not worth a blank menu line.
         entry->setVisible(!recent.caption.empty());
     }
+    // Undo and Redo name what they would take back or make again.
+    const std::string undo = state_.edit.titleTyping ? "Undo Edit Title" : undoCaption(state_);
+    menuEntry("Edit", 0)->setText(QString::fromUtf8(("&" + undo).c_str()));
+    menuEntry("Edit", 0)->setEnabled(!state_.history.done.empty() || state_.edit.titleTyping);
+    menuEntry("Edit", 1)->setText(QString::fromUtf8(("&" + redoCaption(state_)).c_str()));
+    menuEntry("Edit", 1)->setEnabled(!state_.history.undone.empty());
     syncProgress();
     syncStatus();
     p1_->update();

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/State.h"
 
@@ -18,6 +19,7 @@ class QFrame;
 class QLabel;
 class QListWidget;
 class QStatusBar;
+class QTimer;
 
 namespace tess {
 
@@ -31,6 +33,10 @@ struct WindowStart {
     std::string commandLine;  // the file to open, quotes already removed
     bool center = true;       // centre the window on the screen
 };
+
+// The smallest window, in pixels, at which no control covers another.
+inline constexpr int kMinimumWidth = 650;
+inline constexpr int kMinimumHeight = 400;
 
 class QtMainWindow : public QMainWindow {
     Q_OBJECT
@@ -85,6 +91,7 @@ private:
     State state_;
     QWidget* form_ = nullptr;  // the client area, positions in twips / 15
     QtCanvas* p1_ = nullptr;
+    QTimer* titlePause_ = nullptr;  // ends a spell of typing in the title box
     QListWidget* List1_ = nullptr;
     TitleBox* text1_ = nullptr;
     QCheckBox* Check1_ = nullptr;
@@ -99,7 +106,7 @@ private:
     std::array<QLabel*, 4> status_{};
     std::optional<std::pair<double, double>> pointer_;  // over the canvas, twips
     bool syncing_ = false;
-    int shownListCount_ = -1;
+    std::vector<bool> shownHoles_{true};  // the list as shown: a hole mark per ring
 };
 
 }  // namespace tess

@@ -14,6 +14,8 @@
 #include "app/QtWindowFixture.h"
 #include "app/Settings.h"
 #include "document/Numbers.h"
+#include "document/LoadedRing.h"
+#include "document/Reader.h"
 #include "editing/Editing.h"
 #include "view/QtCanvas.h"
 #include "view/Transform.h"
@@ -49,7 +51,7 @@ protected:
 TEST_F(MainWindowTest, laysOutItsControlsAndShowsFiveDigitRingNumbersAndAmpersandsWhole) {
     start();
     EXPECT_EQ("Tessaline 2.1 ", window().windowTitle().toStdString());
-    EXPECT_EQ("Save ", window().menuEntry("File", 6)->text().toStdString());
+    EXPECT_EQ("Save ", window().menuEntry("File", 6)->text().remove(QChar('&')).toStdString());
     EXPECT_EQ(QKeySequence("Ctrl+B"), window().menuEntry("Background", 3)->shortcut());
     QListWidget* list = window().ringList();
     const int needed = list->fontMetrics().horizontalAdvance("32767");
@@ -157,6 +159,69 @@ TEST_F(MainWindowTest, theWheelZoomsAroundThePointerAndAMiddleDragPans) {
 
     window().menuEntry("View", 2)->trigger();  // Fit Ring
     EXPECT_EQ("Zoom 1\xC3\x97", window().statusLabel(2)->text().toStdString());
+}
+
+}  // namespace
+
+namespace {
+
+// A vertex dragged, a ring added with "+" and removed with "-", the title
+// typed over: Ctrl+Z takes all four back, to the window and caption the
+// file opened with; Ctrl+Shift+Z makes them again, and Save writes that.
+TEST_F(MainWindowTest, ctrlZTakesBackEveryKindOfChangeAndCtrlShiftZMakesThemAgain) {
+    const std::string path = open();
+    const std::string opened = window().windowTitle().toStdString();
+    auto shownNow = [&] {
+        std::string shown = window().windowTitle().toStdString() + "|" + window().titleBox()->text().toStdString() +
+                            "|" + std::to_string(window().ringList()->count()) + "|" +
+                            std::to_string(window().ringList()->currentRow());
+        // Every ring's vertices as the document holds them: the loaded
+        // ring's as numbers, which its text follows at the next commit.
+        const Document& d = state().doc;
+        for (int k = 0; k < d.ringCount(); ++k) {
+            shown += "|";
+            auto add = [&](double lon, double lat) { shown += " " + shortestText(lon) + "," + shortestText(lat); };
+            if (k == d.currentRing) forEachLoadedVertex(d, add);
+            else forEachVertexOf(d.ringTexts[static_cast<std::size_t>(k)].lines, add);
+        }
+        return shown;
+    };
+    const std::string start = shownNow();
+
+    QTest::mouseClick(window().editBox(), Qt::LeftButton);
+    const QPoint from = centreOf(state().overlays.node[2]), to = from + QPoint(-40, 30);
+    QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(canvas(), to);
+    QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, to);
+    EXPECT_EQ("Undo Move Vertex", window().menuEntry("Edit", 0)->text().remove(QChar('&')).toStdString());
+
+    click(window().toolButton(2));  // a rectangle, added with "+"
+    click(canvas(), QPoint(150, 100));
+    click(canvas(), QPoint(250, 200));
+    click(window().selectionLabel(0));
+    EXPECT_EQ(3, window().ringList()->count());
+    platform.answers.push_back(Answer::Yes);  // "Are you sure?"
+    click(window().selectionLabel(1));
+    EXPECT_EQ("Undo Remove Ring 3", window().menuEntry("Edit", 0)->text().remove(QChar('&')).toStdString());
+    window().titleBox()->setFocus();
+    QTest::keyClicks(window().titleBox(), "X");
+    window().canvas()->setFocus();  // leaving the box ends the typing: one step
+    const std::string changed = shownNow();
+    EXPECT_TRUE(window().windowTitle().endsWith('+'));
+
+    for (int i = 0; i < 4; ++i) QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(start, shownNow());
+    EXPECT_EQ(opened, window().windowTitle().toStdString());  // no "+": the file holds this
+    EXPECT_FALSE(window().menuEntry("Edit", 0)->isEnabled());
+
+    for (int i = 0; i < 4; ++i) QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(changed, shownNow());
+    QTest::keyClick(&window(), Qt::Key_S, Qt::ControlModifier);
+    PolyLoad saved = readPolyFile(path);
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ("SQUARESX", saved.file.title);
+    ASSERT_EQ(2u, saved.file.rings.size());
+    EXPECT_FALSE(window().windowTitle().endsWith('+'));
 }
 
 }  // namespace
