@@ -3,10 +3,14 @@
 #include "editing/Editing.h"
 #include "geometry/Geos.h"
 #include "geometry/QtToolDialogs.h"
+#include "view/ViewCommands.h"
 
 namespace tess {
 
 namespace {
+
+// How much closer than the ring's fit a problem's place is shown.
+constexpr double kProblemZoom = 8.0;
 
 // The loaded ring's number, after a message when there is none.
 int loadedRing(State& s) {
@@ -33,10 +37,14 @@ void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>
     }
     s.platform.normalPointer();
     showProblems(parent, problems, [&](const Problem& p) {
-        // As a click on the ring's entry in the list would.
-        if (p.ring == s.doc.currentRing || s.sel.selCount > 0) return;
-        s.doc.listIndex = p.ring;
-        List1_MouseDown(s);
+        // As a click on the ring's entry in the list would, then the view
+        // closes in on the place.
+        if (s.sel.selCount > 0) return;
+        if (p.ring != s.doc.currentRing) {
+            s.doc.listIndex = p.ring;
+            List1_MouseDown(s);
+        }
+        centreViewOn(s, p.place.lon, p.place.lat, kProblemZoom);
         refresh();
     });
 }

@@ -4,6 +4,7 @@
 #include "view/HandlesInView.h"
 #include "view/Plot.h"
 #include "view/Transform.h"
+#include "view/Zoom.h"
 #include "view/ViewArea.h"
 
 namespace tess {
@@ -84,6 +85,20 @@ void showBounds(State& s, double west, double south, double east, double north) 
     finishFit(v);
     v.userMoved = true;
     if (v.keepProportions) applyProportions(v, canvasArea(s), ShapeFix::WidenShortSide);
+    viewMoved(s);
+}
+
+void centreViewOn(State& s, double lon, double lat, double closer) {
+    if (viewLocked(s)) return;
+    settleView(s);
+    ViewState& v = s.view;
+    if (!(v.lonSpan > 0 && v.latSpan > 0)) return;
+    const CanvasArea area = canvasArea(s);
+    const ViewMapping mapping(v, area.width, area.height, area.margin);
+    const CanvasPoint p = mapping(lon, lat);
+    panBy(v, area.width / 2 - p.x, area.height / 2 - p.y, area);
+    if (zoomFactor(v) < closer) zoomAround(v, area.width / 2, area.height / 2, closer / zoomFactor(v), area);
+    v.userMoved = true;
     viewMoved(s);
 }
 

@@ -25,6 +25,10 @@ void setKeepProportions(State& s, bool keep);
 // The canvas changed size: the handles follow what is now in view.
 void canvasResized(State& s);
 
+// Puts (lon, lat) in the middle of the canvas, at least `closer` times
+// closer than the fit, so that a place named in a list can be seen.
+void centreViewOn(State& s, double lon, double lat, double closer = 1.0);
+
 // Shows the given bounds (west < east, south < north), the whole of them
 // when proportions are kept.
 void showBounds(State& s, double west, double south, double east, double north);
