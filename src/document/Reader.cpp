@@ -2,6 +2,7 @@
 #include "document/Reader.h"
 
 #include <algorithm>
+#include <memory>
 #include <new>
 
 #include "document/Caption.h"
@@ -27,8 +28,8 @@ PolyLoad readPolyFile(const std::string& path) {
             load.error = unreadableFileMessage(path, read.error);
             return load;
         }
-        PolyParse parse = parsePolyText(read.text);
-        read.text = std::string();  // the rings hold what is needed
+        // The rings share the text: it lives as long as one of them does.
+        PolyParse parse = parsePolyText(std::make_shared<const std::string>(std::move(read.text)));
         if (!parse.ok()) {
             load.error = polyProblemMessage(parse, path);
             return load;
@@ -70,17 +71,37 @@ bool loadpoly(State& s, const std::string& path) {
 
 namespace {
 
+// The vertices forEachVertexOf gives for a ring of these facts: its
+// vertex lines, and the first once more when the ring does not end on it.
+std::int64_t closedCount(const RingFacts& f) {
+    const bool open = f.vertices >= 2 && (f.lastLon != f.firstLon || f.lastLat != f.firstLat);
+    return f.vertices + (open ? 1 : 0);
+}
+
 // Counts the ring's vertices and fits the view to them; a ring small
-// enough to edit is also held as numbers.
-void parseRing(State& s, std::string_view lines) {
+// enough to edit is also held as numbers. A ring too large to edit whose
+// facts were gathered when it was read is not read again.
+void parseRing(State& s, const RingText& ring) {
     Document& d = s.doc;
     d.ringLon.clear();
     d.ringLat.clear();
     const bool fit = s.bk.bkPointCount == 0;
+    const std::string_view lines = ring.lines;
+    const double progressTotal = static_cast<double>(lines.size() / 24 + 1);
+    if (ring.facts.known && closedCount(ring.facts) - 1 > kMaxEditableVertices) {
+        const RingFacts& f = ring.facts;
+        d.lastPoint = closedCount(f) - 1;
+        rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(d.lastPoint + 1, INT32_MAX)), progressTotal);
+        if (fit) {
+            widenFit(s.view, f.minLon, f.minLat);
+            widenFit(s.view, f.maxLon, f.maxLat);
+        }
+        return;
+    }
     std::int64_t count = 0;
     forEachVertexOf(lines, [&](double lon, double lat) {
-        if (++count % 1000 == 1) rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(count, INT32_MAX)),
-                                     static_cast<double>(lines.size() / 24 + 1));
+        if (++count % 1000 == 1)
+            rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(count, INT32_MAX)), progressTotal);
         if (fit) widenFit(s.view, lon, lat);
     });
     d.lastPoint = count - 1;
@@ -101,7 +122,7 @@ void loaddt(State& s, int ringIndex) {
     removeHandles(s);
     if (s.bk.bkPointCount == 0) resetFit(s.view);
     s.platform.busyPointer();
-    parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)].lines);
+    parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)]);
     d.currentRing = ringIndex;
     d.listIndex = ringIndex;
     d.ringEdited = false;

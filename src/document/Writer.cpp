@@ -40,7 +40,7 @@ bool savecurpoly(State& s) {
     });
     // The ring closes on its first vertex, whatever the last one holds.
     appendVertexLine(lines, firstLon, firstLat);
-    d.ringTexts[static_cast<std::size_t>(d.currentRing)].lines = std::move(lines);
+    setOwnLines(d.ringTexts[static_cast<std::size_t>(d.currentRing)], std::move(lines));
     d.ringEdited = false;
     return true;
 }

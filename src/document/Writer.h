@@ -52,14 +52,34 @@ void writePolyText(std::string_view title, const std::vector<RingText>& rings, P
         if (isHoleName(rings[k].name)) out += '!';
         out += std::to_string(k + 1);
         out += "\r\n";
-        forEachLine(rings[k].lines, [&](std::string_view line) {
-            appendWrittenVertexLine(out, line);
-            out += "\r\n";
-            if (out.size() >= kPiece) {
-                put(std::string_view(out));
-                out.clear();
+        const RingText& ring = rings[k];
+        if (ring.facts.writtenAsIs && ring.facts.endsInCrLf) {
+            // Already in the written form: handed on as it stands.
+            put(std::string_view(out));
+            out.clear();
+            put(ring.lines);
+        } else if (ring.facts.writtenAsIs) {
+            // Copied in runs between line feeds, each gaining its CR.
+            std::string_view rest = ring.lines;
+            for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+                out.append(rest.data(), end);
+                out += "\r\n";
+                rest.remove_prefix(end + 1);
+                if (out.size() >= kPiece) {
+                    put(std::string_view(out));
+                    out.clear();
+                }
             }
-        });
+        } else {
+            forEachLine(ring.lines, [&](std::string_view line) {
+                appendWrittenVertexLine(out, line);
+                out += "\r\n";
+                if (out.size() >= kPiece) {
+                    put(std::string_view(out));
+                    out.clear();
+                }
+            });
+        }
         out += "END\r\n";
     }
     out += "END\r\n";
