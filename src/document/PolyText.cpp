@@ -140,7 +140,10 @@ PolyParse parsePolyText(std::string_view text) {
     return parsePolyText(std::make_shared<const std::string>(text));
 }
 
-PolyParse parsePolyText(std::shared_ptr<const std::string> shared) {
+PolyParse parsePolyText(std::shared_ptr<const std::string> shared, const ReadProgress& progress) {
+    // About a hundredth of a second of reading between two reports.
+    constexpr std::size_t kReportEvery = std::size_t{1} << 20;
+    std::size_t nextReport = kReportEvery;
     PolyParse result;
     PolyFile& file = result.file;
     const std::string_view text = *shared;
@@ -163,6 +166,10 @@ PolyParse parsePolyText(std::shared_ptr<const std::string> shared) {
         if (expect == Expect::Nothing || !result.ok()) return;
         const auto offset = static_cast<std::size_t>(line.data() - text.data());
         const std::size_t next = offset + line.size();
+        if (offset >= nextReport && progress) {
+            progress(offset, text.size());
+            nextReport = offset + kReportEvery;
+        }
         switch (expect) {
         case Expect::Title:
             file.title.assign(line);

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -80,10 +81,14 @@ struct PolyParse {
     bool ok() const { return problem == PolyProblem::None; }
 };
 
+// Told now and then how far a long read has come: the bytes read so far
+// and the text's size, so that a window can show it and stay drawn.
+using ReadProgress = std::function<void(std::size_t done, std::size_t total)>;
+
 // Reads the structure of a .poly text and checks every vertex line, in one
 // pass that also gathers each ring's facts. A ring without vertex lines is
 // left out; a last ring the text ends in is kept. The rings share the text.
-PolyParse parsePolyText(std::shared_ptr<const std::string> text);
+PolyParse parsePolyText(std::shared_ptr<const std::string> text, const ReadProgress& progress = {});
 // The same on a copy of the text.
 PolyParse parsePolyText(std::string_view text);
 

@@ -16,7 +16,7 @@
 
 namespace tess {
 
-PolyLoad readPolyFile(const std::string& path) {
+PolyLoad readPolyFile(const std::string& path, const ReadProgress& progress) {
     PolyLoad load;
     if (!fileExists(path) && !folderExists(path)) {
         load.error = kCannotOpenFile;
@@ -29,7 +29,7 @@ PolyLoad readPolyFile(const std::string& path) {
             return load;
         }
         // The rings share the text: it lives as long as one of them does.
-        PolyParse parse = parsePolyText(std::make_shared<const std::string>(std::move(read.text)));
+        PolyParse parse = parsePolyText(std::make_shared<const std::string>(std::move(read.text)), progress);
         if (!parse.ok()) {
             load.error = polyProblemMessage(parse, path);
             return load;
@@ -59,9 +59,14 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
 
 bool loadpoly(State& s, const std::string& path) {
     s.platform.busyPointer();
-    PolyLoad load = readPolyFile(path);
+    // The first half of the bar follows the reading; the window stays drawn.
+    PolyLoad load = readPolyFile(path, [&](std::size_t done, std::size_t total) {
+        rec(s, 0, static_cast<std::int32_t>(done >> 10), static_cast<double>(total >> 10) + 1);
+        s.platform.processEvents();
+    });
     s.platform.normalPointer();
     if (!load.ok()) {
+        resetProgress(s);
         s.platform.message(load.error);
         return false;
     }
