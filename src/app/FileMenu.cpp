@@ -5,6 +5,7 @@
 #include "document/Numbers.h"
 #include "document/Reader.h"
 #include "document/Writer.h"
+#include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "gpx/GpxReader.h"
 #include "platform/Files.h"
@@ -27,10 +28,13 @@ void newDocument(State& s) {
     clearForNewDocument(s);
     s.doc = Document();
     s.doc.fileName = kUntitled;
+    startHistory(s, false);
+    s.edit.titleAtLastStep = s.doc.title;
+    s.edit.titleTyping = false;
     s.bk = Background();
     s.edit.tool = 0;
     inv_MouseUp(s, 0);
-    s.view = ViewState();
+    forgetBounds(s.view);
     cap(s, s.doc.fileName);
     s.edit.busy = false;
 }
@@ -67,6 +71,7 @@ void openRecent(State& s, int position) {
 }  // namespace
 
 bool saveDocument(State& s, bool saveAs) {
+    finishTitleTyping(s);
     if (s.sel.selCount > 0) {
         s.platform.message(kSaveSelectionFirst);
         return false;

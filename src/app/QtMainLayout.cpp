@@ -34,6 +34,10 @@ void QtMainWindow::buildControls() {
     p1_->setObjectName("p1");
     p1_->setOnChanged([this] { syncFromState(); });
     p1_->setOnFileDropped([this](std::string path) { dropFile(path); });
+    p1_->setOnPointer([this](std::optional<std::pair<double, double>> at) {
+        pointer_ = at;
+        syncStatus();
+    });
 
     List1_ = new QListWidget(form_);
     List1_->setObjectName("List1");

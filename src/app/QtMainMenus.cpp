@@ -1,16 +1,19 @@
-// The menu bar: File, Background, Tools and Help, every entry numbered as
-// its handler expects. Separators carry numbers too but never click.
+// The menu bar: File, View, Background, Tools and Help, every entry
+// numbered as its handler expects. Separators carry numbers too but never click.
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "app/FileMenu.h"
+#include "app/Preferences.h"
 #include "app/QtMainWindow.h"
 #include "background/Background.h"
 #include "combine/QtCombineWindow.h"
+#include "geometry/QtToolDialogs.h"
 #include "gpx/GpxWriter.h"
 #include "shell/QtAboutWindow.h"
+#include "view/ViewCommands.h"
 
 namespace tess {
 
@@ -44,9 +47,11 @@ void QtMainWindow::buildMenus() {
                      {1, nullptr},
                      {2, "Open Poly File"},
                      {3, "Open GPX"},
+                     {toolEntry::ImportGeoJson, "Import GeoJSON…"},
                      {4, nullptr},
                      {6, "Save ", "Ctrl+S"},
                      {7, "Save As"},
+                     {toolEntry::ExportGeoJson, "Export GeoJSON…"},
                      {8, nullptr},
                      {9, "Save Selection"},
                      {10, nullptr},
@@ -56,10 +61,38 @@ void QtMainWindow::buildMenus() {
                      {14, ""},
                      {15, ""},
                      {16, ""}});
+    buildViewMenu();
     addMenu("Background", {{0, "Add Background"}, {1, "Cancel Background"}, {2, nullptr},
                            {3, "Use Last Background", "Ctrl+B"}});
-    addMenu("Tools", {{0, "Combine Poly Files"}, {1, "Convert to GPX"}});
+    addMenu("Tools", {{0, "Combine Poly Files"}, {1, "Convert to GPX"}, {2, nullptr},
+                      {toolEntry::Simplify, "Simplify Ring…"}, {toolEntry::Grow, "Grow or Shrink Ring…"},
+                      {toolEntry::Check, "Check Document"}});
     addMenu("Help", {{0, "About Tessaline"}, {1, "Help"}});
+}
+
+// View: zoom in and out around the middle of the canvas, fit the ring
+// again, keep proportions (remembered between runs).
+void QtMainWindow::buildViewMenu() {
+    QMenu* menu = menuBar()->addMenu("View");
+    auto add = [&](int number, const char* caption, QList<QKeySequence> keys, auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, [this, handler](bool checked) {
+            handler(checked);
+            syncFromState();
+        });
+        menuEntries_[{"View", number}] = action;
+        return action;
+    };
+    add(0, "Zoom In", {QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")}, [this](bool) { zoomIn(state_); });
+    add(1, "Zoom Out", {QKeySequence("Ctrl+-")}, [this](bool) { zoomOut(state_); });
+    add(2, "Fit Ring", {QKeySequence("Ctrl+0")}, [this](bool) { fitView(state_); });
+    menu->addSeparator();
+    QAction* keep = add(4, "Keep Proportions", {}, [this](bool checked) {
+        setKeepProportions(state_, checked);
+        savePreferences(state_);
+    });
+    keep->setCheckable(true);
 }
 
 QAction* QtMainWindow::menuEntry(const std::string& menu, int number) const {
@@ -68,6 +101,7 @@ QAction* QtMainWindow::menuEntry(const std::string& menu, int number) const {
 }
 
 void QtMainWindow::menuClicked(const std::string& menu, int number) {
+    if (toolMenuClicked(this, state_, menu, number, [this] { syncFromState(); })) return;
     if (menu == "File") {
         if (number == mf::Exit) {
             close();

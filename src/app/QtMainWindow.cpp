@@ -2,6 +2,7 @@
 // push of the state into the widgets after every handler.
 #include "app/QtMainWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -10,16 +11,20 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QUrl>
 
 #include "app/FileMenu.h"
 #include "app/QtControls.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "app/StatusLine.h"
 #include "app/WindowDesign.h"
 #include "editing/Editing.h"
 #include "platform/QtPlatform.h"
@@ -27,13 +32,18 @@
 #include "view/Clearing.h"
 #include "view/Plot.h"
 #include "view/QtCanvas.h"
+#include "view/ViewCommands.h"
 
 namespace tess {
 
 QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state_(platform) {
     setAcceptDrops(true);
+    // The window draws and edits the loaded ring from numbers, whatever
+    // its size.
+    state_.holdRingNumbers = true;
     buildMenus();
     buildControls();
+    buildStatusBar();
     resize(design::kWindowWidth / kTwipsPerPixel, design::kWindowHeight / kTwipsPerPixel);
 
     // Escape cancels the outline whichever control has the focus.
@@ -61,6 +71,9 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
 
     state_.canvas = p1_;
     startup(state_, start.exeDir, start.commandLine);
+    if (QAction* keep = menuEntry("View", 4)) keep->setChecked(state_.view.keepProportions);
+    // Space held over the window turns a left drag into a pan.
+    qApp->installEventFilter(this);
 
     if (start.center) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -73,6 +86,7 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
 }
 
 QtMainWindow::~QtMainWindow() {
+    qApp->removeEventFilter(this);
     state_.canvas = nullptr;
     if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&state_.platform)) {
         qtPlatform->setBeforeEvents({});
@@ -116,15 +130,51 @@ void QtMainWindow::syncFromState() {
         entry->setVisible(!recent.caption.empty());
     }
     syncProgress();
+    syncStatus();
     p1_->update();
     syncing_ = false;
 }
 
+void QtMainWindow::buildStatusBar() {
+    for (QLabel*& label : status_) label = new QLabel(this);
+    // The pointer's position changes constantly: it keeps a fixed width
+    // so that the rest of the bar does not jump.
+    status_[0]->setMinimumWidth(status_[0]->fontMetrics().horizontalAdvance("Lon -180.0000000  Lat -90.0000000 "));
+    statusBar()->addWidget(status_[0]);
+    statusBar()->addWidget(status_[1]);
+    statusBar()->addWidget(status_[3], 1);
+    statusBar()->addPermanentWidget(status_[2]);
+    status_[3]->setStyleSheet("color: #b00000");
+}
+
+void QtMainWindow::syncStatus() {
+    if (!status_[0]) return;
+    const StatusLine line = statusLine(state_, pointer_);
+    const std::string* texts[] = {&line.pointer, &line.ring, &line.zoom, &line.hint};
+    for (std::size_t i = 0; i < status_.size(); ++i) status_[i]->setText(QString::fromUtf8(texts[i]->c_str()));
+}
+
+bool QtMainWindow::eventFilter(QObject* watched, QEvent* e) {
+    const bool key = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease;
+    if (key && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space && isActiveWindow()) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        // A space typed into the title is a space.
+        const bool typing = qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
+        if (!typing) {
+            if (!k->isAutoRepeat()) p1_->setSpaceHeld(e->type() == QEvent::KeyPress);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
 void QtMainWindow::Form_Resize() {
     const QRect outer = frameGeometry();
-    layoutForWindow(state_, outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+    // The status bar takes its height from the bottom of the window.
+    const int statusHeight = statusBar()->isHidden() ? 0 : statusBar()->sizeHint().height();
+    layoutForWindow(state_, outer.width() * kTwipsPerPixel, (outer.height() - statusHeight) * kTwipsPerPixel);
     applyLayout();
-    plot(state_, false, 0);
+    canvasResized(state_);
     syncFromState();
 }
 

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "app/State.h"
@@ -16,6 +17,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QListWidget;
+class QStatusBar;
 
 namespace tess {
 
@@ -48,8 +50,11 @@ public:
     QLabel* toolIndicator(int i) const { return btt_[static_cast<std::size_t>(i)]; }
     QWidget* progressFrame() const;
     QWidget* progressBar() const;
-    // The entry `number` of menu "File", "Background", "Tools" or "Help".
+    // The entry `number` of menu "File", "View", "Background", "Tools" or
+    // "Help".
     QAction* menuEntry(const std::string& menu, int number) const;
+    // The status bar's pointer, ring, zoom and hint labels.
+    QLabel* statusLabel(int i) const { return status_[static_cast<std::size_t>(i)]; }
 
     // Shows the state in the widgets.
     void syncFromState();
@@ -61,12 +66,16 @@ public:
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
 
 private:
     void buildControls();
     void buildMenus();
+    void buildViewMenu();
+    void buildStatusBar();
+    void syncStatus();
     void applyLayout();
     void fitRingListToNumbers();
     void syncProgress();
@@ -87,6 +96,8 @@ private:
     QFrame* shape2Frame_ = nullptr;
     QWidget* shape2Bar_ = nullptr;
     std::map<std::pair<std::string, int>, QAction*> menuEntries_;
+    std::array<QLabel*, 4> status_{};
+    std::optional<std::pair<double, double>> pointer_;  // over the canvas, twips
     bool syncing_ = false;
     int shownListCount_ = -1;
 };

@@ -1,5 +1,5 @@
 // --render IN -o OUT.png [--ring N] [--size WxH] [--window]
-//          [--background FILE] [--edit]
+//          [--background FILE] [--view W,S,E,N] [--proportional] [--edit]
 // Draws what the canvas shows for a file and ring, with no one at the
 // screen: messages go to standard error and questions are answered No.
 #include "app/QtRender.h"
@@ -8,7 +8,11 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPixmap>
+#include <QStatusBar>
+#include <array>
+#include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <iostream>
 
 #include "app/QtMainWindow.h"
@@ -22,6 +26,7 @@
 #include "view/Plot.h"
 #include "view/Progress.h"
 #include "view/QtCanvas.h"
+#include "view/ViewCommands.h"
 
 namespace tess {
 
@@ -33,11 +38,13 @@ struct RenderOptions {
     int width = 0, height = 0;  // canvas pixels; 0 keeps the design size
     bool window = false;
     bool edit = false;
+    bool proportional = false;
+    std::optional<std::array<double, 4>> view;  // west, south, east, north
 };
 
 const char* kUsage =
     "usage: tessaline --render IN -o OUT.png [--ring N] [--size WxH] [--window]\n"
-    "                 [--background FILE] [--edit]\n"
+    "                 [--background FILE] [--view W,S,E,N] [--proportional] [--edit]\n"
     "Try 'tessaline --help'.\n";
 
 bool parseSize(const std::string& text, int& w, int& h) {
@@ -51,6 +58,21 @@ bool parseSize(const std::string& text, int& w, int& h) {
     w = static_cast<int>(pw);
     h = static_cast<int>(ph);
     return true;
+}
+
+// "WEST,SOUTH,EAST,NORTH" in degrees, west below east, south below north.
+bool parseBounds(const std::string& text, std::array<double, 4>& bounds) {
+    std::size_t from = 0;
+    for (std::size_t k = 0; k < 4; ++k) {
+        const std::size_t comma = k < 3 ? text.find(',', from) : text.size();
+        if (comma == std::string::npos) return false;
+        const std::string part = text.substr(from, comma - from);
+        char* end = nullptr;
+        bounds[k] = std::strtod(part.c_str(), &end);
+        if (part.empty() || *end != '\0' || !std::isfinite(bounds[k]) || std::fabs(bounds[k]) > 1e6) return false;
+        from = comma + 1;
+    }
+    return bounds[0] < bounds[2] && bounds[1] < bounds[3];
 }
 
 bool parse(const std::vector<std::string>& args, RenderOptions& o) {
@@ -78,6 +100,12 @@ bool parse(const std::vector<std::string>& args, RenderOptions& o) {
             o.window = true;
         } else if (a == "--edit") {
             o.edit = true;
+        } else if (a == "--proportional") {
+            o.proportional = true;
+        } else if (a == "--view") {
+            std::array<double, 4> bounds{};
+            if (!value(v) || !parseBounds(v, bounds)) return false;
+            o.view = bounds;
         } else if (!a.empty() && a[0] == '-') {
             return false;
         } else if (o.input.empty()) {
@@ -117,10 +145,16 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
     start.center = false;
     QtMainWindow window(platform, start);
     State& s = window.state();
+    // The picture depends on the command line alone, not on the
+    // preferences of whoever runs it.
+    s.view.keepProportions = o.proportional;
     if (o.width > 0) {
         const Layout& l = s.layout;
-        window.resize((o.width * kTwipsPerPixel + l.canvasLeft + 300) / kTwipsPerPixel,
-                      (o.height * kTwipsPerPixel + l.canvasTop + 1000) / kTwipsPerPixel);
+        const int statusHeight = window.statusBar()->sizeHint().height();
+        // Rounded up, so that the canvas is never a pixel short.
+        auto pixelsFor = [](int twips) { return (twips + kTwipsPerPixel - 1) / kTwipsPerPixel; };
+        window.resize(pixelsFor(o.width * kTwipsPerPixel + l.canvasLeft + 300),
+                      pixelsFor(o.height * kTwipsPerPixel + l.canvasTop + 1000) + statusHeight);
     }
     if (o.window) {
         window.show();
@@ -145,6 +179,7 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
     }
     plot(s, false, 0);
     resetProgress(s);  // the loader's half bar would otherwise stay in the picture
+    if (o.view) showBounds(s, (*o.view)[0], (*o.view)[1], (*o.view)[2], (*o.view)[3]);
     if (o.edit) {
         s.edit.check1 = true;
         Check1_MouseUp(s);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/Preferences.h"
 #include "app/Settings.h"
 #include "document/Caption.h"
 #include "document/Numbers.h"
@@ -34,6 +35,7 @@ void startup(State& s, const std::string& exeDir, const std::string& commandLine
     s.exeDir = exeDir;
     s.systemDir = chooseSystemDir(exeDir);
     if (fileExists(joinPath(s.systemDir, kSettingsFileName))) loaddat(s);
+    loadPreferences(s);
 
     clearLeftovers(s.systemDir);
     cap(s, s.doc.fileName);

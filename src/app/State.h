@@ -12,6 +12,7 @@
 
 #include "document/Document.h"
 #include "platform/Platform.h"
+#include "state/History.h"
 #include "view/Overlays.h"
 #include "view/Surface.h"
 #include "view/ViewState.h"
@@ -39,6 +40,9 @@ struct EditState {
     std::int32_t handleCount = 0;  // > 0 paints node(1) blue
     bool busy = false;      // plot is running
     bool redrawPending = false;  // a drawing was asked for while plot ran
+    bool tooManyInView = false;  // edit mode has no handles: zoom in
+    bool titleTyping = false;    // the title was typed in since the last step
+    std::string titleAtLastStep = "Title";  // the title as the history holds it
     int dragNode = 0;       // handle of the current or last vertex drag
     int dragSel = 0;        // marker of the current or last marker drag
     int dragKind = 0;       // the drag under way: 0 none, 1 vertex handle, 2 marker
@@ -87,6 +91,7 @@ struct State {
     Surface* canvas = nullptr;  // p1's picture; null until a canvas exists
 
     Document doc;
+    History history;  // every change made to doc, for Undo and Redo
     ViewState view;
     EditState edit;
     Outline sel;
@@ -105,6 +110,10 @@ struct State {
     std::string lastBackground;
     SettingsSnapshot settingsAtStart;
     int margin = kMargin;
+    // The loaded ring is held as numbers whatever its size, so that it is
+    // drawn and edited without reading its text again. The window wants
+    // this; batch commands, which never draw, keep memory down without.
+    bool holdRingNumbers = false;
 };
 
 }  // namespace tess

@@ -10,8 +10,9 @@
 #include "gpx/GpxReader.h"
 #include "platform/Files.h"
 #include "shell/FileHelpers.h"
+#include "view/HandlesInView.h"
 #include "view/Plot.h"
-#include "view/Transform.h"
+#include "view/ViewCommands.h"
 
 namespace tess {
 
@@ -19,7 +20,9 @@ namespace {
 
 bool showBackground(State& s, const std::string& path) {
     const bool shown = loadBackgroundFile(s, path);
-    if (shown) plot(s, false, 0);
+    if (!shown) return false;
+    handlesFollowView(s);
+    plot(s, false, 0);
     return shown;
 }
 
@@ -29,23 +32,13 @@ void addBackground(State& s) {
     if (showBackground(s, path)) s.lastBackground = path;
 }
 
-// The view goes back to the loaded ring. The document is not read again,
-// so nothing the user changed is touched and nothing needs asking.
-void fitLoadedRing(State& s) {
-    resetFit(s.view);
-    bool any = false;
-    forEachLoadedVertex(s.doc, [&](double lon, double lat) {
-        widenFit(s.view, lon, lat);
-        any = true;
-    });
-    if (any) finishFit(s.view);
-    else s.view = ViewState();
-}
-
 void cancelBackground(State& s) {
     if (s.bk.bkPointCount <= 0) return;
     s.bk = Background();
-    fitLoadedRing(s);
+    // The view goes back to the loaded ring. The document is not read
+    // again, so nothing the user changed is touched and nothing needs asking.
+    fitViewToRing(s);
+    handlesFollowView(s);
     plot(s, false, 0);
 }
 

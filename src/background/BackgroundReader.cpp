@@ -7,21 +7,18 @@
 #include "document/Numbers.h"
 #include "document/Reader.h"
 #include "view/Progress.h"
-#include "view/Transform.h"
+#include "view/ViewCommands.h"
 
 namespace tess {
 
 void setBackground(State& s, std::vector<float> lon, std::vector<float> lat) {
-    resetFit(s.view);
-    for (std::size_t i = 0; i < lon.size(); ++i) widenFit(s.view, lon[i], lat[i]);
     // One point makes no outline: it counts as no background (0), never -1,
     // which would read as a background that fixes the view.
     const auto last = static_cast<std::int64_t>(lon.size()) - 1;
     s.bk.bkPointCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(last, 0, INT32_MAX));
     s.bk.bkLon = std::move(lon);
     s.bk.bkLat = std::move(lat);
-    setBoundLabels(s.view);
-    setSpans(s.view);
+    fitViewToBackground(s);
 }
 
 bool loadpolybk(State& s, const std::string& path) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct Document {
     // The loaded ring's vertices were moved since it was loaded or
     // committed: its text is out of date.
     bool ringEdited = false;
+    // Which of them: a commit rewrites these lines only, so every other
+    // vertex stays in the file exactly as it was written.
+    std::set<std::int64_t> movedVertices;
     // The handles node(1..lastPoint) and Line1(1..lastPoint) exist.
     bool handlesShown = false;
 

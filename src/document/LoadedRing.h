@@ -32,6 +32,20 @@ void forEachVertexOf(std::string_view lines, Take take) {
     if (count >= 2 && (lastLon != firstLon || lastLat != firstLat)) take(firstLon, firstLat);
 }
 
+// Reads the loaded ring's vertices into ringLon/ringLat, if they are not
+// there yet.
+inline void holdLoadedVertices(Document& d) {
+    if (verticesHeld(d) || d.currentRing < 0 || d.currentRing >= d.ringCount()) return;
+    d.ringLon.clear();
+    d.ringLat.clear();
+    d.ringLon.reserve(static_cast<std::size_t>(d.lastPoint) + 1);
+    d.ringLat.reserve(static_cast<std::size_t>(d.lastPoint) + 1);
+    forEachVertexOf(d.ringTexts[static_cast<std::size_t>(d.currentRing)].lines, [&](double lon, double lat) {
+        d.ringLon.push_back(lon);
+        d.ringLat.push_back(lat);
+    });
+}
+
 // Calls take(lon, lat) for vertex 0 to lastPoint of the loaded ring.
 template <class Take>
 void forEachLoadedVertex(const Document& d, Take take) {

@@ -50,7 +50,9 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
     d.ringTexts = std::move(file.rings);
     d.fileName = origin.fileName;
     d.ownFile = origin.ownFile;
-    d.modified = origin.modified;
+    startHistory(s, origin.modified);
+    s.edit.titleAtLastStep = d.title;
+    s.edit.titleTyping = false;
     d.currentRing = -1;
     loaddt(s, 0);
     cap(s, d.fileName);
@@ -83,18 +85,20 @@ std::int64_t closedCount(const RingFacts& f) {
     return f.vertices + (open ? 1 : 0);
 }
 
-// Counts the ring's vertices and fits the view to them; a ring small
-// enough to edit is also held as numbers. A ring too large to edit whose
-// facts were gathered when it was read is not read again.
+// Counts the ring's vertices and fits the view to them. The ring is also
+// held as numbers when the window wants it so, or when it is small enough
+// to edit without a closer look. A ring not held whose facts were gathered
+// when it was read is not read again.
 void parseRing(State& s, const RingText& ring) {
     Document& d = s.doc;
     d.ringLon.clear();
     d.ringLat.clear();
     const bool fit = s.bk.bkPointCount == 0;
+    const bool hold = s.holdRingNumbers;
     const std::string_view lines = ring.lines;
     const double progressTotal = static_cast<double>(lines.size() / 24 + 1);
-    if (ring.facts.known && closedCount(ring.facts) - 1 > kMaxEditableVertices) {
-        const RingFacts& f = ring.facts;
+    const RingFacts& f = ring.facts;
+    if (!hold && f.known && closedCount(f) - 1 > kMaxEditableVertices) {
         d.lastPoint = closedCount(f) - 1;
         rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(d.lastPoint + 1, INT32_MAX)), progressTotal);
         if (fit) {
@@ -103,20 +107,22 @@ void parseRing(State& s, const RingText& ring) {
         }
         return;
     }
+    if (hold && f.known) {
+        d.ringLon.reserve(static_cast<std::size_t>(closedCount(f)));
+        d.ringLat.reserve(static_cast<std::size_t>(closedCount(f)));
+    }
     std::int64_t count = 0;
     forEachVertexOf(lines, [&](double lon, double lat) {
         if (++count % 1000 == 1)
             rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(count, INT32_MAX)), progressTotal);
         if (fit) widenFit(s.view, lon, lat);
+        if (hold) {
+            d.ringLon.push_back(lon);
+            d.ringLat.push_back(lat);
+        }
     });
     d.lastPoint = count - 1;
-    if (d.lastPoint > kMaxEditableVertices) return;
-    d.ringLon.reserve(static_cast<std::size_t>(count));
-    d.ringLat.reserve(static_cast<std::size_t>(count));
-    forEachVertexOf(lines, [&](double lon, double lat) {
-        d.ringLon.push_back(lon);
-        d.ringLat.push_back(lat);
-    });
+    if (d.lastPoint <= kMaxEditableVertices) holdLoadedVertices(d);
 }
 
 }  // namespace
@@ -127,10 +133,11 @@ void loaddt(State& s, int ringIndex) {
     removeHandles(s);
     if (s.bk.bkPointCount == 0) resetFit(s.view);
     s.platform.busyPointer();
-    parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)]);
     d.currentRing = ringIndex;
+    parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)]);
     d.listIndex = ringIndex;
     d.ringEdited = false;
+    d.movedVertices.clear();
     s.platform.processEvents();
     if (s.bk.bkPointCount == 0) finishFit(s.view);
     else setBoundLabels(s.view);

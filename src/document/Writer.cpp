@@ -59,7 +59,7 @@ bool writeDocument(State& s, const std::string& path, Lines lines) {
     }
     s.doc.fileName = path;
     s.doc.ownFile = path;
-    s.doc.modified = false;
+    markSaved(s);
     cap(s, path);
     return true;
 }
@@ -79,10 +79,52 @@ bool savecurpoly(State& s) {
     appendCommittedLines(d, lines, "\n", [](std::string&) {});
     setOwnLines(d.ringTexts[static_cast<std::size_t>(d.currentRing)], std::move(lines));
     d.ringEdited = false;
+    d.movedVertices.clear();
     return true;
 }
 
-bool commitEdits(State& s) { return !s.doc.ringEdited || savecurpoly(s); }
+namespace {
+
+// Rewrites the lines of the moved vertices in the loaded ring's text and
+// keeps every other line as it stands. The last vertex is the first one
+// repeated, so moving either rewrites both.
+void rewriteMovedVertices(Document& d) {
+    RingText& ring = d.ringTexts[static_cast<std::size_t>(d.currentRing)];
+    const auto moved = [&](std::int64_t j) {
+        return d.movedVertices.count(j) > 0 || ((j == 0 || j == d.lastPoint) && (d.movedVertices.count(0) > 0 ||
+                                                                                 d.movedVertices.count(d.lastPoint) > 0));
+    };
+    std::string lines;
+    lines.reserve(ring.lines.size() + d.movedVertices.size() * 64);
+    std::int64_t j = 0;
+    forEachLine(ring.lines, [&](std::string_view line) {
+        double lon = 0, lat = 0;
+        const bool vertex = parseCoordinateLine(line, lon, lat) == LineParse::Ok;
+        if (vertex && j <= d.lastPoint && moved(j)) {
+            appendVertexLine(lines, d.ringLon[static_cast<std::size_t>(j)], d.ringLat[static_cast<std::size_t>(j)],
+                             "\n");
+        } else {
+            lines += line;
+            lines += '\n';
+        }
+        if (vertex) ++j;
+    });
+    setOwnLines(ring, std::move(lines));
+    d.ringEdited = false;
+    d.movedVertices.clear();
+}
+
+}  // namespace
+
+bool commitEdits(State& s) {
+    Document& d = s.doc;
+    if (!d.ringEdited) return true;
+    const bool known = !d.movedVertices.empty() && verticesHeld(d) && d.currentRing >= 0 &&
+                       d.currentRing < d.ringCount() && d.lastPoint >= 1;
+    if (!known) return savecurpoly(s);
+    rewriteMovedVertices(d);
+    return true;
+}
 
 std::string polyText(std::string_view title, const std::vector<RingText>& rings) {
     std::string text;

@@ -7,6 +7,7 @@
 
 #include "document/Caption.h"
 #include "editing/CanvasGeometry.h"
+#include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "view/Plot.h"
 #include "view/Transform.h"
@@ -82,15 +83,12 @@ void moveMarker(State& s, double x, double y) {
     }
 }
 
-void markUnsaved(State& s) {
-    s.doc.modified = true;
-    cap(s, s.doc.fileName);
-}
-
-void storeVertex(State& s) {
+// Stores the dropped vertex as one undoable change; false when there was
+// nothing to store.
+bool storeVertex(State& s) {
     const auto d = static_cast<std::size_t>(s.edit.dragNode);
     auto& handles = s.overlays.node;
-    if (!handles.exists(d)) return;
+    if (!handles.exists(d)) return false;
     SquareObject& handle = handles[d];
     // The handle is centred on the pointer of the last move, whichever
     // point of it was grabbed.
@@ -99,17 +97,10 @@ void storeVertex(State& s) {
     handle.tag = newcoord(s.view, c.x, c.y, canvasWidth(s), canvasHeight(s), s.margin);
     handle.tip = handle.tag;
     double lon = 0, lat = 0;
-    if (!splitCoordText(handle.tag, lon, lat)) return;
-    Document& doc = s.doc;
-    if (d >= doc.ringLon.size() || d >= doc.ringLat.size()) return;
-    doc.ringLon[d] = lon;
-    doc.ringLat[d] = lat;
-    doc.ringEdited = true;
-    // The ring repeats its first vertex as its last.
-    if (static_cast<std::int64_t>(d) == doc.lastPoint) {
-        doc.ringLon[0] = doc.ringLon[d];
-        doc.ringLat[0] = doc.ringLat[d];
-    }
+    if (!splitCoordText(handle.tag, lon, lat)) return false;
+    if (d >= s.doc.ringLon.size() || d >= s.doc.ringLat.size()) return false;
+    applyChange(s, moveVertex(s, static_cast<std::int64_t>(d), lon, lat));
+    return true;
 }
 
 void storeMarker(State& s) {
@@ -154,13 +145,12 @@ void p1_DragOver(State& s, double x, double y) {
 void node_DragDrop(State& s, int /*index*/) {
     // The dragged handle is stored even when the release lands on another
     // handle lying under the pointer.
-    if (s.edit.dragKind == kVertexDrag && s.edit.dragNode > 0) {
-        s.doc.modified = true;
-        s.edit.dragKind = kNoDrag;
-        storeVertex(s);
-    }
+    const bool vertexDrag = s.edit.dragKind == kVertexDrag && s.edit.dragNode > 0;
     s.edit.dragKind = kNoDrag;
-    markUnsaved(s);
+    finishTitleTyping(s);
+    // A release that stores nothing still marks the document, as it always
+    // has; a stored vertex is marked by its change.
+    if (!vertexDrag || !storeVertex(s)) markChangedOutside(s);
 }
 
 void nd_DragDrop(State& s, int /*index*/) {
@@ -169,7 +159,7 @@ void nd_DragDrop(State& s, int /*index*/) {
         storeMarker(s);
     }
     s.edit.dragKind = kNoDrag;
-    markUnsaved(s);
+    markChangedOutside(s);
 }
 
 void cancelDrag(State& s) { s.edit.dragKind = kNoDrag; }

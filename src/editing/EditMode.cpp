@@ -3,10 +3,13 @@
 #include <cstddef>
 
 #include "document/Caption.h"
+#include "document/LoadedRing.h"
 #include "document/Reader.h"
 #include "document/Writer.h"
+#include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "view/Clearing.h"
+#include "view/HandlesInView.h"
 #include "view/Plot.h"
 
 namespace tess {
@@ -18,17 +21,6 @@ void uncheckEditBox(State& s) {
     s.edit.editMode = false;
 }
 
-// One handle and one edge line per vertex; ones that exist already stay,
-// so applying the box twice never doubles them.
-void createHandles(State& s) {
-    const auto last = static_cast<std::size_t>(s.doc.lastPoint);
-    for (std::size_t i = 1; i <= last; ++i) {
-        s.doc.handlesShown = true;
-        s.overlays.Line1.create(i);
-        s.overlays.node.create(i);
-    }
-}
-
 }  // namespace
 
 void Check1_MouseUp(State& s) {
@@ -38,15 +30,17 @@ void Check1_MouseUp(State& s) {
         return;
     }
     s.edit.editMode = s.edit.check1;
-    if (s.edit.editMode && s.doc.lastPoint > kMaxEditableVertices) {
-        s.platform.message(kTooManyNodes);
-        uncheckEditBox(s);
-        return;
-    }
     if (s.edit.editMode) {
+        // Handles are made for the vertices in view: zoomed in far enough,
+        // any ring can be edited.
+        holdLoadedVertices(s.doc);
+        if (!makeHandlesInView(s)) {
+            s.platform.message(kTooManyNodes);
+            uncheckEditBox(s);
+            return;
+        }
         s.edit.tool = 0;
         inv_MouseUp(s, 0);
-        createHandles(s);
     } else {
         // The dragged vertices reach the ring's text before the handles go.
         commitEdits(s);
@@ -76,16 +70,9 @@ void List1_MouseDown(State& s) {
         s.doc.listIndex = s.doc.currentRing;
         return;
     }
-    commitEdits(s);
-    unloadpnts(s);
-    loaddt(s, chosen);
-    uncheckEditBox(s);
-    plot(s, true, 0);
+    showRing(s, chosen);
 }
 
-void text1_KeyPress(State& s) {
-    s.doc.modified = true;
-    cap(s, s.doc.fileName);
-}
+void text1_KeyPress(State& s) { titleTyped(s); }
 
 }  // namespace tess

@@ -25,7 +25,10 @@ void inv_MouseDown(State& s, int index) {
     // writing the ring back before it is read again.
     commitEdits(s);
     unloadpnts(s);
+    // A closer look the user chose stays while they change tools.
+    const ViewState view = s.view;
     loaddt(s, s.doc.currentRing);
+    if (view.userMoved) s.view = view;
     s.edit.check1 = false;
     s.edit.editMode = false;
     plot(s, true, 0);

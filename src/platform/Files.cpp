@@ -263,4 +263,10 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return (fs::path(folder) / name).string();
 }
 
+bool sameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    std::error_code ec;
+    return a == b || std::filesystem::equivalent(a, b, ec);
+}
+
 }  // namespace tess

@@ -82,6 +82,9 @@ bool isTemporaryFileOf(std::string_view name, std::string_view fileName);
 // The same as an AtomicFile given the content at once (or in a few pieces,
 // so that a large text need not be copied to gain a last line break).
 std::string writeWholeFile(const std::string& path, std::string_view content, bool flush = true);
+
+// The two paths name one file (the same text, or links to one file).
+bool sameFile(const std::string& a, const std::string& b);
 std::string writeWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces,
                            bool flush = true);
 

@@ -33,7 +33,8 @@ constexpr const char* kLegacyWorkingFiles[] = {"tmpfl", "tmp.poly"};
 constexpr std::time_t kAbandonedAfterSeconds = 60;
 
 bool isAbandonedTemporary(const std::filesystem::directory_entry& entry) {
-    if (!isTemporaryFileOf(entry.path().filename().string(), kSettingsFileName)) return false;
+    const std::string name = entry.path().filename().string();
+    if (!isTemporaryFileOf(name, kSettingsFileName) && !isTemporaryFileOf(name, kPreferencesFileName)) return false;
     struct stat st {};
     return ::lstat(entry.path().c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
            std::time(nullptr) - st.st_mtime > kAbandonedAfterSeconds;

@@ -9,6 +9,9 @@ namespace tess {
 
 // The settings file, shared by every window of the program.
 inline constexpr const char* kSettingsFileName = "tessaline.dat";
+// The user's preferences, beside it, so that the settings file's layout
+// stays as older versions read it.
+inline constexpr const char* kPreferencesFileName = "tessaline.ini";
 
 // The folder holding the running executable.
 std::string executableDir();
@@ -18,8 +21,8 @@ std::string chooseSystemDir(const std::string& exeDir);
 
 // Removes what a killed process may have left in the working folder: the
 // working files of older versions, shared by every window ("tmpfl" and
-// "tmp.poly"), and temporary files of a settings write older than a
-// minute. A younger one may belong to another window writing right now.
+// "tmp.poly"), and temporary files of a settings or preferences write
+// older than a minute. A younger one may belong to another window writing right now.
 void clearLeftovers(const std::string& systemDir);
 
 }  // namespace tess

@@ -9,6 +9,7 @@
 #include "document/Caption.h"
 #include "document/Reader.h"
 #include "document/Writer.h"
+#include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "selection/Selection.h"
 #include "view/Clearing.h"
@@ -21,11 +22,6 @@ namespace {
 void backToPointerTool(State& s) {
     s.edit.tool = 0;
     inv_MouseUp(s, 0);
-}
-
-void markUnsaved(State& s) {
-    s.doc.modified = true;
-    cap(s, s.doc.fileName);
 }
 
 }  // namespace
@@ -61,12 +57,10 @@ void add_selection(State& s) {
     std::optional<RingText> ring = selectionRing(s);
     if (!ring) return;
     if (!commitEdits(s)) return;
-    doc.ringTexts.push_back(std::move(*ring));
     unloadred(s);
-    // Exactly as if the user had chosen the new entry in the list.
-    doc.listIndex = doc.ringCount() - 1;
-    List1_MouseDown(s);
-    markUnsaved(s);
+    finishTitleTyping(s);
+    // The new ring is shown, as if the user had chosen it in the list.
+    applyChange(s, addRing(std::move(*ring), doc.ringCount()));
 }
 
 void remove_selection(State& s) {
@@ -80,15 +74,10 @@ void remove_selection(State& s) {
     // removed.
     const int k = doc.currentRing;
     if (k < 0 || s.platform.askYesNoCancel(kAreYouSure) != Answer::Yes) return;
-    doc.ringTexts.erase(doc.ringTexts.begin() + k);
+    finishTitleTyping(s);
     // The ring that takes its place is shown, so there is always a loaded
     // ring to edit and save.
-    s.edit.check1 = false;
-    s.edit.editMode = false;
-    unloadpnts(s);
-    loaddt(s, std::min(k, n - 2));
-    plot(s, true, 0);
-    markUnsaved(s);
+    applyChange(s, removeRing(k));
 }
 
 }  // namespace tess

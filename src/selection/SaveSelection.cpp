@@ -1,6 +1,5 @@
 // Save Selection: the outline written as a one-ring .poly file of its
-// own. The document itself, its file and its unsaved mark stay as they
-// were.
+// own. The document itself and its name stay as they were.
 #include <algorithm>
 #include <cctype>
 #include <utility>
@@ -20,10 +19,12 @@ void writeSelectionFile(State& s, const std::string& text) {
     if (isBadPolyName(name)) return;
     name = polyFileName(name);
     if (!confirmReplace(s.platform, name)) return;
-    // Only the selection is written: the document, its name and its
-    // unsaved mark stay as they are.
+    // Only the selection is written: the document and its name stay as
+    // they are. Written over the document's own file, the document is no
+    // longer in any file, and says so.
     const std::string error = writeWholeFile(name, text);
     if (!error.empty()) s.platform.message(errorSavingMessage(error, name));
+    else if (sameFile(name, s.doc.ownFile)) markChangedOutside(s);
 }
 
 }  // namespace

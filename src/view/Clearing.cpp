@@ -8,14 +8,11 @@
 namespace tess {
 
 void removeHandles(State& s) {
-    if (s.doc.lastPoint > 0 && s.doc.handlesShown) {
-        for (std::int64_t i = 1; i <= s.doc.lastPoint; ++i) {
-            s.overlays.node.remove(static_cast<std::size_t>(i));
-            s.overlays.Line1.remove(static_cast<std::size_t>(i));
-        }
-    }
+    s.overlays.node.clear();
+    s.overlays.Line1.clear();
     s.doc.handlesShown = false;
     s.edit.handleCount = 0;
+    s.edit.tooManyInView = false;
 }
 
 void unloadpnts(State& s) {

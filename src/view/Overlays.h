@@ -5,7 +5,7 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,45 +42,59 @@ struct MissingObject : std::out_of_range {
 
 // An indexed family. Element 0 is the hidden template; elements 1..n are
 // created and removed by index. Creating an element that exists, or
-// removing one that does not, changes nothing.
+// removing one that does not, changes nothing. Indices may be sparse: the
+// handles of a large ring exist only for the vertices in view, so a family
+// holds what it was given, never one slot per index below the highest.
 template <class T>
 class ObjectFamily {
 public:
-    explicit ObjectFamily(T templ) { items_.emplace_back(std::move(templ)); }
+    explicit ObjectFamily(T templ) : templ_(std::move(templ)) {}
 
-    bool exists(std::size_t i) const { return i < items_.size() && items_[i].has_value(); }
+    bool exists(std::size_t i) const { return items_.count(i) > 0; }
 
     void create(std::size_t i) {
         if (i == 0 || exists(i)) return;
-        if (i >= items_.size()) items_.resize(i + 1);
-        T fresh = *items_[0];
+        T fresh = templ_;
         fresh.visible = false;
-        items_[i] = std::move(fresh);
+        items_.emplace(i, std::move(fresh));
     }
 
-    void remove(std::size_t i) {
-        if (i == 0 || !exists(i)) return;
-        items_[i].reset();
-        while (items_.size() > 1 && !items_.back().has_value()) items_.pop_back();
-    }
+    void remove(std::size_t i) { items_.erase(i); }
 
     T& operator[](std::size_t i) {
-        if (!exists(i)) throw MissingObject("canvas object was never created");
-        return *items_[i];
+        auto it = items_.find(i);
+        if (it == items_.end()) throw MissingObject("canvas object was never created");
+        return it->second;
     }
     const T& operator[](std::size_t i) const {
-        if (!exists(i)) throw MissingObject("canvas object was never created");
-        return *items_[i];
+        auto it = items_.find(i);
+        if (it == items_.end()) throw MissingObject("canvas object was never created");
+        return it->second;
     }
 
-    const T& templ() const { return *items_[0]; }
+    const T& templ() const { return templ_; }
     // One past the highest index in use.
-    std::size_t end() const { return items_.size(); }
+    std::size_t end() const { return items_.empty() ? 1 : items_.rbegin()->first + 1; }
+    std::size_t size() const { return items_.size(); }
 
-    void clear() { items_.resize(1); }
+    // Calls f(index, element) in increasing order of index.
+    template <class F>
+    void forEach(F f) const {
+        for (const auto& [i, item] : items_) f(i, item);
+    }
+    // The element with the highest index for which `match` holds, or 0.
+    template <class Match>
+    std::size_t lastMatching(Match match) const {
+        for (auto it = items_.rbegin(); it != items_.rend(); ++it)
+            if (match(it->second)) return it->first;
+        return 0;
+    }
+
+    void clear() { items_.clear(); }
 
 private:
-    std::vector<std::optional<T>> items_;
+    T templ_;
+    std::map<std::size_t, T> items_;
 };
 
 struct Overlays {

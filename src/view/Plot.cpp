@@ -3,14 +3,18 @@
 // with the second half of the progress bar.
 #include "view/Plot.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 #include "document/LoadedRing.h"
 #include "document/Numbers.h"
 #include "view/Progress.h"
+#include "view/LineThinner.h"
 #include "view/Transform.h"
+#include "view/Zoom.h"
 
 namespace tess {
 
@@ -33,11 +37,13 @@ struct Unmappable : std::runtime_error {
     Unmappable() : std::runtime_error("view span is zero") {}
 };
 
+// Drawing calls take single-precision positions.
+CanvasPoint single(CanvasPoint p) { return {static_cast<float>(p.x), static_cast<float>(p.y)}; }
+
 CanvasPoint mapped(const State& s, const Surface& surface, double lon, double lat) {
     auto p = toCanvas(s.view, lon, lat, surface.width(), surface.height(), s.margin);
     if (!p) throw Unmappable();
-    // Drawing calls take single-precision positions.
-    return {static_cast<float>(p->x), static_cast<float>(p->y)};
+    return single(*p);
 }
 
 // About ten progress updates for a large ring, one every tenth vertex for
@@ -56,50 +62,117 @@ std::string pointText(double lon, double lat) { return shortestText(lon) + " " +
 void drawBackground(State& s, Surface& surface) {
     const Background& bk = s.bk;
     if (bk.bkPointCount <= 0) return;
-    CanvasPoint previous;
+    LineThinner lines(surface, colors::darkRed, surface.width(), surface.height());
     for (std::int32_t i = 0; i <= bk.bkPointCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
         if (k >= bk.bkLon.size() || k >= bk.bkLat.size()) throw std::out_of_range("background");
         const CanvasPoint p = mapped(s, surface, bk.bkLon[k], bk.bkLat[k]);
-        if (i > 0) surface.drawLine(previous.x, previous.y, p.x, p.y, colors::darkRed);
-        previous = p;
+        lines.lineTo(p.x, p.y);
     }
+    lines.finishRun();
 }
 
-// inView is set once a vertex falls within the canvas width.
+// Keeps the window answering during a long drawing: events are let in
+// once the drawing has begun, then every few thousand vertices, at most
+// once a twentieth of a second.
+class EventBreaks {
+public:
+    explicit EventBreaks(Platform& platform) : platform_(platform), last_(Clock::now()) {}
+    void tick(std::int64_t i) {
+        if (i == 1) {
+            platform_.processEvents();
+            return;
+        }
+        if (i % 4096 != 4095) return;
+        const auto now = Clock::now();
+        if (now - last_ < std::chrono::milliseconds(50)) return;
+        platform_.processEvents();
+        last_ = Clock::now();
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    Platform& platform_;
+    Clock::time_point last_;
+};
+
+// Answers "is there an element k?" for k rising, without a lookup each.
+class IndexCursor {
+public:
+    template <class T>
+    IndexCursor(const ObjectFamily<T>& family, bool use) {
+        if (use) family.forEach([&](std::size_t k, const T&) { keys_.push_back(k); });
+    }
+    bool at(std::size_t k) {
+        while (next_ < keys_.size() && keys_[next_] < k) ++next_;
+        return next_ < keys_.size() && keys_[next_] == k;
+    }
+
+private:
+    std::vector<std::size_t> keys_;
+    std::size_t next_ = 0;
+};
+
+void placeHandle(State& s, std::size_t k, CanvasPoint p, double lon, double lat) {
+    SquareObject& handle = s.overlays.node[k];
+    handle.left = p.x - 50;
+    handle.top = p.y - 50;
+    handle.visible = s.edit.editMode;
+    handle.tag = pointText(lon, lat);
+    handle.tip = handle.tag;
+}
+
+void placeEdgeLine(State& s, std::size_t k, CanvasPoint from, CanvasPoint to) {
+    LineObject& line = s.overlays.Line1[k];
+    line.x1 = from.x;
+    line.y1 = from.y;
+    line.x2 = to.x;
+    line.y2 = to.y;
+    line.visible = true;
+}
+
+// Draws the loaded ring. In edit mode the edges that meet a handle are
+// edge lines above the canvas, so that they follow a drag; the others are
+// drawn like any ring. inView is set once a vertex falls within the canvas
+// width.
 void drawRing(State& s, Surface& surface, bool showProgress, int linesOnly, bool& inView) {
     const Document& doc = s.doc;
     const std::int64_t n = doc.lastPoint;
     const std::int64_t step = progressStep(n);
+    std::int64_t untilProgress = 1;  // counts down to the next update (i % step == 1)
+    const ViewMapping mapping(s.view, surface.width(), surface.height(), s.margin);
+    if (!mapping.valid()) throw Unmappable();
     const bool placeHandles = linesOnly == 0 && s.edit.check1 && verticesHeld(doc);
+    // The handles and edge lines in index order, met as the vertices pass:
+    // a ring of a million vertices has a few hundred of them in view.
+    IndexCursor edges(s.overlays.Line1, placeHandles), handles(s.overlays.node, placeHandles);
     const double fullWidth = surface.fullWidth();
+    LineThinner lines(surface, colors::blue, surface.width(), surface.height());
+    EventBreaks breaks(s.platform);
     CanvasPoint previous;
     std::int64_t i = 0;
     forEachLoadedVertex(doc, [&](double lon, double lat) {
-        if (showProgress && linesOnly == 0 && i % step == 1) rec(s, 50, static_cast<std::int32_t>(i), static_cast<double>(n));
-        if (i % 1000 == 1) s.platform.processEvents();
-        const CanvasPoint p = mapped(s, surface, lon, lat);
-        if (p.x > -1 && p.x <= fullWidth) inView = true;
-        if (i > 0 && placeHandles) {
-            const auto k = static_cast<std::size_t>(i);
-            LineObject& line = s.overlays.Line1[k];
-            line.x1 = previous.x;
-            line.y1 = previous.y;
-            line.x2 = p.x;
-            line.y2 = p.y;
-            line.visible = true;
-            SquareObject& handle = s.overlays.node[k];
-            handle.left = p.x - 50;
-            handle.top = p.y - 50;
-            handle.visible = s.edit.editMode;
-            handle.tag = pointText(lon, lat);
-            handle.tip = handle.tag;
-        } else if (i > 0) {
-            surface.drawLine(previous.x, previous.y, p.x, p.y, colors::blue);
+        if (--untilProgress == -1) {
+            untilProgress = step - 1;
+            if (showProgress && linesOnly == 0 && step > 1) rec(s, 50, static_cast<std::int32_t>(i), static_cast<double>(n));
         }
+        breaks.tick(i);
+        const CanvasPoint p = single(mapping(lon, lat));
+        if (p.x > -1 && p.x <= fullWidth) inView = true;
+        const auto k = static_cast<std::size_t>(i);
+        if (i == 0) {
+            lines.moveTo(p.x, p.y);
+        } else if (edges.at(k)) {
+            placeEdgeLine(s, k, previous, p);
+            lines.moveTo(p.x, p.y);
+        } else {
+            lines.lineTo(p.x, p.y);
+        }
+        if (i > 0 && handles.at(k)) placeHandle(s, k, p, lon, lat);
         previous = p;
         ++i;
     });
+    lines.finishRun();
 }
 
 void placeSelection(State& s, const Surface& surface) {
@@ -170,19 +243,21 @@ void drawOnce(State& s, bool showProgress, int linesOnly) {
     bool inView = false;
     try {
         surface.clear();
+        settleView(s.view, {surface.width(), surface.height(), s.margin});
         drawBackground(s, surface);
         if (s.edit.check1) s.edit.handleCount = static_cast<std::int32_t>(s.doc.lastPoint);
         // Without a canvas only the handles need placing.
         if (s.doc.lastPoint > 0 && (s.canvas || s.edit.check1)) drawRing(s, surface, showProgress, linesOnly, inView);
         if (s.sel.selCount > 0) placeSelection(s, surface);
         if (s.edit.tool == 2) plotred(s);
-        if (s.edit.handleCount > 0) s.overlays.node[1].fill = colors::blue;
+        if (s.edit.handleCount > 0 && s.overlays.node.exists(1)) s.overlays.node[1].fill = colors::blue;
         if (showProgress && linesOnly == 0) showFullBar(s, s.doc.lastPoint);
     } catch (const std::exception&) {
         // What was drawn so far stays; the flags below are always restored.
     }
     s.platform.normalPointer();
-    if (s.doc.lastPoint > 0 && !inView)
+    // Once the user moves the view, a ring beside it is their choice.
+    if (s.doc.lastPoint > 0 && !inView && !s.view.userMoved)
         surface.drawText(100, 200, kOutOfViewNotice, colors::red);
 }
 

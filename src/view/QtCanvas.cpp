@@ -10,10 +10,12 @@
 #include <QPainter>
 #include <QToolTip>
 #include <QUrl>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "editing/Editing.h"
 #include "view/Clearing.h"
+#include "view/ViewCommands.h"
 
 namespace tess {
 
@@ -153,18 +155,16 @@ const QImage& QtCanvas::image() {
 void QtCanvas::paintObjects(QPainter& painter) const {
     const Overlays& o = state_.overlays;
     auto paintLines = [&](const ObjectFamily<LineObject>& family) {
-        for (std::size_t i = 1; i < family.end(); ++i) {
-            if (!family.exists(i) || !family[i].visible) continue;
-            const LineObject& l = family[i];
+        family.forEach([&](std::size_t, const LineObject& l) {
+            if (!l.visible) return;
             painter.setPen(QPen(qcolor(l.color), 0));
             painter.drawLine(QLineF(l.x1 / kTwips, l.y1 / kTwips, l.x2 / kTwips, l.y2 / kTwips));
-        }
+        });
     };
     auto paintSquares = [&](const ObjectFamily<SquareObject>& family) {
-        for (std::size_t i = 1; i < family.end(); ++i) {
-            if (!family.exists(i) || !family[i].visible) continue;
-            painter.fillRect(squareRect(family[i]), qcolor(family[i].fill));
-        }
+        family.forEach([&](std::size_t, const SquareObject& o) {
+            if (o.visible) painter.fillRect(squareRect(o), qcolor(o.fill));
+        });
     };
     paintLines(o.Line1);
     paintLines(o.Ln);
@@ -197,10 +197,8 @@ CanvasHit QtCanvas::hitTest(double x, double y) const {
         return o.visible && x >= o.left && x < o.left + o.width && y >= o.top && y < o.top + o.height;
     };
     const Overlays& o = state_.overlays;
-    for (std::size_t i = o.nd.end(); i-- > 1;)
-        if (o.nd.exists(i) && inside(o.nd[i])) return {CanvasHit::Nd, static_cast<int>(i)};
-    for (std::size_t i = o.node.end(); i-- > 1;)
-        if (o.node.exists(i) && inside(o.node[i])) return {CanvasHit::Node, static_cast<int>(i)};
+    if (std::size_t i = o.nd.lastMatching(inside)) return {CanvasHit::Nd, static_cast<int>(i)};
+    if (std::size_t i = o.node.lastMatching(inside)) return {CanvasHit::Node, static_cast<int>(i)};
     return {};
 }
 
@@ -209,7 +207,20 @@ void QtCanvas::changed() {
     update();
 }
 
+void QtCanvas::setSpaceHeld(bool held) {
+    spaceHeld_ = held;
+    if (!panning_) setCursor(held ? Qt::OpenHandCursor : Qt::ArrowCursor);
+}
+
 void QtCanvas::mousePressEvent(QMouseEvent* e) {
+    const bool panButton = e->button() == Qt::MiddleButton ||
+                           (e->button() == Qt::LeftButton && spaceHeld_ && state_.edit.tool == 0);
+    if (panButton && !dragInProgress(state_)) {
+        panning_ = true;
+        panFrom_ = e->position();
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
     const double x = e->position().x() * kTwips, y = e->position().y() * kTwips;
     const CanvasHit hit = hitTest(x, y);
     if (hit.kind == CanvasHit::Node) node_MouseDown(state_, hit.index);
@@ -220,6 +231,14 @@ void QtCanvas::mousePressEvent(QMouseEvent* e) {
 
 void QtCanvas::mouseMoveEvent(QMouseEvent* e) {
     const double x = e->position().x() * kTwips, y = e->position().y() * kTwips;
+    if (onPointer_) onPointer_(std::make_pair(x, y));
+    if (panning_) {
+        const QPointF step = e->position() - panFrom_;
+        panFrom_ = e->position();
+        panView(state_, step.x() * kTwips, step.y() * kTwips);
+        changed();
+        return;
+    }
     bool moved = false;
     if (dragInProgress(state_)) {
         p1_DragOver(state_, x, y);
@@ -235,6 +254,11 @@ void QtCanvas::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void QtCanvas::mouseReleaseEvent(QMouseEvent* e) {
+    if (panning_) {
+        panning_ = false;
+        setCursor(spaceHeld_ ? Qt::OpenHandCursor : Qt::ArrowCursor);
+        return;
+    }
     if (!dragInProgress(state_)) return;
     const double x = e->position().x() * kTwips, y = e->position().y() * kTwips;
     const CanvasHit hit = rect().contains(e->position().toPoint()) ? hitTest(x, y) : CanvasHit{};
@@ -245,11 +269,26 @@ void QtCanvas::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void QtCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton) return;
+    if (e->button() != Qt::LeftButton || (spaceHeld_ && state_.edit.tool == 0)) return;
     const CanvasHit hit = hitTest(e->position().x() * kTwips, e->position().y() * kTwips);
     if (hit.kind == CanvasHit::Nd) nd_DblClick(state_, hit.index);
     else if (hit.kind == CanvasHit::Nothing) p1_DblClick(state_);
     changed();
+}
+
+void QtCanvas::wheelEvent(QWheelEvent* e) {
+    // A notch is 120; touchpads send smaller steps, which add up.
+    wheelRest_ += e->angleDelta().y() / 120.0;
+    const double notches = std::trunc(wheelRest_ * 8) / 8;
+    if (notches == 0) return;
+    wheelRest_ -= notches;
+    zoomAt(state_, e->position().x() * kTwips, e->position().y() * kTwips, std::pow(kWheelStep, notches));
+    changed();
+    e->accept();
+}
+
+void QtCanvas::leaveEvent(QEvent*) {
+    if (onPointer_) onPointer_(std::nullopt);
 }
 
 bool QtCanvas::event(QEvent* e) {

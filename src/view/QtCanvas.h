@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,11 @@ public:
     // shows the new state.
     void setOnChanged(std::function<void()> f) { onChanged_ = std::move(f); }
     void setOnFileDropped(std::function<void(std::string)> f) { onFileDropped_ = std::move(f); }
+    // Called with the pointer's canvas position (twips) as it moves, and
+    // with nothing when it leaves the canvas.
+    void setOnPointer(std::function<void(std::optional<std::pair<double, double>>)> f) { onPointer_ = std::move(f); }
+    // While Space is held, a left drag with the pointer tool pans.
+    void setSpaceHeld(bool held);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -51,6 +57,8 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseDoubleClickEvent(QMouseEvent*) override;
+    void wheelEvent(QWheelEvent*) override;
+    void leaveEvent(QEvent*) override;
     bool event(QEvent*) override;
     void dragEnterEvent(QDragEnterEvent*) override;
     void dropEvent(QDropEvent*) override;
@@ -70,6 +78,12 @@ private:
     std::vector<PendingLine> pending_;
     std::function<void()> onChanged_;
     std::function<void(std::string)> onFileDropped_;
+    std::function<void(std::optional<std::pair<double, double>>)> onPointer_;
+    bool spaceHeld_ = false;
+    // A pan under way, and where the pointer was at its last step (twips).
+    bool panning_ = false;
+    QPointF panFrom_;
+    double wheelRest_ = 0;  // wheel turn not yet used, in notches
 };
 
 }  // namespace tess

@@ -9,6 +9,8 @@ namespace tess {
 void resetFit(ViewState& v) {
     v.maxLon = v.maxLat = kSentinelMax;
     v.minLon = v.minLat = kSentinelMin;
+    v.freshFit = true;
+    v.userMoved = false;
 }
 
 void setSpans(ViewState& v) {
@@ -23,12 +25,9 @@ void setBoundLabels(ViewState& v) {
 
 std::optional<CanvasPoint> toCanvas(const ViewState& v, double lon, double lat, double w, double h,
                                     int margin) {
-    if (v.lonSpan == 0 || v.latSpan == 0) return std::nullopt;
-    const double m = margin;
-    const double across = w - 2 * m, down = h - 2 * m;
-    const double x = m + (lon - v.minLon) / v.lonSpan * across;
-    const double y = m + (down - (lat - v.minLat) / v.latSpan * down);
-    return CanvasPoint{x, y};
+    const ViewMapping mapping(v, w, h, margin);
+    if (!mapping.valid()) return std::nullopt;
+    return mapping(lon, lat);
 }
 
 std::string newcoord(const ViewState& v, double x, double y, double w, double h, int margin) {

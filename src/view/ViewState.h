@@ -23,6 +23,25 @@ struct ViewState {
     // Label1(0..3): minLon, minLat, maxLon, maxLat. "0000" means that
     // nothing has been fitted yet.
     std::array<std::string, 4> labels{"0000", "0000", "0000", "0000"};
+
+    // Spans of the last fit, once settled on the canvas: the zoom factor
+    // is measured against them.
+    float fitLonSpan = 0;
+    float fitLatSpan = 0;
+    // The bounds were just fitted and not yet settled on the canvas.
+    bool freshFit = true;
+    // The user zoomed or panned since the last fit.
+    bool userMoved = false;
+    // A degree of longitude is shown cos(latitude) as wide as a degree of
+    // latitude, so outlines keep their shape on the ground.
+    bool keepProportions = false;
 };
+
+// Back to nothing fitted; the user's choice of proportions stays.
+inline void forgetBounds(ViewState& v) {
+    const bool keep = v.keepProportions;
+    v = ViewState();
+    v.keepProportions = keep;
+}
 
 }  // namespace tess

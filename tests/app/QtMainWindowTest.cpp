@@ -2,11 +2,13 @@
 // vertex handle, a real double-click, Escape wherever the focus is, a
 // dropped file, the close guard, and the settings written on closing.
 #include <QAction>
+#include <cstdio>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QMimeData>
 #include <QStyle>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "app/QtControls.h"
 #include "app/QtWindowFixture.h"
@@ -117,6 +119,44 @@ TEST_F(MainWindowTest, theCloseGuardKeepsTheWindowOnCancelAndSavesOnYes) {
     EXPECT_TRUE(window().close());
     EXPECT_TRUE(test::readFile(path).starts_with("EDITED\r\n"));
     EXPECT_NE(std::string::npos, test::readFile(temp.file("system/tessaline.dat")).find(kSettingsMarker));
+}
+
+}  // namespace
+
+namespace {
+
+// The wheel zooms around the pointer, a middle drag pans, and the status
+// bar tells where the pointer is, which ring is shown and how close.
+TEST_F(MainWindowTest, theWheelZoomsAroundThePointerAndAMiddleDragPans) {
+    open();
+    const QPoint at(200, 150);
+    QTest::mouseMove(canvas(), at);
+    const std::string before = window().statusLabel(0)->text().toStdString();
+    EXPECT_EQ(0u, before.find("Lon "));
+    EXPECT_EQ("Ring 1: 4 vertices", window().statusLabel(1)->text().toStdString());
+    EXPECT_EQ("Zoom 1\xC3\x97", window().statusLabel(2)->text().toStdString());
+
+    QWheelEvent wheel(at, canvas()->mapToGlobal(at), QPoint(), QPoint(0, 2 * 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas(), &wheel);
+    EXPECT_EQ("Zoom 1.6\xC3\x97", window().statusLabel(2)->text().toStdString());  // two notches of 1.25
+    QTest::mouseMove(canvas(), at);
+    double lon0 = 0, lat0 = 0, lon1 = 0, lat1 = 0;  // the point under the pointer stayed
+    std::sscanf(before.c_str(), "Lon %lf Lat %lf", &lon0, &lat0);
+    std::sscanf(window().statusLabel(0)->text().toUtf8().constData(), "Lon %lf Lat %lf", &lon1, &lat1);
+    EXPECT_NEAR(lon0, lon1, 1e-5);
+    EXPECT_NEAR(lat0, lat1, 1e-5);
+    EXPECT_EQ(state().view.labels[0], window().boundLabel(0)->text().toStdString());
+
+    const float west = state().view.minLon;
+    QTest::mousePress(canvas(), Qt::MiddleButton, Qt::NoModifier, at);
+    QTest::mouseMove(canvas(), at + QPoint(60, 0));
+    QTest::mouseRelease(canvas(), Qt::MiddleButton, Qt::NoModifier, at + QPoint(60, 0));
+    EXPECT_LT(state().view.minLon, west);  // dragged right: what is west comes into view
+    EXPECT_EQ(0, state().sel.selCount);    // a pan draws no outline
+
+    window().menuEntry("View", 2)->trigger();  // Fit Ring
+    EXPECT_EQ("Zoom 1\xC3\x97", window().statusLabel(2)->text().toStdString());
 }
 
 }  // namespace

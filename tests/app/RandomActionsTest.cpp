@@ -19,11 +19,15 @@
 #include "document/LoadedRing.h"
 #include "document/Numbers.h"
 #include "document/Reader.h"
+#include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "gpx/GpxReader.h"
 #include "selection/Selection.h"
 #include "shell/FileHelpers.h"
 #include "view/Clearing.h"
+#include "view/Transform.h"
+#include "view/ViewArea.h"
+#include "view/ViewCommands.h"
 #include "support/TestFiles.h"
 
 using namespace tess;
@@ -154,6 +158,7 @@ protected:
     void restart() {
         s = std::make_unique<State>(user);
         s->systemDir = work.path();
+        s->holdRingNumbers = GetParam() % 2 == 0;  // as the window holds them
     }
 
     // One random action; true when it may replace the document.
@@ -175,17 +180,62 @@ protected:
         case 12: mf_Click(st, mf::SaveAs); break;
         case 13: mbk_Click(st, static_cast<int>(user.pick(2))); break;
         case 14: mbk_Click(st, mbk::UseLast); break;
-        case 15: st.doc.title = "T" + std::to_string(user.pick(9)); text1_KeyPress(st); break;
+        case 15:  // typing, then a pause
+            st.doc.title = "T" + std::to_string(user.pick(9));
+            text1_KeyPress(st);
+            finishTitleTyping(st);
+            break;
         case 16: Form_KeyDown(st, kEscapeKey); break;
         case 17: mf_Click(st, mf::SaveSelection); break;
         }
         return false;
     }
     void drag(State& st) {
-        if (!st.doc.handlesShown || st.doc.lastPoint < 1) return;
-        node_MouseDown(st, 1 + static_cast<int>(user.pick(static_cast<std::size_t>(st.doc.lastPoint))));
+        dragged = 0;
+        std::vector<std::size_t> handles;
+        st.overlays.node.forEach([&](std::size_t k, const SquareObject&) { handles.push_back(k); });
+        if (!st.doc.handlesShown || st.doc.lastPoint < 1 || handles.empty()) return;
+        dragged = handles[user.pick(handles.size())];
+        node_MouseDown(st, static_cast<int>(dragged));
         p1_DragOver(st, 100 + user.pick(8000), 100 + user.pick(7800));
         node_DragDrop(st, 0);
+    }
+    // Zoom, pan, fit or proportions, as the wheel, the middle button and
+    // the View menu do.
+    void look(State& st) {
+        const double x = user.pick(9000), y = user.pick(8000);
+        switch (user.pick(5)) {
+        case 0: zoomAt(st, x, y, user.pick(2) ? 4.0 : 0.5); break;
+        case 1: zoomAt(st, x, y, 30.0); break;
+        case 2: panView(st, x - 4500, y - 4000); break;
+        case 3: fitView(st); break;
+        case 4: setKeepProportions(st, !st.view.keepProportions); break;
+        }
+    }
+    // In edit mode there is a handle on every vertex in view and on no
+    // other, unless too many are in view; each sits on its vertex.
+    void checkHandles(const State& st) {
+        if (!st.edit.editMode || !verticesHeld(st.doc)) return;
+        const CanvasArea area = canvasArea(st);
+        std::int64_t inView = 0;
+        for (std::int64_t k = 1; k <= st.doc.lastPoint; ++k) {
+            const auto i = static_cast<std::size_t>(k);
+            const auto p = toCanvas(st.view, st.doc.ringLon[i], st.doc.ringLat[i], area.width, area.height, area.margin);
+            const bool in = !p || (p->x >= 0 && p->x <= area.width && p->y >= 0 && p->y <= area.height);
+            inView += in;
+            if (st.edit.tooManyInView) continue;
+            ASSERT_EQ(in, st.overlays.node.exists(i)) << "vertex " << k;
+            if (!in || !p) continue;
+            // A dropped vertex keeps seven significant digits: it lies
+            // within half a step of them from where its handle was dropped.
+            auto slack = [&](double value, double span, double size) {
+                const double step = std::pow(10.0, std::floor(std::log10(std::max(std::fabs(value), 1e-30))) + 1 - 7);
+                return 1.0 + step / 2 / span * (size - 2 * area.margin);
+            };
+            EXPECT_NEAR(p->x, st.overlays.node[i].left + 50, slack(st.doc.ringLon[i], st.view.lonSpan, area.width));
+            EXPECT_NEAR(p->y, st.overlays.node[i].top + 50, slack(st.doc.ringLat[i], st.view.latSpan, area.height));
+        }
+        EXPECT_EQ(st.edit.tooManyInView, inView > kMaxEditableVertices);
     }
     void outline(State& st) {
         const int tool = 1 + static_cast<int>(user.pick(2));
@@ -203,6 +253,10 @@ protected:
     std::mt19937 rng{GetParam()};
     RandomUser user{rng};
     std::unique_ptr<State> s;
+    std::size_t dragged = 0;  // the handle the last drag took, or 0
+    // What was shown before each change Undo would take back, and before
+    // each Undo that Redo would take back.
+    std::vector<Shown> undoShots, redoShots;
 };
 
 TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
@@ -210,16 +264,20 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
     const int steps = long_run ? std::atoi(long_run) : 600;
     for (int step = 0; step < steps && !HasFailure(); ++step) {
         State& st = *s;
-        const int kind = static_cast<int>(user.pick(19));
+        const int kind = static_cast<int>(user.pick(22));
         SCOPED_TRACE("step " + std::to_string(step) + " action " + std::to_string(kind));
         user.newStep();
         const auto before = snapshot(dir.path());
         const Shown shownBefore = shown(st.doc);
         const Document docBefore = st.doc;
         const std::string captionBefore = st.caption;
+        const std::size_t doneBefore = st.history.done.size(), undoneBefore = st.history.undone.size();
 
         bool closed = false, replaces = false;
         if (kind == 18) closed = mayClose(st);
+        else if (kind == 19) look(st);
+        else if (kind == 20) undoLast(st);
+        else if (kind == 21) redoLast(st);
         else replaces = act(st, kind);
 
         // Every changed file was named in a dialog or is the document's
@@ -253,7 +311,32 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
             EXPECT_TRUE(!docBefore.modified || user.consentToDrop || savedBefore)
                 << difference(shown(own.file.title, own.file.rings, nullptr), shownBefore) << own.error;
             restart();
+            undoShots.clear(), redoShots.clear();
             continue;
+        }
+        // Undo shows the document as it was before the change it takes
+        // back; Redo as it was before the Undo; the history holds one step
+        // per change, whichever way it went.
+        if (replaces && st.history.done.empty() && st.history.undone.empty()) undoShots.clear(), redoShots.clear();
+        if (kind == 20 && doneBefore > 0) {
+            EXPECT_EQ("", difference(undoShots.back(), shown(st.doc)));
+            undoShots.pop_back();
+            redoShots.push_back(shownBefore);
+        } else if (kind == 21 && undoneBefore > 0) {
+            EXPECT_EQ("", difference(redoShots.back(), shown(st.doc)));
+            redoShots.pop_back();
+            undoShots.push_back(shownBefore);
+        } else if (!replaces && st.history.done.size() == doneBefore + 1) {
+            undoShots.push_back(shownBefore);
+            redoShots.clear();
+        }
+        ASSERT_EQ(undoShots.size(), st.history.done.size());
+        ASSERT_EQ(redoShots.size(), st.history.undone.size());
+        // No unsaved mark: the document's own file holds what is shown.
+        if (!st.doc.modified && !st.doc.ownFile.empty() && fs::exists(st.doc.ownFile)) {
+            PolyLoad file = readPolyFile(st.doc.ownFile);
+            ASSERT_TRUE(file.ok());
+            EXPECT_EQ("", difference(shown(file.file.title, file.file.rings, nullptr), shown(st.doc)));
         }
         // A refused file or a failed save leaves the document, its name,
         // its caption and its mark as they were.
@@ -287,7 +370,7 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
             EXPECT_FALSE(st.edit.check1 || st.doc.handlesShown || st.overlays.Shape1.visible);
         }
         // An edit changes only what it touches; other steps change nothing shown.
-        if (replaces) continue;
+        if (replaces || kind == 20 || kind == 21) continue;
         Shown expected = shownBefore, now = shown(d);
         const auto count = [](const Shown& x) { return x.rings.size(); };
         if (kind == 9 && count(now) == count(expected) + 1) expected.rings.push_back(now.rings.back()), expected.holes.push_back(false);
@@ -296,7 +379,15 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
             expected.rings.erase(expected.rings.begin() + static_cast<long>(gone));
             expected.holes.erase(expected.holes.begin() + static_cast<long>(gone));
         }
-        if (kind == 7 && d.currentRing >= 0) expected.rings[static_cast<std::size_t>(d.currentRing)] = now.rings[static_cast<std::size_t>(d.currentRing)];
+        // A drag moves its vertex, and the first with the last, no other.
+        if (kind == 7 && d.currentRing >= 0 && dragged > 0) {
+            Ring& ring = expected.rings[static_cast<std::size_t>(d.currentRing)];
+            const Ring& moved = now.rings[static_cast<std::size_t>(d.currentRing)];
+            ASSERT_EQ(ring.size(), moved.size());
+            ring[dragged] = moved[dragged];
+            if (dragged + 1 == ring.size()) ring[0] = moved[0];
+        }
+        checkHandles(st);
         if (kind == 15) expected.title = now.title;
         EXPECT_TRUE(same(expected, now));
     }

@@ -2,6 +2,7 @@
 // read without harm, and two windows keep what the other one changed.
 #include <gtest/gtest.h>
 
+#include "app/Preferences.h"
 #include "app/Settings.h"
 #include "platform/Files.h"
 #include "support/StateFixture.h"
@@ -63,4 +64,20 @@ TEST_F(SettingsTest, TwoWindowsKeepWhatTheOtherAddedOrChanged) {
     const SettingsSnapshot atStart{{"/a"}, "T", "B"}, mine{{"/x", "/a"}, "T", "B"};
     const SettingsSnapshot file{{"/x", "", "/a", "/a", "/y"}, "T2", "B2"}, merged{{"/x", "/a", "/y"}, "T2", "B2"};
     EXPECT_EQ(mergedSettingsText(atStart, mine, settingsText(file)), settingsText(merged));
+}
+
+// Keep Proportions lives in a file of its own, so tessaline.dat keeps the
+// layout older versions read; a broken file leaves the default.
+TEST_F(SettingsTest, KeepProportionsIsRememberedBesideTheSettingsWithoutChangingThem) {
+    state.view.keepProportions = true;
+    savedata(state);
+    const std::string settings = test::readFile(path());
+    ASSERT_TRUE(savePreferences(state));
+    EXPECT_EQ(settings, test::readFile(path()));
+    State next(platform);
+    next.systemDir = temp.path();
+    loadPreferences(next);
+    EXPECT_TRUE(next.view.keepProportions);
+    EXPECT_FALSE(parsePreferences("keep_proportions\n\x01=true\n").keepProportions);
+    EXPECT_TRUE(parsePreferences("other=1\r\n keep_proportions = 1 \r\n").keepProportions);
 }

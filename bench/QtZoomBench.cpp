@@ -1,0 +1,105 @@
+// Looking closer at a 1,000,000-vertex ring in the window: one zoom step
+// and one pan step (each a whole redraw), the redraw of the fitted ring,
+// and entering edit mode in a view close enough to edit.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "BenchData.h"
+#include "app/QtMainWindow.h"
+#include "document/Reader.h"
+#include "editing/Editing.h"
+#include "platform/QtPlatform.h"
+#include "view/HandlesInView.h"
+#include "view/Plot.h"
+#include "view/QtCanvas.h"
+#include "view/Transform.h"
+#include "view/ViewArea.h"
+#include "view/ViewCommands.h"
+
+namespace {
+
+struct MillionVertexWindow {
+    tess::QtPlatform platform;
+    tess::QtMainWindow window;
+    MillionVertexWindow() : window(platform, tess::WindowStart{tess::bench::scratchDir(), "", false}) {
+        window.show();
+        QApplication::processEvents();
+        tess::loadpoly(state(), tess::bench::polyFile(1, 1'000'000));
+        QApplication::processEvents();
+    }
+    tess::State& state() { return window.state(); }
+    // The canvas point of the ring's easternmost stretch (lon 11.0, lat 50).
+    tess::CanvasPoint east() {
+        const tess::CanvasArea a = tess::canvasArea(state());
+        return *tess::toCanvas(state().view, 11.0, 50.0, a.width, a.height, a.margin);
+    }
+    void finish() { benchmark::DoNotOptimize(window.canvas()->image().constBits()); }
+};
+
+void redrawFittedMillionVertexRing(benchmark::State& st) {
+    MillionVertexWindow w;
+    for (auto _ : st) {
+        tess::plot(w.state(), false, 0);
+        w.finish();
+    }
+}
+BENCHMARK(redrawFittedMillionVertexRing)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// In and out by a wheel notch at 16 times the fit: each step redraws.
+void zoomStepMillionVertexRing(benchmark::State& st) {
+    MillionVertexWindow w;
+    const tess::CanvasPoint p = w.east();
+    tess::zoomAt(w.state(), p.x, p.y, 16);
+    bool in = false;
+    for (auto _ : st) {
+        in = !in;
+        tess::zoomAt(w.state(), p.x, p.y, in ? tess::kWheelStep : 1 / tess::kWheelStep);
+        w.finish();
+    }
+}
+BENCHMARK(zoomStepMillionVertexRing)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Forty pixels left and back at 16 times the fit.
+void panStepMillionVertexRing(benchmark::State& st) {
+    MillionVertexWindow w;
+    const tess::CanvasPoint p = w.east();
+    tess::zoomAt(w.state(), p.x, p.y, 16);
+    bool left = false;
+    for (auto _ : st) {
+        left = !left;
+        tess::panView(w.state(), left ? -600 : 600, 0);
+        w.finish();
+    }
+}
+BENCHMARK(panStepMillionVertexRing)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// "Edit" checked at 1000 times the fit, where a few hundred vertices are
+// in view: their handles made and placed, the ring redrawn.
+void enterEditModeZoomedMillionVertexRing(benchmark::State& st) {
+    MillionVertexWindow w;
+    const tess::CanvasPoint p = w.east();
+    tess::zoomAt(w.state(), p.x, p.y, 1000);
+    st.counters["handles"] = static_cast<double>(tess::countHandlesInView(w.state(), tess::kMaxEditableVertices));
+    for (auto _ : st) {
+        w.state().edit.check1 = true;
+        tess::Check1_MouseUp(w.state());
+        w.finish();
+        st.PauseTiming();
+        w.state().edit.check1 = false;
+        tess::Check1_MouseUp(w.state());
+        st.ResumeTiming();
+    }
+}
+BENCHMARK(enterEditModeZoomedMillionVertexRing)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,29 @@
+// What the status bar says: where the pointer is, which ring is loaded and
+// how large it is, how close the view is, and what to do when edit mode
+// has too many vertices in view.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/State.h"
+
+namespace tess {
+
+inline constexpr const char* kZoomInToEdit = "Too many vertices in view to edit: zoom in";
+
+struct StatusLine {
+    std::string pointer;  // "Lon 7.5667020  Lat 48.0576400", empty off the canvas
+    std::string ring;     // "Ring 3: 1,489 vertices, hole"
+    std::string zoom;     // "Zoom 4×"
+    std::string hint;     // kZoomInToEdit, or empty
+};
+
+// The status for the pointer at canvas point (x, y), twips, if it is over
+// the canvas.
+StatusLine statusLine(const State& s, std::optional<std::pair<double, double>> pointer);
+
+// 1489 -> "1,489".
+std::string groupedNumber(std::int64_t n);
+
+}  // namespace tess

@@ -1,0 +1,63 @@
+// GeoJSON (RFC 7946) in and out. Reading takes Polygon, MultiPolygon,
+// GeometryCollection, Feature and FeatureCollection: every polygon's outer
+// ring becomes a ring and its holes "!" rings after it. Writing makes the
+// document one Feature holding one MultiPolygon, each hole in the outer
+// ring that contains it, outer rings counter-clockwise and holes
+// clockwise, every ring closed; numbers are the shortest text that reads
+// back to the same double.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/PolyText.h"
+#include "geometry/Vertex.h"
+
+namespace tess {
+
+inline constexpr const char* kNotGeoJson = "Not a GeoJSON file: ";
+inline constexpr const char* kNoOuterRing = "Only holes: GeoJSON needs an outer ring to hold them";
+
+// The name ends in .geojson or .json, in any letter case.
+bool namesGeoJsonFile(std::string_view path);
+
+struct GeoJsonRead {
+    PolyFile file;       // the title is the first feature's "name", or empty
+    std::string error;   // why the text was refused
+    bool ok() const { return error.empty(); }
+};
+
+// Reads a GeoJSON text. A text with no polygon is refused with "No data",
+// one of more rings than a document holds with the ring limit's message.
+GeoJsonRead parseGeoJson(const std::string& text);
+
+// The polygons GeoJSON is written as: each outer ring (an index into the
+// rings) with the holes it holds, and the rings that could not be written.
+struct PolygonPlan {
+    int outer = 0;
+    std::vector<int> holes;
+};
+struct GeoJsonPlan {
+    std::vector<PolygonPlan> polygons;
+    // Every ring's vertices, closed and wound as RFC 7946 asks.
+    std::vector<Vertices> rings;
+    std::vector<int> leftOut;  // rings of fewer than three distinct vertices
+    std::string error;         // nothing can be written
+};
+
+// Sorts the rings into polygons: a hole goes into the first outer ring
+// that covers it, else the first it overlaps, else the outer ring before
+// it in the document (where the .poly format puts it).
+GeoJsonPlan planGeoJson(const std::vector<RingText>& rings);
+
+// The GeoJSON text of the plan; `put` receives it in pieces.
+void writeGeoJson(std::string_view title, const GeoJsonPlan& plan, const std::function<void(std::string_view)>& put);
+std::string geoJsonText(std::string_view title, const std::vector<RingText>& rings);
+
+// A vertex line in the shortest text that reads back to the same numbers,
+// never with an exponent, and with ".0" on a whole number.
+void appendExactVertexLine(std::string& out, Vertex v);
+
+}  // namespace tess

@@ -1,0 +1,86 @@
+// GEOS contexts, owned geometries and vertex conversion.
+#include "geometry/Geos.h"
+
+namespace tess {
+
+namespace {
+
+void keepMessage(const char* message, void* userdata) {
+    *static_cast<std::string*>(userdata) = message ? message : "";
+}
+
+}  // namespace
+
+Geos::Geos() : handle_(GEOS_init_r()) {
+    if (!handle_) throw GeosError("GEOS could not start");
+    GEOSContext_setErrorMessageHandler_r(handle_, keepMessage, &error_);
+}
+
+Geos::~Geos() { GEOS_finish_r(handle_); }
+
+Geom Geos::own(GEOSGeometry* g) const {
+    if (!g) throw GeosError(error_.empty() ? "GEOS failed" : error_);
+    return Geom(g, GeomDeleter{handle_});
+}
+
+Prepared Geos::prepare(const GEOSGeometry* g) const {
+    const GEOSPreparedGeometry* p = GEOSPrepare_r(handle_, g);
+    if (!p) throw GeosError(error_);
+    return Prepared(p, PreparedDeleter{handle_});
+}
+
+bool Geos::check(char answer) const {
+    if (answer == 2) throw GeosError(error_);
+    return answer == 1;
+}
+
+GEOSCoordSequence* Geos::sequence(const Vertices& v) const {
+    static_assert(sizeof(Vertex) == 2 * sizeof(double));
+    GEOSCoordSequence* seq =
+        GEOSCoordSeq_copyFromBuffer_r(handle_, reinterpret_cast<const double*>(v.data()), static_cast<unsigned>(v.size()), 0, 0);
+    if (!seq) throw GeosError(error_);
+    return seq;
+}
+
+Geom Geos::lineString(const Vertices& v) const { return own(GEOSGeom_createLineString_r(handle_, sequence(v))); }
+
+Geom Geos::polygon(const Vertices& v) const {
+    const Vertices ring = closed(v);
+    if (ring.size() < 4) throw GeosError("A ring needs at least three distinct vertices");
+    GEOSGeometry* shell = GEOSGeom_createLinearRing_r(handle_, sequence(ring));
+    if (!shell) throw GeosError(error_);
+    return own(GEOSGeom_createPolygon_r(handle_, shell, nullptr, 0));
+}
+
+Vertices Geos::vertices(const GEOSGeometry* lineOrRing) const {
+    const GEOSCoordSequence* seq = GEOSGeom_getCoordSeq_r(handle_, lineOrRing);
+    unsigned size = 0;
+    if (!seq || !GEOSCoordSeq_getSize_r(handle_, seq, &size)) throw GeosError(error_);
+    Vertices out(size);
+    if (size && !GEOSCoordSeq_copyToBuffer_r(handle_, seq, reinterpret_cast<double*>(out.data()), 0, 0))
+        throw GeosError(error_);
+    return out;
+}
+
+Vertices Geos::shell(const GEOSGeometry* polygon) const {
+    return vertices(GEOSGetExteriorRing_r(handle_, polygon));
+}
+
+std::vector<Vertices> Geos::holes(const GEOSGeometry* polygon) const {
+    std::vector<Vertices> out;
+    const int n = GEOSGetNumInteriorRings_r(handle_, polygon);
+    for (int i = 0; i < n; ++i) out.push_back(vertices(GEOSGetInteriorRingN_r(handle_, polygon, i)));
+    return out;
+}
+
+std::vector<const GEOSGeometry*> Geos::parts(const GEOSGeometry* g) const {
+    std::vector<const GEOSGeometry*> out;
+    const int n = GEOSGetNumGeometries_r(handle_, g);
+    for (int i = 0; i < n; ++i) {
+        const GEOSGeometry* part = GEOSGetGeometryN_r(handle_, g, i);
+        if (!GEOSisEmpty_r(handle_, part)) out.push_back(part);
+    }
+    return out;
+}
+
+}  // namespace tess

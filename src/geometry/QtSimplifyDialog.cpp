@@ -1,0 +1,65 @@
+// Simplify Ring…: the tolerance in metres and what it does to the ring's
+// vertex count, worked out again shortly after each change.
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+
+#include "geometry/Geos.h"
+#include "geometry/QtToolDialogs.h"
+#include "geometry/Simplify.h"
+
+namespace tess {
+
+std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingText>& rings, int index) {
+    const RingText& ring = rings.at(static_cast<std::size_t>(index));
+    const Vertices vertices = verticesOf(ring.lines);
+
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QString("Simplify Ring %1").arg(index + 1));
+    auto* form = new QFormLayout(&dialog);
+    auto* tolerance = new QDoubleSpinBox(&dialog);
+    tolerance->setRange(0, 1e6);
+    tolerance->setDecimals(1);
+    tolerance->setSuffix(" m");
+    tolerance->setValue(100);
+    form->addRow("Tolerance:", tolerance);
+    auto* counts = new QLabel(&dialog);
+    form->addRow("Vertices:", counts);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    Vertices result;
+    const QLocale locale;
+    auto update = [&] {
+        try {
+            result = simplifyRing(vertices, tolerance->value());
+            counts->setText(QString("%1 before, %2 after").arg(locale.toString(static_cast<qlonglong>(vertices.size())),
+                                                                locale.toString(static_cast<qlonglong>(result.size()))));
+            buttons->button(QDialogButtonBox::Ok)->setEnabled(true);
+        } catch (const GeosError& e) {
+            counts->setText(QString::fromUtf8(e.what()));
+            buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
+        }
+    };
+    // A million vertices take a good part of a second: wait until typing pauses.
+    QTimer pause;
+    pause.setSingleShot(true);
+    pause.setInterval(150);
+    QObject::connect(&pause, &QTimer::timeout, &dialog, update);
+    QObject::connect(tolerance, &QDoubleSpinBox::valueChanged, &pause, qOverload<>(&QTimer::start));
+    update();
+
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    pause.stop();
+    update();
+    return RingChange{index, {ownRingText(ring.name, vertexLines(result))}, simplifyName(index)};
+}
+
+}  // namespace tess

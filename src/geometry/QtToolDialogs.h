@@ -1,0 +1,41 @@
+// The Tools menu's dialogs. Each works on the document's rings without
+// changing them and gives back the change the user asked for, which the
+// caller applies (applyRingChange).
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/State.h"
+#include "geometry/Check.h"
+#include "geometry/RingTools.h"
+
+class QWidget;
+
+namespace tess {
+
+// Simplify Ring…: a tolerance in metres, with the vertex counts before
+// and after shown as it changes. nullopt when cancelled.
+std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingText>& rings, int index);
+
+// Grow or Shrink Ring…: a distance in metres or kilometres, outward or
+// inward, round or mitred corners. nullopt when cancelled; GeosError when
+// GEOS fails.
+std::optional<RingChange> askGrow(QWidget* parent, const std::vector<RingText>& rings, int index);
+
+// Check Document: the problems listed; choosing one calls `show` with it.
+void showProblems(QWidget* parent, const std::vector<Problem>& problems, const std::function<void(const Problem&)>& show);
+
+// Runs Tools and File entries of the polygon tools; false for any other
+// entry. `refresh` shows the state again in the window.
+bool toolMenuClicked(QWidget* parent, State& s, const std::string& menu, int number, const std::function<void()>& refresh);
+
+// Their entry numbers.
+namespace toolEntry {
+inline constexpr int ImportGeoJson = 17, ExportGeoJson = 18;                 // File
+inline constexpr int Simplify = 3, Grow = 4, Check = 5;                      // Tools
+}  // namespace toolEntry
+
+}  // namespace tess

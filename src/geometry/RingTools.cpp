@@ -1,0 +1,177 @@
+// The polygon tools applied to the document, and GeoJSON files.
+#include "geometry/RingTools.h"
+
+#include <algorithm>
+#include <new>
+
+#include "app/FileMenu.h"
+#include "document/Caption.h"
+#include "document/Messages.h"
+#include "document/Numbers.h"
+#include "document/Reader.h"
+#include "document/Writer.h"
+#include "editing/DocumentChanges.h"
+#include "editing/Editing.h"
+#include "geometry/GeoJson.h"
+#include "geometry/Geos.h"
+#include "geometry/Simplify.h"
+#include "gpx/GpxReader.h"
+#include "platform/Files.h"
+#include "shell/FileHelpers.h"
+#include "view/Clearing.h"
+#include "view/Plot.h"
+
+namespace tess {
+
+namespace {
+
+const RingText& ringAt(const std::vector<RingText>& rings, int index) {
+    return rings.at(static_cast<std::size_t>(index));
+}
+
+std::string withoutHoleMark(const std::string& name) { return isHoleName(name) ? name.substr(1) : name; }
+
+std::vector<FileFilter> geoJsonFilters() { return {{"GeoJSON Files (*.geojson *.json)", "*.geojson *.json"}}; }
+
+}  // namespace
+
+std::string simplifyName(int index) { return "Simplify Ring " + std::to_string(index + 1); }
+
+const std::vector<RingText>& committedRings(State& s) {
+    commitEdits(s);
+    return s.doc.ringTexts;
+}
+
+std::int64_t vertexCount(const RingText& ring) {
+    std::int64_t n = 0;
+    forEachLine(ring.lines, [&](std::string_view) { ++n; });
+    return n;
+}
+
+RingChange simplifyChange(const std::vector<RingText>& rings, int index, double metres) {
+    const RingText& ring = ringAt(rings, index);
+    return {index, {ownRingText(ring.name, vertexLines(simplifyRing(verticesOf(ring.lines), metres)))}, simplifyName(index)};
+}
+
+RingChange growChange(const std::vector<RingText>& rings, int index, double metres, Corners corners) {
+    const RingText& ring = ringAt(rings, index);
+    const bool hole = isHoleName(ring.name);
+    RingChange change{index, {}, (metres < 0 ? "Shrink Ring " : "Grow Ring ") + std::to_string(index + 1)};
+    for (const GrownRing& piece : growRing(closedVerticesOf(ring.lines), metres, corners, hole)) {
+        const std::string name = piece.hole == hole ? ring.name : piece.hole ? "!" + ring.name : withoutHoleMark(ring.name);
+        change.rings.push_back(ownRingText(name, vertexLines(piece.vertices)));
+    }
+    return change;
+}
+
+bool applyRingChange(State& s, const RingChange& change) {
+    Document& d = s.doc;
+    if (change.index < 0 || change.index >= d.ringCount()) return false;
+    // A shrink that removes the last outer ring would leave only holes, or nothing.
+    const auto outers = std::count_if(d.ringTexts.begin(), d.ringTexts.end(), [](const RingText& r) { return !isHoleName(r.name); });
+    const bool lastOuter = !isHoleName(d.ringTexts[static_cast<std::size_t>(change.index)].name) && outers == 1;
+    if (change.rings.empty() && (d.ringCount() == 1 || lastOuter)) {
+        s.platform.message(kNothingLeft);
+        return false;
+    }
+    if (d.ringCount() - 1 + static_cast<int>(change.rings.size()) > kMaxRings) {
+        s.platform.message(kTooManyRings);
+        return false;
+    }
+    commitEdits(s);
+    finishTitleTyping(s);
+    applyChange(s, replaceRing(change.index, change.rings, change.name));
+    return true;
+}
+
+std::string geoJsonDocumentName(const std::string& path) {
+    const std::string lower = lowerAscii(path);
+    const std::size_t ending = lower.ends_with(".geojson") ? 8 : lower.ends_with(".json") ? 5 : 0;
+    return path.substr(0, path.size() - ending) + ".poly";
+}
+
+bool importGeoJson(State& s, const std::string& path) {
+    if (s.doc.modified && !s.platform.askYesNo(kChangesNotSaved)) return false;
+    s.platform.busyPointer();
+    GeoJsonRead read;
+    try {
+        FileRead file = readFile(path);
+        if (file.ok()) {
+            read = parseGeoJson(file.text);
+            if (!read.ok()) read.error = unreadableFileMessage(path, read.error);
+        } else {
+            read.error = unreadableFileMessage(path, file.error);
+        }
+    } catch (const std::bad_alloc&) {
+        read.error = unreadableFileMessage(path, kFileTooLarge);
+    }
+    s.platform.normalPointer();
+    if (!read.ok()) {
+        s.platform.message(read.error);
+        return false;
+    }
+    if (read.file.title.empty()) {
+        const std::string name = geoJsonDocumentName(ftrim(path, 0));
+        read.file.title = name.substr(0, name.size() - 5);  // without ".poly"
+    }
+    // Not in a .poly file yet: unsaved, and its name only a proposal.
+    replaceDocument(s, std::move(read.file), {geoJsonDocumentName(path), "", true});
+    return true;
+}
+
+bool exportGeoJson(State& s, const std::string& path) {
+    if (!commitEdits(s)) return false;
+    if (s.doc.ringTexts.empty()) {
+        s.platform.message(kNoDataSave);
+        return false;
+    }
+    s.platform.busyPointer();
+    std::string error;
+    GeoJsonPlan plan;
+    try {
+        plan = planGeoJson(s.doc.ringTexts);
+        if (plan.error.empty()) {
+            AtomicFile file(path);
+            writeGeoJson(s.doc.title, plan, [&](std::string_view piece) { file.write(piece); });
+            error = file.commit();
+            if (!error.empty()) error = errorSavingMessage(error, path);
+        } else {
+            error = plan.error;
+        }
+    } catch (const GeosError& e) {
+        error = std::string(kToolFailed) + e.what();
+    }
+    s.platform.normalPointer();
+    if (!error.empty()) {
+        s.platform.message(error);
+        return false;
+    }
+    if (!plan.leftOut.empty()) {
+        std::string message = kExportLeftOut;
+        for (int k : plan.leftOut) message += " " + std::to_string(k + 1);
+        s.platform.message(message);
+    }
+    return true;
+}
+
+void importGeoJsonCommand(State& s) {
+    if (s.doc.modified && !s.platform.askYesNo(kChangesNotSaved)) return;
+    const std::string path = fileDialog(s.platform, false, geoJsonFilters(), "");
+    if (path.empty()) return;
+    // The question was asked before the dialog.
+    const bool modified = s.doc.modified;
+    s.doc.modified = false;
+    if (!importGeoJson(s, path)) s.doc.modified = modified;
+}
+
+void exportGeoJsonCommand(State& s) {
+    const std::string& name = s.doc.fileName.empty() ? std::string(kUntitled) : s.doc.fileName;
+    const std::string proposal = ftrim(name.ends_with(".poly") ? name.substr(0, name.size() - 5) : name, 0) + ".geojson";
+    std::string path = fileDialog(s.platform, true, geoJsonFilters(), proposal);
+    if (path.empty()) return;
+    if (!namesGeoJsonFile(path)) path += ".geojson";
+    if (!confirmReplace(s.platform, path)) return;
+    exportGeoJson(s, path);
+}
+
+}  // namespace tess

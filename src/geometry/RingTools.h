@@ -1,0 +1,67 @@
+// The polygon tools as changes to the document: each computes the rings
+// that replace one ring (without touching the document), and one
+// procedure applies such a change. GeoJSON import and export of the
+// document. The window and the batch commands both run these.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/State.h"
+#include "geometry/Check.h"
+#include "geometry/Grow.h"
+
+namespace tess {
+
+inline constexpr const char* kNothingLeft = "Nothing is left of the ring at this distance.";
+inline constexpr const char* kToolFailed = "The ring could not be changed: ";
+inline constexpr const char* kExportLeftOut = "Rings of fewer than three distinct vertices were left out:";
+
+// Ring `index` is to be replaced by `rings` (one ring as a rule; a grow
+// or shrink may give several, or none when nothing is left).
+struct RingChange {
+    int index = -1;
+    std::vector<RingText> rings;
+    std::string name;  // the step's name in the Edit menu: "Simplify Ring 3"
+};
+
+// The rings of a document, the loaded ring's edits included.
+const std::vector<RingText>& committedRings(State& s);
+
+std::int64_t vertexCount(const RingText& ring);
+
+// "Simplify Ring 3" for index 2.
+std::string simplifyName(int index);
+
+// Ring `index` simplified by a tolerance in metres; its name stays.
+RingChange simplifyChange(const std::vector<RingText>& rings, int index, double metres);
+
+// Ring `index` grown by metres (negative shrinks), holes growing inward.
+// The pieces keep the ring's name; a hole the grow closes gets a "!" name.
+RingChange growChange(const std::vector<RingText>& rings, int index, double metres, Corners corners);
+
+// Puts the change into the document as one undoable step: the ring's
+// place takes the new rings, the first of them (or the ring that now
+// stands there) is loaded and shown, and edit mode ends. False after a
+// message when the change cannot be made: no ring, or no outer ring, would
+// be left, or more rings than a document holds.
+bool applyRingChange(State& s, const RingChange& change);
+
+// Opens a GeoJSON file as a new, unsaved document named after it with a
+// .poly ending, asking first when the document has unsaved changes. False
+// when declined or after the file's message; the document then stays.
+bool importGeoJson(State& s, const std::string& path);
+
+// Writes the document as GeoJSON. The document, its name and its unsaved
+// mark stay as they are. False after a message.
+bool exportGeoJson(State& s, const std::string& path);
+
+// File › Import GeoJSON and Export GeoJSON: the file dialog, then the
+// import or export (an existing file is replaced only after a Yes).
+void importGeoJsonCommand(State& s);
+void exportGeoJsonCommand(State& s);
+
+// The document's file name after a GeoJSON import.
+std::string geoJsonDocumentName(const std::string& path);
+
+}  // namespace tess

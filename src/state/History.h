@@ -1,0 +1,61 @@
+// The one door every change to the document passes through. A change is a
+// small object that knows how to make itself and take itself back, and
+// holds only what it changed (one vertex, one ring's text, the title);
+// applyChange makes it and files it in the history, which keeps the
+// unsaved mark: the document is unsaved exactly when the history stands
+// elsewhere than where it stood at the last load or save.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tess {
+
+struct State;
+
+class Change {
+public:
+    virtual ~Change() = default;
+    // What the Edit menu calls it: "Move Vertex", "Remove Ring 3".
+    virtual std::string name() const = 0;
+    // Makes the change (the first time and on Redo), and takes it back.
+    virtual void apply(State& s) = 0;
+    virtual void revert(State& s) = 0;
+};
+
+struct History {
+    std::vector<std::unique_ptr<Change>> done;    // Undo takes the last
+    std::vector<std::unique_ptr<Change>> undone;  // Redo takes the last
+    // How many changes were done when the document matched its file; empty
+    // once that point can no longer be reached (undone, then a new change).
+    std::optional<std::size_t> savedAt = 0;
+    // Unsaved changes the history does not hold: a document read from a
+    // GPX file, a selection marker moved.
+    bool changedOutside = false;
+};
+
+// Makes the change, files it and marks the document.
+void applyChange(State& s, std::unique_ptr<Change> change);
+// Take back the last change, or make again the last one taken back. False
+// when there is none.
+bool undoChange(State& s);
+bool redoChange(State& s);
+// "Undo Move Vertex", or "Undo" when there is nothing to undo.
+std::string undoCaption(const State& s);
+std::string redoCaption(const State& s);
+
+// A document was opened or made new: the history starts again. `unsaved`
+// for one that is not in a file of its own.
+void startHistory(State& s, bool unsaved);
+// The document now matches its file.
+void markSaved(State& s);
+// A change that is not undoable, such as a moved selection marker.
+void markChangedOutside(State& s);
+// Shows the unsaved mark as the history stands, after a change that turned
+// out to change nothing.
+void showUnsavedMark(State& s);
+
+}  // namespace tess

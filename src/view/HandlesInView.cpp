@@ -1,0 +1,73 @@
+#include "view/HandlesInView.h"
+
+#include <vector>
+
+#include "document/LoadedRing.h"
+#include "view/Clearing.h"
+#include "view/Transform.h"
+#include "view/ViewArea.h"
+
+namespace tess {
+
+namespace {
+
+// Calls take(k) for every handle k whose vertex lies inside the canvas,
+// until take returns false. A view without span cannot place anything;
+// every vertex counts as in view then, as if the ring were fitted.
+template <class Take>
+void forEachHandleInView(const State& s, Take take) {
+    const Document& d = s.doc;
+    if (!verticesHeld(d) || d.lastPoint < 1) return;
+    const CanvasArea area = canvasArea(s);
+    const ViewMapping mapping(s.view, area.width, area.height, area.margin);
+    const double* lon = d.ringLon.data();
+    const double* lat = d.ringLat.data();
+    for (std::int64_t k = 1; k <= d.lastPoint; ++k) {
+        bool inView = true;
+        if (mapping.valid()) {
+            const CanvasPoint p = mapping(lon[k], lat[k]);
+            inView = p.x >= 0 && p.x <= area.width && p.y >= 0 && p.y <= area.height;
+        }
+        if (inView && !take(k)) return;
+    }
+}
+
+// The edge line that starts at vertex k: the next one, or the closing
+// edge line 1 for the last vertex.
+std::size_t edgeLineAfter(std::int64_t k, std::int64_t lastPoint) {
+    return k + 1 > lastPoint ? 1 : static_cast<std::size_t>(k + 1);
+}
+
+}  // namespace
+
+std::int64_t countHandlesInView(const State& s, std::int64_t stopAbove) {
+    std::int64_t count = 0;
+    forEachHandleInView(s, [&](std::int64_t) { return ++count <= stopAbove; });
+    return count;
+}
+
+bool makeHandlesInView(State& s) {
+    removeHandles(s);
+    settleView(s);
+    std::vector<std::int64_t> inView;
+    forEachHandleInView(s, [&](std::int64_t k) {
+        inView.push_back(k);
+        return inView.size() <= static_cast<std::size_t>(kMaxEditableVertices);
+    });
+    s.edit.tooManyInView = inView.size() > static_cast<std::size_t>(kMaxEditableVertices);
+    if (s.edit.tooManyInView) return false;
+    for (const std::int64_t k : inView) {
+        const auto i = static_cast<std::size_t>(k);
+        s.overlays.node.create(i);
+        s.overlays.Line1.create(i);
+        s.overlays.Line1.create(edgeLineAfter(k, s.doc.lastPoint));
+        s.doc.handlesShown = true;
+    }
+    return true;
+}
+
+void handlesFollowView(State& s) {
+    if (s.edit.editMode) makeHandlesInView(s);
+}
+
+}  // namespace tess

@@ -1,0 +1,104 @@
+#include "view/ViewCommands.h"
+
+#include "document/LoadedRing.h"
+#include "view/HandlesInView.h"
+#include "view/Plot.h"
+#include "view/Transform.h"
+#include "view/ViewArea.h"
+
+namespace tess {
+
+namespace {
+
+// A drag carries a handle over the canvas as it was when the drag began;
+// moving the view under it would drop the vertex somewhere else.
+bool viewLocked(const State& s) { return s.edit.dragKind != 0 || s.edit.busy; }
+
+void viewMoved(State& s) {
+    if (s.edit.editMode) handlesFollowView(s);
+    else s.edit.tooManyInView = false;
+    plot(s, false, 0);
+}
+
+}  // namespace
+
+void zoomAt(State& s, double x, double y, double factor) {
+    if (viewLocked(s)) return;
+    settleView(s);
+    if (zoomAround(s.view, x, y, factor, canvasArea(s))) viewMoved(s);
+}
+
+void zoomIn(State& s) {
+    const CanvasArea area = canvasArea(s);
+    zoomAt(s, area.width / 2, area.height / 2, kZoomStep);
+}
+
+void zoomOut(State& s) {
+    const CanvasArea area = canvasArea(s);
+    zoomAt(s, area.width / 2, area.height / 2, 1.0 / kZoomStep);
+}
+
+void panView(State& s, double dx, double dy) {
+    if (viewLocked(s)) return;
+    settleView(s);
+    if (panBy(s.view, dx, dy, canvasArea(s))) viewMoved(s);
+}
+
+void fitViewToRing(State& s) {
+    resetFit(s.view);
+    bool any = false;
+    forEachLoadedVertex(s.doc, [&](double lon, double lat) {
+        widenFit(s.view, lon, lat);
+        any = true;
+    });
+    if (any) {
+        finishFit(s.view);
+    } else {
+        forgetBounds(s.view);
+    }
+}
+
+void fitViewToBackground(State& s) {
+    resetFit(s.view);
+    const Background& bk = s.bk;
+    for (std::size_t i = 0; i < bk.bkLon.size() && i < bk.bkLat.size(); ++i) widenFit(s.view, bk.bkLon[i], bk.bkLat[i]);
+    setBoundLabels(s.view);
+    setSpans(s.view);
+}
+
+void fitView(State& s) {
+    if (viewLocked(s)) return;
+    if (s.bk.bkPointCount > 0) fitViewToBackground(s);
+    else fitViewToRing(s);
+    viewMoved(s);
+}
+
+void showBounds(State& s, double west, double south, double east, double north) {
+    if (viewLocked(s)) return;
+    settleView(s);  // a fit still waiting sets the zoom factor's reference first
+    ViewState& v = s.view;
+    v.minLon = static_cast<float>(west);
+    v.maxLon = static_cast<float>(east);
+    v.minLat = static_cast<float>(south);
+    v.maxLat = static_cast<float>(north);
+    finishFit(v);
+    v.userMoved = true;
+    if (v.keepProportions) applyProportions(v, canvasArea(s), ShapeFix::WidenShortSide);
+    viewMoved(s);
+}
+
+void canvasResized(State& s) {
+    if (s.edit.editMode && !viewLocked(s)) handlesFollowView(s);
+    plot(s, false, 0);
+}
+
+void setKeepProportions(State& s, bool keep) {
+    if (s.view.keepProportions == keep) return;
+    s.view.keepProportions = keep;
+    // Turned on, the short side widens so that nothing shown leaves the
+    // view; turned off, the view stays as it is.
+    if (keep) applyProportions(s.view, canvasArea(s), ShapeFix::WidenShortSide);
+    if (!viewLocked(s)) viewMoved(s);
+}
+
+}  // namespace tess

@@ -1,0 +1,105 @@
+// A ring too large to edit whole, edited as a user does: look closer until
+// few enough vertices are in view, drag one, save. The file differs from
+// the one saved before in that vertex's line alone.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "document/Reader.h"
+#include "document/Writer.h"
+#include "editing/Editing.h"
+#include "support/StateFixture.h"
+#include "view/HandlesInView.h"
+#include "view/Transform.h"
+#include "view/ViewArea.h"
+#include "view/ViewCommands.h"
+
+using namespace tess;
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+class EditInView : public test::StateTest {
+protected:
+    void edit(bool on) {
+        state.edit.check1 = on;
+        Check1_MouseUp(state);
+    }
+    CanvasPoint where(std::size_t vertex) {
+        const CanvasArea area = canvasArea(state);
+        return *toCanvas(state.view, state.doc.ringLon[vertex], state.doc.ringLat[vertex], area.width, area.height,
+                         area.margin);
+    }
+};
+
+TEST_F(EditInView, aVertexDraggedInAZoomedViewIsTheOnlyLineThatChanges) {
+    state.holdRingNumbers = true;
+    ASSERT_TRUE(loadpoly(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
+    ASSERT_GT(state.doc.lastPoint, kMaxEditableVertices);
+    ASSERT_TRUE(savepoly(state, temp.file("before.poly")));
+
+    edit(true);  // the whole ring is in view: too many to edit
+    EXPECT_EQ(kTooManyNodes, platform.last());
+    EXPECT_TRUE(state.edit.tooManyInView);
+    EXPECT_FALSE(state.edit.check1);
+
+    constexpr std::size_t kVertex = 700;
+    for (int i = 0; i < 20 && countHandlesInView(state, kMaxEditableVertices) > kMaxEditableVertices; ++i) {
+        const CanvasPoint p = where(kVertex);
+        zoomAt(state, p.x, p.y, 2.0);
+    }
+    const std::int64_t inView = countHandlesInView(state, kMaxEditableVertices);
+    ASSERT_LE(inView, kMaxEditableVertices);
+    edit(true);
+    ASSERT_TRUE(state.edit.editMode);
+    EXPECT_EQ(static_cast<std::size_t>(inView), state.overlays.node.size());
+    ASSERT_TRUE(state.overlays.node.exists(kVertex));
+
+    const CanvasPoint p = where(kVertex);
+    const std::vector<double> lonBefore = state.doc.ringLon;
+    node_MouseDown(state, static_cast<int>(kVertex));
+    p1_DragOver(state, p.x + 300, p.y + 200);
+    node_DragDrop(state, static_cast<int>(kVertex));
+    for (std::size_t i = 0; i < lonBefore.size(); ++i) {
+        if (i == kVertex) continue;
+        ASSERT_EQ(lonBefore[i], state.doc.ringLon[i]) << "vertex " << i;
+    }
+    EXPECT_NE(lonBefore[kVertex], state.doc.ringLon[kVertex]);
+
+    ASSERT_TRUE(savepoly(state, temp.file("after.poly")));
+    const auto before = linesOf(test::readFile(temp.file("before.poly")));
+    const auto after = linesOf(test::readFile(temp.file("after.poly")));
+    ASSERT_EQ(before.size(), after.size());
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (before[i] != after[i]) changed.push_back(i);
+    ASSERT_EQ(1u, changed.size());
+    EXPECT_EQ(2 + kVertex, changed[0]);  // after the title and the ring's name
+}
+
+TEST_F(EditInView, handlesFollowTheViewAndGoWhenTooManyComeIntoIt) {
+    state.holdRingNumbers = true;
+    ASSERT_TRUE(loadpoly(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
+    const CanvasPoint p = where(100);
+    zoomAt(state, p.x, p.y, 16.0);
+    edit(true);
+    ASSERT_TRUE(state.edit.editMode);
+    ASSERT_TRUE(state.overlays.node.exists(100));
+    panView(state, 10000, 0);  // vertex 100 leaves the view to the right
+    EXPECT_FALSE(state.overlays.node.exists(100));
+    fitView(state);  // the whole ring again: edit mode stays, without handles
+    EXPECT_TRUE(state.edit.editMode);
+    EXPECT_TRUE(state.edit.tooManyInView);
+    EXPECT_EQ(0u, state.overlays.node.size());
+    zoomAt(state, p.x, p.y, 16.0);
+    EXPECT_TRUE(state.overlays.node.exists(100));
+    EXPECT_FALSE(state.edit.tooManyInView);
+}
+
+}  // namespace

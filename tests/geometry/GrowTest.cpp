@@ -1,0 +1,108 @@
+// Growing and shrinking rings by metres on the ground.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "geometry/GeometryTestHelpers.h"
+#include "geometry/Grow.h"
+#include "geometry/LocalProjection.h"
+
+using namespace tess;
+using tess::test::areaOf;
+using tess::test::isSimpleRing;
+using tess::test::square;
+
+namespace {
+
+// The ground distance in metres from the ring's centre to its vertex furthest east.
+double eastReach(const Vertices& ring, Vertex centre) {
+    const LocalProjection p(centre);
+    double reach = -1e300;
+    for (const Vertex& v : ring) reach = std::max(reach, p.forward(v).lon);
+    return reach;
+}
+
+}  // namespace
+
+TEST(Grow, movesAnOuterRingOutByTheDistance) {
+    const Vertices ring = square(13, 52, 0.2);
+    const auto grown = growRing(ring, 5000, Corners::Round);
+    ASSERT_EQ(1u, grown.size());
+    EXPECT_FALSE(grown[0].hole);
+    const Vertex centre{13.1, 52.1};
+    // The square's east side moved out by at least 5 km, and at most 4 % more.
+    const double moved = eastReach(grown[0].vertices, centre) - eastReach(ring, centre);
+    EXPECT_GE(moved, 5000 - 5);
+    EXPECT_LE(moved, 5200);
+    EXPECT_GT(areaOf(grown[0].vertices), areaOf(ring));
+    EXPECT_EQ(grown[0].vertices.front(), grown[0].vertices.back());
+}
+
+TEST(Grow, aNegativeDistanceShrinks) {
+    const Vertices ring = square(13, 52, 0.2);
+    const auto shrunk = growRing(ring, -1000, Corners::Mitre);
+    ASSERT_EQ(1u, shrunk.size());
+    EXPECT_LT(areaOf(shrunk[0].vertices), areaOf(ring));
+    // Mitred corners keep a square a square.
+    EXPECT_EQ(5u, shrunk[0].vertices.size());
+}
+
+TEST(Grow, roundCornersAddArcsAndMitredOnesDoNot) {
+    const Vertices ring = square(13, 52, 0.2);
+    EXPECT_GT(growRing(ring, 2000, Corners::Round)[0].vertices.size(), 20u);
+    EXPECT_EQ(5u, growRing(ring, 2000, Corners::Mitre)[0].vertices.size());
+}
+
+TEST(Grow, aHoleGrowsInwardSoTheAreaCoveredGrows) {
+    const Vertices hole = square(13, 52, 0.2);
+    const auto grown = growRing(hole, 1000, Corners::Round, true);
+    ASSERT_EQ(1u, grown.size());
+    EXPECT_TRUE(grown[0].hole);
+    EXPECT_LT(areaOf(grown[0].vertices), areaOf(hole));
+    const auto shrunk = growRing(hole, -1000, Corners::Round, true);
+    EXPECT_GT(areaOf(shrunk[0].vertices), areaOf(hole));
+}
+
+TEST(Grow, shrinkingPastTheMiddleLeavesNothing) {
+    EXPECT_TRUE(growRing(square(13, 52, 0.01), -5000, Corners::Round).empty());
+}
+
+TEST(Grow, shrinkingAWaistSplitsTheRing) {
+    // Two squares joined by a narrow neck about 200 m wide.
+    const Vertices dumbbell = {{0, 0}, {0.1, 0}, {0.1, 0.049}, {0.2, 0.049}, {0.2, 0}, {0.3, 0}, {0.3, 0.1},
+                               {0.2, 0.1}, {0.2, 0.051}, {0.1, 0.051}, {0.1, 0.1}, {0, 0.1}, {0, 0}};
+    const auto pieces = growRing(dumbbell, -500, Corners::Mitre);
+    EXPECT_EQ(2u, pieces.size());
+}
+
+TEST(Grow, aSelfCrossingRingIsRepairedFirst) {
+    const Vertices bowTie = {{0, 0}, {0.1, 0.1}, {0.1, 0}, {0, 0.1}, {0, 0}};
+    const auto grown = growRing(bowTie, 100, Corners::Round);
+    ASSERT_FALSE(grown.empty());
+    for (const auto& r : grown) EXPECT_TRUE(isSimpleRing(r.vertices));
+}
+
+// Property: growing or shrinking a random star-shaped ring gives valid
+// rings, and growing never loses area.
+TEST(Grow, alwaysGivesValidRings) {
+    std::mt19937 random(16);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int trial = 0; trial < 30; ++trial) {
+        Vertices ring;
+        const int n = 10 + static_cast<int>(unit(random) * 200);
+        for (int i = 0; i < n; ++i) {
+            const double a = 2 * std::numbers::pi * i / n;
+            const double r = 0.05 + 0.1 * unit(random);
+            ring.push_back({-3 + r * std::cos(a), 56 + r * std::sin(a)});
+        }
+        ring.push_back(ring.front());
+        const double metres = (unit(random) - 0.3) * 8000;
+        const Corners corners = unit(random) < 0.5 ? Corners::Round : Corners::Mitre;
+        const auto result = growRing(ring, metres, corners);
+        for (const auto& r : result) EXPECT_TRUE(isSimpleRing(r.vertices)) << "trial " << trial;
+        if (metres > 0) {
+            ASSERT_FALSE(result.empty());
+            EXPECT_GT(areaOf(result[0].vertices), areaOf(ring));
+        }
+    }
+}
