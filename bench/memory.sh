@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Peak memory of the batch commands on ordinary and pathological inputs,
-# against the promise: at most four times the input file's size plus a
-# constant (the program itself, about 20 MB before it reads anything).
+# against the promise: at most twice the input file's size plus 20 MB (the
+# program itself takes about 15 MB before it reads anything).
 #   bash bench/memory.sh [TESSALINE] [MB]    (default build/src/tessaline, 100 MB inputs)
 set -euo pipefail
 bin=${1:-build/src/tessaline}

@@ -200,13 +200,7 @@ int runConvert(const std::vector<std::string>& args) {
         return savegpx2(s, out) ? 0 : 1;
     }
 
-    if (options->commit) {
-        for (int k = 0; k < rings; ++k) {
-            loaddt(s, k);
-            if (s.doc.lastPoint >= 1) savecurpoly(s);  // a ring of one vertex stays as read
-        }
-    }
-    if (!savepoly(s, out)) return 1;
+    if (!(options->commit ? saveCommitted(s, out) : savepoly(s, out))) return 1;
     std::cerr << "Wrote " << out << " (" << rings << " ring" << (rings == 1 ? "" : "s") << ")\n";
     return 0;
 }

@@ -28,6 +28,9 @@ struct ProgressBar {
     // Shape2(0), the frame, and Shape2(1), the bar, in twips.
     int frameLeft = 0, frameTop = 0, frameWidth = 924, frameHeight = 135;
     int barWidth = 15;
+    // Counts the bar's changes, so that a delayed shrink can tell whether
+    // another operation has moved the bar since.
+    std::uint64_t changes = 0;
 };
 
 struct EditState {

@@ -31,7 +31,7 @@ bool loadpolybk(State& s, const std::string& path) {
         s.platform.message(noEnd ? std::string(kNotAPolyFile) + path : load.error);
         return false;
     }
-    const std::string& lines = load.file.rings.front().lines;
+    const std::string_view lines = load.file.rings.front().lines;
     std::vector<float> lon, lat;
     forEachLine(lines, [&](std::string_view line) {
         double x = 0, y = 0;

@@ -6,6 +6,7 @@
 #include "combine/Merge.h"
 
 #include <cstdint>
+#include <memory>
 #include <new>
 
 #include "document/PolyText.h"
@@ -18,8 +19,7 @@ namespace {
 
 // The rings a file adds: all it holds but a last ring the text ends in
 // before its END, which may be cut short. Empty when it cannot be read.
-std::vector<RingText> ringsToMerge(std::string_view text) {
-    PolyParse parse = parsePolyText(text);
+std::vector<RingText> ringsToMerge(PolyParse parse) {
     if (parse.problem != PolyProblem::None && parse.problem != PolyProblem::TooManyRings) return {};
     std::vector<RingText>& rings = parse.file.rings;
     if (parse.file.lastRingUnclosed) rings.pop_back();
@@ -41,7 +41,7 @@ std::string mergeProgressText(std::size_t index, std::size_t count) {
 
 std::string mergeTexts(const std::vector<std::string_view>& texts, const std::string& title) {
     std::vector<RingText> rings;
-    for (std::string_view text : texts) appendRings(rings, ringsToMerge(text));
+    for (std::string_view text : texts) appendRings(rings, ringsToMerge(parsePolyText(text)));
     return polyText(title, rings);
 }
 
@@ -59,8 +59,8 @@ bool save_merge(Platform& platform, const std::vector<std::string>& files, const
         platform.processEvents();
         std::vector<RingText> more;
         try {
-            const FileRead read = readFile(files[k]);
-            if (read.ok()) more = ringsToMerge(read.text);
+            FileRead read = readFile(files[k]);
+            if (read.ok()) more = ringsToMerge(parsePolyText(std::make_shared<const std::string>(std::move(read.text))));
         } catch (const std::bad_alloc&) {
             more.clear();
         }

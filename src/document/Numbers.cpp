@@ -75,8 +75,9 @@ DecimalRead readGeneral(std::string_view number, char exponentLetter) {
 namespace {
 
 // Reads the number at the start of text; `stop` receives the index of the
-// first character that is not part of it.
-DecimalRead readDecimalPrefix(std::string_view text, std::size_t& stop) {
+// first character that is not part of it, and `anyDigit` whether a digit
+// came before it (else there was no number, and it reads as 0).
+DecimalRead readDecimalPrefix(std::string_view text, std::size_t& stop, bool& anyDigit) {
     std::size_t i = 0, n = text.size();
     while (i < n && isBlank(text[i])) ++i;
     bool negative = false;
@@ -97,6 +98,7 @@ DecimalRead readDecimalPrefix(std::string_view text, std::size_t& stop) {
         scale = -static_cast<int>(i - fracStart);
         digits += i - fracStart;
     }
+    anyDigit = digits > 0;
     if (digits == 0) {
         stop = i;
         return {};
@@ -142,7 +144,8 @@ DecimalRead readDecimalPrefix(std::string_view text, std::size_t& stop) {
 
 DecimalRead readDecimalChecked(std::string_view text) {
     std::size_t stop = 0;
-    return readDecimalPrefix(text, stop);
+    bool anyDigit = false;
+    return readDecimalPrefix(text, stop, anyDigit);
 }
 
 namespace {
@@ -356,7 +359,11 @@ std::string commitLatText(double value) {
     return text;
 }
 
-LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat) {
+namespace {
+
+// The coordinate parse, telling also whether a number starts each of the
+// two words read (a digit, or a period and a digit, after any sign).
+LineParse readCoordinateLine(std::string_view line, double& lon, double& lat, bool& numbersStartWords) {
     // One pass: the longitude is read where the first word starts (a number
     // never holds a blank, so reading stops within the word), then the
     // latitude after the blanks that end the word.
@@ -364,14 +371,17 @@ LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat) {
     std::size_t i = 0;
     while (i < n && isBlank(line[i])) ++i;
     std::size_t stop = 0;
-    const DecimalRead x = readDecimalPrefix(line.substr(i), stop);
+    bool lonDigits = false, latDigits = false;
+    const DecimalRead x = readDecimalPrefix(line.substr(i), stop, lonDigits);
     i += stop;
     while (i < n && !isBlank(line[i])) ++i;
     while (i < n && isBlank(line[i])) ++i;
+    numbersStartWords = false;
     if (i >= n) return LineParse::NoBlank;  // one word, or one word and blanks
 
     const std::string_view rest = line.substr(i);
-    DecimalRead y = readDecimalPrefix(rest, stop);
+    DecimalRead y = readDecimalPrefix(rest, stop, latDigits);
+    numbersStartWords = lonDigits && latDigits;
     // The latitude is everything after the first blank with every blank
     // removed, so "5 1.5" reads as 51.5 and "2.0 3.0" as 2.03: read it
     // again without its blanks when a blank stands before more text.
@@ -391,6 +401,18 @@ LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat) {
     lon = x.value;
     lat = y.value;
     return LineParse::Ok;
+}
+
+}  // namespace
+
+LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat) {
+    bool numbersStartWords = false;
+    return readCoordinateLine(line, lon, lat, numbersStartWords);
+}
+
+bool readVertexNumbers(std::string_view line, double& lon, double& lat) {
+    bool numbersStartWords = false;
+    return readCoordinateLine(line, lon, lat, numbersStartWords) == LineParse::Ok && numbersStartWords;
 }
 
 std::string lowerAscii(std::string text) {

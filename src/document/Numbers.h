@@ -56,6 +56,10 @@ void appendCommitLat(std::string& out, double value);
 // Tabs count as blanks; a carriage return ends the latitude.
 enum class LineParse { Ok, NoBlank, Overflow };
 LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat);
+// The same for a vertex line the reader accepts: true when a number starts
+// each of its first two words (a digit, or a period and a digit, after any
+// sign) and both are within double range. "Area v1.2" is no vertex.
+bool readVertexNumbers(std::string_view line, double& lon, double& lat);
 
 // Upper-cases ASCII letters only, so UTF-8 text survives.
 void upperAscii(std::string& text);

@@ -25,25 +25,32 @@ bool isWholeNumber(std::string_view word) {
     return true;
 }
 
-// A number starts here: an optional sign, then a digit or a period and a
-// digit. "Area v1.2" has a period but no number where one is due.
-bool startsWithNumber(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    if (i < text.size() && text[i] == '.') ++i;
-    return i < text.size() && isDigit(text[i]);
-}
-
-bool readsAsVertex(std::string_view line) {
-    const std::string_view word = trimBlanks(line);
-    std::size_t gap = 0;
-    while (gap < word.size() && !isBlank(word[gap])) ++gap;
-    if (!startsWithNumber(word) || !startsWithNumber(trimBlanks(word.substr(gap)))) return false;
-    double lon = 0, lat = 0;
-    return parseCoordinateLine(line, lon, lat) == LineParse::Ok;
-}
-
 }  // namespace
+
+void RingFacts::add(double lon, double lat) {
+    if (vertices++ == 0) {
+        minLon = maxLon = firstLon = lon;
+        minLat = maxLat = firstLat = lat;
+    }
+    if (lon < minLon) minLon = lon;
+    if (lon > maxLon) maxLon = lon;
+    if (lat < minLat) minLat = lat;
+    if (lat > maxLat) maxLat = lat;
+    lastLon = lon;
+    lastLat = lat;
+}
+
+RingText ownRingText(std::string name, std::string lines, const RingFacts& facts) {
+    RingText ring{std::move(name), std::make_shared<const std::string>(std::move(lines)), {}, facts};
+    ring.lines = *ring.text;
+    return ring;
+}
+
+void setOwnLines(RingText& ring, std::string lines) {
+    ring.text = std::make_shared<const std::string>(std::move(lines));
+    ring.lines = *ring.text;
+    ring.facts = {};
+}
 
 bool isHoleName(std::string_view name) {
     name = trimBlanks(name);
@@ -71,10 +78,7 @@ bool isVertexLine(std::string_view line) {
 namespace {
 
 // The vertex lines of a ring's stretch of text, each ended by a line feed.
-// A stretch of nothing but vertex lines ended by line feeds alone is taken
-// whole, in one copy.
-std::string vertexLinesOf(std::string_view stretch, bool onlyVertexLines) {
-    if (onlyVertexLines) return std::string(stretch);
+std::string vertexLinesOf(std::string_view stretch) {
     std::string lines;
     lines.reserve(stretch.size() + 1);
     forEachLine(stretch, [&](std::string_view line) {
@@ -85,28 +89,76 @@ std::string vertexLinesOf(std::string_view stretch, bool onlyVertexLines) {
     return lines;
 }
 
+// How a line ends: in a line feed, in CR LF, or otherwise (a CR alone, or
+// the end of the text).
+enum class LineEnd { LineFeed, CrLf, Other };
+
+LineEnd lineEndAt(std::string_view text, std::size_t at) {
+    if (at < text.size() && text[at] == '\n') return LineEnd::LineFeed;
+    if (at + 1 < text.size() && text[at] == '\r' && text[at + 1] == '\n') return LineEnd::CrLf;
+    return LineEnd::Other;
+}
+
+// The ring being read: its name, where its lines start, what its vertex
+// lines hold and how they end.
+struct RingInProgress {
+    std::string_view name;
+    std::size_t start = 0;
+    RingFacts facts;
+    bool onlyVertexLines = true;  // no other line stands among them
+    bool indentedWithPeriod = true;
+    bool sameEnds = true;  // every line ends in the same way, LF or CR LF
+    LineEnd firstEnd = LineEnd::Other;
+
+    void take(std::string_view line, LineEnd end, bool hasPeriod, double lon, double lat) {
+        if (facts.vertices == 0) firstEnd = end;
+        facts.add(lon, lat);
+        indentedWithPeriod = indentedWithPeriod && hasPeriod && isBlank(line.front());
+        sameEnds = sameEnds && end == firstEnd && end != LineEnd::Other;
+    }
+};
+
+// The ring as kept: a stretch of the shared text when it holds nothing
+// but vertex lines, else a text of its own with only those.
+RingText keptRing(const std::shared_ptr<const std::string>& text, RingInProgress& ring, std::size_t end) {
+    const std::string_view stretch = std::string_view(*text).substr(ring.start, end - ring.start);
+    RingFacts facts = ring.facts;
+    facts.known = true;
+    if (!ring.onlyVertexLines) {
+        // Copied lines end in a line feed each.
+        facts.writtenAsIs = ring.indentedWithPeriod;
+        return ownRingText(std::string(ring.name), vertexLinesOf(stretch), facts);
+    }
+    facts.writtenAsIs = ring.indentedWithPeriod && ring.sameEnds;
+    facts.endsInCrLf = ring.firstEnd == LineEnd::CrLf;
+    return RingText{std::string(ring.name), text, stretch, facts};
+}
+
 }  // namespace
 
 PolyParse parsePolyText(std::string_view text) {
+    return parsePolyText(std::make_shared<const std::string>(text));
+}
+
+PolyParse parsePolyText(std::shared_ptr<const std::string> shared, const ReadProgress& progress) {
+    // About a hundredth of a second of reading between two reports.
+    constexpr std::size_t kReportEvery = std::size_t{1} << 20;
+    std::size_t nextReport = kReportEvery;
     PolyParse result;
     PolyFile& file = result.file;
+    const std::string_view text = *shared;
     enum class Expect { Title, Name, Vertex, Nothing } expect = Expect::Title;
     bool sawEnd = false;
     std::size_t lineNumber = 0;
-    // The ring being read: its name, where its lines start, whether it
-    // has a vertex, and whether it holds vertex lines only.
-    std::string_view name;
-    std::size_t ringStart = 0;
-    bool hasVertex = false, onlyVertexLines = true;
+    RingInProgress ring;
 
     auto keepRing = [&](std::size_t ringEnd) {
-        if (!hasVertex) return;
+        if (ring.facts.vertices == 0) return;
         if (file.rings.size() == static_cast<std::size_t>(kMaxRings)) {
             result.problem = PolyProblem::TooManyRings;
             return;
         }
-        const std::string_view stretch = text.substr(ringStart, ringEnd - ringStart);
-        file.rings.push_back({std::string(name), vertexLinesOf(stretch, onlyVertexLines)});
+        file.rings.push_back(keptRing(shared, ring, ringEnd));
     };
 
     forEachLine(text, [&](std::string_view line) {
@@ -114,49 +166,53 @@ PolyParse parsePolyText(std::string_view text) {
         if (expect == Expect::Nothing || !result.ok()) return;
         const auto offset = static_cast<std::size_t>(line.data() - text.data());
         const std::size_t next = offset + line.size();
+        if (offset >= nextReport && progress) {
+            progress(offset, text.size());
+            nextReport = offset + kReportEvery;
+        }
         switch (expect) {
         case Expect::Title:
             file.title.assign(line);
             expect = Expect::Name;
             return;
         case Expect::Name:
-            sawEnd = sawEnd || isEndLine(line);
             if (isEndLine(line)) {
+                sawEnd = true;
                 expect = Expect::Nothing;  // the file's own END
                 return;
             }
-            name = line;
-            ringStart = next + (text.substr(next, 2) == "\r\n" ? 2 : next < text.size() ? 1 : 0);
-            hasVertex = false;
-            onlyVertexLines = true;
+            ring = RingInProgress{};
+            ring.name = line;
+            ring.start = next + (text.substr(next, 2) == "\r\n" ? 2 : next < text.size() ? 1 : 0);
             expect = Expect::Vertex;
             return;
-        case Expect::Vertex:
+        case Expect::Vertex: {
             if (isEndLine(line)) {
                 sawEnd = true;
                 keepRing(offset);
                 expect = Expect::Name;
                 return;
             }
-            onlyVertexLines = onlyVertexLines && next < text.size() && text[next] == '\n';
-            if (!isVertexLine(line)) {
-                onlyVertexLines = false;
+            const bool hasPeriod = line.find('.') != std::string_view::npos;
+            if (!hasPeriod && !isWholeNumberPair(line)) {
+                ring.onlyVertexLines = false;
                 return;
             }
-            if (!readsAsVertex(line)) {
+            double lon = 0, lat = 0;
+            if (!readVertexNumbers(line, lon, lat)) {
                 result.problem = PolyProblem::BadVertex;
                 result.lineNumber = lineNumber;
                 result.line.assign(line);
                 return;
             }
-            hasVertex = true;
+            ring.take(line, lineEndAt(text, next), hasPeriod, lon, lat);
             return;
+        }
         case Expect::Nothing: return;
         }
     });
     if (!result.ok()) return result;
-    if (expect == Expect::Vertex && hasVertex) {
-        onlyVertexLines = onlyVertexLines && text.ends_with('\n');
+    if (expect == Expect::Vertex && ring.facts.vertices > 0) {
         keepRing(text.size());
         if (!result.ok()) return result;
         file.lastRingUnclosed = true;

@@ -10,6 +10,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,12 +21,39 @@ namespace tess {
 
 inline constexpr int kMaxRings = 32767;
 
+// What reading a ring's lines found out, so that nothing reads them again:
+// the loaded ring's count and view, and whether the writer may copy them.
+struct RingFacts {
+    bool known = false;
+    std::int64_t vertices = 0;  // vertex lines
+    double minLon = 0, minLat = 0, maxLon = 0, maxLat = 0;
+    double firstLon = 0, firstLat = 0, lastLon = 0, lastLat = 0;
+    // Every line starts with a blank, holds a period and ends the same
+    // way (all in a line feed, or all in CR LF): the lines are written as
+    // they stand, each line feed becoming CR LF.
+    bool writtenAsIs = false;
+    bool endsInCrLf = false;
+
+    void add(double lon, double lat);
+};
+
 // One ring as text: its name line as read, and its vertex lines exactly as
-// they stand in the file, each ended by a line feed.
+// they stand in the file, each ended by a line feed, CR LF or CR. The
+// lines are a stretch of the text they were read from, shared by every
+// ring of that file and kept alive by `text`, or a text of the ring's own;
+// so a file's rings cost no copy of it.
 struct RingText {
     std::string name;
-    std::string lines;
+    std::shared_ptr<const std::string> text;
+    std::string_view lines;
+    RingFacts facts;
 };
+
+// A ring whose lines are a text of its own; nothing is known about them
+// until they are read.
+RingText ownRingText(std::string name, std::string lines, const RingFacts& facts = {});
+// Gives a ring lines of its own in place of the ones it had.
+void setOwnLines(RingText& ring, std::string lines);
 
 // A name beginning with "!" marks a hole in the ring before it.
 bool isHoleName(std::string_view name);
@@ -51,8 +81,15 @@ struct PolyParse {
     bool ok() const { return problem == PolyProblem::None; }
 };
 
-// Reads the structure of a .poly text and checks every vertex line. A ring
-// without vertex lines is left out; a last ring the text ends in is kept.
+// Told now and then how far a long read has come: the bytes read so far
+// and the text's size, so that a window can show it and stay drawn.
+using ReadProgress = std::function<void(std::size_t done, std::size_t total)>;
+
+// Reads the structure of a .poly text and checks every vertex line, in one
+// pass that also gathers each ring's facts. A ring without vertex lines is
+// left out; a last ring the text ends in is kept. The rings share the text.
+PolyParse parsePolyText(std::shared_ptr<const std::string> text, const ReadProgress& progress = {});
+// The same on a copy of the text.
 PolyParse parsePolyText(std::string_view text);
 
 // The message a refused file gets, naming the file and the line.

@@ -2,6 +2,7 @@
 #include "document/Reader.h"
 
 #include <algorithm>
+#include <memory>
 #include <new>
 
 #include "document/Caption.h"
@@ -15,7 +16,7 @@
 
 namespace tess {
 
-PolyLoad readPolyFile(const std::string& path) {
+PolyLoad readPolyFile(const std::string& path, const ReadProgress& progress) {
     PolyLoad load;
     if (!fileExists(path) && !folderExists(path)) {
         load.error = kCannotOpenFile;
@@ -27,8 +28,8 @@ PolyLoad readPolyFile(const std::string& path) {
             load.error = unreadableFileMessage(path, read.error);
             return load;
         }
-        PolyParse parse = parsePolyText(read.text);
-        read.text = std::string();  // the rings hold what is needed
+        // The rings share the text: it lives as long as one of them does.
+        PolyParse parse = parsePolyText(std::make_shared<const std::string>(std::move(read.text)), progress);
         if (!parse.ok()) {
             load.error = polyProblemMessage(parse, path);
             return load;
@@ -60,9 +61,14 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
 
 bool loadpoly(State& s, const std::string& path) {
     s.platform.busyPointer();
-    PolyLoad load = readPolyFile(path);
+    // The first half of the bar follows the reading; the window stays drawn.
+    PolyLoad load = readPolyFile(path, [&](std::size_t done, std::size_t total) {
+        rec(s, 0, static_cast<std::int32_t>(done >> 10), static_cast<double>(total >> 10) + 1);
+        s.platform.processEvents();
+    });
     s.platform.normalPointer();
     if (!load.ok()) {
+        resetProgress(s);
         s.platform.message(load.error);
         return false;
     }
@@ -72,19 +78,43 @@ bool loadpoly(State& s, const std::string& path) {
 
 namespace {
 
+// The vertices forEachVertexOf gives for a ring of these facts: its
+// vertex lines, and the first once more when the ring does not end on it.
+std::int64_t closedCount(const RingFacts& f) {
+    const bool open = f.vertices >= 2 && (f.lastLon != f.firstLon || f.lastLat != f.firstLat);
+    return f.vertices + (open ? 1 : 0);
+}
+
 // Counts the ring's vertices and fits the view to them. The ring is also
 // held as numbers when the window wants it so, or when it is small enough
-// to edit without a closer look.
-void parseRing(State& s, std::string_view lines) {
+// to edit without a closer look. A ring not held whose facts were gathered
+// when it was read is not read again.
+void parseRing(State& s, const RingText& ring) {
     Document& d = s.doc;
     d.ringLon.clear();
     d.ringLat.clear();
     const bool fit = s.bk.bkPointCount == 0;
     const bool hold = s.holdRingNumbers;
+    const std::string_view lines = ring.lines;
+    const double progressTotal = static_cast<double>(lines.size() / 24 + 1);
+    const RingFacts& f = ring.facts;
+    if (!hold && f.known && closedCount(f) - 1 > kMaxEditableVertices) {
+        d.lastPoint = closedCount(f) - 1;
+        rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(d.lastPoint + 1, INT32_MAX)), progressTotal);
+        if (fit) {
+            widenFit(s.view, f.minLon, f.minLat);
+            widenFit(s.view, f.maxLon, f.maxLat);
+        }
+        return;
+    }
+    if (hold && f.known) {
+        d.ringLon.reserve(static_cast<std::size_t>(closedCount(f)));
+        d.ringLat.reserve(static_cast<std::size_t>(closedCount(f)));
+    }
     std::int64_t count = 0;
     forEachVertexOf(lines, [&](double lon, double lat) {
-        if (++count % 1000 == 1) rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(count, INT32_MAX)),
-                                     static_cast<double>(lines.size() / 24 + 1));
+        if (++count % 1000 == 1)
+            rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(count, INT32_MAX)), progressTotal);
         if (fit) widenFit(s.view, lon, lat);
         if (hold) {
             d.ringLon.push_back(lon);
@@ -104,7 +134,7 @@ void loaddt(State& s, int ringIndex) {
     if (s.bk.bkPointCount == 0) resetFit(s.view);
     s.platform.busyPointer();
     d.currentRing = ringIndex;
-    parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)].lines);
+    parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)]);
     d.listIndex = ringIndex;
     d.ringEdited = false;
     d.movedVertices.clear();

@@ -18,7 +18,7 @@ struct PolyLoad {
 };
 
 // Reads and checks a .poly file; the document is not touched.
-PolyLoad readPolyFile(const std::string& path);
+PolyLoad readPolyFile(const std::string& path, const ReadProgress& progress = {});
 
 // Where a new document comes from: the name a Save writes to, the file it
 // was read from (empty when that is not a .poly file of the user's), and

@@ -87,20 +87,20 @@ private:
             error = kTooManyRings;
             throw std::length_error(error);
         }
-        RingText r;
-        r.name = (hole ? "!" : "") + std::to_string(file.rings.size() + 1);
+        std::string lines;
         for (od::array position : positions) {
-            r.lines += "   ";
+            lines += "   ";
             int count = 0;
             // A third number, the height, is passed over.
             for (od::value number : position) {
-                if (count < 2) coordinate(r.lines, number, count == 0);
+                if (count < 2) coordinate(lines, number, count == 0);
                 ++count;
             }
             if (count < 2) throw simdjson::simdjson_error(simdjson::INCORRECT_TYPE);
-            r.lines += '\n';
+            lines += '\n';
         }
-        if (!r.lines.empty()) file.rings.push_back(std::move(r));
+        if (!lines.empty())
+            file.rings.push_back(ownRingText((hole ? "!" : "") + std::to_string(file.rings.size() + 1), std::move(lines)));
     }
 
     static void coordinate(std::string& out, od::value number, bool isLon) {

@@ -59,7 +59,7 @@ std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingTex
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     pause.stop();
     update();
-    return RingChange{index, {{ring.name, vertexLines(result)}}, simplifyName(index)};
+    return RingChange{index, {ownRingText(ring.name, vertexLines(result))}, simplifyName(index)};
 }
 
 }  // namespace tess

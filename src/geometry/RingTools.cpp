@@ -50,7 +50,7 @@ std::int64_t vertexCount(const RingText& ring) {
 
 RingChange simplifyChange(const std::vector<RingText>& rings, int index, double metres) {
     const RingText& ring = ringAt(rings, index);
-    return {index, {{ring.name, vertexLines(simplifyRing(verticesOf(ring.lines), metres))}}, simplifyName(index)};
+    return {index, {ownRingText(ring.name, vertexLines(simplifyRing(verticesOf(ring.lines), metres)))}, simplifyName(index)};
 }
 
 RingChange growChange(const std::vector<RingText>& rings, int index, double metres, Corners corners) {
@@ -59,7 +59,7 @@ RingChange growChange(const std::vector<RingText>& rings, int index, double metr
     RingChange change{index, {}, (metres < 0 ? "Shrink Ring " : "Grow Ring ") + std::to_string(index + 1)};
     for (const GrownRing& piece : growRing(closedVerticesOf(ring.lines), metres, corners, hole)) {
         const std::string name = piece.hole == hole ? ring.name : piece.hole ? "!" + ring.name : withoutHoleMark(ring.name);
-        change.rings.push_back({name, vertexLines(piece.vertices)});
+        change.rings.push_back(ownRingText(name, vertexLines(piece.vertices)));
     }
     return change;
 }

@@ -136,20 +136,27 @@ bool namesGpxFile(std::string_view path) {
 PolyFile gpxToPolyFile(std::string_view fileName, std::string_view gpxText) {
     PolyFile file;
     file.title = namesGpxFile(fileName) ? fileName.substr(0, fileName.size() - 4) : fileName;
-    RingText ring;
-    ring.name = "1";
+    std::string lines;
     // A track point takes a quarter of its GPX text or less as a line.
-    ring.lines.reserve(64 + gpxText.size() / 4);
-    bool any = false;
+    lines.reserve(64 + gpxText.size() / 4);
+    // Each point's line is indented and holds a period, so the ring is
+    // written as it stands; its numbers are read here, once, for the
+    // vertex count and the view.
+    RingFacts facts;
+    facts.known = true;
+    facts.writtenAsIs = true;
     GpxPointText first;
+    auto take = [&](const GpxPointText& p) {
+        appendPointLine(lines, p);
+        facts.add(readDecimal(p.lon), readDecimal(p.lat));
+    };
     forEachGpxPoint(gpxText, [&](const GpxPointText& p) {
-        if (!any) first = p;
-        any = true;
-        appendPointLine(ring.lines, p);
+        if (facts.vertices == 0) first = p;
+        take(p);
     });
-    if (!any) return file;
-    appendPointLine(ring.lines, first);
-    file.rings.push_back(std::move(ring));
+    if (facts.vertices == 0) return file;
+    take(first);
+    file.rings.push_back(ownRingText("1", std::move(lines), facts));
     return file;
 }
 

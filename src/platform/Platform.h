@@ -4,6 +4,7 @@
 // scripted double, so every command runs the same code in all three.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,9 +39,17 @@ public:
 
     // Lets pending window events run once.
     virtual void processEvents() = 0;
-    // Lets window events run for a while, so that something stays on the
-    // screen long enough to be seen; without a screen it returns at once.
+    // Puts what the window holds now on the screen, to be seen for about
+    // that long; it returns at once, without holding back input, and what
+    // should then go runs through runAfter. Without a screen it does nothing.
     virtual void pumpEventsFor(int milliseconds) { (void)milliseconds; }
+    // Runs task after that long, while the window goes on handling input,
+    // and shows the state again; without a window it runs at once. The
+    // task may outlive the operation that asked for it, never the window.
+    virtual void runAfter(int milliseconds, std::function<void()> task) {
+        (void)milliseconds;
+        task();
+    }
 
     // The open (save false) or save dialog; the chosen path, or the empty
     // text when the user cancels.

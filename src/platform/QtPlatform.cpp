@@ -4,12 +4,11 @@
 #include <QApplication>
 #include <algorithm>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
-#include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 namespace tess {
@@ -79,12 +78,22 @@ void QtPlatform::processEvents() {
 }
 
 void QtPlatform::pumpEventsFor(int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() <= milliseconds) {
-        processEvents();
-        QThread::msleep(2);
+    // Waiting here would hold back the user's keys and clicks; what has to
+    // stay up for a while is taken down later through runAfter.
+    (void)milliseconds;
+    processEvents();
+}
+
+void QtPlatform::runAfter(int milliseconds, std::function<void()> task) {
+    if (!parent_) {
+        task();
+        return;
     }
+    // The window is the timer's context: a closed window cancels the task.
+    QTimer::singleShot(milliseconds, parent_, [this, task = std::move(task)] {
+        task();
+        if (beforeEvents_) beforeEvents_();
+    });
 }
 
 std::string QtPlatform::fileDialog(bool save, const std::vector<FileFilter>& filters,

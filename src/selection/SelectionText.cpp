@@ -49,7 +49,7 @@ std::optional<RingText> selectionRing(State& s) {
         if (k == 1) firstLine = line;
     }
     if (!firstLine.empty()) text += firstLine + "\n";
-    return RingText{"1", std::move(text)};
+    return ownRingText("1", std::move(text));
 }
 
 }  // namespace tess

@@ -45,7 +45,7 @@ struct Shown {
     std::vector<bool> holes;
 };
 
-Ring verticesOf(const std::string& lines) {
+Ring verticesOf(std::string_view lines) {
     Ring ring;
     forEachLine(lines, [&](std::string_view line) {
         double lon = 0, lat = 0;

@@ -25,7 +25,7 @@ std::vector<std::string> realPolyFiles() {
     return names;
 }
 
-std::vector<double> numbers(const std::string& lines) {
+std::vector<double> numbers(std::string_view lines) {
     std::vector<double> out;
     forEachLine(lines, [&](std::string_view line) {
         double lon = 0, lat = 0;

@@ -46,7 +46,7 @@ protected:
         inv_MouseUp(state, index);
     }
     void press(double lon, double lat) { p1_MouseDown(state, 1, xOf(lon), yOf(lat)); }
-    std::string ringText(int k) { return state.doc.ringTexts[static_cast<std::size_t>(k)].lines; }
+    std::string ringText(int k) { return std::string(state.doc.ringTexts[static_cast<std::size_t>(k)].lines); }
 };
 
 TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {

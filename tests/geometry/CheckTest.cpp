@@ -14,7 +14,7 @@ using tess::test::square;
 
 namespace {
 
-RingText ring(const std::string& name, const Vertices& v) { return {name, vertexLines(v)}; }
+RingText ring(const std::string& name, const Vertices& v) { return ownRingText(name, vertexLines(v)); }
 
 std::vector<Problem> problemsOf(const std::vector<RingText>& rings, ProblemKind kind) {
     std::vector<Problem> out;

@@ -14,7 +14,7 @@ using tess::test::square;
 
 namespace {
 
-RingText ring(const std::string& name, const Vertices& v) { return {name, vertexLines(v)}; }
+RingText ring(const std::string& name, const Vertices& v) { return ownRingText(name, vertexLines(v)); }
 
 std::vector<std::string> names(const PolyFile& f) {
     std::vector<std::string> out;

@@ -59,7 +59,7 @@ TEST_F(RingTools, aShrinkThatLeavesNoOuterRingIsRefused) {
 }
 
 TEST_F(RingTools, simplifyKeepsTheNameAndCountsVertices) {
-    const std::vector<RingText> rings = {{"!7", vertexLines(wavyCircle(10, 50, 0.1, 2000, 0.0005))}};
+    const std::vector<RingText> rings = {ownRingText("!7", vertexLines(wavyCircle(10, 50, 0.1, 2000, 0.0005)))};
     const RingChange change = simplifyChange(rings, 0, 500);
     ASSERT_EQ(1u, change.rings.size());
     EXPECT_EQ("!7", change.rings[0].name);

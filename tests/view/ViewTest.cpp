@@ -3,6 +3,8 @@
 // drawing asked for while one runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <random>
 
 #include "background/Background.h"
@@ -112,6 +114,32 @@ TEST(PlotWhileDrawing, aDrawingAskedForMeanwhileIsDrawnAfterwardsWhole) {
     ASSERT_EQ(3u, surface.lines.size());
     EXPECT_DOUBLE_EQ(1400, surface.lines[0].y1);  // drawn again, all of it, for the new size
     EXPECT_FALSE(s.edit.busy);
+}
+
+// A platform that notes the progress bar each time the window would be
+// drawn while a file is read (before it replaces the empty document).
+class WatchingPlatform : public test::ScriptedPlatform {
+public:
+    State* state = nullptr;
+    std::vector<int> widths;
+    void processEvents() override {
+        if (state && state->doc.ringTexts.empty()) widths.push_back(state->progress.barWidth);
+    }
+};
+
+TEST(ReadingProgress, aLongReadKeepsTheWindowDrawnAndFillsTheFirstHalfOfTheBar) {
+    WatchingPlatform platform;
+    State s(platform);
+    platform.state = &s;
+    test::TempDir dir;
+    std::string text = "t\n1\n";
+    while (text.size() < 5'000'000) text += "   1.037846E+01   5.012345E+01\n";
+    test::writeFile(dir.file("big.poly"), text + "END\nEND\n");
+    ASSERT_TRUE(loadpoly(s, dir.file("big.poly")));
+    ASSERT_GE(platform.widths.size(), 4u);  // one report for each megabyte read
+    EXPECT_TRUE(std::is_sorted(platform.widths.begin(), platform.widths.end()));
+    EXPECT_GT(platform.widths.front(), 15);
+    EXPECT_LE(platform.widths.back(), s.progress.frameWidth / 2);
 }
 
 }  // namespace

@@ -1,0 +1,162 @@
+// What the reader learns about a ring on its one pass (vertex count,
+// bounds, first and last vertex, whether it is written as it stands) must
+// be what reading the ring's lines again finds, and a ring written as it
+// stands must come out exactly as one written line by line: over every
+// real file and over random texts of every line kind and line end.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "document/LoadedRing.h"
+#include "document/Numbers.h"
+#include "document/PolyText.h"
+#include "document/Reader.h"
+#include "document/Writer.h"
+#include "support/StateFixture.h"
+
+using namespace tess;
+
+namespace {
+
+RingFacts factsFound(std::string_view lines) {
+    std::vector<double> lons, lats;
+    forEachLine(lines, [&](std::string_view line) {
+        double lon = 0, lat = 0;
+        if (parseCoordinateLine(line, lon, lat) != LineParse::Ok) return;
+        lons.push_back(lon);
+        lats.push_back(lat);
+    });
+    RingFacts facts;
+    facts.vertices = static_cast<std::int64_t>(lons.size());
+    if (lons.empty()) return facts;
+    facts.minLon = *std::min_element(lons.begin(), lons.end());
+    facts.maxLon = *std::max_element(lons.begin(), lons.end());
+    facts.minLat = *std::min_element(lats.begin(), lats.end());
+    facts.maxLat = *std::max_element(lats.begin(), lats.end());
+    facts.firstLon = lons.front(), facts.firstLat = lats.front();
+    facts.lastLon = lons.back(), facts.lastLat = lats.back();
+    return facts;
+}
+
+// The same rings with lines of their own and nothing known about them:
+// the writer takes every line on its own.
+std::vector<RingText> readLineByLine(const std::vector<RingText>& rings) {
+    std::vector<RingText> plain;
+    for (const RingText& ring : rings) plain.push_back(ownRingText(ring.name, std::string(ring.lines)));
+    return plain;
+}
+
+void expectFactsHold(const PolyFile& file) {
+    for (std::size_t k = 0; k < file.rings.size(); ++k) {
+        const RingFacts& known = file.rings[k].facts;
+        const RingFacts found = factsFound(file.rings[k].lines);
+        ASSERT_TRUE(known.known) << "ring " << k + 1;
+        EXPECT_EQ(found.vertices, known.vertices) << "ring " << k + 1;
+        EXPECT_EQ(found.minLon, known.minLon) << "ring " << k + 1;
+        EXPECT_EQ(found.minLat, known.minLat) << "ring " << k + 1;
+        EXPECT_EQ(found.maxLon, known.maxLon) << "ring " << k + 1;
+        EXPECT_EQ(found.maxLat, known.maxLat) << "ring " << k + 1;
+        EXPECT_EQ(found.firstLon, known.firstLon) << "ring " << k + 1;
+        EXPECT_EQ(found.firstLat, known.firstLat) << "ring " << k + 1;
+        EXPECT_EQ(found.lastLon, known.lastLon) << "ring " << k + 1;
+        EXPECT_EQ(found.lastLat, known.lastLat) << "ring " << k + 1;
+    }
+    EXPECT_EQ(polyText(file.title, readLineByLine(file.rings)), polyText(file.title, file.rings));
+}
+
+std::vector<std::string> realPolyFiles() {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(TESSALINE_TEST_DATA))
+        if (e.path().extension() == ".poly") names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class RealFileFacts : public testing::TestWithParam<std::string> {};
+
+TEST_P(RealFileFacts, areWhatReadingTheRingsAgainFinds) {
+    const PolyParse parse = parsePolyText(test::readFile(test::dataFile(GetParam())));
+    if (!parse.ok()) GTEST_SKIP() << "refused: " << static_cast<int>(parse.problem);
+    expectFactsHold(parse.file);
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, RealFileFacts, testing::ValuesIn(realPolyFiles()), [](const auto& info) {
+    std::string n = info.param;
+    std::replace_if(n.begin(), n.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return n;
+});
+
+// A ring too large to edit is counted and fitted from its facts; it must
+// come out as when its lines are read again.
+class LargeRingFacts : public test::StateTest, public testing::WithParamInterface<std::string> {};
+
+TEST_P(LargeRingFacts, countAndFitTheLoadedRingAsItsLinesDo) {
+    ASSERT_TRUE(loadpoly(state, test::dataFile(GetParam())));
+    for (int k = 0; k < state.doc.ringCount(); ++k) {
+        const auto ku = static_cast<std::size_t>(k);
+        loaddt(state, k);
+        const std::int64_t lastPoint = state.doc.lastPoint;
+        const ViewState view = state.view;
+        RingText& ring = state.doc.ringTexts[ku];
+        ring = ownRingText(ring.name, std::string(ring.lines));
+        loaddt(state, k);
+        EXPECT_EQ(lastPoint, state.doc.lastPoint) << "ring " << k + 1;
+        EXPECT_EQ(view.minLon, state.view.minLon) << "ring " << k + 1;
+        EXPECT_EQ(view.minLat, state.view.minLat) << "ring " << k + 1;
+        EXPECT_EQ(view.maxLon, state.view.maxLon) << "ring " << k + 1;
+        EXPECT_EQ(view.maxLat, state.view.maxLat) << "ring " << k + 1;
+        EXPECT_EQ(view.labels, state.view.labels) << "ring " << k + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, LargeRingFacts,
+                         testing::Values("geofabrik_germany.poly", "osmfr_quebec.poly",
+                                         "mapsforge_siberian-federal-district.poly"));
+
+// A text of rings built from every kind of line the reader meets, with
+// line ends of every kind, mixed or alike within a ring.
+std::string randomPolyText(std::mt19937& random) {
+    const std::vector<std::string> lines = {
+        "   1.5E+01   5.0E+01", "  10.25  50.5", "\t-3.5\t2.25", "7.5 8.5", "10 50", "  -10 +50",
+        "   0.0001 -89.9999", "", "comment", "  ", "   1.0 2.0  ", "1. .5"};
+    const std::vector<std::string> ends = {"\n", "\r\n", "\r"};
+    auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+    std::string text = "title\n";
+    const std::size_t rings = 1 + pick(4);
+    for (std::size_t r = 0; r < rings; ++r) {
+        const bool sameEnd = pick(2) == 0;
+        const std::string ringEnd = ends[pick(ends.size())];
+        const bool indentedOnly = pick(2) == 0;
+        text += (pick(5) == 0 ? "!" : "") + std::to_string(r + 1) + ringEnd;
+        const std::size_t count = 1 + pick(8);
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string& line = indentedOnly ? lines[pick(3)] : lines[pick(lines.size())];
+            text += line + (sameEnd ? ringEnd : ends[pick(ends.size())]);
+        }
+        text += "END" + ringEnd;
+    }
+    if (pick(3) > 0) text += "END\n";
+    else text.resize(text.size() - (text.ends_with("\r\n") ? 5 : 4));  // the last ring left open
+    return text;
+}
+
+TEST(RingFacts, holdForRandomTextsOfEveryLineKindAndLineEnd) {
+    std::mt19937 random(16);
+    int read = 0;
+    for (int n = 0; n < 3000; ++n) {
+        const std::string text = randomPolyText(random);
+        const PolyParse parse = parsePolyText(text);
+        if (!parse.ok()) continue;
+        ++read;
+        expectFactsHold(parse.file);
+        if (testing::Test::HasFailure()) {
+            ADD_FAILURE() << "text: " << testing::PrintToString(text);
+            return;
+        }
+    }
+    EXPECT_GT(read, 1000);
+}
+
+}  // namespace
