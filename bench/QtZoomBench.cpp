@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
 
 #include "BenchData.h"
 #include "app/QtMainWindow.h"
@@ -92,6 +94,32 @@ void enterEditModeZoomedMillionVertexRing(benchmark::State& st) {
     }
 }
 BENCHMARK(enterEditModeZoomedMillionVertexRing)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Opening a 5,000,000-vertex file in the window until it is drawn, with
+// the longest time the window went without its events (repaints, the
+// progress bar) in the counters.
+void openFiveMillionVertexFile(benchmark::State& st) {
+    tess::QtPlatform platform;
+    tess::QtMainWindow window(platform, tess::WindowStart{tess::bench::scratchDir(), "", false});
+    window.show();
+    QApplication::processEvents();
+    const std::string path = tess::bench::polyFile(1, 5'000'000);
+    double longestGap = 0;
+    for (auto _ : st) {
+        QElapsedTimer sinceEvents;
+        sinceEvents.start();
+        platform.setBeforeEvents([&] {
+            longestGap = std::max(longestGap, static_cast<double>(sinceEvents.elapsed()));
+            sinceEvents.restart();
+        });
+        tess::loadpoly(window.state(), path);
+        benchmark::DoNotOptimize(window.canvas()->image().constBits());
+        longestGap = std::max(longestGap, static_cast<double>(sinceEvents.elapsed()));
+        platform.setBeforeEvents({});
+    }
+    st.counters["longest_ms_without_events"] = longestGap;
+}
+BENCHMARK(openFiveMillionVertexFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

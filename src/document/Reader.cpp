@@ -8,6 +8,7 @@
 #include "document/Caption.h"
 #include "document/LoadedRing.h"
 #include "document/Numbers.h"
+#include "platform/EventBreaks.h"
 #include "platform/Files.h"
 #include "view/Clearing.h"
 #include "view/Plot.h"
@@ -23,13 +24,19 @@ PolyLoad readPolyFile(const std::string& path, const ReadProgress& progress) {
         return load;
     }
     try {
-        FileRead read = readFile(path);
+        // Reading fills the first half of what progress hears, parsing the
+        // second.
+        FileRead read = readFile(path, progress ? ByteProgress([&](std::size_t done, std::size_t total) {
+            progress(done / 2, total);
+        }) : ByteProgress());
         if (!read.ok()) {
             load.error = unreadableFileMessage(path, read.error);
             return load;
         }
         // The rings share the text: it lives as long as one of them does.
-        PolyParse parse = parsePolyText(std::make_shared<const std::string>(std::move(read.text)), progress);
+        const auto parsed = [&](std::size_t done, std::size_t total) { progress(total / 2 + done / 2, total); };
+        PolyParse parse = parsePolyText(std::make_shared<const std::string>(std::move(read.text)),
+                                        progress ? ReadProgress(parsed) : ReadProgress());
         if (!parse.ok()) {
             load.error = polyProblemMessage(parse, path);
             return load;
@@ -62,9 +69,11 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
 bool loadpoly(State& s, const std::string& path) {
     s.platform.busyPointer();
     // The first half of the bar follows the reading; the window stays drawn.
+    EventBreaks breaks(s.platform);
+    std::int64_t step = 0;
     PolyLoad load = readPolyFile(path, [&](std::size_t done, std::size_t total) {
         rec(s, 0, static_cast<std::int32_t>(done >> 10), static_cast<double>(total >> 10) + 1);
-        s.platform.processEvents();
+        breaks.tickNow(++step);
     });
     s.platform.normalPointer();
     if (!load.ok()) {
@@ -112,7 +121,9 @@ void parseRing(State& s, const RingText& ring) {
         d.ringLat.reserve(static_cast<std::size_t>(closedCount(f)));
     }
     std::int64_t count = 0;
+    EventBreaks breaks(s.platform);  // a ring of millions takes a while
     forEachVertexOf(lines, [&](double lon, double lat) {
+        breaks.tick(count);
         if (++count % 1000 == 1)
             rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(count, INT32_MAX)), progressTotal);
         if (fit) widenFit(s.view, lon, lat);

@@ -18,6 +18,8 @@ struct PolyLoad {
 };
 
 // Reads and checks a .poly file; the document is not touched.
+// `progress` hears first how much of the file was read, then how much of
+// its text was parsed: done of total, each a megabyte at a time.
 PolyLoad readPolyFile(const std::string& path, const ReadProgress& progress = {});
 
 // Where a new document comes from: the name a Save writes to, the file it

@@ -50,18 +50,23 @@ constexpr const char* kNoFileName = "No file name";
 std::string systemError(int code = errno) { return std::strerror(code); }
 
 // Appends everything the descriptor still holds; false after a failure.
-bool readToEnd(int fd, std::string& text) {
+bool readToEnd(int fd, std::string& text, std::size_t expected, const ByteProgress& progress) {
     char chunk[1 << 16];
+    std::size_t nextReport = std::size_t{1} << 20;
     for (;;) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return false;
         if (got == 0) return true;
         text.append(chunk, static_cast<std::size_t>(got));
+        if (progress && text.size() >= nextReport) {
+            progress(text.size(), std::max(expected, text.size()));
+            nextReport = text.size() + (std::size_t{1} << 20);
+        }
     }
 }
 
-FileRead readOpenFile(int fd) {
+FileRead readOpenFile(int fd, const ByteProgress& progress) {
     struct stat st {};
     if (::fstat(fd, &st) != 0) return {{}, systemError()};
     // The name may have been replaced by a pipe since it was looked at.
@@ -69,7 +74,7 @@ FileRead readOpenFile(int fd) {
     FileRead result;
     try {
         result.text.reserve(static_cast<std::size_t>(st.st_size));
-        if (!readToEnd(fd, result.text)) return {{}, systemError()};
+        if (!readToEnd(fd, result.text, static_cast<std::size_t>(st.st_size), progress)) return {{}, systemError()};
     } catch (const std::bad_alloc&) {
         return {{}, kFileTooLarge};
     } catch (const std::length_error&) {
@@ -80,7 +85,7 @@ FileRead readOpenFile(int fd) {
 
 }  // namespace
 
-FileRead readFile(const std::string& path) {
+FileRead readFile(const std::string& path, const ByteProgress& progress) {
     if (path.empty()) return {{}, kNoFileName};
     // Opening a pipe or a device can already have effects (a writer waiting
     // on the pipe is let go), so such names are refused before the open.
@@ -89,7 +94,7 @@ FileRead readFile(const std::string& path) {
     // Non-blocking, in case the name became a pipe in the meantime.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return {{}, systemError()};
-    FileRead result = readOpenFile(fd);
+    FileRead result = readOpenFile(fd, progress);
     ::close(fd);
     return result;
 }

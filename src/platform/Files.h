@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -31,7 +32,10 @@ struct FileRead {
     std::string error;
     bool ok() const { return error.empty(); }
 };
-FileRead readFile(const std::string& path);
+// `progress`, when given, hears how many bytes of how many were read, once
+// a megabyte.
+using ByteProgress = std::function<void(std::size_t done, std::size_t total)>;
+FileRead readFile(const std::string& path, const ByteProgress& progress = {});
 
 // The whole content of a regular file, or the empty text when the name is
 // empty or the file cannot be read.

@@ -12,6 +12,7 @@
 #include "document/LoadedRing.h"
 #include "document/Numbers.h"
 #include "view/Progress.h"
+#include "platform/EventBreaks.h"
 #include "view/LineThinner.h"
 #include "view/Transform.h"
 #include "view/Zoom.h"
@@ -71,30 +72,6 @@ void drawBackground(State& s, Surface& surface) {
     }
     lines.finishRun();
 }
-
-// Keeps the window answering during a long drawing: events are let in
-// once the drawing has begun, then every few thousand vertices, at most
-// once a twentieth of a second.
-class EventBreaks {
-public:
-    explicit EventBreaks(Platform& platform) : platform_(platform), last_(Clock::now()) {}
-    void tick(std::int64_t i) {
-        if (i == 1) {
-            platform_.processEvents();
-            return;
-        }
-        if (i % 4096 != 4095) return;
-        const auto now = Clock::now();
-        if (now - last_ < std::chrono::milliseconds(50)) return;
-        platform_.processEvents();
-        last_ = Clock::now();
-    }
-
-private:
-    using Clock = std::chrono::steady_clock;
-    Platform& platform_;
-    Clock::time_point last_;
-};
 
 // Answers "is there an element k?" for k rising, without a lookup each.
 class IndexCursor {
