@@ -23,8 +23,8 @@ public:
         if (step % 4096 != 4095) return;
         const auto now = Clock::now();
         if (now - last_ < std::chrono::milliseconds(50)) return;
+        last_ = now;
         platform_.processEvents();
-        last_ = Clock::now();
     }
 
     // The same for a loop whose steps are few and long (a megabyte read):
@@ -32,8 +32,8 @@ public:
     void tickNow(std::int64_t step) {
         const auto now = Clock::now();
         if (step != 1 && now - last_ < std::chrono::milliseconds(50)) return;
+        last_ = now;
         platform_.processEvents();
-        last_ = Clock::now();
     }
 
 private:

@@ -3,6 +3,9 @@
 // drawing asked for while one runs.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include <algorithm>
 
 #include <random>
@@ -122,8 +125,11 @@ class WatchingPlatform : public test::ScriptedPlatform {
 public:
     State* state = nullptr;
     std::vector<int> widths;
+    // A window slow to draw: events are let in at most every 50 ms, so
+    // a slow one is given them at every megabyte.
     void processEvents() override {
         if (state && state->doc.ringTexts.empty()) widths.push_back(state->progress.barWidth);
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
     }
 };
 
