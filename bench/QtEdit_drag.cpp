@@ -12,7 +12,7 @@
 #include "editing/Editing.h"
 #include "platform/QtPlatform.h"
 #include "view/Clearing.h"
-#include "view/QtCanvas.h"
+#include "editing/QtCanvas.h"
 
 using namespace tess;
 

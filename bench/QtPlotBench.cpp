@@ -7,10 +7,10 @@
 
 #include "BenchData.h"
 #include "app/QtMainWindow.h"
-#include "document/Reader.h"
+#include "session/Opening.h"
 #include "platform/QtPlatform.h"
 #include "view/Plot.h"
-#include "view/QtCanvas.h"
+#include "editing/QtCanvas.h"
 
 namespace {
 

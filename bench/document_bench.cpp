@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchData.h"
-#include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Opening.h"
+#include "session/Saving.h"
 
 using namespace tess;
 

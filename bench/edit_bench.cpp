@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchData.h"
-#include "document/Reader.h"
+#include "session/Opening.h"
 #include "editing/Editing.h"
 #include "selection/Selection.h"
 #include "view/Clearing.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/State.h"
+#include "state/State.h"
 #include "platform/Files.h"
 #include "platform/SilentPlatform.h"
 

@@ -3,8 +3,9 @@
 // committing them and writing it back.
 #include "FuzzSupport.h"
 #include "document/Numbers.h"
-#include "document/Reader.h"
+#include "session/Opening.h"
 #include "document/Writer.h"
+#include "session/Saving.h"
 
 using namespace tess;
 

@@ -11,8 +11,8 @@
 
 #include "combine/Merge.h"
 #include "document/Numbers.h"
-#include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Opening.h"
+#include "session/Saving.h"
 #include "gpx/GpxReader.h"
 #include "gpx/GpxWriter.h"
 #include "platform/ConsolePlatform.h"

@@ -8,12 +8,12 @@
 #include <iostream>
 #include <optional>
 
-#include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Opening.h"
+#include "session/Saving.h"
 #include "geometry/Check.h"
 #include "geometry/GeoJson.h"
 #include "geometry/Geos.h"
-#include "geometry/RingTools.h"
+#include "tools/RingTools.h"
 #include "gpx/GpxReader.h"
 #include "gpx/GpxWriter.h"
 #include "platform/ConsolePlatform.h"

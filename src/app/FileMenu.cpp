@@ -1,10 +1,10 @@
 // The File menu's commands.
 #include "app/FileMenu.h"
 
-#include "document/Caption.h"
+#include "state/Caption.h"
 #include "document/Numbers.h"
-#include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Opening.h"
+#include "session/Saving.h"
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "gpx/GpxReader.h"

@@ -5,17 +5,16 @@
 
 #include <string>
 
-#include "app/State.h"
+#include "document/Messages.h"
+#include "state/State.h"
 
 namespace tess {
 
-inline constexpr const char* kChangesNotSaved = "Changes not saved. Continue Anyway?";
 inline constexpr const char* kStartNewProject = "Start a new project?";
 inline constexpr const char* kSaveSelectionFirst = "Save Selection";
 inline constexpr const char* kNoSelectionFound = "No selection found";
 inline constexpr const char* kFileNotSaved = "File not saved . Save file ?";
 inline constexpr const char* kSaveChanges = "Save changes";
-inline constexpr const char* kUntitled = "untitled.poly";
 
 // File entry numbers.
 namespace mf {

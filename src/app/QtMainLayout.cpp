@@ -14,7 +14,7 @@
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "selection/Selection.h"
-#include "view/QtCanvas.h"
+#include "editing/QtCanvas.h"
 
 namespace tess {
 

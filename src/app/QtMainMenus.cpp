@@ -14,7 +14,7 @@
 #include "background/Background.h"
 #include "combine/QtCombineWindow.h"
 #include "editing/DocumentChanges.h"
-#include "geometry/QtToolDialogs.h"
+#include "tools/QtToolDialogs.h"
 #include "gpx/GpxWriter.h"
 #include "shell/QtAboutWindow.h"
 #include "view/ViewCommands.h"

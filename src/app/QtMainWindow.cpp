@@ -35,7 +35,7 @@
 #include "shell/HelpPage.h"
 #include "view/Clearing.h"
 #include "view/Plot.h"
-#include "view/QtCanvas.h"
+#include "editing/QtCanvas.h"
 #include "view/ViewCommands.h"
 
 namespace tess {

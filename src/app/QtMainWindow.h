@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/State.h"
+#include "state/State.h"
 
 class QAction;
 class QCheckBox;

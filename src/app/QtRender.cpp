@@ -25,7 +25,7 @@
 #include "platform/ConsolePlatform.h"
 #include "view/Plot.h"
 #include "view/Progress.h"
-#include "view/QtCanvas.h"
+#include "editing/QtCanvas.h"
 #include "view/ViewCommands.h"
 
 namespace tess {

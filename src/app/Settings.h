@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/State.h"
+#include "state/State.h"
 #include "platform/WorkingFolder.h"
 
 namespace tess {

@@ -5,7 +5,7 @@
 
 #include "app/Preferences.h"
 #include "app/Settings.h"
-#include "document/Caption.h"
+#include "state/Caption.h"
 #include "document/Numbers.h"
 #include "document/Reader.h"
 #include "gpx/GpxReader.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/State.h"
+#include "state/State.h"
 
 namespace tess {
 

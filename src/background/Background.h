@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/State.h"
+#include "state/State.h"
 
 namespace tess {
 
@@ -29,7 +29,5 @@ bool loadpolybk(State& s, const std::string& path);
 // in .gpx, else a .poly file's first ring. False after the file's message.
 bool loadBackgroundFile(State& s, const std::string& path);
 
-// Makes these points the background and fits the view to them.
-void setBackground(State& s, std::vector<float> lon, std::vector<float> lat);
 
 }  // namespace tess

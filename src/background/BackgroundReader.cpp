@@ -11,16 +11,6 @@
 
 namespace tess {
 
-void setBackground(State& s, std::vector<float> lon, std::vector<float> lat) {
-    // One point makes no outline: it counts as no background (0), never -1,
-    // which would read as a background that fixes the view.
-    const auto last = static_cast<std::int64_t>(lon.size()) - 1;
-    s.bk.bkPointCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(last, 0, INT32_MAX));
-    s.bk.bkLon = std::move(lon);
-    s.bk.bkLat = std::move(lat);
-    fitViewToBackground(s);
-}
-
 bool loadpolybk(State& s, const std::string& path) {
     resetProgress(s);
     s.platform.busyPointer();

@@ -16,7 +16,7 @@
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
-#include "app/State.h"
+#include "state/State.h"
 #include "combine/Merge.h"
 #include "platform/Files.h"
 #include "shell/FileHelpers.h"

@@ -5,6 +5,11 @@
 
 namespace tess {
 
+// Asked before unsaved changes are dropped for another document.
+inline constexpr const char* kChangesNotSaved = "Changes not saved. Continue Anyway?";
+// The name of a document that never had a file.
+inline constexpr const char* kUntitled = "untitled.poly";
+
 inline constexpr const char* kCannotOpenFile =
     "Cannot open file.\r\n\r\nTry renaming it ( & folder) using non-Unicode asci";
 inline constexpr const char* kCannotFindEnd = "Cannot find END";

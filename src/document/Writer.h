@@ -1,24 +1,18 @@
-// Writing the document back: the commit of the loaded ring into its text,
-// the .poly file, and the small file writer the rest of the program uses.
-// Every file is written whole through a temporary file.
+// The .poly text of a title and rings, written in pieces, and the small
+// file writer the rest of the program uses. Every file is written whole
+// through a temporary file.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "app/State.h"
+#include <vector>
+
+#include "platform/Platform.h"
 #include "document/Messages.h"
 #include "document/PolyText.h"
 
 namespace tess {
-
-// Rewrites the loaded ring's text from ringLon/ringLat, closed on its
-// first vertex. False after "No Data" when there is nothing to commit.
-bool savecurpoly(State& s);
-
-// Commits the loaded ring when its vertices were moved; true when its text
-// is now up to date.
-bool commitEdits(State& s);
 
 // The .poly text of a title and rings: the title, then every ring under
 // its number ("!" and the number for a hole) with its vertex lines and
@@ -40,17 +34,6 @@ void writeRingLines(const RingText& ring, std::string& out, Put& put);
 // Hands `out` to `put` once it holds a whole piece.
 template <class Put>
 void putWhenFull(std::string& out, Put& put);
-
-// Writes the document to the file, committing the loaded ring's edits
-// first. On success the document is named after the file and unmarked;
-// on failure the old file, the name, the caption and the mark stay as they
-// were, and the message ends in "Error saving " and the path.
-bool savepoly(State& s, const std::string& path);
-
-// Writes the document as savepoly does, with every ring of two or more
-// vertices in the form a commit gives it. Each ring is loaded and written
-// in turn, straight to the file, so no committed text is ever held.
-bool saveCommitted(State& s, const std::string& path);
 
 // Writes one text and a line break to a file; a failure is reported with
 // the system's description and "Error saving ". True on success.

@@ -3,7 +3,7 @@
 // mapping of a canvas point back to single-precision coordinates.
 #pragma once
 
-#include "app/State.h"
+#include "state/State.h"
 
 namespace tess {
 

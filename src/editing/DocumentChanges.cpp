@@ -5,10 +5,10 @@
 #include <vector>
 #include <utility>
 
-#include "document/Caption.h"
+#include "state/Caption.h"
 #include "document/LoadedRing.h"
-#include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Opening.h"
+#include "session/Saving.h"
 #include "view/Clearing.h"
 #include "view/HandlesInView.h"
 #include "view/Plot.h"

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "document/Caption.h"
+#include "state/Caption.h"
 #include "editing/CanvasGeometry.h"
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"

@@ -2,10 +2,10 @@
 // entering and leaving edit mode, switching rings, marking title edits.
 #include <cstddef>
 
-#include "document/Caption.h"
+#include "state/Caption.h"
 #include "document/LoadedRing.h"
 #include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Saving.h"
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "view/Clearing.h"

@@ -3,7 +3,7 @@
 // calls; tests make the same calls.
 #pragma once
 
-#include "app/State.h"
+#include "state/State.h"
 
 namespace tess {
 

@@ -2,8 +2,8 @@
 // indicator shown over the active drawing tool.
 #include <cstddef>
 
-#include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Opening.h"
+#include "session/Saving.h"
 #include "editing/Editing.h"
 #include "view/Clearing.h"
 #include "view/Plot.h"

@@ -4,10 +4,10 @@
 
 #include <new>
 
-#include "background/Background.h"
+#include "view/ViewCommands.h"
 #include "document/Messages.h"
 #include "document/Numbers.h"
-#include "document/Reader.h"
+#include "session/Opening.h"
 #include "platform/Files.h"
 #include "shell/FileHelpers.h"
 

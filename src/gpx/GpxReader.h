@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/State.h"
+#include "state/State.h"
 #include "document/PolyText.h"
 
 namespace tess {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/State.h"
+#include "state/State.h"
 #include "document/LoadedRing.h"
 
 namespace tess {

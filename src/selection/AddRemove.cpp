@@ -6,9 +6,9 @@
 #include <string>
 #include <utility>
 
-#include "document/Caption.h"
+#include "state/Caption.h"
 #include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Saving.h"
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "selection/Selection.h"

@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/State.h"
+#include "state/State.h"
 
 namespace tess {
 namespace {

@@ -1,7 +1,7 @@
 #include "state/History.h"
 
-#include "app/State.h"
-#include "document/Caption.h"
+#include "state/State.h"
+#include "state/Caption.h"
 #include "platform/Files.h"
 
 namespace tess {

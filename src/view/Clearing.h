@@ -1,7 +1,7 @@
 // Keeping the canvas and its objects in order.
 #pragma once
 
-#include "app/State.h"
+#include "state/State.h"
 
 namespace tess {
 

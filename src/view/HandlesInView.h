@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/State.h"
+#include "state/State.h"
 
 namespace tess {
 

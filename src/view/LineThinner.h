@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "view/Surface.h"
+#include "state/Surface.h"
 
 namespace tess {
 

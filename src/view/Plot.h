@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/State.h"
+#include "state/State.h"
 
 namespace tess {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/State.h"
+#include "state/State.h"
 
 namespace tess {
 

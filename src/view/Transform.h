@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "view/ViewState.h"
+#include "state/ViewState.h"
 
 namespace tess {
 

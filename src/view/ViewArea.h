@@ -1,7 +1,7 @@
 // The canvas the view is shown on, whether or not a window exists.
 #pragma once
 
-#include "app/State.h"
+#include "state/State.h"
 #include "view/Zoom.h"
 
 namespace tess {

@@ -1,5 +1,8 @@
 #include "view/ViewCommands.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "document/LoadedRing.h"
 #include "view/HandlesInView.h"
 #include "view/Plot.h"
@@ -65,6 +68,16 @@ void fitViewToBackground(State& s) {
     for (std::size_t i = 0; i < bk.bkLon.size() && i < bk.bkLat.size(); ++i) widenFit(s.view, bk.bkLon[i], bk.bkLat[i]);
     setBoundLabels(s.view);
     setSpans(s.view);
+}
+
+void setBackground(State& s, std::vector<float> lon, std::vector<float> lat) {
+    // One point makes no outline: it counts as no background (0), never -1,
+    // which would read as a background that fixes the view.
+    const auto last = static_cast<std::int64_t>(lon.size()) - 1;
+    s.bk.bkPointCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(last, 0, INT32_MAX));
+    s.bk.bkLon = std::move(lon);
+    s.bk.bkLat = std::move(lat);
+    fitViewToBackground(s);
 }
 
 void fitView(State& s) {

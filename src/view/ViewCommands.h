@@ -3,7 +3,9 @@
 // in edit mode the handles follow the view.
 #pragma once
 
-#include "app/State.h"
+#include <vector>
+
+#include "state/State.h"
 
 namespace tess {
 
@@ -35,6 +37,9 @@ void showBounds(State& s, double west, double south, double east, double north);
 
 // Fits the view to the loaded ring's vertices; an empty view without any.
 void fitViewToRing(State& s);
+// Makes these points the background and fits the view to them.
+void setBackground(State& s, std::vector<float> lon, std::vector<float> lat);
+
 // Fits the view to the background's points.
 void fitViewToBackground(State& s);
 

@@ -3,7 +3,7 @@
 // ground. Pure arithmetic on the view bounds, for the canvas size given.
 #pragma once
 
-#include "view/ViewState.h"
+#include "state/ViewState.h"
 
 namespace tess {
 

@@ -19,7 +19,7 @@
 #include "gpx/GpxReader.h"
 #include "gpx/GpxWriter.h"
 #include "document/Numbers.h"
-#include "document/Reader.h"
+#include "session/Opening.h"
 #include "shell/FileHelpers.h"
 #include "shell/HelpPage.h"
 #include "support/StateFixture.h"

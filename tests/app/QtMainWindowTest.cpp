@@ -17,7 +17,7 @@
 #include "document/LoadedRing.h"
 #include "document/Reader.h"
 #include "editing/Editing.h"
-#include "view/QtCanvas.h"
+#include "editing/QtCanvas.h"
 #include "view/Transform.h"
 
 using namespace tess;

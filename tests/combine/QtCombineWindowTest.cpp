@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/State.h"
+#include "state/State.h"
 #include "combine/QtCombineWindow.h"
 #include "shell/QtAboutWindow.h"
 #include "support/ScriptedPlatform.h"

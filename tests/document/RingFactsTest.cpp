@@ -12,7 +12,7 @@
 #include "document/LoadedRing.h"
 #include "document/Numbers.h"
 #include "document/PolyText.h"
-#include "document/Reader.h"
+#include "session/Opening.h"
 #include "document/Writer.h"
 #include "support/StateFixture.h"
 

@@ -9,7 +9,8 @@
 
 #include "document/Numbers.h"
 #include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Opening.h"
+#include "session/Saving.h"
 #include "support/StateFixture.h"
 
 using namespace tess;

@@ -5,8 +5,8 @@
 
 #include <sstream>
 
-#include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Opening.h"
+#include "session/Saving.h"
 #include "editing/Editing.h"
 #include "support/StateFixture.h"
 #include "view/HandlesInView.h"

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "app/FileMenu.h"
-#include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Opening.h"
+#include "session/Saving.h"
 #include "editing/Editing.h"
 #include "selection/Selection.h"
 #include "support/StateFixture.h"

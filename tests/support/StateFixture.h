@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/State.h"
+#include "state/State.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestFiles.h"
 

@@ -11,7 +11,7 @@
 #include <random>
 
 #include "background/Background.h"
-#include "document/Reader.h"
+#include "session/Opening.h"
 #include "support/StateFixture.h"
 #include "view/Plot.h"
 #include "view/Progress.h"

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "geometry/Geos.h"
-#include "geometry/QtToolDialogs.h"
+#include "tools/QtToolDialogs.h"
 #include "geometry/Simplify.h"
 
 namespace tess {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/State.h"
-#include "view/Surface.h"
+#include "state/State.h"
+#include "state/Surface.h"
 
 namespace tess {
 

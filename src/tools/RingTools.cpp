@@ -1,15 +1,14 @@
 // The polygon tools applied to the document, and GeoJSON files.
-#include "geometry/RingTools.h"
+#include "tools/RingTools.h"
 
 #include <algorithm>
 #include <new>
 
-#include "app/FileMenu.h"
-#include "document/Caption.h"
+#include "state/Caption.h"
 #include "document/Messages.h"
 #include "document/Numbers.h"
-#include "document/Reader.h"
-#include "document/Writer.h"
+#include "session/Opening.h"
+#include "session/Saving.h"
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "geometry/GeoJson.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "view/Surface.h"
+#include "state/Surface.h"
 
 namespace tess {
 

@@ -9,7 +9,7 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 
-#include "geometry/QtToolDialogs.h"
+#include "tools/QtToolDialogs.h"
 
 namespace tess {
 

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "geometry/QtToolDialogs.h"
+#include "tools/QtToolDialogs.h"
 
 namespace tess {
 

@@ -2,7 +2,7 @@
 // document as one step.
 #include "editing/Editing.h"
 #include "geometry/Geos.h"
-#include "geometry/QtToolDialogs.h"
+#include "tools/QtToolDialogs.h"
 #include "view/ViewCommands.h"
 
 namespace tess {

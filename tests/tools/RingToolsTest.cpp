@@ -7,9 +7,10 @@
 
 #include "app/Batch.h"
 #include "document/Reader.h"
+#include "session/Opening.h"
 #include "geometry/GeoJson.h"
 #include "geometry/GeometryTestHelpers.h"
-#include "geometry/RingTools.h"
+#include "tools/RingTools.h"
 #include "support/StateFixture.h"
 
 using namespace tess;

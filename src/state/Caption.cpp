@@ -1,4 +1,4 @@
-#include "document/Caption.h"
+#include "state/Caption.h"
 
 namespace tess {
 

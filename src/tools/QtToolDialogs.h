@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/State.h"
+#include "state/State.h"
 #include "geometry/Check.h"
-#include "geometry/RingTools.h"
+#include "tools/RingTools.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 // The canvas widget. Lines are collected and drawn in batches, since a
 // large ring sends a million of them; every repaint first flushes them.
-#include "view/QtCanvas.h"
+#include "editing/QtCanvas.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

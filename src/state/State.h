@@ -13,9 +13,9 @@
 #include "document/Document.h"
 #include "platform/Platform.h"
 #include "state/History.h"
-#include "view/Overlays.h"
-#include "view/Surface.h"
-#include "view/ViewState.h"
+#include "state/Overlays.h"
+#include "state/Surface.h"
+#include "state/ViewState.h"
 
 namespace tess {
 

@@ -3,7 +3,7 @@
 #include <QAction>
 
 #include "app/QtWindowFixture.h"
-#include "geometry/QtToolDialogs.h"
+#include "tools/QtToolDialogs.h"
 #include "support/TestFiles.h"
 
 using namespace tess;

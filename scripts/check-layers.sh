@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Checks that the source folders form layers: a folder includes only
+# headers of its own folder and of the folders below it. The order, from
+# the bottom up, is the one docs/ARCHITECTURE.md draws.
+#
+# Usage: check-layers.sh [SRC]   (default: the src folder beside this script)
+set -euo pipefail
+src=${1:-$(cd "$(dirname "$0")/../src" && pwd)}
+layers=(platform document geometry state shell view session gpx background editing selection combine tools app)
+
+declare -A rank
+for i in "${!layers[@]}"; do rank[${layers[$i]}]=$i; done
+
+failures=0
+for dir in "$src"/*/; do
+  folder=$(basename "$dir")
+  if [[ -z "${rank[$folder]+set}" ]]; then
+    echo "FAIL src/$folder is in no layer: add it to scripts/check-layers.sh and docs/ARCHITECTURE.md"
+    failures=$((failures + 1))
+    continue
+  fi
+  while IFS=: read -r file line text; do
+    included=$(sed -E 's/.*#include "([a-z]+)\/.*/\1/' <<<"$text")
+    if [[ -z "${rank[$included]+set}" ]]; then continue; fi
+    if (( rank[$included] > rank[$folder] )); then
+      echo "FAIL ${file#"$src"/}:$line includes $included/, a layer above $folder/"
+      failures=$((failures + 1))
+    fi
+  done < <(grep -n -H -E '^#include "[a-z]+/' "$dir"*.h "$dir"*.cpp 2>/dev/null || true)
+done
+if (( failures > 0 )); then
+  echo "$failures include(s) reach upwards"
+  exit 1
+fi
+echo "layers checked: every include reaches down"
