@@ -15,6 +15,17 @@
 
 namespace tess {
 
+namespace {
+
+// A ring's vertices as the status bar counts them: the last, when it
+// repeats the first, is not counted twice.
+qlonglong withoutRepeat(const Vertices& v) {
+    const bool closed = v.size() > 1 && v.front() == v.back();
+    return static_cast<qlonglong>(v.size()) - (closed ? 1 : 0);
+}
+
+}  // namespace
+
 std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingText>& rings, int index) {
     const RingText& ring = rings.at(static_cast<std::size_t>(index));
     const Vertices vertices = verticesOf(ring.lines);
@@ -40,8 +51,8 @@ std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingTex
     auto update = [&] {
         try {
             result = simplifyRing(vertices, tolerance->value());
-            counts->setText(QString("%1 before, %2 after").arg(locale.toString(static_cast<qlonglong>(vertices.size())),
-                                                                locale.toString(static_cast<qlonglong>(result.size()))));
+            counts->setText(QString("%1 before, %2 after").arg(locale.toString(withoutRepeat(vertices)),
+                                                                locale.toString(withoutRepeat(result))));
             buttons->button(QDialogButtonBox::Ok)->setEnabled(true);
         } catch (const GeosError& e) {
             counts->setText(QString::fromUtf8(e.what()));
