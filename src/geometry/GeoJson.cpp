@@ -30,10 +30,14 @@ std::optional<od::value> member(od::object& object, std::string_view key) {
     return v;
 }
 
+// The property naming each ring's place in the document.
+constexpr const char* kRingPlaces = "tessaline_rings";
+
 class Reading {
 public:
     PolyFile file;
     std::string error;
+    std::vector<std::pair<std::int64_t, bool>> places;  // from kRingPlaces
 
     void object(od::object e) {
         const std::string_view type = e.find_field_unordered("type").get_string();
@@ -59,7 +63,25 @@ private:
         if (!properties || properties->get_object().get(p)) return;
         std::string_view name;
         if (std::optional<od::value> n = member(p, "name"); n && !n->get_string().get(name)) file.title = name;
+        p.reset();
+        if (std::optional<od::value> r = member(p, kRingPlaces)) takePlaces(*r);
         feature.reset();
+    }
+
+    // [[place, turned], ...]; anything else leaves the rings as read.
+    void takePlaces(od::value value) {
+        od::array list;
+        if (value.get_array().get(list)) return;
+        for (od::value entry : list) {
+            od::array pair;
+            std::int64_t place = 0, turned = 0;
+            if (entry.get_array().get(pair)) return places.clear();
+            auto it = pair.begin();
+            if (it == pair.end() || (*it).get_int64().get(place)) return places.clear();
+            ++it;
+            if (it == pair.end() || (*it).get_int64().get(turned)) return places.clear();
+            places.emplace_back(place, turned != 0);
+        }
     }
 
     void geometry(od::object g) {
@@ -145,12 +167,60 @@ void appendJsonString(std::string& out, std::string_view text) {
 }
 
 // The ring closed, running counter-clockwise for an outer ring and
-// clockwise for a hole.
-Vertices wound(std::string_view lines, bool hole) {
+// clockwise for a hole; `reversed` tells whether it had to be turned.
+Vertices wound(std::string_view lines, bool hole, bool& reversed) {
     Vertices v = closedVerticesOf(lines);
     const double area = signedArea2(v);
-    if ((area < 0 && !hole) || (area > 0 && hole)) std::reverse(v.begin(), v.end());
+    reversed = (area < 0 && !hole) || (area > 0 && hole);
+    if (reversed) std::reverse(v.begin(), v.end());
     return v;
+}
+
+// The rings in the order they are written: each polygon's outer ring,
+// then its holes.
+std::vector<int> writtenOrder(const GeoJsonPlan& plan) {
+    std::vector<int> order;
+    for (const PolygonPlan& p : plan.polygons) {
+        order.push_back(p.outer);
+        order.insert(order.end(), p.holes.begin(), p.holes.end());
+    }
+    return order;
+}
+
+// A ring's lines in the opposite order: the ring run the other way round,
+// from the same first vertex when it is closed.
+std::string reversedLines(std::string_view lines) {
+    std::vector<std::string_view> each;
+    forEachLine(lines, [&](std::string_view line) { each.push_back(line); });
+    std::string out;
+    out.reserve(lines.size());
+    for (auto it = each.rbegin(); it != each.rend(); ++it) {
+        out += *it;
+        out += '\n';
+    }
+    return out;
+}
+
+// GeoJSON written by this program names, for each ring it holds, the
+// ring's place in the document and whether winding it turned it round;
+// with that, an import gives the document back as it was.
+void restoreDocumentOrder(PolyFile& file, const std::vector<std::pair<std::int64_t, bool>>& places) {
+    const std::size_t n = file.rings.size();
+    if (places.size() != n) return;
+    std::vector<std::size_t> byPlace(n);
+    for (std::size_t i = 0; i < n; ++i) byPlace[i] = i;
+    std::sort(byPlace.begin(), byPlace.end(), [&](std::size_t a, std::size_t b) { return places[a].first < places[b].first; });
+    for (std::size_t i = 1; i < n; ++i)
+        if (places[byPlace[i]].first == places[byPlace[i - 1]].first) return;  // not a ring order
+    std::vector<RingText> rings;
+    rings.reserve(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        RingText& ring = file.rings[byPlace[k]];
+        const bool hole = isHoleName(ring.name);
+        std::string lines = places[byPlace[k]].second ? reversedLines(ring.lines) : std::string(ring.lines);
+        rings.push_back(ownRingText((hole ? "!" : "") + std::to_string(k + 1), std::move(lines)));
+    }
+    file.rings = std::move(rings);
 }
 
 bool hasThreeDistinct(const Vertices& v) {
@@ -203,6 +273,7 @@ GeoJsonRead parseGeoJson(const std::string& text) {
         read.error = kNoDataSave;
         return read;
     }
+    restoreDocumentOrder(reading.file, reading.places);
     read.file = std::move(reading.file);
     return read;
 }
@@ -210,12 +281,15 @@ GeoJsonRead parseGeoJson(const std::string& text) {
 GeoJsonPlan planGeoJson(const std::vector<RingText>& rings) {
     GeoJsonPlan plan;
     plan.rings.resize(rings.size());
+    plan.reversed.resize(rings.size());
     std::vector<int> outers;
     std::vector<std::pair<int, int>> holes;  // the hole and the polygon before it
     for (std::size_t k = 0; k < rings.size(); ++k) {
         const int index = static_cast<int>(k);
         const bool hole = isHoleName(rings[k].name);
-        Vertices v = wound(rings[k].lines, hole);
+        bool reversed = false;
+        Vertices v = wound(rings[k].lines, hole, reversed);
+        plan.reversed[k] = reversed;
         if (!hasThreeDistinct(v)) {
             plan.leftOut.push_back(index);
             continue;
@@ -267,7 +341,16 @@ void writeGeoJson(std::string_view title, const GeoJsonPlan& plan, const std::fu
     out.reserve(kPiece + 512);
     out += "{\"type\":\"Feature\",\"properties\":{\"name\":";
     appendJsonString(out, title);
-    out += "},\"geometry\":{\"type\":\"MultiPolygon\",\"coordinates\":[";
+    out += ",\"";
+    out += kRingPlaces;
+    out += "\":[";
+    bool firstPlace = true;
+    for (const int ring : writtenOrder(plan)) {
+        if (!firstPlace) out += ',';
+        firstPlace = false;
+        out += '[' + std::to_string(ring) + ',' + (plan.reversed[static_cast<std::size_t>(ring)] ? '1' : '0') + ']';
+    }
+    out += "]},\"geometry\":{\"type\":\"MultiPolygon\",\"coordinates\":[";
     auto writeRing = [&](int ring) {
         out += '[';
         bool first = true;

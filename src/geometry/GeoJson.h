@@ -41,8 +41,10 @@ struct PolygonPlan {
 };
 struct GeoJsonPlan {
     std::vector<PolygonPlan> polygons;
-    // Every ring's vertices, closed and wound as RFC 7946 asks.
+    // Every ring's vertices, closed and wound as RFC 7946 asks, and
+    // whether that reversed the ring as the document holds it.
     std::vector<Vertices> rings;
+    std::vector<bool> reversed;
     std::vector<int> leftOut;  // rings of fewer than three distinct vertices
     std::string error;         // nothing can be written
 };
