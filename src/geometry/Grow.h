@@ -22,8 +22,9 @@ struct GrownRing {
 // shrink can split it in pieces or remove it (an empty list), and a grow
 // can close a bay into a hole of its own. Holes of the result carry
 // hole = !isHole. The distance is kept at least and exceeded by at most
-// 4 % (detail finer than 2 % of it is left out first, for speed). A
-// self-crossing ring is first made valid. Throws GeosError when GEOS fails.
+// 5.5 % with round corners, 4 % with mitred ones (detail finer than 2 %
+// of it is left out first, for speed). A self-crossing ring is first made
+// valid. Throws GeosError when GEOS fails.
 std::vector<GrownRing> growRing(const Vertices& ring, double metres, Corners corners, bool isHole = false);
 
 }  // namespace tess

@@ -11,6 +11,7 @@ using namespace tess;
 using tess::test::areaOf;
 using tess::test::isSimpleRing;
 using tess::test::square;
+using tess::test::wavyCircle;
 
 namespace {
 
@@ -19,6 +20,35 @@ double eastReach(const Vertices& ring, Vertex centre) {
     const LocalProjection p(centre);
     double reach = -1e300;
     for (const Vertex& v : ring) reach = std::max(reach, p.forward(v).lon);
+    return reach;
+}
+
+// The nearest and furthest a grown ring's outline comes to the ring, in
+// metres around the ring's centre: over its vertices and the middles of
+// its edges, where arcs drawn as chords come nearest.
+struct Reach {
+    double nearest = 1e300, furthest = 0;
+};
+
+Reach reachOf(const std::vector<GrownRing>& grown, const Vertices& ring) {
+    const LocalProjection projection = LocalProjection::around(ring);
+    Geos geos;
+    Geom outline = geos.lineString(projection.forward(ring));
+    Reach reach;
+    auto measure = [&](Vertex at) {
+        Geom point = geos.own(GEOSGeom_createPointFromXY_r(geos.handle(), at.lon, at.lat));
+        double distance = 0;
+        if (!GEOSDistance_r(geos.handle(), point.get(), outline.get(), &distance)) throw GeosError(geos.lastError());
+        reach.nearest = std::min(reach.nearest, distance);
+        reach.furthest = std::max(reach.furthest, distance);
+    };
+    for (const GrownRing& r : grown) {
+        const Vertices metres = projection.forward(r.vertices);
+        for (std::size_t i = 0; i + 1 < metres.size(); ++i) {
+            measure(metres[i]);
+            measure({(metres[i].lon + metres[i + 1].lon) / 2, (metres[i].lat + metres[i + 1].lat) / 2});
+        }
+    }
     return reach;
 }
 
@@ -104,5 +134,39 @@ TEST(Grow, alwaysGivesValidRings) {
             ASSERT_FALSE(result.empty());
             EXPECT_GT(areaOf(result[0].vertices), areaOf(ring));
         }
+    }
+}
+
+// Property: on rings with detail far finer than the distance, which is
+// left out for speed, the outline never comes nearer the ring than asked,
+// nor more than 5.5 % further (this ring has no corner sharp enough for a
+// mitre to reach beyond that); for outer rings and holes, growing and
+// shrinking, round corners and mitred.
+TEST(Grow, keepsTheMarginAskedAndLittleMore) {
+    struct Case {
+        double metres;
+        Corners corners;
+        bool hole;
+    };
+    const Case cases[] = {{3000, Corners::Round, false}, {-3000, Corners::Round, false}, {3000, Corners::Round, true},
+                          {-2000, Corners::Round, true}, {3000, Corners::Mitre, false}, {-3000, Corners::Mitre, true}};
+    // About 33 km across, with ripples of 100 m and 30 m.
+    const Vertices ring = wavyCircle(-3, 56, 0.3, 4000, 0.001);
+    for (const Case& c : cases) {
+        const auto grown = growRing(ring, c.metres, c.corners, c.hole);
+        ASSERT_FALSE(grown.empty());
+        const Reach reach = reachOf(grown, ring);
+        const double asked = std::abs(c.metres);
+        EXPECT_GE(reach.nearest, asked - 0.01) << c.metres << (c.hole ? " hole" : "");
+        EXPECT_LE(reach.furthest, asked * 1.055) << c.metres << (c.hole ? " hole" : "");
+    }
+}
+
+TEST(Grow, roundCornersComeNoNearerThanAsked) {
+    const Vertices ring = square(13, 52, 0.2);
+    for (double metres : {500.0, 5000.0, -5000.0}) {
+        const Reach reach = reachOf(growRing(ring, metres, Corners::Round), ring);
+        EXPECT_GE(reach.nearest, std::abs(metres) - 0.01) << metres;
+        EXPECT_LE(reach.furthest, std::abs(metres) * 1.055) << metres;
     }
 }
