@@ -2,12 +2,17 @@
 // thinning of long chains of lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
 #include "support/StateFixture.h"
+#include "session/Opening.h"
 #include "view/LineThinner.h"
+#include "view/Plot.h"
 #include "view/Transform.h"
+#include "view/ViewArea.h"
+#include "view/ViewCommands.h"
 #include "view/Zoom.h"
 
 using namespace tess;
@@ -126,6 +131,55 @@ TEST(LineThinning, drawsEveryPointWithinAPixelAndNothingBesideTheCanvas) {
         for (const auto& l : surface.lines) nearest = std::min(nearest, distance(p, l));
         ASSERT_LE(nearest, kTwipsPerPixel * 1.5) << p.x << " " << p.y;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The view commands as the View menu, Check Document and --render use them.
+class ViewCommandsTest : public test::StateTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(loadpoly(state, file("r.poly", "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 60.0\n 10.0 50.0\nEND\nEND\n")));
+    }
+    GeoPoint middle() { return geoPointAt(state.view, surface.width() / 2, surface.height() / 2, canvasArea(state)); }
+};
+
+TEST_F(ViewCommandsTest, zoomInAndOutKeepTheMiddleOfTheCanvasAndUndoEachOther) {
+    const ViewState fitted = state.view;
+    const GeoPoint before = middle();
+    zoomIn(state);
+    EXPECT_NEAR(2.0, zoomFactor(state.view), 1e-3);
+    EXPECT_NEAR(before.lon, middle().lon, 1e-4);
+    EXPECT_NEAR(before.lat, middle().lat, 1e-4);
+    zoomOut(state);
+    EXPECT_NEAR(fitted.minLon, state.view.minLon, 1e-4);
+    EXPECT_NEAR(fitted.maxLat, state.view.maxLat, 1e-4);
+}
+
+TEST_F(ViewCommandsTest, aPlaceIsCentredAtLeastAsCloseAsAsked) {
+    centreViewOn(state, 12.5, 51.0, 8.0);
+    EXPECT_NEAR(12.5, middle().lon, 1e-3);
+    EXPECT_NEAR(51.0, middle().lat, 1e-3);
+    EXPECT_GE(zoomFactor(state.view), 8.0 * 0.999);
+}
+
+TEST_F(ViewCommandsTest, boundsShownAreTheLabelsAndARingBesideThemIsNoMistake) {
+    showBounds(state, 30.0, 10.0, 31.0, 11.0);
+    EXPECT_EQ(" 30", state.view.labels[0]);
+    EXPECT_EQ(" 11", state.view.labels[3]);
+    EXPECT_TRUE(std::find(surface.texts.begin(), surface.texts.end(), kOutOfViewNotice) == surface.texts.end());
+}
+
+TEST_F(ViewCommandsTest, keepingProportionsWidensTheViewAtOnceAndIsRemembered) {
+    const float lonSpan = state.view.lonSpan, latSpan = state.view.latSpan;
+    setKeepProportions(state, true);
+    EXPECT_TRUE(state.view.keepProportions);
+    EXPECT_TRUE(state.view.lonSpan > lonSpan || state.view.latSpan > latSpan);
+    setKeepProportions(state, false);  // the view stays as it is
+    EXPECT_FALSE(state.view.keepProportions);
+    EXPECT_TRUE(state.view.lonSpan > lonSpan || state.view.latSpan > latSpan);
 }
 
 }  // namespace
