@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "BenchData.h"
+#include "QtBenchWindow.h"
 #include "app/QtMainWindow.h"
 #include "session/Opening.h"
 #include "platform/QtPlatform.h"
@@ -14,18 +14,7 @@
 
 namespace {
 
-// The window's own platform, so that the event pumps during the drawing
-// cost what they cost in the program.
-struct LoadedWindow {
-    tess::QtPlatform platform;
-    tess::QtMainWindow window;
-    explicit LoadedWindow(int vertices)
-        : window(platform, tess::WindowStart{tess::bench::scratchDir(), "", false}) {
-        window.show();
-        QApplication::processEvents();
-        tess::loadpoly(window.state(), tess::bench::polyFile(1, vertices));
-    }
-};
+using tess::bench::LoadedWindow;
 
 void plotMillionVertexRing(benchmark::State& st) {
     LoadedWindow w(1'000'000);

@@ -7,7 +7,7 @@
 #include <QElapsedTimer>
 #include <algorithm>
 
-#include "BenchData.h"
+#include "QtBenchWindow.h"
 #include "app/QtMainWindow.h"
 #include "session/Opening.h"
 #include "editing/Editing.h"
@@ -21,16 +21,8 @@
 
 namespace {
 
-struct MillionVertexWindow {
-    tess::QtPlatform platform;
-    tess::QtMainWindow window;
-    MillionVertexWindow() : window(platform, tess::WindowStart{tess::bench::scratchDir(), "", false}) {
-        window.show();
-        QApplication::processEvents();
-        tess::loadpoly(state(), tess::bench::polyFile(1, 1'000'000));
-        QApplication::processEvents();
-    }
-    tess::State& state() { return window.state(); }
+struct MillionVertexWindow : tess::bench::LoadedWindow {
+    MillionVertexWindow() : LoadedWindow(1'000'000) {}
     // The canvas point of the ring's easternmost stretch (lon 11.0, lat 50).
     tess::CanvasPoint east() {
         const tess::CanvasArea a = tess::canvasArea(state());

@@ -5,7 +5,6 @@
 #include "document/Numbers.h"
 #include "session/Opening.h"
 #include "session/Saving.h"
-#include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "gpx/GpxReader.h"
 #include "platform/Files.h"
@@ -29,8 +28,6 @@ void newDocument(State& s) {
     s.doc = Document();
     s.doc.fileName = kUntitled;
     startHistory(s, false);
-    s.edit.titleAtLastStep = s.doc.title;
-    s.edit.titleTyping = false;
     s.bk = Background();
     s.edit.tool = 0;
     inv_MouseUp(s, 0);
@@ -71,7 +68,6 @@ void openRecent(State& s, int position) {
 }  // namespace
 
 bool saveDocument(State& s, bool saveAs) {
-    finishTitleTyping(s);
     if (s.sel.selCount > 0) {
         s.platform.message(kSaveSelectionFirst);
         return false;

@@ -11,7 +11,7 @@
 #include "app/QtControls.h"
 #include "app/QtMainWindow.h"
 #include "app/WindowDesign.h"
-#include "editing/DocumentChanges.h"
+#include "state/TitleTyping.h"
 #include "editing/Editing.h"
 #include "selection/Selection.h"
 #include "editing/QtCanvas.h"

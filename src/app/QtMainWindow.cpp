@@ -153,9 +153,8 @@ void QtMainWindow::syncFromState() {
         entry->setVisible(!recent.caption.empty());
     }
     // Undo and Redo name what they would take back or make again.
-    const std::string undo = state_.edit.titleTyping ? "Undo Edit Title" : undoCaption(state_);
-    menuEntry("Edit", 0)->setText(QString::fromUtf8(("&" + undo).c_str()));
-    menuEntry("Edit", 0)->setEnabled(!state_.history.done.empty() || state_.edit.titleTyping);
+    menuEntry("Edit", 0)->setText(QString::fromUtf8(("&" + undoCaption(state_)).c_str()));
+    menuEntry("Edit", 0)->setEnabled(canUndo(state_));
     menuEntry("Edit", 1)->setText(QString::fromUtf8(("&" + redoCaption(state_)).c_str()));
     menuEntry("Edit", 1)->setEnabled(!state_.history.undone.empty());
     syncProgress();

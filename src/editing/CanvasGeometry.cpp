@@ -6,16 +6,13 @@
 #include <limits>
 
 #include "view/Transform.h"
+#include "view/ViewArea.h"
 
 namespace tess {
 
-double canvasWidth(const State& s) {
-    return s.canvas ? s.canvas->width() : static_cast<double>(s.layout.canvasWidth);
-}
+double canvasWidth(const State& s) { return canvasArea(s).width; }
 
-double canvasHeight(const State& s) {
-    return s.canvas ? s.canvas->height() : static_cast<double>(s.layout.canvasHeight);
-}
+double canvasHeight(const State& s) { return canvasArea(s).height; }
 
 double markerHalf(const State& s) { return std::nearbyint(s.overlays.nd.templ().width / 2); }
 

@@ -50,21 +50,6 @@ private:
     Point from_, to_;
 };
 
-class EditTitle : public Change {
-public:
-    EditTitle(std::string from, std::string to) : from_(std::move(from)), to_(std::move(to)) {}
-    std::string name() const override { return "Edit Title"; }
-    void apply(State& s) override { put(s, to_); }
-    void revert(State& s) override { put(s, from_); }
-
-private:
-    static void put(State& s, const std::string& title) {
-        s.doc.title = title;
-        s.edit.titleAtLastStep = title;
-    }
-    std::string from_, to_;
-};
-
 // Leaves the loaded ring before the ring list changes under it.
 void leaveRing(State& s) {
     commitEdits(s);
@@ -157,7 +142,7 @@ private:
 
 // After Undo or Redo: the handles follow the vertices, the canvas shows them.
 void showChange(State& s) {
-    if (s.edit.editMode) makeHandlesInView(s);
+    handlesFollowView(s);
     plot(s, false, 0);
 }
 
@@ -169,10 +154,6 @@ std::unique_ptr<Change> moveVertex(const State& s, std::int64_t vertex, double l
     const double fromLon = i < d.ringLon.size() ? d.ringLon[i] : lon;
     const double fromLat = i < d.ringLat.size() ? d.ringLat[i] : lat;
     return std::make_unique<MoveVertex>(d.currentRing, vertex, fromLon, fromLat, lon, lat);
-}
-
-std::unique_ptr<Change> editTitle(std::string from, std::string to) {
-    return std::make_unique<EditTitle>(std::move(from), std::move(to));
 }
 
 std::unique_ptr<Change> addRing(RingText ring, int index) {
@@ -190,29 +171,11 @@ void showRing(State& s, int k) {
     loadRing(s, k);
 }
 
-void titleTyped(State& s) {
-    s.edit.titleTyping = true;
-    s.doc.modified = true;
-    cap(s, s.doc.fileName);
-}
-
-void finishTitleTyping(State& s) {
-    if (!s.edit.titleTyping) return;
-    s.edit.titleTyping = false;
-    if (s.doc.title == s.edit.titleAtLastStep) {
-        showUnsavedMark(s);  // typed and typed back: nothing changed after all
-        return;
-    }
-    applyChange(s, editTitle(s.edit.titleAtLastStep, s.doc.title));
-}
-
 void undoLast(State& s) {
-    finishTitleTyping(s);
     if (undoChange(s)) showChange(s);
 }
 
 void redoLast(State& s) {
-    finishTitleTyping(s);
     if (redoChange(s)) showChange(s);
 }
 

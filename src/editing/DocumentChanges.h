@@ -1,6 +1,6 @@
 // The changes the user makes to the document, each one undoable step
-// through applyChange: a vertex moved, the title edited, a ring added,
-// removed or replaced by a tool. Undoing or redoing a change shows the ring
+// through applyChange: a vertex moved, a ring added, removed or replaced
+// by a tool (the title's edits are in state/TitleTyping.h). Undoing or redoing a change shows the ring
 // it touched.
 #pragma once
 
@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "state/State.h"
+#include "state/TitleTyping.h"
 
 namespace tess {
 
 std::unique_ptr<Change> moveVertex(const State& s, std::int64_t vertex, double lon, double lat);
-std::unique_ptr<Change> editTitle(std::string from, std::string to);
 // Inserts `ring` at `index` and shows it.
 std::unique_ptr<Change> addRing(RingText ring, int index);
 // Removes ring `index`; the ring taking its place is shown.
@@ -26,12 +26,6 @@ std::unique_ptr<Change> replaceRing(int index, std::vector<RingText> rings, std:
 // Leaves the loaded ring (its dragged vertices written back, edit mode and
 // the handles gone) and loads ring k, fitted in view.
 void showRing(State& s, int k);
-
-// Typing in the title box: each character marks the document unsaved at
-// once; the typing becomes one undoable step at a pause, when the box
-// loses the focus, or before any other change, Undo, Redo or Save.
-void titleTyped(State& s);
-void finishTitleTyping(State& s);
 
 // Edit menu: take back or make again the last change, and show it.
 void undoLast(State& s);

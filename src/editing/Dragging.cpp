@@ -9,6 +9,7 @@
 #include "editing/CanvasGeometry.h"
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
+#include "view/HandlesInView.h"
 #include "view/Plot.h"
 #include "view/Transform.h"
 
@@ -29,12 +30,6 @@ bool samePoint(double ax, double ay, double bx, double by) {
     return std::fabs(ax - bx) < kSameSpot && std::fabs(ay - by) < kSameSpot;
 }
 
-// The edge line that starts at vertex handle i: the next one, or the
-// closing edge line 1 for the last vertex.
-std::size_t edgeLineAfter(const State& s, std::size_t i) {
-    return static_cast<std::int64_t>(i + 1) > s.doc.lastPoint ? 1 : i + 1;
-}
-
 void centreOn(SquareObject& o, double x, double y) {
     o.left = x - o.width / 2;
     o.top = y - o.height / 2;
@@ -46,7 +41,7 @@ void moveEdgeLinesOfVertex(State& s, std::size_t i, double x, double y) {
         lines[i].x2 = x;
         lines[i].y2 = y;
     }
-    const std::size_t j = edgeLineAfter(s, i);
+    const std::size_t j = edgeLineAfter(static_cast<std::int64_t>(i), s.doc.lastPoint);
     if (lines.exists(j)) {
         lines[j].x1 = x;
         lines[j].y1 = y;
@@ -147,7 +142,6 @@ void node_DragDrop(State& s, int /*index*/) {
     // handle lying under the pointer.
     const bool vertexDrag = s.edit.dragKind == kVertexDrag && s.edit.dragNode > 0;
     s.edit.dragKind = kNoDrag;
-    finishTitleTyping(s);
     // A release that stores nothing still marks the document, as it always
     // has; a stored vertex is marked by its change.
     if (!vertexDrag || !storeVertex(s)) markChangedOutside(s);

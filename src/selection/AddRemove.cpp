@@ -58,7 +58,6 @@ void add_selection(State& s) {
     if (!ring) return;
     if (!commitEdits(s)) return;
     unloadred(s);
-    finishTitleTyping(s);
     // The new ring is shown, as if the user had chosen it in the list.
     applyChange(s, addRing(std::move(*ring), doc.ringCount()));
 }
@@ -74,7 +73,6 @@ void remove_selection(State& s) {
     // removed.
     const int k = doc.currentRing;
     if (k < 0 || s.platform.askYesNoCancel(kAreYouSure) != Answer::Yes) return;
-    finishTitleTyping(s);
     // The ring that takes its place is shown, so there is always a loaded
     // ring to edit and save.
     applyChange(s, removeRing(k));

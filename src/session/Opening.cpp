@@ -26,8 +26,6 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
     d.fileName = origin.fileName;
     d.ownFile = origin.ownFile;
     startHistory(s, origin.modified);
-    s.edit.titleAtLastStep = d.title;
-    s.edit.titleTyping = false;
     d.currentRing = -1;
     loaddt(s, 0);
     cap(s, d.fileName);

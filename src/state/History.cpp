@@ -2,6 +2,7 @@
 
 #include "state/State.h"
 #include "state/Caption.h"
+#include "state/TitleTyping.h"
 #include "platform/Files.h"
 
 namespace tess {
@@ -18,6 +19,7 @@ void showUnsavedMark(State& s) {
 }
 
 void applyChange(State& s, std::unique_ptr<Change> change) {
+    finishTitleTyping(s);  // typing before this change is a step of its own
     History& h = s.history;
     change->apply(s);
     // The state the undone changes led to can no longer be reached.
@@ -27,30 +29,33 @@ void applyChange(State& s, std::unique_ptr<Change> change) {
     showUnsavedMark(s);
 }
 
-bool undoChange(State& s) {
-    History& h = s.history;
-    if (h.done.empty()) return false;
-    std::unique_ptr<Change> change = std::move(h.done.back());
-    h.done.pop_back();
-    change->revert(s);
-    h.undone.push_back(std::move(change));
+namespace {
+
+// Undo and Redo alike: the last change of one list is taken back or made
+// again and goes to the other list.
+using Changes = std::vector<std::unique_ptr<Change>>;
+bool moveLast(State& s, Changes& from, Changes& to, void (Change::*act)(State&)) {
+    finishTitleTyping(s);
+    if (from.empty()) return false;
+    std::unique_ptr<Change> change = std::move(from.back());
+    from.pop_back();
+    ((*change).*act)(s);
+    to.push_back(std::move(change));
     showUnsavedMark(s);
     return true;
 }
 
-bool redoChange(State& s) {
-    History& h = s.history;
-    if (h.undone.empty()) return false;
-    std::unique_ptr<Change> change = std::move(h.undone.back());
-    h.undone.pop_back();
-    change->apply(s);
-    h.done.push_back(std::move(change));
-    showUnsavedMark(s);
-    return true;
-}
+}  // namespace
+
+bool undoChange(State& s) { return moveLast(s, s.history.done, s.history.undone, &Change::revert); }
+bool redoChange(State& s) { return moveLast(s, s.history.undone, s.history.done, &Change::apply); }
+
+bool canUndo(const State& s) { return !s.history.done.empty() || s.edit.titleTyping; }
 
 std::string undoCaption(const State& s) {
     const History& h = s.history;
+    // Typing not yet filed is what Undo takes back first.
+    if (s.edit.titleTyping) return "Undo Edit Title";
     return h.done.empty() ? "Undo" : "Undo " + h.done.back()->name();
 }
 
@@ -63,9 +68,12 @@ void startHistory(State& s, bool unsaved) {
     s.history = History();
     s.history.changedOutside = unsaved;
     s.doc.modified = unsaved;
+    s.edit.titleAtLastStep = s.doc.title;
+    s.edit.titleTyping = false;
 }
 
 void markSaved(State& s) {
+    finishTitleTyping(s);  // the file holds the title as typed
     History& h = s.history;
     h.savedAt = h.done.size();
     h.changedOutside = false;

@@ -37,18 +37,22 @@ struct History {
     bool changedOutside = false;
 };
 
-// Makes the change, files it and marks the document.
+// Makes the change, files it and marks the document. Typing in the title
+// not yet filed is filed first, as a step of its own; so it is before
+// Undo, Redo and a save.
 void applyChange(State& s, std::unique_ptr<Change> change);
 // Take back the last change, or make again the last one taken back. False
 // when there is none.
 bool undoChange(State& s);
 bool redoChange(State& s);
+// There is a change (or typing in the title) that Undo would take back.
+bool canUndo(const State& s);
 // "Undo Move Vertex", or "Undo" when there is nothing to undo.
 std::string undoCaption(const State& s);
 std::string redoCaption(const State& s);
 
-// A document was opened or made new: the history starts again. `unsaved`
-// for one that is not in a file of its own.
+// A document was opened or made new (its title already in place): the
+// history starts again. `unsaved` for one that is not in a file of its own.
 void startHistory(State& s, bool unsaved);
 // The document now matches its file.
 void markSaved(State& s);

@@ -77,8 +77,6 @@ bool applyRingChange(State& s, const RingChange& change) {
         s.platform.message(kTooManyRings);
         return false;
     }
-    commitEdits(s);
-    finishTitleTyping(s);
     applyChange(s, replaceRing(change.index, change.rings, change.name));
     return true;
 }

@@ -32,13 +32,11 @@ void forEachHandleInView(const State& s, Take take) {
     }
 }
 
-// The edge line that starts at vertex k: the next one, or the closing
-// edge line 1 for the last vertex.
+}  // namespace
+
 std::size_t edgeLineAfter(std::int64_t k, std::int64_t lastPoint) {
     return k + 1 > lastPoint ? 1 : static_cast<std::size_t>(k + 1);
 }
-
-}  // namespace
 
 std::int64_t countHandlesInView(const State& s, std::int64_t stopAbove) {
     std::int64_t count = 0;

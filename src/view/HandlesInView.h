@@ -2,11 +2,16 @@
 // inside the canvas only, and at most kMaxEditableVertices of them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "state/State.h"
 
 namespace tess {
+
+// Edge line k runs from vertex k - 1 to vertex k. The one that starts at
+// vertex k: the next one, or the closing edge line 1 for the last vertex.
+std::size_t edgeLineAfter(std::int64_t k, std::int64_t lastPoint);
 
 // Handle k stands for vertex k (1..lastPoint); the last one also for
 // vertex 0, which the ring repeats as its last. Counts those inside the
