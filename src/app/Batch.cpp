@@ -4,6 +4,7 @@
 #include "app/Batch.h"
 
 #include "app/BatchTools.h"
+#include "app/CommandLine.h"
 
 #include <algorithm>
 #include <iostream>
@@ -149,15 +150,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args) {
         } else if (a == "--ring") {
             auto v = value();
             if (!v) return std::nullopt;
-            try {
-                o.ring = std::stoi(*v);
-            } catch (...) {
-                o.ring = 0;
-            }
-            if (o.ring < 1) {
+            const std::optional<int> ring = parseRingNumber(*v);
+            if (!ring) {
                 std::cerr << "tessaline: --ring takes a ring number from 1\n" << kTryHelp;
                 return std::nullopt;
             }
+            o.ring = *ring;
         } else if (a == "--commit") {
             o.commit = true;
         } else if (a.starts_with("-") && a.size() > 1) {
@@ -201,6 +199,7 @@ int runConvert(const std::vector<std::string>& args) {
     }
 
     if (!(options->commit ? saveCommitted(s, out) : savepoly(s, out))) return 1;
+    if (!s.saveNotice.empty()) std::cerr << s.saveNotice << "\n";
     std::cerr << "Wrote " << out << " (" << rings << " ring" << (rings == 1 ? "" : "s") << ")\n";
     return 0;
 }

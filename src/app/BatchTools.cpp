@@ -2,6 +2,7 @@
 // as the Tools menu on a State whose platform writes messages to standard
 // error and answers every question No.
 #include "app/BatchTools.h"
+#include "app/CommandLine.h"
 
 #include <charconv>
 #include <cmath>
@@ -64,9 +65,9 @@ int parse(const std::vector<std::string>& args, ToolOptions& o) {
         if ((a == "-o" || a == "--output") && hasValue) {
             o.output = args[++i];
         } else if (a == "--ring" && hasValue && o.verb != "--check") {
-            const std::string& v = args[++i];
-            const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), o.ring);
-            if (ec != std::errc() || end != v.data() + v.size() || o.ring < 1) return usageError("--ring takes a ring number from 1");
+            const std::optional<int> ring = parseRingNumber(args[++i]);
+            if (!ring) return usageError("--ring takes a ring number from 1");
+            o.ring = *ring;
         } else if (a == "--mitre" && o.verb == "--grow") {
             o.corners = Corners::Mitre;
         } else if (a.starts_with("-") && a.size() > 1) {
@@ -97,7 +98,9 @@ bool write(State& s, const ToolOptions& o) {
         loaddt(s, ring - 1);
         return savegpx2(s, o.output);
     }
-    return savepoly(s, o.output);
+    if (!savepoly(s, o.output)) return false;
+    if (!s.saveNotice.empty()) std::cerr << s.saveNotice << "\n";
+    return true;
 }
 
 std::int64_t vertexTotal(const std::vector<RingText>& rings) {

@@ -43,6 +43,16 @@ void openPolyFile(State& s) {
     if (loadpoly(s, path)) updatmf(s, path);
 }
 
+}  // namespace
+
+bool openPolyPath(State& s, const std::string& path) {
+    if (!mayDropChanges(s) || !loadpoly(s, path)) return false;
+    updatmf(s, path);
+    return true;
+}
+
+namespace {
+
 void openGpx(State& s) {
     const std::string path = fileDialog(s.platform, false, gpxFilters(), "", documentFolder(s));
     if (isBadPolyName(path)) return;

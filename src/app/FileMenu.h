@@ -28,6 +28,10 @@ void mf_Click(State& s, int index);
 // Save (saveAs false) or Save As. True when the document was written.
 bool saveDocument(State& s, bool saveAs);
 
+// Opens a .poly file as the document, asking first when there are unsaved
+// changes, and puts it first in the recent files. False when declined or
+// refused.
+bool openPolyPath(State& s, const std::string& path);
 // Puts the path first in the recent files and refreshes their enabled state.
 void updatmf(State& s, const std::string& path);
 

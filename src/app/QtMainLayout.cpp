@@ -10,6 +10,7 @@
 
 #include "app/QtControls.h"
 #include "app/QtMainWindow.h"
+#include "platform/QtText.h"
 #include "app/WindowDesign.h"
 #include "state/TitleTyping.h"
 #include "editing/Editing.h"
@@ -43,7 +44,7 @@ void QtMainWindow::buildControls() {
 
     List1_ = new QListWidget(form_);
     List1_->setObjectName("List1");
-    fitRingListToNumbers();
+    fitRingListTo({});
     connect(List1_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (syncing_ || row < 0) return;
         state_.doc.listIndex = row;
@@ -54,7 +55,7 @@ void QtMainWindow::buildControls() {
     text1_ = new TitleBox(form_);
     text1_->setObjectName("text1");
     text1_->setGeometry(pixels(design::text1));
-    text1_->setText(QString::fromUtf8(state_.doc.title.c_str()));
+    text1_->setText(shownText(state_.doc.title));
     // Typing becomes one undoable step after a pause or when the box loses
     // the focus.
     titlePause_ = new QTimer(this);
@@ -69,7 +70,7 @@ void QtMainWindow::buildControls() {
     text1_->onFocusLost = endTyping;
     auto titleTyped = [this] {
         if (syncing_) return;
-        state_.doc.title = text1_->text().toStdString();
+        state_.doc.title = writtenText(text1_->text(), state_.doc.title);
         text1_KeyPress(state_);
         titlePause_->start();
         syncFromState();
@@ -170,14 +171,19 @@ void QtMainWindow::buildControls() {
 // The ring list shows the highest ring number, 32767, whole: it grows
 // beyond its design width when the font needs it, and the canvas moves
 // right by as much.
-void QtMainWindow::fitRingListToNumbers() {
-    const int text = List1_->fontMetrics().horizontalAdvance("32767");
+bool QtMainWindow::fitRingListTo(const QStringList& entries) {
+    // Wide enough for any ring number and, up to a limit, the names shown
+    // beside them; never narrower than the design.
+    constexpr int kWidestNames = 180;
+    int text = List1_->fontMetrics().horizontalAdvance("32767");
+    for (const QString& entry : entries) text = std::max(text, std::min(kWidestNames, List1_->fontMetrics().horizontalAdvance(entry)));
     const int scrollBar = List1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int needed = (text + scrollBar + 2 * List1_->frameWidth() + 8) * kTwipsPerPixel;
+    const int needed = std::max(design::kListWidth, (text + scrollBar + 2 * List1_->frameWidth() + 8) * kTwipsPerPixel);
     Layout& l = state_.layout;
-    if (needed <= l.listWidth) return;
+    if (needed == l.listWidth) return false;
     l.canvasLeft += needed - l.listWidth;
     l.listWidth = needed;
+    return true;
 }
 
 void QtMainWindow::applyLayout() {

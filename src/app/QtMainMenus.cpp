@@ -128,7 +128,10 @@ void QtMainWindow::menuClicked(const std::string& menu, int number) {
     } else if (menu == "Background") {
         mbk_Click(state_, number);
     } else if (menu == "Tools") {
-        if (number == 0) showCombineWindow(this, state_);
+        if (number == 0) {
+            const std::string combined = showCombineWindow(this, state_);
+            if (!combined.empty()) openPolyPath(state_, combined);
+        }
         else if (number == 1) convertToGpx(state_);
     } else if (menu == "Help") {
         if (number == 0) showAboutWindow(state_);

@@ -32,6 +32,7 @@
 #include "app/WindowDesign.h"
 #include "editing/Editing.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtText.h"
 #include "shell/HelpPage.h"
 #include "view/Clearing.h"
 #include "view/Plot.h"
@@ -108,32 +109,44 @@ QtMainWindow::~QtMainWindow() {
 void QtMainWindow::syncFromState() {
     if (syncing_) return;
     syncing_ = true;
+    bool relayout = false;
     setWindowTitle(QString::fromUtf8(state_.caption.c_str()));
 
     const Document& doc = state_.doc;
-    std::vector<bool> holes(static_cast<std::size_t>(doc.ringCount()));
-    for (std::size_t k = 0; k < holes.size(); ++k) holes[k] = isHoleName(doc.ringTexts[k].name);
-    if (shownHoles_ != holes) {
-        // The list reads the ring numbers; a hole's number is in grey italics.
+    // The list reads the ring numbers, each with its name when that is not
+    // a number ("3  eichwalde"); a hole's entry is in grey italics.
+    std::vector<ListedRing> listed(static_cast<std::size_t>(doc.ringCount()));
+    for (std::size_t k = 0; k < listed.size(); ++k) {
+        listed[k].hole = isHoleName(doc.ringTexts[k].name);
+        listed[k].name = shownName(doc.ringTexts[k]);
+    }
+    if (shownRings_ != listed) {
         List1_->clear();
-        QStringList numbers;
-        numbers.reserve(doc.ringCount());
-        for (int i = 1; i <= doc.ringCount(); ++i) numbers << QString::number(i);
-        List1_->addItems(numbers);
+        QStringList entries;
+        entries.reserve(doc.ringCount());
+        for (std::size_t k = 0; k < listed.size(); ++k) {
+            QString entry = QString::number(k + 1);
+            if (!listed[k].name.empty()) entry += "  " + shownText(listed[k].name);
+            entries << entry;
+        }
+        List1_->addItems(entries);
+        for (std::size_t k = 0; k < listed.size(); ++k)
+            if (!listed[k].name.empty()) List1_->item(static_cast<int>(k))->setToolTip(entries[static_cast<int>(k)]);
         QFont holeFont = List1_->font();
         holeFont.setItalic(true);
-        for (std::size_t k = 0; k < holes.size(); ++k) {
-            if (!holes[k]) continue;
+        for (std::size_t k = 0; k < listed.size(); ++k) {
+            if (!listed[k].hole) continue;
             QListWidgetItem* item = List1_->item(static_cast<int>(k));
             item->setFont(holeFont);
             item->setForeground(QColor(110, 110, 110));
             item->setToolTip(QString("Ring %1 is a hole").arg(k + 1));
         }
-        shownHoles_ = std::move(holes);
+        shownRings_ = std::move(listed);
+        relayout = fitRingListTo(entries);
     }
     if (List1_->currentRow() != doc.listIndex) List1_->setCurrentRow(doc.listIndex);
 
-    const QString title = QString::fromUtf8(doc.title.c_str());
+    const QString title = shownText(doc.title);
     if (text1_->text() != title) text1_->setText(title);
     text1_->setEnabled(doc.titleEnabled);
     Check1_->setChecked(state_.edit.check1);
@@ -161,6 +174,8 @@ void QtMainWindow::syncFromState() {
     syncStatus();
     p1_->update();
     syncing_ = false;
+    // Names in the ring list widened it: the canvas makes room.
+    if (relayout) Form_Resize();
 }
 
 void QtMainWindow::buildStatusBar() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <map>
 #include <optional>
@@ -83,7 +84,8 @@ private:
     void buildStatusBar();
     void syncStatus();
     void applyLayout();
-    void fitRingListToNumbers();
+    // Sizes the ring list for its entries; true when its width changed.
+    bool fitRingListTo(const QStringList& entries);
     void syncProgress();
     void menuClicked(const std::string& menu, int number);
     void helpPage();
@@ -106,7 +108,13 @@ private:
     std::array<QLabel*, 4> status_{};
     std::optional<std::pair<double, double>> pointer_;  // over the canvas, twips
     bool syncing_ = false;
-    std::vector<bool> shownHoles_{true};  // the list as shown: a hole mark per ring
+    // The ring list as shown.
+    struct ListedRing {
+        bool hole = false;
+        std::string name;
+        friend bool operator==(const ListedRing&, const ListedRing&) = default;
+    };
+    std::vector<ListedRing> shownRings_{ListedRing{true, {}}};
 };
 
 }  // namespace tess

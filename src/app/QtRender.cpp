@@ -3,6 +3,7 @@
 // Draws what the canvas shows for a file and ring, with no one at the
 // screen: messages go to standard error and questions are answered No.
 #include "app/QtRender.h"
+#include "app/CommandLine.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -88,10 +89,9 @@ bool parse(const std::vector<std::string>& args, RenderOptions& o) {
             if (!value(o.output)) return false;
         } else if (a == "--ring") {
             if (!value(v)) return false;
-            char* end = nullptr;
-            const long n = std::strtol(v.c_str(), &end, 10);
-            if (*end != '\0' || n < 1 || n > kMaxRings) return false;
-            o.ring = static_cast<int>(n);
+            const std::optional<int> ring = parseRingNumber(v);
+            if (!ring) return false;
+            o.ring = *ring;
         } else if (a == "--size") {
             if (!value(v) || !parseSize(v, o.width, o.height)) return false;
         } else if (a == "--background") {
@@ -149,6 +149,9 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
     // preferences of whoever runs it.
     s.view.keepProportions = o.proportional;
     if (o.width > 0) {
+        // The canvas is as large as asked, even below the size at which the
+        // window's controls have room.
+        window.setMinimumSize(1, 1);
         const Layout& l = s.layout;
         const int statusHeight = window.statusBar()->sizeHint().height();
         // Rounded up, so that the canvas is never a pixel short.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/FileMenu.h"
 #include "app/Preferences.h"
 #include "app/Settings.h"
 #include "state/Caption.h"
@@ -40,9 +41,9 @@ void startup(State& s, const std::string& exeDir, const std::string& commandLine
     clearLeftovers(s.systemDir);
     cap(s, s.doc.fileName);
     // A file that cannot be read leaves the window empty, after its message.
-    if (!commandLine.empty()) {
-        openDocumentFile(s, commandLine);
-    }
+    // Opened as a file manager opens it, it is a recent file like any other.
+    if (!commandLine.empty() && openDocumentFile(s, commandLine) && !namesGpxFile(commandLine))
+        updatmf(s, commandLine);
     s.margin = kMargin;
 }
 

@@ -56,6 +56,7 @@ StatusLine statusLine(const State& s, std::optional<std::pair<double, double>> p
     }
     if (fitted) line.zoom = zoomText(zoomFactor(v));
     if (s.edit.tooManyInView) line.hint = kZoomInToEdit;
+    else line.hint = s.saveNotice;
     return line;
 }
 

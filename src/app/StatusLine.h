@@ -16,7 +16,7 @@ struct StatusLine {
     std::string pointer;  // "Lon 7.5667020  Lat 48.0576400", empty off the canvas
     std::string ring;     // "Ring 3: 1,489 vertices, hole"
     std::string zoom;     // "Zoom 4×"
-    std::string hint;     // kZoomInToEdit, or empty
+    std::string hint;     // kZoomInToEdit, or what the last save repaired
 };
 
 // The status for the pointer at canvas point (x, y), twips, if it is over

@@ -20,5 +20,6 @@ inline constexpr Box Check1{96, 660, 255, 255};
 inline constexpr Box Label2{372, 660, 390, 255};
 inline constexpr Box inv[3] = {{96, 1080, 588, 480}, {96, 1620, 588, 480}, {96, 2160, 588, 480}};
 inline constexpr Box Label3[2] = {{96, 2820, 270, 390}, {414, 2820, 270, 390}};
+inline constexpr int kListWidth = 588;  // the ring list, at its narrowest
 
 }  // namespace tess::design

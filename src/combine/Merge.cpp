@@ -17,19 +17,21 @@ namespace tess {
 
 namespace {
 
-// The rings a file adds: all it holds but a last ring the text ends in
-// before its END, which may be cut short. Empty when it cannot be read.
-std::vector<RingText> ringsToMerge(PolyParse parse) {
-    if (parse.problem != PolyProblem::None && parse.problem != PolyProblem::TooManyRings) return {};
+// The rings a file adds, each as it stands in its file: its name, and its
+// lines' text in the combined file's line ends. Empty when it cannot be
+// read; a file of more rings than a document holds sets `overLimit`.
+std::vector<RingText> ringsToMerge(PolyParse parse, bool& overLimit) {
+    overLimit = overLimit || parse.problem == PolyProblem::TooManyRings;
+    if (!parse.ok()) return {};
     std::vector<RingText>& rings = parse.file.rings;
-    if (parse.file.lastRingUnclosed) rings.pop_back();
+    for (RingText& ring : rings) {
+        // Its place is another file's: a number name follows the new place.
+        ring.place = 0;
+        ring.leading.clear();
+        ring.nameLineEnd.clear();
+        ring.endLine.clear();
+    }
     return std::move(rings);
-}
-
-void appendRings(std::vector<RingText>& all, std::vector<RingText> more) {
-    const std::size_t room = static_cast<std::size_t>(kMaxRings) - std::min(all.size(), std::size_t(kMaxRings));
-    if (more.size() > room) more.resize(room);
-    for (RingText& ring : more) all.push_back(std::move(ring));
 }
 
 }  // namespace
@@ -41,7 +43,9 @@ std::string mergeProgressText(std::size_t index, std::size_t count) {
 
 std::string mergeTexts(const std::vector<std::string_view>& texts, const std::string& title) {
     std::vector<RingText> rings;
-    for (std::string_view text : texts) appendRings(rings, ringsToMerge(parsePolyText(text)));
+    bool overLimit = false;
+    for (std::string_view text : texts)
+        for (RingText& ring : ringsToMerge(parsePolyText(text), overLimit)) rings.push_back(std::move(ring));
     return polyText(title, rings);
 }
 
@@ -54,26 +58,36 @@ bool save_merge(Platform& platform, const std::vector<std::string>& files, const
     platform.busyPointer();
     std::vector<RingText> rings;
     std::vector<std::string> leftOut;
+    bool overLimit = false;
     for (std::size_t k = 0; k < files.size(); ++k) {
         if (progress) progress(mergeProgressText(k, files.size()));
         platform.processEvents();
         std::vector<RingText> more;
         try {
             FileRead read = readFile(files[k]);
-            if (read.ok()) more = ringsToMerge(parsePolyText(std::make_shared<const std::string>(std::move(read.text))));
+            if (read.ok()) more = ringsToMerge(parsePolyText(std::make_shared<const std::string>(std::move(read.text))), overLimit);
         } catch (const std::bad_alloc&) {
             more.clear();
         }
-        if (more.empty()) leftOut.push_back(files[k]);
-        appendRings(rings, std::move(more));
+        if (more.empty() && !overLimit) leftOut.push_back(files[k]);
+        for (RingText& ring : more) rings.push_back(std::move(ring));
+        // Rings beyond what a document holds would be lost without a word:
+        // nothing is written.
+        overLimit = overLimit || rings.size() > static_cast<std::size_t>(kMaxRings);
+        if (overLimit) break;
     }
+    const bool tooMany = overLimit;
     std::string error;
-    if (!rings.empty()) {
+    if (!rings.empty() && !tooMany) {
         AtomicFile file(output);
-        writePolyText(title, rings, [&](std::string_view piece) { file.write(piece); });
+        writePolyText(title, rings, PolyFrame{}, [&](std::string_view piece) { file.write(piece); });
         error = file.commit();
     }
     platform.normalPointer();
+    if (tooMany) {
+        platform.message(kTooManyRings);
+        return false;
+    }
 
     if (!leftOut.empty()) {
         std::string text = kFilesLeftOut;

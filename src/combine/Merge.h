@@ -1,5 +1,7 @@
 // Joining several .poly files into one: the rings of every file in order,
-// renumbered 1, 2, 3, ... across all of them, under one title.
+// each with its name and its lines as written, under one title. A ring
+// named by a number is numbered by its place in the combined file, so
+// holes stay holes ("!" and the number).
 #pragma once
 
 #include <cstddef>
@@ -20,8 +22,9 @@ inline constexpr const char* kFilesLeftOut = "These files could not be read and 
 // Writes the merge of `files` to `output` under `title`. `progress`, when
 // set, receives the caption text (" 0%", " 50%", ...) before each file.
 // Files that add no ring are named in one message afterwards. False when
-// nothing was written (no files, none readable, or the write failed; each
-// is reported through the platform); `output` is then left as it was.
+// nothing was written (no files, none readable, more rings than a document
+// holds, or the write failed; each is reported through the platform);
+// `output` is then left as it was.
 bool save_merge(Platform& platform, const std::vector<std::string>& files,
                 const std::string& title, const std::string& output,
                 const std::function<void(const std::string&)>& progress = {});

@@ -1,6 +1,6 @@
 // The combine window: a drive list, a folder list and the .poly files of
 // the folder on the left; the chosen files on the right; the title of the
-// merged file on top. "Save" writes the merge to the desktop.
+// merged file on top. "Save" asks where the merge goes.
 #include "combine/QtCombineWindow.h"
 
 #include <QComboBox>
@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
@@ -25,7 +24,7 @@ namespace tess {
 namespace {
 
 constexpr const char* kUntitled = "Untitled";
-constexpr const char* kSavedAs = "The combined file was saved as ";
+constexpr const char* kOpenCombined = "The combined file was saved. Open it now?";
 constexpr int kPathRole = Qt::UserRole;
 
 std::string trimBlanks(const std::string& text) {
@@ -40,12 +39,13 @@ QString toQt(const std::string& text) { return QString::fromUtf8(text.data(), st
 
 }  // namespace
 
-std::string combineOutputPath() {
-    QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (desktop.isEmpty()) desktop = QDir::homePath();
-    const std::string folder = toStd(desktop);
-    makeFolder(folder);  // a failure shows when the merge is written
-    return joinPath(folder, "untitled.poly");
+// The file name the save dialog proposes: the title, without the
+// characters a file name cannot hold.
+std::string proposedName(const std::string& title) {
+    std::string name = trimBlanks(title);
+    for (char& c : name)
+        if (c == '/' || c == '\\' || c == '\0') c = '_';
+    return (name.empty() ? std::string(kUntitled) : name) + ".poly";
 }
 
 CombineWindow::CombineWindow(QWidget* parent, State& s) : QDialog(parent), state_(s) {
@@ -213,22 +213,30 @@ void CombineWindow::showChosen() {
 
 void CombineWindow::saveAndClose() {
     Platform& platform = state_.platform;
-    if (output_.empty()) output_ = combineOutputPath();
-    // With files chosen, an existing merged file is only replaced when the
-    // user agrees; "No" keeps the window and its list for another try.
-    if (!chosen_.paths.empty() && !confirmReplace(platform, output_)) return;
+    if (chosen_.paths.empty()) {
+        platform.message(kPleaseAddFiles);
+        return;
+    }
+    const std::string title = toStd(text1_->text());
+    const std::string chosenName =
+        fileDialog(platform, true, polyFilters(), proposedName(title), folderOf(chosen_.paths.front()));
+    if (isBadPolyName(chosenName)) return;
+    const std::string output = polyFileName(chosenName);
+    if (!confirmReplace(platform, output)) return;
 
     const QString caption = windowTitle();
-    const bool written = save_merge(platform, chosen_.paths, toStd(text1_->text()), output_,
+    const bool written = save_merge(platform, chosen_.paths, title, output,
                                     [this](const std::string& progress) { setWindowTitle(toQt(progress)); });
     setWindowTitle(caption);
-    if (written) platform.inform(kSavedAs + output_);
+    if (!written) return;
+    if (platform.askYesNo(std::string(kOpenCombined) + "\r\n\r\n" + output)) toOpen_ = output;
     accept();
 }
 
-void showCombineWindow(QWidget* parent, State& s) {
+std::string showCombineWindow(QWidget* parent, State& s) {
     CombineWindow window(parent, s);
     window.exec();
+    return window.fileToOpen();
 }
 
 }  // namespace tess

@@ -16,12 +16,9 @@ class QWidget;
 namespace tess {
 struct State;
 
-// Shows the window modally over parent.
-void showCombineWindow(QWidget* parent, State& s);
-
-// Where the combined file goes: "untitled.poly" in the user's desktop
-// folder, which is created when missing.
-std::string combineOutputPath();
+// Shows the window modally over parent. The combined file the user then
+// chose to open, or empty.
+std::string showCombineWindow(QWidget* parent, State& s);
 
 class CombineWindow : public QDialog {
 public:
@@ -34,11 +31,13 @@ public:
 
     void addSelectedFiles();      // "ADD"
     void removeSelectedChosen();  // "Remove"
-    void saveAndClose();          // "Save"
+    // "Save": asks where, writes the combined file, offers to open it and
+    // closes; a refusal or a failure leaves the window open.
+    void saveAndClose();
 
     const ChosenFiles& chosen() const { return chosen_; }
-    // The desktop file unless set; fixed when "Save" is first pressed.
-    void setOutputPath(const std::string& path) { output_ = path; }
+    // The file to open after the window closes, or empty.
+    const std::string& fileToOpen() const { return toOpen_; }
 
     QLineEdit* titleBox() const { return text1_; }
     QComboBox* driveList() const { return drive1_; }
@@ -58,7 +57,7 @@ private:
 
     State& state_;
     ChosenFiles chosen_;
-    std::string output_;  // empty until needed
+    std::string toOpen_;
     QString folder_;
     int driveIndex_ = -1;
 

@@ -20,6 +20,8 @@ struct Document {
 
     // Every ring as text, in list order: list entry k stands for ring k.
     std::vector<RingText> ringTexts;
+    // How the file's lines end and what follows its rings, kept as read.
+    PolyFrame frame;
 
     // The loaded ring: the one ring whose vertices are in ringLon/ringLat,
     // -1 when the document has no rings. Vertex 0 to lastPoint; the last

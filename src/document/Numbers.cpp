@@ -361,58 +361,35 @@ std::string commitLatText(double value) {
 
 namespace {
 
-// The coordinate parse, telling also whether a number starts each of the
-// two words read (a digit, or a period and a digit, after any sign).
-LineParse readCoordinateLine(std::string_view line, double& lon, double& lat, bool& numbersStartWords) {
-    // One pass: the longitude is read where the first word starts (a number
-    // never holds a blank, so reading stops within the word), then the
-    // latitude after the blanks that end the word.
-    const std::size_t n = line.size();
-    std::size_t i = 0;
-    while (i < n && isBlank(line[i])) ++i;
-    std::size_t stop = 0;
-    bool lonDigits = false, latDigits = false;
-    const DecimalRead x = readDecimalPrefix(line.substr(i), stop, lonDigits);
-    i += stop;
-    while (i < n && !isBlank(line[i])) ++i;
-    while (i < n && isBlank(line[i])) ++i;
-    numbersStartWords = false;
-    if (i >= n) return LineParse::NoBlank;  // one word, or one word and blanks
+bool startsLikeNumber(char c) { return isDigit(c) || c == '+' || c == '-' || c == '.'; }
 
-    const std::string_view rest = line.substr(i);
-    DecimalRead y = readDecimalPrefix(rest, stop, latDigits);
-    numbersStartWords = lonDigits && latDigits;
-    // The latitude is everything after the first blank with every blank
-    // removed, so "5 1.5" reads as 51.5 and "2.0 3.0" as 2.03: read it
-    // again without its blanks when a blank stands before more text.
-    bool blank = false, textAfterBlank = false;
-    for (std::size_t k = stop; k < rest.size() && !textAfterBlank; ++k) {
-        if (isBlank(rest[k])) blank = true;
-        else textAfterBlank = blank;
-    }
-    if (textAfterBlank) {
-        std::string packed;
-        packed.reserve(rest.size());
-        for (char c : rest)
-            if (!isBlank(c)) packed.push_back(c);
-        y = readDecimalChecked(packed);
-    }
-    if (x.overflow || y.overflow) return LineParse::Overflow;
-    lon = x.value;
-    lat = y.value;
-    return LineParse::Ok;
+// Reads the number word at `at` (moved past it). False unless the whole
+// word, up to a blank or the line's end, is one number within double range.
+bool readNumberWord(std::string_view line, std::size_t& at, double& value) {
+    std::size_t stop = 0;
+    bool anyDigit = false;
+    const DecimalRead read = readDecimalPrefix(line.substr(at), stop, anyDigit);
+    at += stop;
+    if (!anyDigit || read.overflow || (at < line.size() && !isBlank(line[at]))) return false;
+    value = read.value;
+    return true;
 }
 
 }  // namespace
 
-LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat) {
-    bool numbersStartWords = false;
-    return readCoordinateLine(line, lon, lat, numbersStartWords);
-}
-
-bool readVertexNumbers(std::string_view line, double& lon, double& lat) {
-    bool numbersStartWords = false;
-    return readCoordinateLine(line, lon, lat, numbersStartWords) == LineParse::Ok && numbersStartWords;
+LineKind readRingLine(std::string_view line, double& lon, double& lat) {
+    const std::size_t n = line.size();
+    std::size_t i = 0;
+    while (i < n && isBlank(line[i])) ++i;
+    if (i == n) return LineKind::Blank;
+    if (!startsLikeNumber(line[i])) return line.find('.', i) == std::string_view::npos ? LineKind::Text : LineKind::Bad;
+    double x = 0, y = 0;
+    if (!readNumberWord(line, i, x)) return LineKind::Bad;
+    while (i < n && isBlank(line[i])) ++i;
+    if (i == n || !readNumberWord(line, i, y)) return LineKind::Bad;
+    lon = x;
+    lat = y;
+    return LineKind::Vertex;
 }
 
 std::string lowerAscii(std::string text) {
@@ -421,12 +398,5 @@ std::string lowerAscii(std::string text) {
     return text;
 }
 
-void upperAscii(std::string& text) {
-    // Branch-free, so the compiler can work on many bytes at once.
-    for (char& c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        c = static_cast<char>(u - 32 * (static_cast<unsigned char>(u - 'a') < 26));
-    }
-}
 
 }  // namespace tess

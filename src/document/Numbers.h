@@ -51,18 +51,26 @@ std::string commitLatText(double value);  // 0.25 -> " .25", -0.25 -> "-.25", 1e
 void appendCommitLon(std::string& out, double value);
 void appendCommitLat(std::string& out, double value);
 
-// The coordinate parse of one line: the longitude is the first word, the
-// latitude everything after the first blank with all blanks removed.
-// Tabs count as blanks; a carriage return ends the latitude.
-enum class LineParse { Ok, NoBlank, Overflow };
-LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat);
-// The same for a vertex line the reader accepts: true when a number starts
-// each of its first two words (a digit, or a period and a digit, after any
-// sign) and both are within double range. "Area v1.2" is no vertex.
-bool readVertexNumbers(std::string_view line, double& lon, double& lat);
+// What one line of a ring is, as the common tools read it:
+// - Vertex: it starts like a number (a digit, a sign or a period after
+//   any blanks) and its first two words are whole numbers ("10.5 50",
+//   "1E+01 1E+01", "2.0 1.0 5": a third word, an elevation, is passed over);
+// - Bad: it starts like a number but does not read as two ("10,5 50,5",
+//   "12"), or it holds a period without starting like a number ("Area
+//   v1.2"), or a number lies beyond double range: a vertex that cannot be
+//   read;
+// - Blank: nothing but blanks;
+// - Text: any other line, passed over.
+// Tabs count as blanks; the line carries no line end.
+enum class LineKind { Vertex, Bad, Blank, Text };
+LineKind readRingLine(std::string_view line, double& lon, double& lat);
 
-// Upper-cases ASCII letters only, so UTF-8 text survives.
-void upperAscii(std::string& text);
+// The line is a vertex; lon and lat receive its numbers.
+enum class LineParse { Ok, NotVertex };
+inline LineParse parseCoordinateLine(std::string_view line, double& lon, double& lat) {
+    return readRingLine(line, lon, lat) == LineKind::Vertex ? LineParse::Ok : LineParse::NotVertex;
+}
+
 // Lower-cases ASCII letters only, for comparing file extensions.
 std::string lowerAscii(std::string text);
 

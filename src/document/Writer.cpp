@@ -7,9 +7,15 @@
 
 namespace tess {
 
-std::string polyText(std::string_view title, const std::vector<RingText>& rings) {
+std::string repairNotice(const WriteReport& report) {
+    if (report.repairedLines == 0) return {};
+    return std::to_string(report.repairedLines) + (report.repairedLines == 1 ? " line" : " lines") +
+           " repaired so that other tools read them";
+}
+
+std::string polyText(std::string_view title, const std::vector<RingText>& rings, const PolyFrame& frame) {
     std::string text;
-    writePolyText(title, rings, [&](std::string_view piece) { text += piece; });
+    writePolyText(title, rings, frame, [&](std::string_view piece) { text += piece; });
     return text;
 }
 

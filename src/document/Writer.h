@@ -1,35 +1,50 @@
 // The .poly text of a title and rings, written in pieces, and the small
 // file writer the rest of the program uses. Every file is written whole
 // through a temporary file.
+//
+// A file read is written back as it was read, except for what the user
+// changed and the repairs other tools need: a vertex line indented and
+// given a period, a number line before a ring that had none, an END that
+// was missing. A ring named by a number takes its place's number once its
+// place has changed; every other name stays as written.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
-
 #include <vector>
 
-#include "platform/Platform.h"
 #include "document/Messages.h"
+#include "document/Numbers.h"
 #include "document/PolyText.h"
+#include "platform/Platform.h"
 
 namespace tess {
 
-// The .poly text of a title and rings: the title, then every ring under
-// its number ("!" and the number for a hole) with its vertex lines and
-// END, then a last END; every line ends in CR LF. `put` receives it in
-// pieces, so a large document is never built as one string.
-template <class Put>
-void writePolyText(std::string_view title, const std::vector<RingText>& rings, Put put);
-std::string polyText(std::string_view title, const std::vector<RingText>& rings);
+// What a write did beyond copying: the lines it repaired.
+struct WriteReport {
+    std::int64_t repairedLines = 0;
+};
 
-// The same, with ring k's vertex lines appended by lines(k, out, put):
-// each line ended by CR LF, `out` handed to `put` by putWhenFull.
+// "3 lines repaired so that other tools read them"; empty for none.
+std::string repairNotice(const WriteReport& report);
+
+// The .poly text of a title and rings within their frame. `put` receives it
+// in pieces, so a large document is never built as one string.
+template <class Put>
+WriteReport writePolyText(std::string_view title, const std::vector<RingText>& rings, const PolyFrame& frame, Put put);
+std::string polyText(std::string_view title, const std::vector<RingText>& rings, const PolyFrame& frame = {});
+
+// The same, with ring k's lines appended by lines(k, out, put, report):
+// each line ended by the frame's line end, `out` handed to `put` by
+// putWhenFull.
 template <class Put, class Lines>
-void writePolyText(std::string_view title, const std::vector<RingText>& rings, Put put, Lines lines);
+WriteReport writePolyText(std::string_view title, const std::vector<RingText>& rings, const PolyFrame& frame, Put put,
+                          Lines lines);
 
-// A ring's vertex lines in their written form, appended to `out`.
+// A ring's lines in their written form, appended to `out`.
 template <class Put>
-void writeRingLines(const RingText& ring, std::string& out, Put& put);
+void writeRingLines(const RingText& ring, std::string_view lineEnd, std::string& out, Put& put, WriteReport& report);
 
 // Hands `out` to `put` once it holds a whole piece.
 template <class Put>
@@ -50,53 +65,94 @@ void putWhenFull(std::string& out, Put& put) {
     out.clear();
 }
 
+namespace writing {
+
+inline bool endsLine(std::string_view text) { return !text.empty() && (text.back() == '\n' || text.back() == '\r'); }
+
+// The ring's name line: a number for a ring without one and for a number
+// name whose ring has moved, with "!" for a hole; any other name as read.
+inline void appendNameLine(std::string& out, const RingText& ring, std::size_t place, std::string_view lineEnd,
+                           WriteReport& report) {
+    const bool moved = ring.place != static_cast<int>(place);
+    if (ring.name.empty() || (moved && isNumberName(ring.name))) {
+        if (ring.name.empty() && ring.place > 0) ++report.repairedLines;
+        if (isHoleName(ring.name)) out += '!';
+        out += std::to_string(place);
+    } else {
+        out += ring.name;
+    }
+    out += ring.nameLineEnd.empty() ? lineEnd : std::string_view(ring.nameLineEnd);
+}
+
+}  // namespace writing
+
 template <class Put>
-void writeRingLines(const RingText& ring, std::string& out, Put& put) {
-    if (ring.facts.writtenAsIs && ring.facts.endsInCrLf) {
-        // Already in the written form: handed on as it stands.
+void writeRingLines(const RingText& ring, std::string_view lineEnd, std::string& out, Put& put, WriteReport& report) {
+    const bool ownEnds = ring.place > 0;
+    const bool mayNeedRepair = !ring.facts.known || ring.facts.linesToRepair > 0;
+    if (ownEnds && !mayNeedRepair) {
+        // Written as it stands.
         put(std::string_view(out));
         out.clear();
         put(ring.lines);
-    } else if (ring.facts.writtenAsIs) {
-        // Copied in runs between line feeds, each gaining its CR.
-        std::string_view rest = ring.lines;
-        for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
-            out.append(rest.data(), end);
-            out += "\r\n";
-            rest.remove_prefix(end + 1);
-            putWhenFull(out, put);
-        }
-    } else {
-        forEachLine(ring.lines, [&](std::string_view line) {
-            appendWrittenVertexLine(out, line);
-            out += "\r\n";
-            putWhenFull(out, put);
-        });
+        // The text ended in the ring's last line.
+        if (!ring.lines.empty() && !writing::endsLine(ring.lines)) out += lineEnd;
+        return;
     }
+    forEachLineWithEnd(ring.lines, [&](std::string_view line, std::string_view end) {
+        double lon = 0, lat = 0;
+        if (mayNeedRepair && readRingLine(line, lon, lat) == LineKind::Vertex) {
+            if (appendRepairedVertexLine(out, line)) ++report.repairedLines;
+        } else {
+            out += line;
+        }
+        out += ownEnds && !end.empty() ? end : lineEnd;
+        putWhenFull(out, put);
+    });
 }
 
 template <class Put, class Lines>
-void writePolyText(std::string_view title, const std::vector<RingText>& rings, Put put, Lines lines) {
+WriteReport writePolyText(std::string_view title, const std::vector<RingText>& rings, const PolyFrame& frame, Put put,
+                          Lines lines) {
+    WriteReport report;
+    const std::string_view lineEnd = frame.lineEnd;
     std::string out;
     out.reserve(kWritePiece + 256);
     // A line break in the title would cut the file's structure.
     for (char c : title) out += c == '\r' || c == '\n' ? ' ' : c;
-    out += "\r\n";
+    out += lineEnd;
     for (std::size_t k = 0; k < rings.size(); ++k) {
-        if (isHoleName(rings[k].name)) out += '!';
-        out += std::to_string(k + 1);
-        out += "\r\n";
-        lines(k, out, put);
-        out += "END\r\n";
+        const RingText& ring = rings[k];
+        out += ring.leading;
+        writing::appendNameLine(out, ring, k + 1, lineEnd, report);
+        lines(k, out, put, report);
+        if (ring.endLine.empty()) {
+            if (ring.place > 0) ++report.repairedLines;
+            out += "END";
+            out += lineEnd;
+        } else {
+            out += ring.endLine;
+            // Only the file's last line has no end: more follows it now.
+            if (!writing::endsLine(ring.endLine)) out += lineEnd;
+        }
+        putWhenFull(out, put);
     }
-    out += "END\r\n";
+    if (!frame.closingEndRead) {
+        if (frame.fromFile) ++report.repairedLines;
+        out += "END";
+        out += lineEnd;
+    }
+    out += frame.tail;
     put(std::string_view(out));
+    return report;
 }
 
 template <class Put>
-void writePolyText(std::string_view title, const std::vector<RingText>& rings, Put put) {
-    writePolyText(title, rings, put,
-                  [&](std::size_t k, std::string& out, Put& p) { writeRingLines(rings[k], out, p); });
+WriteReport writePolyText(std::string_view title, const std::vector<RingText>& rings, const PolyFrame& frame, Put put) {
+    return writePolyText(title, rings, frame, put,
+                         [&](std::size_t k, std::string& out, Put& p, WriteReport& report) {
+                             writeRingLines(rings[k], frame.lineEnd, out, p, report);
+                         });
 }
 
 }  // namespace tess

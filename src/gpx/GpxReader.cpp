@@ -30,14 +30,16 @@ bool readGpx(State& s, const std::string& path, std::string& text) {
     return true;
 }
 
-bool importAsBackground(State& s, const std::string& text) {
+bool importAsBackground(State& s, const std::string& path, const std::string& text) {
     std::vector<float> lon, lat;
-    forEachGpxPoint(text, [&](const GpxPointText& p) {
+    const GpxScan scan = forEachGpxPoint(text, [&](const GpxPointText& p) {
         lon.push_back(static_cast<float>(readDecimal(p.lon)));
         lat.push_back(static_cast<float>(readDecimal(p.lat)));
     });
+    const std::string note = gpxScanMessage(path, scan);
+    if (!note.empty()) s.platform.message(note);
     if (lon.empty()) {
-        s.platform.message(kNoDataSave);
+        if (note.empty()) s.platform.message(kNoDataSave);
         return false;
     }
     setBackground(s, std::move(lon), std::move(lat));
@@ -57,16 +59,18 @@ bool loadgpx(State& s, const std::string& path, int mode) {
     std::string text;
     if (!readGpx(s, path, text)) return false;
     try {
-        if (!asDocument) return importAsBackground(s, text);
-        PolyFile file = gpxToPolyFile(ftrim(path, 0), text);
+        if (!asDocument) return importAsBackground(s, path, text);
+        GpxImport import = gpxToPolyFile(ftrim(path, 0), text);
         text = std::string();
-        if (file.rings.empty()) {
-            s.platform.message(kNoDataSave);
+        const std::string note = gpxScanMessage(path, import.scan);
+        if (!note.empty()) s.platform.message(note);
+        if (import.file.rings.empty()) {
+            if (note.empty()) s.platform.message(kNoDataSave);
             return false;
         }
         // The document is not in a .poly file yet: it is unsaved, and its
         // name is only a proposal.
-        replaceDocument(s, std::move(file), {gpxDocumentName(path), "", true});
+        replaceDocument(s, std::move(import.file), {gpxDocumentName(path), "", true});
     } catch (const std::bad_alloc&) {
         s.platform.message(unreadableFileMessage(path, kFileTooLarge));
         return false;

@@ -1,8 +1,12 @@
-// Turning GPX text into a document. The GPX file is never
-// parsed as XML: the only structure recognised is a latitude attribute
-// followed, one blank later, by its lon attribute, which is how nearly
-// every GPX writer lays a point out.
+// Turning GPX text into points, read as XML by expat: a point is a wpt,
+// rtept or trkpt element, and its coordinates are its lat and lon
+// attributes, whatever their order, quotes or the white space around them.
+#include <expat.h>
+
+#include <algorithm>
 #include <cstddef>
+#include <memory>
+#include <type_traits>
 
 #include "document/Numbers.h"
 #include "gpx/GpxReader.h"
@@ -11,14 +15,17 @@ namespace tess {
 
 namespace {
 
-constexpr std::string_view kLatKey = "lat=";
-constexpr std::string_view kLonKey = "lon=\"";
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+std::string_view trimmed(std::string_view t) {
+    while (!t.empty() && isXmlSpace(t.front())) t.remove_prefix(1);
+    while (!t.empty() && isXmlSpace(t.back())) t.remove_suffix(1);
+    return t;
+}
 
 // A number as the coordinate lines take it: optional sign, digits with at
-// most one point, an optional exponent. Anything else (an empty value,
-// single quotes, a tag glued to the value) is not a point.
+// most one point, an optional exponent, within double range.
 bool isNumberText(std::string_view t) {
     std::size_t i = 0;
     const std::size_t n = t.size();
@@ -38,55 +45,86 @@ bool isNumberText(std::string_view t) {
         while (i < n && isDigit(t[i])) ++i, ++exponentDigits;
         if (exponentDigits == 0) return false;
     }
-    return i == n;
+    return i == n && !readDecimalChecked(t).overflow;
 }
 
-// A number beyond the range of a double would make the reader refuse the
-// whole working file; such a point is passed over like any malformed one.
-bool isOutOfRange(std::string_view number) {
-    bool exponent = false;
-    for (char c : number) exponent |= c == 'e' || c == 'E';
-    if (!exponent && number.size() < 300) return false;
-    return readDecimalChecked(number).overflow;
+// The element's name without a namespace prefix ("gpx:trkpt").
+std::string_view localName(const char* name) {
+    std::string_view n = name;
+    const std::size_t colon = n.rfind(':');
+    return colon == std::string_view::npos ? n : n.substr(colon + 1);
 }
 
-std::string_view withoutQuotes(std::string_view t) {
-    while (!t.empty() && t.front() == '"') t.remove_prefix(1);
-    while (!t.empty() && t.back() == '"') t.remove_suffix(1);
-    return t;
-}
+bool isPointElement(std::string_view name) { return name == "trkpt" || name == "rtept" || name == "wpt"; }
 
-// The piece that follows the minlat or maxlat of a bounds element holds
-// that element's minlon or maxlon; it is not a point.
-bool isBoundsPiece(std::string_view piece) {
-    for (std::size_t at = piece.find("lon"); at != std::string_view::npos;
-         at = piece.find("lon", at + 3)) {
-        if (at >= 3) {
-            std::string_view before = piece.substr(at - 3, 3);
-            if (before == "max" || before == "min") return true;
-        }
+struct Reading {
+    const std::function<void(const GpxPointText&)>* take = nullptr;
+    GpxScan scan;
+};
+
+void XMLCALL startElement(void* data, const XML_Char* name, const XML_Char** attributes) {
+    auto& reading = *static_cast<Reading*>(data);
+    if (!isPointElement(localName(name))) return;
+    std::string_view lat, lon;
+    bool hasLat = false, hasLon = false;
+    for (const XML_Char** a = attributes; a[0] && a[1]; a += 2) {
+        const std::string_view key = localName(a[0]);
+        if (key == "lat") lat = trimmed(a[1]), hasLat = true;
+        else if (key == "lon") lon = trimmed(a[1]), hasLon = true;
     }
-    return false;
+    if (!hasLat || !hasLon || !isNumberText(lat) || !isNumberText(lon)) {
+        ++reading.scan.passedOver;
+        return;
+    }
+    ++reading.scan.points;
+    (*reading.take)(GpxPointText{lon, lat});
 }
 
-// Cuts one point out of the text that follows a "lat=".
-bool cutPoint(std::string_view piece, GpxPointText& point) {
-    if (isBoundsPiece(piece)) return false;
-    const std::size_t blank = piece.find(' ');
-    if (blank == std::string_view::npos) return false;
-    const std::string_view lat = withoutQuotes(piece.substr(0, blank));
-    std::string_view second = piece.substr(blank + 1);
-    second = second.substr(0, second.find(' '));
-    if (!second.starts_with(kLonKey)) return false;
-    second.remove_prefix(kLonKey.size());
-    const std::size_t quote = second.find('"');
-    if (quote == std::string_view::npos) return false;
-    const std::string_view lon = second.substr(0, quote);
-    if (!isNumberText(lat) || !isNumberText(lon) || isOutOfRange(lat) || isOutOfRange(lon))
-        return false;
-    point = {lon, lat};
-    return true;
+// Files declaring an encoding expat does not know (windows-1252 and the
+// like) are read byte by byte: coordinates are plain ASCII in every one of
+// them, and nothing else of the file is kept.
+int XMLCALL singleByteEncoding(void*, const XML_Char*, XML_Encoding* info) {
+    for (int i = 0; i < 256; ++i) info->map[i] = i;
+    info->data = nullptr;
+    info->convert = nullptr;
+    info->release = nullptr;
+    return XML_STATUS_OK;
 }
+
+struct ParserFree {
+    void operator()(XML_Parser p) const { XML_ParserFree(p); }
+};
+
+}  // namespace
+
+GpxScan forEachGpxPoint(std::string_view gpxText, const std::function<void(const GpxPointText&)>& take) {
+    Reading reading;
+    reading.take = &take;
+    std::unique_ptr<std::remove_pointer_t<XML_Parser>, ParserFree> parser(XML_ParserCreate(nullptr));
+    if (!parser) {
+        reading.scan.brokenAt = "not enough memory to read it";
+        return reading.scan;
+    }
+    XML_SetUserData(parser.get(), &reading);
+    XML_SetStartElementHandler(parser.get(), startElement);
+    XML_SetUnknownEncodingHandler(parser.get(), singleByteEncoding, nullptr);
+    // expat takes at most an int's worth of bytes at a time.
+    constexpr std::size_t kPiece = std::size_t{1} << 24;
+    std::size_t at = 0;
+    do {
+        const std::size_t size = std::min(kPiece, gpxText.size() - at);
+        const bool last = at + size == gpxText.size();
+        if (XML_Parse(parser.get(), gpxText.data() + at, static_cast<int>(size), last) != XML_STATUS_OK) {
+            reading.scan.brokenAt = "line " + std::to_string(XML_GetCurrentLineNumber(parser.get())) + ": " +
+                                    XML_ErrorString(XML_GetErrorCode(parser.get()));
+            break;
+        }
+        at += size;
+    } while (at < gpxText.size());
+    return reading.scan;
+}
+
+namespace {
 
 // A whole number gains ".0" (before any exponent) so that its line still
 // counts as a coordinate line.
@@ -111,30 +149,13 @@ void appendPointLine(std::string& out, const GpxPointText& p) {
 
 }  // namespace
 
-void forEachGpxPoint(std::string_view gpxText, const std::function<void(const GpxPointText&)>& take) {
-    std::size_t at = gpxText.find(kLatKey);
-    while (at != std::string_view::npos) {
-        const std::size_t from = at + kLatKey.size();
-        const std::size_t next = gpxText.find(kLatKey, from);
-        const std::size_t end = next == std::string_view::npos ? gpxText.size() : next;
-        GpxPointText point;
-        if (cutPoint(gpxText.substr(from, end - from), point)) take(point);
-        at = next;
-    }
-}
-
-std::vector<GpxPointText> gpxPoints(std::string_view gpxText) {
-    std::vector<GpxPointText> points;
-    forEachGpxPoint(gpxText, [&](const GpxPointText& p) { points.push_back(p); });
-    return points;
-}
-
 bool namesGpxFile(std::string_view path) {
     return path.size() >= 4 && lowerAscii(std::string(path.substr(path.size() - 4))) == ".gpx";
 }
 
-PolyFile gpxToPolyFile(std::string_view fileName, std::string_view gpxText) {
-    PolyFile file;
+GpxImport gpxToPolyFile(std::string_view fileName, std::string_view gpxText) {
+    GpxImport import;
+    PolyFile& file = import.file;
     file.title = namesGpxFile(fileName) ? fileName.substr(0, fileName.size() - 4) : fileName;
     std::string lines;
     // A track point takes a quarter of its GPX text or less as a line.
@@ -144,20 +165,30 @@ PolyFile gpxToPolyFile(std::string_view fileName, std::string_view gpxText) {
     // vertex count and the view.
     RingFacts facts;
     facts.known = true;
-    facts.writtenAsIs = true;
-    GpxPointText first;
-    auto take = [&](const GpxPointText& p) {
+    std::string firstLine;
+    import.scan = forEachGpxPoint(gpxText, [&](const GpxPointText& p) {
+        const std::size_t from = lines.size();
         appendPointLine(lines, p);
+        if (facts.vertices == 0) firstLine = lines.substr(from);
         facts.add(readDecimal(p.lon), readDecimal(p.lat));
-    };
-    forEachGpxPoint(gpxText, [&](const GpxPointText& p) {
-        if (facts.vertices == 0) first = p;
-        take(p);
     });
-    if (facts.vertices == 0) return file;
-    take(first);
+    if (facts.vertices == 0) return import;
+    lines += firstLine;
+    facts.add(facts.firstLon, facts.firstLat);
     file.rings.push_back(ownRingText("1", std::move(lines), facts));
-    return file;
+    return import;
+}
+
+std::string gpxScanMessage(const std::string& path, const GpxScan& scan) {
+    std::string text;
+    if (!scan.whole()) text = "The GPX file breaks off at " + scan.brokenAt + "; the " +
+                              std::to_string(scan.points) + " points before it were read.";
+    if (scan.passedOver > 0) {
+        if (!text.empty()) text += "\r\n";
+        text += std::to_string(scan.passedOver) + (scan.passedOver == 1 ? " point was" : " points were") +
+                " passed over: their coordinates are not numbers.";
+    }
+    return text.empty() ? text : text + "\r\n\r\n" + path;
 }
 
 std::string gpxDocumentName(const std::string& path) {

@@ -20,9 +20,9 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
     clearForNewDocument(s);
     Document& d = s.doc;
     d.title = std::move(file.title);
-    upperAscii(d.title);
     d.titleEnabled = true;
     d.ringTexts = std::move(file.rings);
+    d.frame = std::move(file.frame);
     d.fileName = origin.fileName;
     d.ownFile = origin.ownFile;
     startHistory(s, origin.modified);

@@ -21,25 +21,68 @@ void appendVertexLine(std::string& out, double lon, double lat, std::string_view
     out += lineEnd;
 }
 
-// Appends the loaded ring's vertex lines in their committed form, closed on
-// its first vertex whatever the last one holds; after(out) follows each.
-template <class After>
-void appendCommittedLines(const Document& d, std::string& out, std::string_view lineEnd, After after) {
-    std::int64_t i = 0;
-    double firstLon = 0, firstLat = 0;
-    forEachLoadedVertex(d, [&](double lon, double lat) {
-        if (i == 0) firstLon = lon, firstLat = lat;
-        if (i++ < d.lastPoint) {
-            appendVertexLine(out, lon, lat, lineEnd);
-            after(out);
+// The line end a ring's lines take: their own for a ring read from a file
+// (the end of the line before, for a line added after the last), the
+// document's for a ring made here, whose lines end in line feeds.
+std::string_view lineEndOf(const RingText& ring, std::string_view own, std::string_view documentEnd) {
+    return ring.place > 0 && !own.empty() ? own : documentEnd;
+}
+
+// Appends the loaded ring's lines with the vertex lines `chosen(j)`
+// rewritten in the committed form from value(j, lon, lat) (lon and lat
+// hold the line's own numbers on the way in); every other line stays as
+// it stands. With `closeOpenRing`, a ring that does not end on its first
+// vertex is closed by one more line. after(out) follows each line.
+template <class Chosen, class Value, class After>
+void appendRewrittenLines(const Document& d, bool closeOpenRing, Chosen chosen, Value value, std::string& out,
+                          After after) {
+    const RingText& ring = d.ringTexts[static_cast<std::size_t>(d.currentRing)];
+    const std::string_view documentEnd = d.frame.lineEnd;
+    std::int64_t j = 0;
+    double firstLon = 0, firstLat = 0, lastLon = 0, lastLat = 0;
+    std::string_view lastEnd;
+    forEachLineWithEnd(ring.lines, [&](std::string_view line, std::string_view end) {
+        double lon = 0, lat = 0;
+        const bool vertex = readRingLine(line, lon, lat) == LineKind::Vertex;
+        lastEnd = lineEndOf(ring, end, documentEnd);
+        if (vertex && j <= d.lastPoint && chosen(j)) {
+            value(j, lon, lat);
+            appendVertexLine(out, lon, lat, lastEnd);
+        } else {
+            out += line;
+            out += lastEnd;
         }
+        if (vertex) {
+            if (j == 0) firstLon = lon, firstLat = lat;
+            lastLon = lon, lastLat = lat;
+            ++j;
+        }
+        after(out);
     });
-    appendVertexLine(out, firstLon, firstLat, lineEnd);
+    if (closeOpenRing && j >= 2 && (lastLon != firstLon || lastLat != firstLat)) {
+        value(d.lastPoint, firstLon, firstLat);
+        appendVertexLine(out, firstLon, firstLat, lastEnd.empty() ? documentEnd : lastEnd);
+        after(out);
+    }
+}
+
+// Every vertex line, from the held numbers where there are any.
+template <class After>
+void appendCommittedLines(const Document& d, std::string& out, After after) {
+    const bool held = verticesHeld(d);
+    appendRewrittenLines(
+        d, true, [](std::int64_t) { return true; },
+        [&](std::int64_t j, double& lon, double& lat) {
+            if (!held) return;
+            lon = d.ringLon[static_cast<std::size_t>(j)];
+            lat = d.ringLat[static_cast<std::size_t>(j)];
+        },
+        out, after);
 }
 
 // Writes the document's rings to the file, ring k's lines by lines(k, ...),
 // and names the document after the file; on failure the message, and the
-// document is left as it was.
+// document is left as it was. The repairs the write made are named.
 template <class Lines>
 bool writeDocument(State& s, const std::string& path, Lines lines) {
     if (s.doc.ringTexts.empty()) {
@@ -49,7 +92,7 @@ bool writeDocument(State& s, const std::string& path, Lines lines) {
     s.platform.busyPointer();
     AtomicFile file(path);
     auto put = [&](std::string_view piece) { file.write(piece); };
-    writePolyText(s.doc.title, s.doc.ringTexts, put, lines);
+    const WriteReport report = writePolyText(s.doc.title, s.doc.ringTexts, s.doc.frame, put, lines);
     const std::string error = file.commit();
     s.platform.processEvents();
     s.platform.normalPointer();
@@ -59,6 +102,7 @@ bool writeDocument(State& s, const std::string& path, Lines lines) {
     }
     s.doc.fileName = path;
     s.doc.ownFile = path;
+    s.saveNotice = repairNotice(report);
     markSaved(s);
     cap(s, path);
     return true;
@@ -72,12 +116,13 @@ bool savecurpoly(State& s) {
         s.platform.message(kNoDataCommit);
         return false;
     }
+    RingText& ring = d.ringTexts[static_cast<std::size_t>(d.currentRing)];
     // Room for the longest line each vertex can take: the pages a shorter
     // text leaves untouched cost no memory, and the text never moves.
     std::string lines;
-    lines.reserve(static_cast<std::size_t>(d.lastPoint + 1) * 64);
-    appendCommittedLines(d, lines, "\n", [](std::string&) {});
-    setOwnLines(d.ringTexts[static_cast<std::size_t>(d.currentRing)], std::move(lines));
+    lines.reserve(ring.lines.size() + static_cast<std::size_t>(d.lastPoint + 1) * 64);
+    appendCommittedLines(d, lines, [](std::string&) {});
+    setOwnLines(ring, std::move(lines));
     d.ringEdited = false;
     d.movedVertices.clear();
     return true;
@@ -91,24 +136,17 @@ namespace {
 void rewriteMovedVertices(Document& d) {
     RingText& ring = d.ringTexts[static_cast<std::size_t>(d.currentRing)];
     const auto moved = [&](std::int64_t j) {
-        return d.movedVertices.count(j) > 0 || ((j == 0 || j == d.lastPoint) && (d.movedVertices.count(0) > 0 ||
-                                                                                 d.movedVertices.count(d.lastPoint) > 0));
+        const bool firstOrLast = j == 0 || j == d.lastPoint;
+        return d.movedVertices.count(j) > 0 ||
+               (firstOrLast && (d.movedVertices.count(0) > 0 || d.movedVertices.count(d.lastPoint) > 0));
+    };
+    const auto heldValue = [&](std::int64_t j, double& lon, double& lat) {
+        lon = d.ringLon[static_cast<std::size_t>(j)];
+        lat = d.ringLat[static_cast<std::size_t>(j)];
     };
     std::string lines;
     lines.reserve(ring.lines.size() + d.movedVertices.size() * 64);
-    std::int64_t j = 0;
-    forEachLine(ring.lines, [&](std::string_view line) {
-        double lon = 0, lat = 0;
-        const bool vertex = parseCoordinateLine(line, lon, lat) == LineParse::Ok;
-        if (vertex && j <= d.lastPoint && moved(j)) {
-            appendVertexLine(lines, d.ringLon[static_cast<std::size_t>(j)], d.ringLat[static_cast<std::size_t>(j)],
-                             "\n");
-        } else {
-            lines += line;
-            lines += '\n';
-        }
-        if (vertex) ++j;
-    });
+    appendRewrittenLines(d, false, moved, heldValue, lines, [](std::string&) {});
     setOwnLines(ring, std::move(lines));
     d.ringEdited = false;
     d.movedVertices.clear();
@@ -128,18 +166,18 @@ bool commitEdits(State& s) {
 
 bool savepoly(State& s, const std::string& path) {
     if (!commitEdits(s)) return false;
-    return writeDocument(s, path, [&](std::size_t k, std::string& out, auto& put) {
-        writeRingLines(s.doc.ringTexts[k], out, put);
+    return writeDocument(s, path, [&](std::size_t k, std::string& out, auto& put, WriteReport& report) {
+        writeRingLines(s.doc.ringTexts[k], s.doc.frame.lineEnd, out, put, report);
     });
 }
 
 bool saveCommitted(State& s, const std::string& path) {
     if (!commitEdits(s)) return false;
-    return writeDocument(s, path, [&](std::size_t k, std::string& out, auto& put) {
+    return writeDocument(s, path, [&](std::size_t k, std::string& out, auto& put, WriteReport& report) {
         loaddt(s, static_cast<int>(k));
         // A ring of one vertex stays as read.
-        if (s.doc.lastPoint < 1) writeRingLines(s.doc.ringTexts[k], out, put);
-        else appendCommittedLines(s.doc, out, "\r\n", [&](std::string& o) { putWhenFull(o, put); });
+        if (s.doc.lastPoint < 1) writeRingLines(s.doc.ringTexts[k], s.doc.frame.lineEnd, out, put, report);
+        else appendCommittedLines(s.doc, out, [&](std::string& o) { putWhenFull(o, put); });
     });
 }
 

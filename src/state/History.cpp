@@ -21,6 +21,7 @@ void showUnsavedMark(State& s) {
 void applyChange(State& s, std::unique_ptr<Change> change) {
     finishTitleTyping(s);  // typing before this change is a step of its own
     History& h = s.history;
+    s.saveNotice.clear();
     change->apply(s);
     // The state the undone changes led to can no longer be reached.
     if (h.savedAt && *h.savedAt > h.done.size()) h.savedAt.reset();
@@ -66,6 +67,7 @@ std::string redoCaption(const State& s) {
 
 void startHistory(State& s, bool unsaved) {
     s.history = History();
+    s.saveNotice.clear();
     s.history.changedOutside = unsaved;
     s.doc.modified = unsaved;
     s.edit.titleAtLastStep = s.doc.title;

@@ -101,6 +101,9 @@ struct State {
     Layout layout;
 
     std::string caption;  // the main window's title
+    // What the last save repaired, for the status bar, until the next
+    // change or load.
+    std::string saveNotice;
     std::array<RecentEntry, kRecentCount> recent;  // File entries 12..16
 
     // Program-wide values.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
@@ -71,6 +72,11 @@ TEST_P(BatchCase, writesWhatTheCaseExpects) {
     std::cerr.rdbuf(saved);
 
     const fs::path expected = kCases / (name + ".expected");
+    // TESSALINE_UPDATE_CASES=1 writes what the runs wrote as the expected
+    // files: read every change with git diff before committing it.
+    if (fs::exists(expected) && std::getenv("TESSALINE_UPDATE_CASES")) {
+        tess::test::writeFile(expected.string(), tess::test::readFile(outPath));
+    }
     if (fs::exists(expected)) {
         EXPECT_EQ(0, status) << err.str();
         EXPECT_EQ(tess::test::readFile(expected.string()), tess::test::readFile(outPath));

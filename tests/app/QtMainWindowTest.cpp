@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, theCloseGuardKeepsTheWindowOnCancelAndSavesOnYes) {
     EXPECT_TRUE(window().isVisible());
     platform.answers = {Answer::Yes};
     EXPECT_TRUE(window().close());
-    EXPECT_TRUE(test::readFile(path).starts_with("EDITED\r\n"));
+    EXPECT_TRUE(test::readFile(path).starts_with("EDITED\n"));
     EXPECT_NE(std::string::npos, test::readFile(temp.file("system/tessaline.dat")).find(kSettingsMarker));
 }
 

@@ -79,11 +79,9 @@ bool same(const Ring& a, const Ring& b) {
     return true;
 }
 // Where two documents differ, or "" when they do not.
-// Titles are read back upper-cased.
 std::string difference(const Shown& a, const Shown& b) {
-    std::string titleA = a.title, titleB = b.title;
-    upperAscii(titleA);
-    upperAscii(titleB);
+    const std::string& titleA = a.title;
+    const std::string& titleB = b.title;
     if (titleA != titleB) return "title " + a.title + " / " + b.title;
     if (a.rings.size() != b.rings.size() || a.holes != b.holes)
         return "rings " + std::to_string(a.rings.size()) + " / " + std::to_string(b.rings.size());

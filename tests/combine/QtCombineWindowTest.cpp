@@ -1,6 +1,8 @@
 // The combine window: files picked from the folder list, added once, and
-// merged under the title as typed; an existing merged file is replaced
-// only after Yes. The About window opens the product page.
+// merged under the title as typed into the file the user names, proposed
+// from the title in the first file's folder; an existing file is replaced
+// only after Yes, and the merged file is opened when the user asks. The
+// About window opens the product page.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -29,7 +31,6 @@ TEST(CombineWindow, mergesThePickedFilesUnderTheTypedTitleAndAsksBeforeReplacing
     test::ScriptedPlatform platform;
     State state(platform);
     CombineWindow window(nullptr, state);
-    window.setOutputPath(out.file("untitled.poly"));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(window.setFolder(QString::fromStdString(dir.path())));
@@ -40,15 +41,19 @@ TEST(CombineWindow, mergesThePickedFilesUnderTheTypedTitleAndAsksBeforeReplacing
     }
     ASSERT_EQ(2, window.chosenList()->count());
     window.titleBox()->setText("Legend map");
-    platform.answers = {Answer::No, Answer::Yes};
+    platform.dialogResults = {out.file("untitled.poly"), "", out.file("untitled")};
+    platform.answers = {Answer::No, Answer::Yes, Answer::Yes};
     QTest::mouseClick(window.saveButton(), Qt::LeftButton);
+    EXPECT_EQ("Legend map.poly", platform.lastDefaultName);
+    EXPECT_EQ(dir.path(), platform.lastInitialDir);
     EXPECT_EQ("older work", test::readFile(out.file("untitled.poly")));
+    QTest::mouseClick(window.saveButton(), Qt::LeftButton);  // the dialog cancelled
     EXPECT_TRUE(window.isVisible());
     QTest::mouseClick(window.saveButton(), Qt::LeftButton);
     const std::string crlf = "   10.5   50.25\r\n   11.5   50.25\r\n   10.5   50.25\r\n";
     EXPECT_EQ("Legend map\r\n1\r\n" + crlf + "END\r\n2\r\n" + crlf + "END\r\nEND\r\n",
               test::readFile(out.file("untitled.poly")));
-    EXPECT_EQ("The combined file was saved as " + out.file("untitled.poly"), platform.last());
+    EXPECT_EQ(out.file("untitled.poly"), window.fileToOpen());
     EXPECT_FALSE(window.isVisible());
 }
 

@@ -98,24 +98,26 @@ TEST(NumberTexts, EveryFormReadsBackAsTheValueRoundedToFifteenDigits) {
     }
 }
 
-TEST(CoordinateLine, TakesTheFirstWordAndEverythingAfterItWithoutBlanks) {
-    struct Case { const char* line; LineParse result; double lon, lat; };
+// A ring's line is a vertex when it starts like a number and its first two
+// words are numbers; one that starts like a number but is no vertex, or
+// that holds a period, cannot be read; every other line is passed over.
+TEST(RingLine, isAVertexOfItsFirstTwoNumbersOrBadOrPassedOver) {
+    struct Case { const char* line; LineKind kind; double lon, lat; };
     const Case cases[] = {
-        {"   -1.5E-01   5.15E+01", LineParse::Ok, -0.15, 51.5}, {"\t1.5\t2.5", LineParse::Ok, 1.5, 2.5},
-        {"1.0 2.0 3.0", LineParse::Ok, 1, 2.03}, {"1.5  51.25\r", LineParse::Ok, 1.5, 51.25},
-        {"1.5,2.5", LineParse::NoBlank, 0, 0}, {"   1.5   ", LineParse::NoBlank, 0, 0},
-        {"1e999 2.0", LineParse::Overflow, 0, 0},
+        {"   -1.5E-01   5.15E+01", LineKind::Vertex, -0.15, 51.5}, {"\t1.5\t2.5", LineKind::Vertex, 1.5, 2.5},
+        {"2.0 1.0 5", LineKind::Vertex, 2, 1}, {"1.5  51.25 ", LineKind::Vertex, 1.5, 51.25},
+        {"10 50", LineKind::Vertex, 10, 50}, {"   1E+01 1E+01", LineKind::Vertex, 10, 10},
+        {"+.5 -7.", LineKind::Vertex, 0.5, -7}, {"5 1.5", LineKind::Vertex, 5, 1.5},
+        {"10,5 50,5", LineKind::Bad, 0, 0}, {"   1.5   ", LineKind::Bad, 0, 0}, {"12", LineKind::Bad, 0, 0},
+        {"1e999 2.0", LineKind::Bad, 0, 0}, {"1.0 2.0x", LineKind::Bad, 0, 0}, {"- 1 2", LineKind::Bad, 0, 0},
+        {"1e 5", LineKind::Bad, 0, 0}, {"Area v1.2", LineKind::Bad, 0, 0},
+        {"", LineKind::Blank, 0, 0}, {" \t ", LineKind::Blank, 0, 0}, {"comment", LineKind::Text, 0, 0},
+        {"nan 5", LineKind::Text, 0, 0},
     };
     for (const Case& c : cases) {
         double lon = 0, lat = 0;
-        EXPECT_EQ(parseCoordinateLine(c.line, lon, lat), c.result) << c.line;
+        EXPECT_EQ(readRingLine(c.line, lon, lat), c.kind) << c.line;
         EXPECT_EQ(lon, c.lon) << c.line;
-        EXPECT_DOUBLE_EQ(lat, c.lat) << c.line;
+        EXPECT_EQ(lat, c.lat) << c.line;
     }
-}
-
-TEST(UpperCase, ChangesAsciiLettersOnlySoUtf8TextSurvives) {
-    std::string title = "weekend \xc3\xa9t\xc3\xa9 Сибирь";
-    upperAscii(title);
-    EXPECT_EQ(title, "WEEKEND \xc3\xa9T\xc3\xa9 Сибирь");
 }

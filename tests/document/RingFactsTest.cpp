@@ -1,8 +1,8 @@
 // What the reader learns about a ring on its one pass (vertex count,
-// bounds, first and last vertex, whether it is written as it stands) must
-// be what reading the ring's lines again finds, and a ring written as it
-// stands must come out exactly as one written line by line: over every
-// real file and over random texts of every line kind and line end.
+// bounds, first and last vertex, the lines to repair) must be what reading
+// the ring's lines again finds, and a ring written as it stands must come
+// out exactly as one written line by line: over every real file and over
+// random texts of every line kind and line end.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +14,7 @@
 #include "document/PolyText.h"
 #include "session/Opening.h"
 #include "document/Writer.h"
+#include "support/PolyTexts.h"
 #include "support/StateFixture.h"
 
 using namespace tess;
@@ -22,13 +23,15 @@ namespace {
 
 RingFacts factsFound(std::string_view lines) {
     std::vector<double> lons, lats;
+    RingFacts facts;
     forEachLine(lines, [&](std::string_view line) {
         double lon = 0, lat = 0;
         if (parseCoordinateLine(line, lon, lat) != LineParse::Ok) return;
         lons.push_back(lon);
         lats.push_back(lat);
+        std::string written;
+        if (appendRepairedVertexLine(written, line)) ++facts.linesToRepair;
     });
-    RingFacts facts;
     facts.vertices = static_cast<std::int64_t>(lons.size());
     if (lons.empty()) return facts;
     facts.minLon = *std::min_element(lons.begin(), lons.end());
@@ -43,8 +46,8 @@ RingFacts factsFound(std::string_view lines) {
 // The same rings with lines of their own and nothing known about them:
 // the writer takes every line on its own.
 std::vector<RingText> readLineByLine(const std::vector<RingText>& rings) {
-    std::vector<RingText> plain;
-    for (const RingText& ring : rings) plain.push_back(ownRingText(ring.name, std::string(ring.lines)));
+    std::vector<RingText> plain = rings;
+    for (RingText& ring : plain) setOwnLines(ring, std::string(ring.lines));
     return plain;
 }
 
@@ -62,8 +65,9 @@ void expectFactsHold(const PolyFile& file) {
         EXPECT_EQ(found.firstLat, known.firstLat) << "ring " << k + 1;
         EXPECT_EQ(found.lastLon, known.lastLon) << "ring " << k + 1;
         EXPECT_EQ(found.lastLat, known.lastLat) << "ring " << k + 1;
+        EXPECT_EQ(found.linesToRepair, known.linesToRepair) << "ring " << k + 1;
     }
-    EXPECT_EQ(polyText(file.title, readLineByLine(file.rings)), polyText(file.title, file.rings));
+    EXPECT_EQ(polyText(file.title, readLineByLine(file.rings), file.frame), polyText(file.title, file.rings, file.frame));
 }
 
 std::vector<std::string> realPolyFiles() {
@@ -100,7 +104,7 @@ TEST_P(LargeRingFacts, countAndFitTheLoadedRingAsItsLinesDo) {
         const std::int64_t lastPoint = state.doc.lastPoint;
         const ViewState view = state.view;
         RingText& ring = state.doc.ringTexts[ku];
-        ring = ownRingText(ring.name, std::string(ring.lines));
+        setOwnLines(ring, std::string(ring.lines));
         loaddt(state, k);
         EXPECT_EQ(lastPoint, state.doc.lastPoint) << "ring " << k + 1;
         EXPECT_EQ(view.minLon, state.view.minLon) << "ring " << k + 1;
@@ -115,38 +119,11 @@ INSTANTIATE_TEST_SUITE_P(Data, LargeRingFacts,
                          testing::Values("geofabrik_germany.poly", "osmfr_quebec.poly",
                                          "mapsforge_siberian-federal-district.poly"));
 
-// A text of rings built from every kind of line the reader meets, with
-// line ends of every kind, mixed or alike within a ring.
-std::string randomPolyText(std::mt19937& random) {
-    const std::vector<std::string> lines = {
-        "   1.5E+01   5.0E+01", "  10.25  50.5", "\t-3.5\t2.25", "7.5 8.5", "10 50", "  -10 +50",
-        "   0.0001 -89.9999", "", "comment", "  ", "   1.0 2.0  ", "1. .5"};
-    const std::vector<std::string> ends = {"\n", "\r\n", "\r"};
-    auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
-    std::string text = "title\n";
-    const std::size_t rings = 1 + pick(4);
-    for (std::size_t r = 0; r < rings; ++r) {
-        const bool sameEnd = pick(2) == 0;
-        const std::string ringEnd = ends[pick(ends.size())];
-        const bool indentedOnly = pick(2) == 0;
-        text += (pick(5) == 0 ? "!" : "") + std::to_string(r + 1) + ringEnd;
-        const std::size_t count = 1 + pick(8);
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::string& line = indentedOnly ? lines[pick(3)] : lines[pick(lines.size())];
-            text += line + (sameEnd ? ringEnd : ends[pick(ends.size())]);
-        }
-        text += "END" + ringEnd;
-    }
-    if (pick(3) > 0) text += "END\n";
-    else text.resize(text.size() - (text.ends_with("\r\n") ? 5 : 4));  // the last ring left open
-    return text;
-}
-
 TEST(RingFacts, holdForRandomTextsOfEveryLineKindAndLineEnd) {
     std::mt19937 random(16);
     int read = 0;
     for (int n = 0; n < 3000; ++n) {
-        const std::string text = randomPolyText(random);
+        const std::string text = test::randomPolyText(random);
         const PolyParse parse = parsePolyText(text);
         if (!parse.ok()) continue;
         ++read;

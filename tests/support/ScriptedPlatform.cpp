@@ -34,8 +34,9 @@ void ScriptedPlatform::normalPointer() {
 void ScriptedPlatform::processEvents() { ++eventPumps; }
 
 std::string ScriptedPlatform::fileDialog(bool save, const std::vector<FileFilter>& filters,
-                                         const std::string&, const std::string& defaultName) {
+                                         const std::string& initialDir, const std::string& defaultName) {
     lastDialogWasSave = save;
+    lastInitialDir = initialDir;
     lastFilters = filters;
     lastDefaultName = defaultName;
     if (dialogResults.empty()) {

@@ -23,6 +23,7 @@ public:
     // Filters and proposed name of the last file dialog.
     std::vector<FileFilter> lastFilters;
     std::string lastDefaultName;
+    std::string lastInitialDir;
     bool lastDialogWasSave = false;
 
     void message(std::string_view text) override;

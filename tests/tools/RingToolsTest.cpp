@@ -79,7 +79,7 @@ TEST_F(RingTools, exportThenImportGivesTheSameRingsAsANewUnsavedDocument) {
     EXPECT_EQ(temp.file("a.poly"), state.doc.fileName);
     EXPECT_EQ("", state.doc.ownFile);
     EXPECT_TRUE(state.doc.modified);
-    EXPECT_EQ("OUTER AND INNER", state.doc.title);
+    EXPECT_EQ("Outer and inner", state.doc.title);
     ASSERT_EQ(2, state.doc.ringCount());
     EXPECT_EQ("!2", state.doc.ringTexts[1].name);
 }
