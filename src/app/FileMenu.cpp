@@ -70,8 +70,8 @@ void saveSelection(State& s) {
 
 void openRecent(State& s, int position) {
     const std::string path = s.recent[static_cast<std::size_t>(position)].caption;
-    if (path.empty() || !fileExists(path) || !mayDropChanges(s)) return;
-    loadpoly(s, path);
+    if (path.empty() || !fileExists(path)) return;
+    openPolyPath(s, path);
 }
 
 
@@ -99,7 +99,9 @@ bool saveDocument(State& s, bool saveAs) {
     target = polyFileName(target);
     // Only the document's own file is replaced without a question.
     if (target != s.doc.ownFile && !confirmReplace(s.platform, target)) return false;
-    return savepoly(s, target);
+    if (!savepoly(s, target)) return false;
+    updatmf(s, target);
+    return true;
 }
 
 void mf_Click(State& s, int index) {
@@ -139,7 +141,7 @@ void loadole(State& s, const std::string& path) {
     // the extension test ignores it.
     if (!lowerAscii(path).ends_with(".poly") || path == s.doc.fileName) return;
     if (s.doc.modified && s.platform.askYesNo(kSaveChanges)) return;
-    loadpoly(s, path);
+    if (loadpoly(s, path)) updatmf(s, path);
 }
 
 bool mayClose(State& s) {

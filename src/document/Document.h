@@ -5,7 +5,7 @@
 #pragma once
 
 #include <cstdint>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,9 +34,14 @@ struct Document {
     // The loaded ring's vertices were moved since it was loaded or
     // committed: its text is out of date.
     bool ringEdited = false;
-    // Which of them: a commit rewrites these lines only, so every other
-    // vertex stays in the file exactly as it was written.
-    std::set<std::int64_t> movedVertices;
+    // Which of them, each with where it stood before its first move: a
+    // commit rewrites the lines of those that stand elsewhere now, so every
+    // other vertex stays in the file exactly as it was written.
+    struct Position {
+        double lon = 0, lat = 0;
+        friend bool operator==(const Position&, const Position&) = default;
+    };
+    std::map<std::int64_t, Position> movedVertices;
     // The handles node(1..lastPoint) and Line1(1..lastPoint) exist.
     bool handlesShown = false;
 
@@ -52,6 +57,15 @@ struct Document {
     bool modified = false;
 
     int ringCount() const { return static_cast<int>(ringTexts.size()); }
+
+    // A moved vertex of the loaded ring stands elsewhere than in its text.
+    bool loadedRingMoved() const {
+        for (const auto& [vertex, from] : movedVertices) {
+            const auto i = static_cast<std::size_t>(vertex);
+            if (i < ringLon.size() && !(Position{ringLon[i], ringLat[i]} == from)) return true;
+        }
+        return false;
+    }
 };
 
 }  // namespace tess

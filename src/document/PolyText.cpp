@@ -1,6 +1,9 @@
 // Reading the structure of .poly texts, line by line, keeping every line.
 #include "document/PolyText.h"
 
+#include <bit>
+#include <cstring>
+
 #include "document/Messages.h"
 #include "document/Numbers.h"
 
@@ -20,6 +23,13 @@ std::string_view trimBlanks(std::string_view line) {
 }  // namespace
 
 void RingFacts::add(double lon, double lat) {
+    // Each value's bits, mixed with what came before (the multiply and
+    // rotate of a 64-bit hash), so that order counts.
+    for (const double value : {lon, lat}) {
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        checksum = std::rotl((checksum ^ bits) * 0x9E3779B97F4A7C15ULL, 29);
+    }
     if (vertices++ == 0) {
         minLon = maxLon = firstLon = lon;
         minLat = maxLat = firstLat = lat;
@@ -37,14 +47,14 @@ RingText ownRingText(std::string name, std::string lines, const RingFacts& facts
     ring.name = std::move(name);
     ring.text = std::make_shared<const std::string>(std::move(lines));
     ring.lines = *ring.text;
-    ring.facts = facts;
+    ring.facts = facts.known ? facts : factsOf(ring.lines);
     return ring;
 }
 
 void setOwnLines(RingText& ring, std::string lines) {
     ring.text = std::make_shared<const std::string>(std::move(lines));
     ring.lines = *ring.text;
-    ring.facts = {};
+    ring.facts = factsOf(ring.lines);
 }
 
 bool isHoleName(std::string_view name) {
@@ -79,6 +89,22 @@ namespace {
 bool needsRepair(std::string_view line) {
     return line.empty() || !isBlank(line.front()) || line.find('.') == std::string_view::npos;
 }
+
+}  // namespace
+
+RingFacts factsOf(std::string_view lines) {
+    RingFacts facts;
+    facts.known = true;
+    forEachLine(lines, [&](std::string_view line) {
+        double lon = 0, lat = 0;
+        if (readRingLine(line, lon, lat) != LineKind::Vertex) return;
+        facts.add(lon, lat);
+        if (needsRepair(line)) ++facts.linesToRepair;
+    });
+    return facts;
+}
+
+namespace {
 
 // The ring being read.
 struct RingInProgress {

@@ -40,9 +40,15 @@ struct RingFacts {
     // Vertex lines that other tools would misread as they stand (no blank
     // before them, or no period in them): the writer repairs these.
     std::int64_t linesToRepair = 0;
+    // The vertices' values in order, folded into one number: two rings
+    // with the same vertices have the same checksum, however their lines
+    // are written.
+    std::uint64_t checksum = 0;
 
     void add(double lon, double lat);
 };
+// The facts of a ring's lines, read once.
+RingFacts factsOf(std::string_view lines);
 
 // One ring as text: its name line, and its lines exactly as they stand in
 // the file, each with its own line end. The lines are a stretch of the text
@@ -64,8 +70,8 @@ struct RingText {
     std::string endLine;      // the END line with its line end; empty: missing
 };
 
-// A ring whose lines are a text of its own, ending in line feeds; nothing
-// is known about them until they are read.
+// A ring whose lines are a text of its own, ending in line feeds; its
+// facts are read from them unless they are given.
 RingText ownRingText(std::string name, std::string lines, const RingFacts& facts = {});
 // Gives a ring lines of its own in place of the ones it had; the ring keeps
 // its place and name.

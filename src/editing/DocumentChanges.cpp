@@ -35,6 +35,7 @@ private:
         holdLoadedVertices(d);
         if (vertex_ < 1 || vertex_ > d.lastPoint || !verticesHeld(d)) return;
         const auto i = static_cast<std::size_t>(vertex_);
+        d.movedVertices.try_emplace(vertex_, Document::Position{d.ringLon[i], d.ringLat[i]});
         d.ringLon[i] = p.lon;
         d.ringLat[i] = p.lat;
         // The ring repeats its first vertex as its last.
@@ -43,7 +44,6 @@ private:
             d.ringLat[0] = p.lat;
         }
         d.ringEdited = true;
-        d.movedVertices.insert(vertex_);
     }
     int ring_;
     std::int64_t vertex_;

@@ -142,20 +142,23 @@ void node_DragDrop(State& s, int /*index*/) {
     // handle lying under the pointer.
     const bool vertexDrag = s.edit.dragKind == kVertexDrag && s.edit.dragNode > 0;
     s.edit.dragKind = kNoDrag;
-    // A release that stores nothing still marks the document, as it always
-    // has; a stored vertex is marked by its change.
-    if (!vertexDrag || !storeVertex(s)) markChangedOutside(s);
+    // A stored vertex marks the document through its change; a release
+    // that stores nothing changes nothing.
+    if (vertexDrag) storeVertex(s);
 }
 
 void nd_DragDrop(State& s, int /*index*/) {
-    if (s.edit.dragKind == kMarkerDrag && s.edit.dragSel > 0) {
-        s.edit.dragKind = kNoDrag;
-        storeMarker(s);
-    }
+    // The outline is not the document: moving its markers leaves the
+    // document as it is.
+    if (s.edit.dragKind == kMarkerDrag && s.edit.dragSel > 0) storeMarker(s);
     s.edit.dragKind = kNoDrag;
-    markChangedOutside(s);
 }
 
-void cancelDrag(State& s) { s.edit.dragKind = kNoDrag; }
+void cancelDrag(State& s) {
+    if (s.edit.dragKind == kNoDrag) return;
+    s.edit.dragKind = kNoDrag;
+    // What was dragged goes back to where the document or the outline has it.
+    plot(s, false, 0);
+}
 
 }  // namespace tess

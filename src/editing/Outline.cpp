@@ -38,6 +38,8 @@ void nd_DblClick(State& s, int /*index*/) {
 
 void Form_KeyDown(State& s, int keyCode) {
     if (keyCode != kEscapeKey) return;
+    // A handle being dragged goes back to its vertex.
+    if (s.edit.dragKind == 1) cancelDrag(s);
     Outline& sel = s.sel;
     if (sel.selCount >= 1) {
         // A marker being dragged goes with its outline.

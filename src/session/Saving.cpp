@@ -157,6 +157,15 @@ void rewriteMovedVertices(Document& d) {
 bool commitEdits(State& s) {
     Document& d = s.doc;
     if (!d.ringEdited) return true;
+    // Vertices moved back where they stood leave their lines alone.
+    std::erase_if(d.movedVertices, [&](const auto& moved) {
+        const auto i = static_cast<std::size_t>(moved.first);
+        return i < d.ringLon.size() && Document::Position{d.ringLon[i], d.ringLat[i]} == moved.second;
+    });
+    if (d.movedVertices.empty() && verticesHeld(d)) {
+        d.ringEdited = false;
+        return true;
+    }
     const bool known = !d.movedVertices.empty() && verticesHeld(d) && d.currentRing >= 0 &&
                        d.currentRing < d.ringCount() && d.lastPoint >= 1;
     if (!known) return savecurpoly(s);

@@ -1,5 +1,7 @@
 #include "state/History.h"
 
+#include <algorithm>
+
 #include "state/State.h"
 #include "state/Caption.h"
 #include "state/TitleTyping.h"
@@ -12,9 +14,49 @@ std::string documentFolder(const State& s) {
     return file.find('/') == std::string::npos ? std::string() : folderOf(file);
 }
 
-void showUnsavedMark(State& s) {
+namespace {
+
+RingIdentity identityOf(const RingText& r) { return {r.name, r.facts.vertices, r.facts.checksum}; }
+
+std::vector<RingIdentity> identities(const std::vector<RingText>& rings) {
+    std::vector<RingIdentity> out;
+    out.reserve(rings.size());
+    for (const RingText& r : rings) out.push_back(identityOf(r));
+    return out;
+}
+
+// The loaded ring with its moves not yet written into its text: the held
+// vertices stand for as many vertex lines as the text has.
+RingIdentity heldIdentity(const Document& d) {
+    const RingText& ring = d.ringTexts[static_cast<std::size_t>(d.currentRing)];
+    RingFacts held;
+    const auto lines = std::min(static_cast<std::size_t>(ring.facts.vertices), d.ringLon.size());
+    for (std::size_t i = 0; i < lines; ++i) held.add(d.ringLon[i], d.ringLat[i]);
+    return {ring.name, held.vertices, held.checksum};
+}
+
+bool sameAsSaved(const State& s) {
     const History& h = s.history;
-    s.doc.modified = h.changedOutside || h.savedAt != h.done.size();
+    const Document& d = s.doc;
+    const std::vector<RingText>& rings = d.ringTexts;
+    if (d.title != h.savedTitle || rings.size() != h.savedRings.size()) return false;
+    const bool moved = d.loadedRingMoved();
+    for (std::size_t k = 0; k < rings.size(); ++k) {
+        const bool loaded = moved && static_cast<int>(k) == d.currentRing;
+        if (!((loaded ? heldIdentity(d) : identityOf(rings[k])) == h.savedRings[k])) return false;
+    }
+    return true;
+}
+
+void rememberSaved(State& s) {
+    s.history.savedTitle = s.doc.title;
+    s.history.savedRings = identities(s.doc.ringTexts);
+}
+
+}  // namespace
+
+void showUnsavedMark(State& s) {
+    s.doc.modified = s.history.changedOutside || !sameAsSaved(s);
     cap(s, s.doc.fileName);
 }
 
@@ -23,8 +65,6 @@ void applyChange(State& s, std::unique_ptr<Change> change) {
     History& h = s.history;
     s.saveNotice.clear();
     change->apply(s);
-    // The state the undone changes led to can no longer be reached.
-    if (h.savedAt && *h.savedAt > h.done.size()) h.savedAt.reset();
     h.undone.clear();
     h.done.push_back(std::move(change));
     showUnsavedMark(s);
@@ -69,6 +109,7 @@ void startHistory(State& s, bool unsaved) {
     s.history = History();
     s.saveNotice.clear();
     s.history.changedOutside = unsaved;
+    rememberSaved(s);
     s.doc.modified = unsaved;
     s.edit.titleAtLastStep = s.doc.title;
     s.edit.titleTyping = false;
@@ -76,9 +117,8 @@ void startHistory(State& s, bool unsaved) {
 
 void markSaved(State& s) {
     finishTitleTyping(s);  // the file holds the title as typed
-    History& h = s.history;
-    h.savedAt = h.done.size();
-    h.changedOutside = false;
+    rememberSaved(s);
+    s.history.changedOutside = false;
     s.doc.modified = false;
 }
 

@@ -2,13 +2,14 @@
 // small object that knows how to make itself and take itself back, and
 // holds only what it changed (one vertex, one ring's text, the title);
 // applyChange makes it and files it in the history, which keeps the
-// unsaved mark: the document is unsaved exactly when the history stands
-// elsewhere than where it stood at the last load or save.
+// unsaved mark: the document is unsaved exactly when it holds something
+// else than at the last load or save, however the changes came there (a
+// title typed back, a vertex moved back, steps undone).
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,14 +27,23 @@ public:
     virtual void revert(State& s) = 0;
 };
 
+// What a ring was at the last load or save: its name and its vertices, the
+// values told by their count and checksum, not by how they are written.
+struct RingIdentity {
+    std::string name;
+    std::int64_t vertices = 0;
+    std::uint64_t checksum = 0;
+    friend bool operator==(const RingIdentity&, const RingIdentity&) = default;
+};
+
 struct History {
     std::vector<std::unique_ptr<Change>> done;    // Undo takes the last
     std::vector<std::unique_ptr<Change>> undone;  // Redo takes the last
-    // How many changes were done when the document matched its file; empty
-    // once that point can no longer be reached (undone, then a new change).
-    std::optional<std::size_t> savedAt = 0;
+    // The document as its file holds it.
+    std::string savedTitle;
+    std::vector<RingIdentity> savedRings;
     // Unsaved changes the history does not hold: a document read from a
-    // GPX file, a selection marker moved.
+    // GPX file, or its file written over by a selection.
     bool changedOutside = false;
 };
 
@@ -58,8 +68,7 @@ void startHistory(State& s, bool unsaved);
 void markSaved(State& s);
 // A change that is not undoable, such as a moved selection marker.
 void markChangedOutside(State& s);
-// Shows the unsaved mark as the history stands, after a change that turned
-// out to change nothing.
+// Shows the unsaved mark as the document stands against its file.
 void showUnsavedMark(State& s);
 
 }  // namespace tess

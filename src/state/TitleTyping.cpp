@@ -32,8 +32,7 @@ std::unique_ptr<Change> editTitle(std::string from, std::string to) {
 
 void titleTyped(State& s) {
     s.edit.titleTyping = true;
-    s.doc.modified = true;
-    cap(s, s.doc.fileName);
+    showUnsavedMark(s);
 }
 
 void finishTitleTyping(State& s) {

@@ -66,6 +66,12 @@ RingChange growChange(const std::vector<RingText>& rings, int index, double metr
 bool applyRingChange(State& s, const RingChange& change) {
     Document& d = s.doc;
     if (change.index < 0 || change.index >= d.ringCount()) return false;
+    // A tool that leaves the ring as it was (at most closing it) makes no
+    // step to undo.
+    const RingText& ring = d.ringTexts[static_cast<std::size_t>(change.index)];
+    if (change.rings.size() == 1 && change.rings.front().name == ring.name &&
+        closedVerticesOf(change.rings.front().lines) == closedVerticesOf(ring.lines))
+        return true;
     // A shrink that removes the last outer ring would leave only holes, or nothing.
     const auto outers = std::count_if(d.ringTexts.begin(), d.ringTexts.end(), [](const RingText& r) { return !isHoleName(r.name); });
     const bool lastOuter = !isHoleName(d.ringTexts[static_cast<std::size_t>(change.index)].name) && outers == 1;

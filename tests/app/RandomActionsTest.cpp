@@ -1,10 +1,14 @@
 // Seeded random sequences of what a user does (open good and broken files,
-// choose rings, edit, drag, draw outlines, "+", "-", save, backgrounds,
-// GPX, New, close), with the program's promises checked after every step:
-// the ring shown is the ring loaded; a saved file reads back as the
-// document shown; no file is written that the user did not name or
-// confirm; nothing unsaved is dropped without the user's consent; a
-// refused file leaves everything as it was.
+// choose rings, edit, drag handles and outline markers, Escape in the
+// middle of a drag, draw outlines, "+", "-", save, backgrounds, GPX and
+// GeoJSON imports, the polygon tools, recent files, New, close), with the
+// program's promises checked after every step: the ring shown is the ring
+// loaded; a saved file reads back as the document shown; the unsaved mark
+// is shown exactly when the document's file differs from what is shown; no
+// file is written that the user did not name or confirm; nothing unsaved
+// is dropped without the user's consent; a refused file leaves everything
+// as it was; "+" adds the outline's corners; an opened or saved file is
+// the first recent file.
 // TESSALINE_RANDOM_STEPS=100000 runs a long session (one command).
 #include <gtest/gtest.h>
 
@@ -19,11 +23,14 @@
 #include "document/LoadedRing.h"
 #include "document/Numbers.h"
 #include "document/Reader.h"
+#include "editing/CanvasGeometry.h"
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "gpx/GpxReader.h"
 #include "selection/Selection.h"
 #include "shell/FileHelpers.h"
+#include "geometry/Geos.h"
+#include "tools/RingTools.h"
 #include "view/Clearing.h"
 #include "view/Transform.h"
 #include "view/ViewArea.h"
@@ -140,12 +147,14 @@ protected:
     void SetUp() override {
         const std::string d = dir.path();
         for (const char* name : {"osmium_berlin.poly", "geofabrik_south-africa.poly", "osmfr_quebec.poly",
-                                 "geofabrik_west.poly", "gpsbabel_basecamp.gpx"})
+                                 "geofabrik_west.poly", "gpsbabel_basecamp.gpx", "geofabrik_detmold-regbez.poly",
+                                 "osmium_two-polygons.poly", "fixmyberlin_regions.poly"})
             test::writeFile(d + "/" + name, test::readFile(test::dataFile(name)));
         test::writeFile(d + "/open.poly", "Legend map v1.2\r1\r 10 50\r 11.5 50\r 11 51.25\rend\r\r2\n 5 5\n 6 5\n 6 6\nEND\n");
         test::writeFile(d + "/noend.poly", "t\n1\n 1.0 2.0\n");
         test::writeFile(d + "/bad.poly", "t\n1\n 1.0 2.0\n 1.5,2.5\nEND\nEND\n");
         test::writeFile(d + "/norings.poly", "t\nEND\n");
+        test::writeFile(d + "/lake.geojson", test::readFile(test::dataFile("../cases/polygon-with-hole.geojson")));
         fs::create_directory(d + "/folder.poly");
         for (const auto& e : fs::directory_iterator(d)) user.openChoices.push_back(e.path().string());
         user.openChoices.push_back(d + "/missing.poly");
@@ -185,10 +194,42 @@ protected:
             break;
         case 16: Form_KeyDown(st, kEscapeKey); break;
         case 17: mf_Click(st, mf::SaveSelection); break;
+        case 22: polygonTool(st); break;
+        case 23: importGeoJsonCommand(st); return true;
+        case 24: dragMarker(st, false); break;
+        case 25: user.pick(2) ? dragMarker(st, true) : drag(st, true); break;
         }
         return false;
     }
-    void drag(State& st) {
+    // Simplify or grow the loaded ring, as the Tools menu does.
+    void polygonTool(State& st) {
+        const int ring = st.doc.currentRing;
+        if (ring < 0 || st.sel.selCount > 0) return;
+        const std::vector<RingText>& rings = committedRings(st);
+        const double metres = 100.0 * static_cast<double>(1 + user.pick(2000));
+        try {
+            const RingChange change = user.pick(2) ? simplifyChange(rings, ring, metres)
+                                                   : growChange(rings, ring, user.pick(2) ? metres : -metres, Corners::Round);
+            applyRingChange(st, change);
+        } catch (const GeosError&) {
+            // The window says the ring could not be changed, and nothing is.
+        }
+    }
+    // A marker of a closed outline dragged and dropped, or the drag ended
+    // by Escape before the release.
+    void dragMarker(State& st, bool escape) {
+        if (st.sel.selState != 2 || st.sel.selCount < 1) return;
+        const int marker = 1 + static_cast<int>(user.pick(static_cast<std::size_t>(st.sel.selCount)));
+        nd_MouseDown(st, marker);
+        p1_DragOver(st, 100 + user.pick(8000), 100 + user.pick(7800));
+        if (escape) {
+            Form_KeyDown(st, kEscapeKey);
+            cancelDrag(st);
+        } else {
+            nd_DragDrop(st, marker);
+        }
+    }
+    void drag(State& st, bool escape = false) {
         dragged = 0;
         std::vector<std::size_t> handles;
         st.overlays.node.forEach([&](std::size_t k, const SquareObject&) { handles.push_back(k); });
@@ -196,7 +237,14 @@ protected:
         dragged = handles[user.pick(handles.size())];
         node_MouseDown(st, static_cast<int>(dragged));
         p1_DragOver(st, 100 + user.pick(8000), 100 + user.pick(7800));
-        node_DragDrop(st, 0);
+        if (escape) {
+            // The handle goes back where it was; nothing is stored.
+            Form_KeyDown(st, kEscapeKey);
+            cancelDrag(st);
+            dragged = 0;
+        } else {
+            node_DragDrop(st, 0);
+        }
     }
     // Zoom, pan, fit or proportions, as the wheel, the middle button and
     // the View menu do.
@@ -235,6 +283,20 @@ protected:
         }
         EXPECT_EQ(st.edit.tooManyInView, inView > kMaxEditableVertices);
     }
+    // Where the outline's markers stand, as "+" would take them.
+    Ring outlineCorners(const State& st) {
+        Ring corners;
+        for (int k = 1; k <= st.sel.selCount; ++k) {
+            const auto ku = static_cast<std::size_t>(k);
+            float lon = st.sel.selLon[ku], lat = st.sel.selLat[ku];
+            if (st.overlays.nd.exists(ku)) {
+                const SquareObject& m = st.overlays.nd[ku];
+                canvasToMap(st, m.left + 50, m.top + 50, lon, lat);
+            }
+            corners.emplace_back(readDecimal(shortestText(lon)), readDecimal(shortestText(lat)));
+        }
+        return corners;
+    }
     void outline(State& st) {
         const int tool = 1 + static_cast<int>(user.pick(2));
         inv_MouseDown(st, tool);
@@ -262,13 +324,14 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
     const int steps = long_run ? std::atoi(long_run) : 600;
     for (int step = 0; step < steps && !HasFailure(); ++step) {
         State& st = *s;
-        const int kind = static_cast<int>(user.pick(22));
+        const int kind = static_cast<int>(user.pick(26));
         SCOPED_TRACE("step " + std::to_string(step) + " action " + std::to_string(kind));
         user.newStep();
         const auto before = snapshot(dir.path());
         const Shown shownBefore = shown(st.doc);
         const Document docBefore = st.doc;
         const std::string captionBefore = st.caption;
+        const std::vector<std::pair<double, double>> cornersBefore = outlineCorners(st);
         const std::size_t doneBefore = st.history.done.size(), undoneBefore = st.history.undone.size();
 
         bool closed = false, replaces = false;
@@ -330,11 +393,16 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         }
         ASSERT_EQ(undoShots.size(), st.history.done.size());
         ASSERT_EQ(redoShots.size(), st.history.undone.size());
-        // No unsaved mark: the document's own file holds what is shown.
-        if (!st.doc.modified && !st.doc.ownFile.empty() && fs::exists(st.doc.ownFile)) {
+        // The unsaved mark is shown exactly when the document's own file
+        // holds something else than what is shown.
+        if (!st.doc.ownFile.empty() && fs::exists(st.doc.ownFile)) {
             PolyLoad file = readPolyFile(st.doc.ownFile);
-            ASSERT_TRUE(file.ok());
-            EXPECT_EQ("", difference(shown(file.file.title, file.file.rings, nullptr), shown(st.doc)));
+            const std::string differs = file.ok() ? difference(shown(file.file.title, file.file.rings, nullptr), shown(st.doc)) : file.error;
+            EXPECT_EQ(!differs.empty(), st.doc.modified) << differs;
+        }
+        // A file opened or saved under a new name is the first recent file.
+        if (!st.doc.ownFile.empty() && st.doc.ownFile != docBefore.ownFile) {
+            EXPECT_EQ(st.doc.ownFile, st.recent[0].caption);
         }
         // A refused file or a failed save leaves the document, its name,
         // its caption and its mark as they were.
@@ -371,11 +439,29 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         if (replaces || kind == 20 || kind == 21) continue;
         Shown expected = shownBefore, now = shown(d);
         const auto count = [](const Shown& x) { return x.rings.size(); };
-        if (kind == 9 && count(now) == count(expected) + 1) expected.rings.push_back(now.rings.back()), expected.holes.push_back(false);
+        // "+" adds the outline's corners, closed on the first.
+        if (kind == 9 && count(now) == count(expected) + 1) {
+            Ring corners = cornersBefore;
+            if (!corners.empty()) corners.push_back(corners.front());
+            EXPECT_TRUE(same(corners, now.rings.back()));
+            expected.rings.push_back(corners);
+            expected.holes.push_back(false);
+        }
         if (kind == 10 && count(now) + 1 == count(expected)) {
             const auto gone = static_cast<std::size_t>(docBefore.listIndex);
             expected.rings.erase(expected.rings.begin() + static_cast<long>(gone));
             expected.holes.erase(expected.holes.begin() + static_cast<long>(gone));
+        }
+        // A polygon tool replaces the ring it worked on, by one ring or a few.
+        if (kind == 22 && docBefore.currentRing >= 0 && st.history.done.size() == doneBefore + 1) {
+            const auto k = static_cast<std::size_t>(docBefore.currentRing);
+            const std::size_t added = count(now) + 1 - count(expected);
+            expected.rings.erase(expected.rings.begin() + static_cast<long>(k));
+            expected.holes.erase(expected.holes.begin() + static_cast<long>(k));
+            expected.rings.insert(expected.rings.begin() + static_cast<long>(k), now.rings.begin() + static_cast<long>(k),
+                                  now.rings.begin() + static_cast<long>(k + added));
+            expected.holes.insert(expected.holes.begin() + static_cast<long>(k), now.holes.begin() + static_cast<long>(k),
+                                  now.holes.begin() + static_cast<long>(k + added));
         }
         // A drag moves its vertex, and the first with the last, no other.
         if (kind == 7 && d.currentRing >= 0 && dragged > 0) {
