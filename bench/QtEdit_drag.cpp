@@ -30,8 +30,8 @@ struct Window {
     QtCanvas* canvas() { return window.canvas(); }
     void setEditBox(bool on) {
         window.editBox()->setChecked(on);
-        state().edit.check1 = on;
-        Check1_MouseUp(state());
+        state().edit.editBoxChecked = on;
+        editBoxChanged(state());
         window.syncFromState();
     }
     void moveTo(QPointF p) {
@@ -49,7 +49,7 @@ void handleDragMoveWithRepaint(benchmark::State& st) {
         st.SkipWithError("unexpected ring size");
         return;
     }
-    node_MouseDown(w.state(), 500);
+    pressOnHandle(w.state(), 500);
     double x = 40;
     for (auto _ : st) {
         x = x > 500 ? 40 : x + 3;
@@ -65,8 +65,8 @@ void enterEditModeWithRepaint(benchmark::State& st) {
         w.setEditBox(true);
         w.canvas()->repaint();
         st.PauseTiming();
-        unloadpnts(w.state());
-        w.state().edit.check1 = w.state().edit.editMode = false;
+        removeHandlesAndOutline(w.state());
+        w.state().edit.editBoxChecked = w.state().edit.editing = false;
         st.ResumeTiming();
     }
 }

@@ -19,7 +19,7 @@ using tess::bench::LoadedWindow;
 void plotMillionVertexRing(benchmark::State& st) {
     LoadedWindow w(1'000'000);
     for (auto _ : st) {
-        tess::plot(w.window.state(), false, 0);
+        tess::redraw(w.window.state(), false);
         benchmark::DoNotOptimize(w.window.canvas()->image().constBits());
     }
     st.counters["vertices"] = static_cast<double>(w.window.state().doc.lastPoint);

@@ -34,7 +34,7 @@ struct MillionVertexWindow : tess::bench::LoadedWindow {
 void redrawFittedMillionVertexRing(benchmark::State& st) {
     MillionVertexWindow w;
     for (auto _ : st) {
-        tess::plot(w.state(), false, 0);
+        tess::redraw(w.state(), false);
         w.finish();
     }
 }
@@ -76,12 +76,12 @@ void enterEditModeZoomedMillionVertexRing(benchmark::State& st) {
     tess::zoomAt(w.state(), p.x, p.y, 1000);
     st.counters["handles"] = static_cast<double>(tess::countHandlesInView(w.state(), tess::kMaxEditableVertices));
     for (auto _ : st) {
-        w.state().edit.check1 = true;
-        tess::Check1_MouseUp(w.state());
+        w.state().edit.editBoxChecked = true;
+        tess::editBoxChanged(w.state());
         w.finish();
         st.PauseTiming();
-        w.state().edit.check1 = false;
-        tess::Check1_MouseUp(w.state());
+        w.state().edit.editBoxChecked = false;
+        tess::editBoxChanged(w.state());
         st.ResumeTiming();
     }
 }
@@ -104,7 +104,7 @@ void openFiveMillionVertexFile(benchmark::State& st) {
             longestGap = std::max(longestGap, static_cast<double>(sinceEvents.elapsed()));
             sinceEvents.restart();
         });
-        tess::loadpoly(window.state(), path);
+        tess::openPolyFile(window.state(), path);
         benchmark::DoNotOptimize(window.canvas()->image().constBits());
         longestGap = std::max(longestGap, static_cast<double>(sinceEvents.elapsed()));
         platform.setBeforeEvents({});

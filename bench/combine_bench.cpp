@@ -33,7 +33,7 @@ void combineHundredFilesOfTenThousandVertices(benchmark::State& st) {
     const std::vector<std::string> files = combineInputs(100, 10'000);
     const std::string output = bench::scratchDir() + "/combined.poly";
     SilentPlatform platform;
-    for (auto _ : st) benchmark::DoNotOptimize(save_merge(platform, files, "Combined", output));
+    for (auto _ : st) benchmark::DoNotOptimize(combineFiles(platform, files, "Combined", output));
     st.counters["output_MB"] = static_cast<double>(std::filesystem::file_size(output)) / 1e6;
 }
 BENCHMARK(combineHundredFilesOfTenThousandVertices)->Unit(benchmark::kMillisecond);

@@ -17,7 +17,7 @@ void loadOneMillionVertexRing(benchmark::State& st) {
     for (auto _ : st) {
         State s(platform);
         s.systemDir = bench::scratchDir();
-        benchmark::DoNotOptimize(loadpoly(s, file));
+        benchmark::DoNotOptimize(openPolyFile(s, file));
     }
 }
 BENCHMARK(loadOneMillionVertexRing)->Unit(benchmark::kMillisecond);
@@ -27,7 +27,7 @@ void loadTenThousandRings(benchmark::State& st) {
     Quiet platform;
     for (auto _ : st) {
         State s(platform);
-        benchmark::DoNotOptimize(loadpoly(s, file));
+        benchmark::DoNotOptimize(openPolyFile(s, file));
     }
 }
 BENCHMARK(loadTenThousandRings)->Unit(benchmark::kMillisecond);
@@ -36,9 +36,9 @@ void saveTenThousandRings(benchmark::State& st) {
     Quiet platform;
     State s(platform);
     s.systemDir = bench::scratchDir();
-    loadpoly(s, bench::polyFile(10'000, 1'000'000));
+    openPolyFile(s, bench::polyFile(10'000, 1'000'000));
     const std::string out = bench::scratchDir() + "/saved.poly";
-    for (auto _ : st) benchmark::DoNotOptimize(savepoly(s, out));
+    for (auto _ : st) benchmark::DoNotOptimize(saveDocumentTo(s, out));
 }
 BENCHMARK(saveTenThousandRings)->Unit(benchmark::kMillisecond);
 
@@ -46,8 +46,8 @@ void commitOneMillionVertexRing(benchmark::State& st) {
     Quiet platform;
     State s(platform);
     s.systemDir = bench::scratchDir();
-    loadpoly(s, bench::polyFile(1, 1'000'000));
-    for (auto _ : st) benchmark::DoNotOptimize(savecurpoly(s));
+    openPolyFile(s, bench::polyFile(1, 1'000'000));
+    for (auto _ : st) benchmark::DoNotOptimize(commitLoadedRing(s));
 }
 BENCHMARK(commitOneMillionVertexRing)->Unit(benchmark::kMillisecond);
 

@@ -33,12 +33,12 @@ struct EditBench {
     explicit EditBench(int vertices) {
         s.canvas = &surface;
         s.systemDir = bench::scratchDir();
-        loadpoly(s, bench::polyFile(1, vertices));
+        openPolyFile(s, bench::polyFile(1, vertices));
         s.doc.currentRing = 0;
     }
     void enterEditMode() {
-        s.edit.check1 = true;
-        Check1_MouseUp(s);
+        s.edit.editBoxChecked = true;
+        editBoxChanged(s);
     }
 };
 
@@ -51,8 +51,8 @@ void enterEditModeOnThousandVertexRing(benchmark::State& st) {
     for (auto _ : st) {
         b.enterEditMode();
         st.PauseTiming();
-        unloadpnts(b.s);
-        b.s.edit.check1 = b.s.edit.editMode = false;
+        removeHandlesAndOutline(b.s);
+        b.s.edit.editBoxChecked = b.s.edit.editing = false;
         st.ResumeTiming();
     }
     st.counters["handles"] = static_cast<double>(b.s.doc.lastPoint);
@@ -65,7 +65,7 @@ void movePointerAcrossTheCanvas(benchmark::State& st, EditBench& b) {
     double x = 1000;
     for (auto _ : st) {
         x = x > 7000 ? 1000 : x + 7;
-        p1_DragOver(b.s, x, 2000);
+        dragOverCanvas(b.s, x, 2000);
     }
     cancelDrag(b.s);
 }
@@ -73,7 +73,7 @@ void movePointerAcrossTheCanvas(benchmark::State& st, EditBench& b) {
 void oneMoveOfAVertexHandle(benchmark::State& st) {
     EditBench b(1000);  // closed by a copy of its first vertex: 1001
     b.enterEditMode();
-    node_MouseDown(b.s, 500);
+    pressOnHandle(b.s, 500);
     movePointerAcrossTheCanvas(st, b);
 }
 BENCHMARK(oneMoveOfAVertexHandle)->Unit(benchmark::kMicrosecond);
@@ -83,9 +83,9 @@ BENCHMARK(oneMoveOfAVertexHandle)->Unit(benchmark::kMicrosecond);
 void oneMoveOfAMarkerOfA500PointOutline(benchmark::State& st) {
     EditBench b(1000);  // closed by a copy of its first vertex: 1001
     b.s.edit.tool = 1;
-    for (int i = 0; i < kMaxSelectionPoints; ++i) p1_MouseDown(b.s, 1, 200 + i * 16, 300 + (i % 7) * 900);
-    create_polygon(b.s);
-    nd_MouseDown(b.s, 250);
+    for (int i = 0; i < kMaxSelectionPoints; ++i) pressOnCanvas(b.s, 1, 200 + i * 16, 300 + (i % 7) * 900);
+    closeOutline(b.s);
+    pressOnMarker(b.s, 250);
     movePointerAcrossTheCanvas(st, b);
 }
 BENCHMARK(oneMoveOfAMarkerOfA500PointOutline)->Unit(benchmark::kMicrosecond);
@@ -96,9 +96,9 @@ void dropOfAVertexHandle(benchmark::State& st) {
     double x = 1000;
     for (auto _ : st) {
         x = x > 7000 ? 1000 : x + 7;
-        node_MouseDown(b.s, 500);
-        p1_DragOver(b.s, x, 2000);
-        node_DragDrop(b.s, 500);
+        pressOnHandle(b.s, 500);
+        dragOverCanvas(b.s, x, 2000);
+        dropOnHandle(b.s, 500);
     }
 }
 BENCHMARK(dropOfAVertexHandle)->Unit(benchmark::kMicrosecond);
@@ -106,9 +106,9 @@ BENCHMARK(dropOfAVertexHandle)->Unit(benchmark::kMicrosecond);
 void selectionTextOfA500PointOutline(benchmark::State& st) {
     EditBench b(1000);  // closed by a copy of its first vertex: 1001
     b.s.edit.tool = 1;
-    for (int i = 0; i < kMaxSelectionPoints; ++i) p1_MouseDown(b.s, 1, 200 + i * 16, 300 + (i % 7) * 900);
-    create_polygon(b.s);
-    for (auto _ : st) benchmark::DoNotOptimize(save_selection(b.s, true));
+    for (int i = 0; i < kMaxSelectionPoints; ++i) pressOnCanvas(b.s, 1, 200 + i * 16, 300 + (i % 7) * 900);
+    closeOutline(b.s);
+    for (auto _ : st) benchmark::DoNotOptimize(saveOutline(b.s, true));
 }
 BENCHMARK(selectionTextOfA500PointOutline)->Unit(benchmark::kMicrosecond);
 

@@ -46,7 +46,7 @@ void exportOneMillionVertexRing(benchmark::State& st) {
     State s(platform);
     fillRing(s);
     const std::string out = bench::scratchDir() + "/ring-1m.gpx";
-    for (auto _ : st) benchmark::DoNotOptimize(savegpx2(s, out));
+    for (auto _ : st) benchmark::DoNotOptimize(writeGpxRoute(s, out));
 }
 BENCHMARK(exportOneMillionVertexRing)->Unit(benchmark::kMillisecond);
 

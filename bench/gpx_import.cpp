@@ -54,7 +54,7 @@ void importOneMillionTrackPoints(benchmark::State& st) {
     for (auto _ : st) {
         State s(platform);
         s.systemDir = bench::scratchDir();
-        loadgpx(s, file, 0);
+        importGpx(s, file, 0);
         if (s.doc.lastPoint != kTrackPoints) st.SkipWithError("wrong number of points");
     }
 }

@@ -8,6 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::SilentPlatform platform;
     State s(platform);
     s.systemDir = fuzz::scratch();
-    loadpolybk(s, fuzz::writeInput("background.poly", data, size));
+    showPolyBackground(s, fuzz::writeInput("background.poly", data, size));
     return 0;
 }

@@ -18,12 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::SilentPlatform platform;
     State s(platform);
     s.systemDir = fuzz::scratch();
-    if (!loadpoly(s, fuzz::writeInput("in.poly", data, size))) return 0;
+    if (!openPolyFile(s, fuzz::writeInput("in.poly", data, size))) return 0;
     const int rings = std::min(s.doc.ringCount(), 16);
     for (int k = 0; k < rings; ++k) {
-        loaddt(s, k);
-        if (s.doc.lastPoint >= 1) savecurpoly(s);
+        loadRing(s, k);
+        if (s.doc.lastPoint >= 1) commitLoadedRing(s);
     }
-    polyText(s.doc.title, s.doc.ringTexts);
+    polyText(s.doc.title, s.doc.rings);
     return 0;
 }

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     State s(platform);
     s.systemDir = fuzz::scratch();
     fuzz::writeInput("tessaline.dat", data, size);
-    loaddat(s);
+    readSettingsFile(s);
     settingsText(s);
     return 0;
 }

@@ -197,11 +197,11 @@ int runConvert(const std::vector<std::string>& args) {
             std::cerr << "tessaline: " << in << " has " << rings << " ring(s), no ring " << options->ring << "\n";
             return 1;
         }
-        loaddt(s, options->ring - 1);
-        return savegpx2(s, out) ? 0 : 1;
+        loadRing(s, options->ring - 1);
+        return writeGpxRoute(s, out) ? 0 : 1;
     }
 
-    if (!(options->commit ? saveCommitted(s, out) : savepoly(s, out))) return 1;
+    if (!(options->commit ? saveDocumentCommittedTo(s, out) : saveDocumentTo(s, out))) return 1;
     if (!s.saveNotice.empty()) std::cerr << s.saveNotice << "\n";
     std::cerr << "Wrote " << out << " (" << rings << " ring" << (rings == 1 ? "" : "s") << ")\n";
     return 0;
@@ -212,7 +212,7 @@ int runCombine(const std::vector<std::string>& args) {
     if (!options) return 2;
     ConsolePlatform platform(std::cerr);
     const std::string title = options->title.value_or("Untitled");
-    if (!save_merge(platform, options->inputs, title, options->output)) return 1;
+    if (!combineFiles(platform, options->inputs, title, options->output)) return 1;
     std::cerr << "Wrote " << options->output << "\n";
     return 0;
 }

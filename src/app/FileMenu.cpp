@@ -28,26 +28,26 @@ void newDocument(State& s) {
     s.doc = Document();
     s.doc.fileName = kUntitled;
     startHistory(s, false);
-    s.bk = Background();
+    s.background = Background();
     s.edit.tool = 0;
-    inv_MouseUp(s, 0);
+    releaseToolButton(s, 0);
     forgetBounds(s.view);
-    cap(s, s.doc.fileName);
+    updateCaption(s, s.doc.fileName);
     s.edit.busy = false;
 }
 
-void openPolyFile(State& s) {
+void openPolyFileFromDialog(State& s) {
     if (!mayDropChanges(s)) return;
     const std::string path = fileDialog(s.platform, false, polyFilters(), "", documentFolder(s));
     if (isBadPolyName(path)) return;
-    if (loadpoly(s, path)) updatmf(s, path);
+    if (openPolyFile(s, path)) addRecentFile(s, path);
 }
 
 }  // namespace
 
 bool openPolyPath(State& s, const std::string& path) {
-    if (!mayDropChanges(s) || !loadpoly(s, path)) return false;
-    updatmf(s, path);
+    if (!mayDropChanges(s) || !openPolyFile(s, path)) return false;
+    addRecentFile(s, path);
     return true;
 }
 
@@ -56,16 +56,16 @@ namespace {
 void openGpx(State& s) {
     const std::string path = fileDialog(s.platform, false, gpxFilters(), "", documentFolder(s));
     if (isBadPolyName(path)) return;
-    loadgpx(s, path, 0);
+    importGpx(s, path, 0);
 }
 
 void saveSelection(State& s) {
-    if (s.sel.selCount == 0) {
+    if (s.outline.pointCount == 0) {
         s.platform.message(kNoSelectionFound);
         return;
     }
-    if (s.sel.selState == 1) create_polygon(s);
-    save_selection(s, false);
+    if (s.outline.state == 1) closeOutline(s);
+    saveOutline(s, false);
 }
 
 void openRecent(State& s, int position) {
@@ -78,11 +78,11 @@ void openRecent(State& s, int position) {
 }  // namespace
 
 bool saveDocument(State& s, bool saveAs) {
-    if (s.sel.selCount > 0) {
+    if (s.outline.pointCount > 0) {
         s.platform.message(kSaveSelectionFirst);
         return false;
     }
-    if (s.doc.ringTexts.empty()) {
+    if (s.doc.rings.empty()) {
         s.platform.message(kNoDataSave);
         return false;
     }
@@ -92,22 +92,22 @@ bool saveDocument(State& s, bool saveAs) {
     if (!s.doc.modified || folderOf(target).empty()) saveAs = true;
     if (saveAs) {
         // The document's own name is proposed, in its own folder.
-        const std::string own = s.doc.ownFile.empty() ? std::string() : ftrim(s.doc.ownFile);
+        const std::string own = s.doc.ownFile.empty() ? std::string() : fileNameOf(s.doc.ownFile);
         target = fileDialog(s.platform, true, polyFilters(), own.empty() ? std::string(kUntitled) : own, documentFolder(s));
         if (isBadPolyName(target)) return false;
     }
     target = polyFileName(target);
     // Only the document's own file is replaced without a question.
     if (target != s.doc.ownFile && !confirmReplace(s.platform, target)) return false;
-    if (!savepoly(s, target)) return false;
-    updatmf(s, target);
+    if (!saveDocumentTo(s, target)) return false;
+    addRecentFile(s, target);
     return true;
 }
 
 void mf_Click(State& s, int index) {
     switch (index) {
     case mf::New: newDocument(s); break;
-    case mf::OpenPoly: openPolyFile(s); break;
+    case mf::OpenPoly: openPolyFileFromDialog(s); break;
     case mf::OpenGpx: openGpx(s); break;
     case mf::Save: saveDocument(s, false); break;
     case mf::SaveAs: saveDocument(s, true); break;
@@ -118,7 +118,7 @@ void mf_Click(State& s, int index) {
     }
 }
 
-void updatmf(State& s, const std::string& path) {
+void addRecentFile(State& s, const std::string& path) {
     auto& recent = s.recent;
     int found = -1;
     for (int k = 0; k < kRecentCount; ++k) {
@@ -136,12 +136,12 @@ void updatmf(State& s, const std::string& path) {
     for (RecentEntry& entry : recent) entry.enabled = !entry.caption.empty() && fileExists(entry.caption);
 }
 
-void loadole(State& s, const std::string& path) {
+void openDroppedFile(State& s, const std::string& path) {
     // The file system tells case apart, so the path keeps its case; only
     // the extension test ignores it.
     if (!lowerAscii(path).ends_with(".poly") || path == s.doc.fileName) return;
     if (s.doc.modified && s.platform.askYesNo(kSaveChanges)) return;
-    if (loadpoly(s, path)) updatmf(s, path);
+    if (openPolyFile(s, path)) addRecentFile(s, path);
 }
 
 bool mayClose(State& s) {

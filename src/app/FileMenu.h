@@ -33,10 +33,10 @@ bool saveDocument(State& s, bool saveAs);
 // refused.
 bool openPolyPath(State& s, const std::string& path);
 // Puts the path first in the recent files and refreshes their enabled state.
-void updatmf(State& s, const std::string& path);
+void addRecentFile(State& s, const std::string& path);
 
 // Loads a dropped .poly file as the document.
-void loadole(State& s, const std::string& path);
+void openDroppedFile(State& s, const std::string& path);
 
 // The close guard: true when the window may close now.
 bool mayClose(State& s);

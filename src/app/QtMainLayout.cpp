@@ -33,29 +33,29 @@ void QtMainWindow::buildControls() {
     form_ = new QWidget(this);
     setCentralWidget(form_);
 
-    p1_ = new QtCanvas(state_, form_);
-    p1_->setObjectName("p1");
-    p1_->setOnChanged([this] { syncFromState(); });
-    p1_->setOnFileDropped([this](std::string path) { dropFile(path); });
-    p1_->setOnPointer([this](std::optional<std::pair<double, double>> at) {
+    canvas_ = new QtCanvas(state_, form_);
+    canvas_->setObjectName("p1");
+    canvas_->setOnChanged([this] { syncFromState(); });
+    canvas_->setOnFileDropped([this](std::string path) { dropFile(path); });
+    canvas_->setOnPointer([this](std::optional<std::pair<double, double>> at) {
         pointer_ = at;
         syncStatus();
     });
 
-    List1_ = new QListWidget(form_);
-    List1_->setObjectName("List1");
+    ringList_ = new QListWidget(form_);
+    ringList_->setObjectName("List1");
     fitRingListTo({});
-    connect(List1_, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(ringList_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (syncing_ || row < 0) return;
         state_.doc.listIndex = row;
-        List1_MouseDown(state_);
+        ringListClicked(state_);
         syncFromState();
     });
 
-    text1_ = new TitleBox(form_);
-    text1_->setObjectName("text1");
-    text1_->setGeometry(pixels(design::text1));
-    text1_->setText(shownText(state_.doc.title));
+    titleBox_ = new TitleBox(form_);
+    titleBox_->setObjectName("text1");
+    titleBox_->setGeometry(pixels(design::titleBox));
+    titleBox_->setText(shownText(state_.doc.title));
     // Typing becomes one undoable step after a pause or when the box loses
     // the focus.
     titlePause_ = new QTimer(this);
@@ -67,56 +67,56 @@ void QtMainWindow::buildControls() {
         syncFromState();
     };
     connect(titlePause_, &QTimer::timeout, this, endTyping);
-    text1_->onFocusLost = endTyping;
-    auto titleTyped = [this] {
+    titleBox_->onFocusLost = endTyping;
+    auto typed = [this] {
         if (syncing_) return;
-        state_.doc.title = writtenText(text1_->text(), state_.doc.title);
-        text1_KeyPress(state_);
+        state_.doc.title = writtenText(titleBox_->text(), state_.doc.title);
+        titleTyped(state_);
         titlePause_->start();
         syncFromState();
     };
-    text1_->onCharacter = titleTyped;
+    titleBox_->onCharacter = typed;
     // A paste changes the title as much as typing does.
-    connect(text1_, &QLineEdit::textEdited, this, titleTyped);
+    connect(titleBox_, &QLineEdit::textEdited, this, typed);
 
-    shape2Frame_ = new QFrame(form_);
-    shape2Frame_->setObjectName("Shape2_0");
-    shape2Frame_->setFrameShape(QFrame::Box);
-    shape2Bar_ = new QWidget(form_);
-    shape2Bar_->setObjectName("Shape2_1");
-    shape2Bar_->setAutoFillBackground(true);
-    QPalette barPalette = shape2Bar_->palette();
+    progressFrame_ = new QFrame(form_);
+    progressFrame_->setObjectName("Shape2_0");
+    progressFrame_->setFrameShape(QFrame::Box);
+    progressBar_ = new QWidget(form_);
+    progressBar_->setObjectName("Shape2_1");
+    progressBar_->setAutoFillBackground(true);
+    QPalette barPalette = progressBar_->palette();
     barPalette.setColor(QPalette::Window, QColor(colors::progress.r, colors::progress.g, colors::progress.b));
-    shape2Bar_->setPalette(barPalette);
+    progressBar_->setPalette(barPalette);
     state_.progress.frameLeft = design::progressFrame.left;
     state_.progress.frameTop = design::progressFrame.top;
     state_.progress.frameWidth = design::progressFrame.width;
     state_.progress.frameHeight = design::progressFrame.height;
-    shape2Frame_->setGeometry(pixels(design::progressFrame));
+    progressFrame_->setGeometry(pixels(design::progressFrame));
 
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel("0000", form_);
-        label->setObjectName(QString("Label1_%1").arg(i));
-        label->setGeometry(pixels(design::Label1[i]));
-        Label1_[static_cast<std::size_t>(i)] = label;
+        label->setObjectName(QString("boundLabels_%1").arg(i));
+        label->setGeometry(pixels(design::boundLabels[i]));
+        boundLabels_[static_cast<std::size_t>(i)] = label;
     }
 
-    Check1_ = new QCheckBox(form_);
-    Check1_->setObjectName("Check1");
-    Check1_->setGeometry(pixels(design::Check1));
-    connect(Check1_, &QCheckBox::clicked, this, [this](bool checked) {
-        state_.edit.check1 = checked;
-        Check1_MouseUp(state_);
+    editBox_ = new QCheckBox(form_);
+    editBox_->setObjectName("Check1");
+    editBox_->setGeometry(pixels(design::editBox));
+    connect(editBox_, &QCheckBox::clicked, this, [this](bool checked) {
+        state_.edit.editBoxChecked = checked;
+        editBoxChanged(state_);
         syncFromState();
     });
     const char* editTip = "Show handles on the vertices in view, to drag them";
-    Check1_->setToolTip(editTip);
-    Label2_ = new ClickLabel("Edit", form_);
-    Label2_->setToolTip(editTip);
-    Label2_->setObjectName("Label2");
-    Label2_->setGeometry(pixels(design::Label2));
-    Label2_->onClick = [this] {
-        Label2_Click(state_);
+    editBox_->setToolTip(editTip);
+    editLabel_ = new ClickLabel("Edit", form_);
+    editLabel_->setToolTip(editTip);
+    editLabel_->setObjectName("Label2");
+    editLabel_->setGeometry(pixels(design::editLabel));
+    editLabel_->onClick = [this] {
+        toggleEditMode(state_);
         syncFromState();
     };
 
@@ -124,46 +124,46 @@ void QtMainWindow::buildControls() {
                                "Rectangle: click two corners of an outline"};
     for (int i = 0; i < 3; ++i) {
         auto* button = new InvButton(i, form_);
-        button->setObjectName(QString("inv_%1").arg(i));
+        button->setObjectName(QString("toolButtons_%1").arg(i));
         button->setToolTip(toolTips[i]);
-        button->setGeometry(pixels(design::inv[i]));
+        button->setGeometry(pixels(design::toolButtons[i]));
         button->onPress = [this](int index) {
-            inv_MouseDown(state_, index);
+            pressToolButton(state_, index);
             syncFromState();
         };
         button->onRelease = [this](int index) {
-            inv_MouseUp(state_, index);
+            releaseToolButton(state_, index);
             syncFromState();
         };
-        inv_[static_cast<std::size_t>(i)] = button;
+        toolButtons_[static_cast<std::size_t>(i)] = button;
 
         // The indicator lies over its button and lets the mouse through.
         auto* indicator = new QLabel(form_);
-        indicator->setObjectName(QString("btt_%1").arg(i));
+        indicator->setObjectName(QString("toolIndicators_%1").arg(i));
         indicator->setAttribute(Qt::WA_TransparentForMouseEvents);
         indicator->setGeometry(button->geometry());
         indicator->setPixmap(toolIcon(i, QColor(255, 0, 0), button->size()));
         indicator->hide();
-        btt_[static_cast<std::size_t>(i)] = indicator;
+        toolIndicators_[static_cast<std::size_t>(i)] = indicator;
     }
 
     const char* captions[2] = {"+", "-"};
     const char* tips[2] = {"Add Selection ", "Remove Selection"};
     for (int i = 0; i < 2; ++i) {
         auto* label = new ClickLabel(captions[i], form_);
-        label->setObjectName(QString("Label3_%1").arg(i));
+        label->setObjectName(QString("ringButtons_%1").arg(i));
         label->setToolTip(tips[i]);
         label->setAlignment(Qt::AlignCenter);
         QFont big = label->font();
         big.setPointSize(big.pointSize() + 6);
         big.setBold(true);
         label->setFont(big);
-        label->setGeometry(pixels(design::Label3[i]));
+        label->setGeometry(pixels(design::ringButtons[i]));
         label->onClick = [this, i] {
             Label3_Click(state_, i);
             syncFromState();
         };
-        Label3_[static_cast<std::size_t>(i)] = label;
+        ringButtons_[static_cast<std::size_t>(i)] = label;
     }
     applyLayout();
 }
@@ -175,10 +175,10 @@ bool QtMainWindow::fitRingListTo(const QStringList& entries) {
     // Wide enough for any ring number and, up to a limit, the names shown
     // beside them; never narrower than the design.
     constexpr int kWidestNames = 180;
-    int text = List1_->fontMetrics().horizontalAdvance("32767");
-    for (const QString& entry : entries) text = std::max(text, std::min(kWidestNames, List1_->fontMetrics().horizontalAdvance(entry)));
-    const int scrollBar = List1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int needed = std::max(design::kListWidth, (text + scrollBar + 2 * List1_->frameWidth() + 8) * kTwipsPerPixel);
+    int text = ringList_->fontMetrics().horizontalAdvance("32767");
+    for (const QString& entry : entries) text = std::max(text, std::min(kWidestNames, ringList_->fontMetrics().horizontalAdvance(entry)));
+    const int scrollBar = ringList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int needed = std::max(design::kListWidth, (text + scrollBar + 2 * ringList_->frameWidth() + 8) * kTwipsPerPixel);
     Layout& l = state_.layout;
     if (needed == l.listWidth) return false;
     l.canvasLeft += needed - l.listWidth;
@@ -188,19 +188,19 @@ bool QtMainWindow::fitRingListTo(const QStringList& entries) {
 
 void QtMainWindow::applyLayout() {
     const Layout& l = state_.layout;
-    p1_->setGeometry(pixels(l.canvasLeft, l.canvasTop, l.canvasWidth, l.canvasHeight));
-    List1_->setGeometry(pixels(l.listLeft, l.listTop, l.listWidth, l.listHeight));
+    canvas_->setGeometry(pixels(l.canvasLeft, l.canvasTop, l.canvasWidth, l.canvasHeight));
+    ringList_->setGeometry(pixels(l.listLeft, l.listTop, l.listWidth, l.listHeight));
 }
 
 void QtMainWindow::syncProgress() {
     const ProgressBar& bar = state_.progress;
-    shape2Bar_->setGeometry(pixels(bar.frameLeft, bar.frameTop, bar.barWidth, bar.frameHeight));
+    progressBar_->setGeometry(pixels(bar.frameLeft, bar.frameTop, bar.barWidth, bar.frameHeight));
 }
 
-QLabel* QtMainWindow::editLabel() const { return Label2_; }
-QLabel* QtMainWindow::boundLabel(int i) const { return Label1_[static_cast<std::size_t>(i)]; }
-QLabel* QtMainWindow::selectionLabel(int i) const { return Label3_[static_cast<std::size_t>(i)]; }
-QWidget* QtMainWindow::progressFrame() const { return shape2Frame_; }
-QWidget* QtMainWindow::progressBar() const { return shape2Bar_; }
+QLabel* QtMainWindow::editLabel() const { return editLabel_; }
+QLabel* QtMainWindow::boundLabel(int i) const { return boundLabels_[static_cast<std::size_t>(i)]; }
+QLabel* QtMainWindow::selectionLabel(int i) const { return ringButtons_[static_cast<std::size_t>(i)]; }
+QWidget* QtMainWindow::progressFrame() const { return progressFrame_; }
+QWidget* QtMainWindow::progressBar() const { return progressBar_; }
 
 }  // namespace tess

@@ -58,7 +58,7 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, [this] {
-        Form_KeyDown(state_, kEscapeKey);
+        keyPressed(state_, kEscapeKey);
         syncFromState();
     });
 
@@ -72,13 +72,13 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
         qtPlatform->setBeforeEvents([this, timer] {
             syncProgress();
             if (timer->elapsed() > 40) {
-                p1_->update();
+                canvas_->update();
                 timer->restart();
             }
         });
     }
 
-    state_.canvas = p1_;
+    state_.canvas = canvas_;
     startup(state_, start.exeDir, start.commandLine);
     if (QAction* keep = menuEntry("View", 4)) keep->setChecked(state_.view.keepProportions);
     // Space held over the window turns a left drag into a pan.
@@ -97,7 +97,7 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
 QtMainWindow::~QtMainWindow() {
     qApp->removeEventFilter(this);
     // Closing moves the focus out of the title box after the state is gone.
-    text1_->onFocusLost = nullptr;
+    titleBox_->onFocusLost = nullptr;
     titlePause_->stop();
     state_.canvas = nullptr;
     if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&state_.platform)) {
@@ -117,11 +117,11 @@ void QtMainWindow::syncFromState() {
     // a number ("3  eichwalde"); a hole's entry is in grey italics.
     std::vector<ListedRing> listed(static_cast<std::size_t>(doc.ringCount()));
     for (std::size_t k = 0; k < listed.size(); ++k) {
-        listed[k].hole = isHoleName(doc.ringTexts[k].name);
-        listed[k].name = shownName(doc.ringTexts[k]);
+        listed[k].hole = isHoleName(doc.rings[k].name);
+        listed[k].name = shownName(doc.rings[k]);
     }
     if (shownRings_ != listed) {
-        List1_->clear();
+        ringList_->clear();
         QStringList entries;
         entries.reserve(doc.ringCount());
         for (std::size_t k = 0; k < listed.size(); ++k) {
@@ -129,14 +129,14 @@ void QtMainWindow::syncFromState() {
             if (!listed[k].name.empty()) entry += "  " + shownText(listed[k].name);
             entries << entry;
         }
-        List1_->addItems(entries);
+        ringList_->addItems(entries);
         for (std::size_t k = 0; k < listed.size(); ++k)
-            if (!listed[k].name.empty()) List1_->item(static_cast<int>(k))->setToolTip(entries[static_cast<int>(k)]);
-        QFont holeFont = List1_->font();
+            if (!listed[k].name.empty()) ringList_->item(static_cast<int>(k))->setToolTip(entries[static_cast<int>(k)]);
+        QFont holeFont = ringList_->font();
         holeFont.setItalic(true);
         for (std::size_t k = 0; k < listed.size(); ++k) {
             if (!listed[k].hole) continue;
-            QListWidgetItem* item = List1_->item(static_cast<int>(k));
+            QListWidgetItem* item = ringList_->item(static_cast<int>(k));
             item->setFont(holeFont);
             item->setForeground(QColor(110, 110, 110));
             item->setToolTip(QString("Ring %1 is a hole").arg(k + 1));
@@ -144,17 +144,17 @@ void QtMainWindow::syncFromState() {
         shownRings_ = std::move(listed);
         relayout = fitRingListTo(entries);
     }
-    if (List1_->currentRow() != doc.listIndex) List1_->setCurrentRow(doc.listIndex);
+    if (ringList_->currentRow() != doc.listIndex) ringList_->setCurrentRow(doc.listIndex);
 
     const QString title = shownText(doc.title);
-    if (text1_->text() != title) text1_->setText(title);
-    text1_->setEnabled(doc.titleEnabled);
-    Check1_->setChecked(state_.edit.check1);
-    for (std::size_t i = 0; i < Label1_.size(); ++i)
-        Label1_[i]->setText(QString::fromUtf8(state_.view.labels[i].c_str()));
+    if (titleBox_->text() != title) titleBox_->setText(title);
+    titleBox_->setEnabled(doc.titleEnabled);
+    editBox_->setChecked(state_.edit.editBoxChecked);
+    for (std::size_t i = 0; i < boundLabels_.size(); ++i)
+        boundLabels_[i]->setText(QString::fromUtf8(state_.view.labels[i].c_str()));
     for (std::size_t i = 0; i < 3; ++i) {
-        btt_[i]->setVisible(state_.edit.bttVisible[i]);
-        inv_[i]->setPressedLook(state_.edit.invPressed[i]);
+        toolIndicators_[i]->setVisible(state_.edit.toolIndicators[i]);
+        toolButtons_[i]->setPressedLook(state_.edit.invPressed[i]);
     }
     for (int k = 0; k < kRecentCount; ++k) {
         QAction* entry = menuEntry("File", mf::FirstRecent + k);
@@ -172,10 +172,10 @@ void QtMainWindow::syncFromState() {
     menuEntry("Edit", 1)->setEnabled(!state_.history.undone.empty());
     syncProgress();
     syncStatus();
-    p1_->update();
+    canvas_->update();
     syncing_ = false;
     // Names in the ring list widened it: the canvas makes room.
-    if (relayout) Form_Resize();
+    if (relayout) windowResized();
 }
 
 void QtMainWindow::buildStatusBar() {
@@ -204,14 +204,14 @@ bool QtMainWindow::eventFilter(QObject* watched, QEvent* e) {
         // A space typed into the title is a space.
         const bool typing = qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
         if (!typing) {
-            if (!k->isAutoRepeat()) p1_->setSpaceHeld(e->type() == QEvent::KeyPress);
+            if (!k->isAutoRepeat()) canvas_->setSpaceHeld(e->type() == QEvent::KeyPress);
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, e);
 }
 
-void QtMainWindow::Form_Resize() {
+void QtMainWindow::windowResized() {
     const QRect outer = frameGeometry();
     // The status bar takes its height from the bottom of the window.
     const int statusHeight = statusBar()->isHidden() ? 0 : statusBar()->sizeHint().height();
@@ -223,7 +223,7 @@ void QtMainWindow::Form_Resize() {
 
 void QtMainWindow::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    Form_Resize();
+    windowResized();
 }
 
 void QtMainWindow::closeEvent(QCloseEvent* e) {
@@ -232,13 +232,13 @@ void QtMainWindow::closeEvent(QCloseEvent* e) {
         syncFromState();
         return;
     }
-    savedata(state_);
-    unloadpnts(state_);
+    writeSettingsFile(state_);
+    removeHandlesAndOutline(state_);
     e->accept();
 }
 
 void QtMainWindow::dropFile(const std::string& path) {
-    loadole(state_, path);
+    openDroppedFile(state_, path);
     syncFromState();
 }
 

@@ -46,15 +46,15 @@ public:
     ~QtMainWindow() override;
 
     State& state() { return state_; }
-    QtCanvas* canvas() const { return p1_; }
-    QListWidget* ringList() const { return List1_; }
-    TitleBox* titleBox() const { return text1_; }
-    QCheckBox* editBox() const { return Check1_; }
+    QtCanvas* canvas() const { return canvas_; }
+    QListWidget* ringList() const { return ringList_; }
+    TitleBox* titleBox() const { return titleBox_; }
+    QCheckBox* editBox() const { return editBox_; }
     QLabel* editLabel() const;
     QLabel* boundLabel(int i) const;
     QLabel* selectionLabel(int i) const;
-    InvButton* toolButton(int i) const { return inv_[static_cast<std::size_t>(i)]; }
-    QLabel* toolIndicator(int i) const { return btt_[static_cast<std::size_t>(i)]; }
+    InvButton* toolButton(int i) const { return toolButtons_[static_cast<std::size_t>(i)]; }
+    QLabel* toolIndicator(int i) const { return toolIndicators_[static_cast<std::size_t>(i)]; }
     QWidget* progressFrame() const;
     QWidget* progressBar() const;
     // The entry `number` of menu "File", "View", "Background", "Tools" or
@@ -66,7 +66,7 @@ public:
     // Shows the state in the widgets.
     void syncFromState();
     // The resize handler: lays the canvas and ring list out, then redraws.
-    void Form_Resize();
+    void windowResized();
     // Loads the first dropped file, as a drop on the window or canvas does.
     void dropFile(const std::string& path);
 
@@ -92,18 +92,18 @@ private:
 
     State state_;
     QWidget* form_ = nullptr;  // the client area, positions in twips / 15
-    QtCanvas* p1_ = nullptr;
+    QtCanvas* canvas_ = nullptr;
     QTimer* titlePause_ = nullptr;  // ends a spell of typing in the title box
-    QListWidget* List1_ = nullptr;
-    TitleBox* text1_ = nullptr;
-    QCheckBox* Check1_ = nullptr;
-    ClickLabel* Label2_ = nullptr;
-    std::array<InvButton*, 3> inv_{};
-    std::array<QLabel*, 3> btt_{};
-    std::array<QLabel*, 4> Label1_{};
-    std::array<ClickLabel*, 2> Label3_{};
-    QFrame* shape2Frame_ = nullptr;
-    QWidget* shape2Bar_ = nullptr;
+    QListWidget* ringList_ = nullptr;
+    TitleBox* titleBox_ = nullptr;
+    QCheckBox* editBox_ = nullptr;
+    ClickLabel* editLabel_ = nullptr;
+    std::array<InvButton*, 3> toolButtons_{};
+    std::array<QLabel*, 3> toolIndicators_{};
+    std::array<QLabel*, 4> boundLabels_{};
+    std::array<ClickLabel*, 2> ringButtons_{};
+    QFrame* progressFrame_ = nullptr;
+    QWidget* progressBar_ = nullptr;
     std::map<std::pair<std::string, int>, QAction*> menuEntries_;
     std::array<QLabel*, 4> status_{};
     std::optional<std::pair<double, double>> pointer_;  // over the canvas, twips

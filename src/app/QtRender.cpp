@@ -163,7 +163,7 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
         window.show();
         QApplication::processEvents();
     }
-    window.Form_Resize();
+    window.windowResized();
 
     if (!o.background.empty()) {
         loadBackgroundFile(s, o.background);
@@ -178,14 +178,14 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
             return 1;
         }
         s.doc.listIndex = o.ring - 1;
-        List1_MouseDown(s);
+        ringListClicked(s);
     }
-    plot(s, false, 0);
+    redraw(s, false);
     resetProgress(s);  // the loader's half bar would otherwise stay in the picture
     if (o.view) showBounds(s, (*o.view)[0], (*o.view)[1], (*o.view)[2], (*o.view)[3]);
     if (o.edit) {
-        s.edit.check1 = true;
-        Check1_MouseUp(s);
+        s.edit.editBoxChecked = true;
+        editBoxChanged(s);
         resetProgress(s);
     }
     window.syncFromState();

@@ -108,7 +108,7 @@ std::string mergedSettingsText(const SettingsSnapshot& atStart, const SettingsSn
     return settingsText(merged);
 }
 
-void loaddat(State& s) {
+void readSettingsFile(State& s) {
     const SettingsSnapshot settings = parseSettings(settingsFileText(settingsPath(s)));
     for (std::size_t i = 0; i < settings.recent.size(); ++i) s.recent[i].caption = settings.recent[i];
     s.mergeTitle = settings.mergeTitle;
@@ -118,9 +118,9 @@ void loaddat(State& s) {
 
 // The file is read again just before it is replaced, so only two windows
 // closing in the same instant can miss each other's change.
-void savedata(State& s) {
+void writeSettingsFile(State& s) {
     const std::string path = settingsPath(s);
-    savetext(s.platform, path, mergedSettingsText(s.settingsAtStart, settingsOf(s), settingsFileText(path)));
+    writeTextFile(s.platform, path, mergedSettingsText(s.settingsAtStart, settingsOf(s), settingsFileText(path)));
 }
 
 }  // namespace tess

@@ -43,10 +43,10 @@ std::string mergedSettingsText(const SettingsSnapshot& atStart, const SettingsSn
 
 // Reads the settings file into the state and keeps a copy of what it read
 // in settingsAtStart.
-void loaddat(State& s);
+void readSettingsFile(State& s);
 
 // Writes the settings file, merged with what other windows wrote to it
 // since this one started.
-void savedata(State& s);
+void writeSettingsFile(State& s);
 
 }  // namespace tess

@@ -27,23 +27,23 @@ std::string commandLinePath(const std::vector<std::string>& args) {
 
 void startup(State& s, const std::string& exeDir, const std::string& commandLine) {
     s.doc.currentRing = -1;
-    s.edit.editMode = false;
-    s.edit.check1 = false;
+    s.edit.editing = false;
+    s.edit.editBoxChecked = false;
     s.doc.fileName.clear();
 
     s.progress.barWidth = 15;
 
     s.exeDir = exeDir;
     s.systemDir = chooseSystemDir(exeDir);
-    if (fileExists(joinPath(s.systemDir, kSettingsFileName))) loaddat(s);
+    if (fileExists(joinPath(s.systemDir, kSettingsFileName))) readSettingsFile(s);
     loadPreferences(s);
 
     clearLeftovers(s.systemDir);
-    cap(s, s.doc.fileName);
+    updateCaption(s, s.doc.fileName);
     // A file that cannot be read leaves the window empty, after its message.
     // Opened as a file manager opens it, it is a recent file like any other.
     if (!commandLine.empty() && openDocumentFile(s, commandLine) && !namesGpxFile(commandLine))
-        updatmf(s, commandLine);
+        addRecentFile(s, commandLine);
     s.margin = kMargin;
 }
 

@@ -52,7 +52,7 @@ StatusLine statusLine(const State& s, std::optional<std::pair<double, double>> p
         const std::int64_t vertices = d.lastPoint >= 1 ? d.lastPoint : std::max<std::int64_t>(d.lastPoint + 1, 0);
         line.ring = "Ring " + std::to_string(d.currentRing + 1) + ": " + groupedNumber(vertices) +
                     (vertices == 1 ? " vertex" : " vertices");
-        if (isHoleName(d.ringTexts[static_cast<std::size_t>(d.currentRing)].name)) line.ring += ", hole";
+        if (isHoleName(d.rings[static_cast<std::size_t>(d.currentRing)].name)) line.ring += ", hole";
     }
     if (fitted) line.zoom = zoomText(zoomFactor(v));
     if (s.edit.tooManyInView) line.hint = kZoomInToEdit;

@@ -22,7 +22,7 @@ bool showBackground(State& s, const std::string& path) {
     const bool shown = loadBackgroundFile(s, path);
     if (!shown) return false;
     handlesFollowView(s);
-    plot(s, false, 0);
+    redraw(s, false);
     return shown;
 }
 
@@ -33,13 +33,13 @@ void addBackground(State& s) {
 }
 
 void cancelBackground(State& s) {
-    if (s.bk.bkPointCount <= 0) return;
-    s.bk = Background();
+    if (s.background.lastIndex <= 0) return;
+    s.background = Background();
     // The view goes back to the loaded ring. The document is not read
     // again, so nothing the user changed is touched and nothing needs asking.
     fitViewToRing(s);
     handlesFollowView(s);
-    plot(s, false, 0);
+    redraw(s, false);
 }
 
 void useLastBackground(State& s) {
@@ -53,7 +53,7 @@ void useLastBackground(State& s) {
 }  // namespace
 
 bool loadBackgroundFile(State& s, const std::string& path) {
-    return namesGpxFile(path) ? loadgpx(s, path, 1) : loadpolybk(s, path);
+    return namesGpxFile(path) ? importGpx(s, path, 1) : showPolyBackground(s, path);
 }
 
 void mbk_Click(State& s, int index) {

@@ -23,7 +23,7 @@ void mbk_Click(State& s, int index);
 
 // Shows a .poly file's first ring as the background, the view fitted to
 // it. False after a message; the background and view are then unchanged.
-bool loadpolybk(State& s, const std::string& path);
+bool showPolyBackground(State& s, const std::string& path);
 
 // Shows a file as the background: a GPX file's points when its name ends
 // in .gpx, else a .poly file's first ring. False after the file's message.

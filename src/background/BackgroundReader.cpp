@@ -11,7 +11,7 @@
 
 namespace tess {
 
-bool loadpolybk(State& s, const std::string& path) {
+bool showPolyBackground(State& s, const std::string& path) {
     resetProgress(s);
     s.platform.busyPointer();
     PolyLoad load = readPolyFile(path);

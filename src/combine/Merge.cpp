@@ -49,7 +49,7 @@ std::string mergeTexts(const std::vector<std::string_view>& texts, const std::st
     return polyText(title, rings);
 }
 
-bool save_merge(Platform& platform, const std::vector<std::string>& files, const std::string& title,
+bool combineFiles(Platform& platform, const std::vector<std::string>& files, const std::string& title,
                 const std::string& output, const std::function<void(const std::string&)>& progress) {
     if (files.empty()) {
         platform.message(kPleaseAddFiles);

@@ -25,7 +25,7 @@ inline constexpr const char* kFilesLeftOut = "These files could not be read and 
 // nothing was written (no files, none readable, more rings than a document
 // holds, or the write failed; each is reported through the platform);
 // `output` is then left as it was.
-bool save_merge(Platform& platform, const std::vector<std::string>& files,
+bool combineFiles(Platform& platform, const std::vector<std::string>& files,
                 const std::string& title, const std::string& output,
                 const std::function<void(const std::string&)>& progress = {});
 

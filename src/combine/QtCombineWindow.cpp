@@ -58,7 +58,7 @@ CombineWindow::CombineWindow(QWidget* parent, State& s) : QDialog(parent), state
     if (trimBlanks(state_.mergeTitle).empty()) state_.mergeTitle = kUntitled;
 
     auto* label1 = new QLabel("Title", this);
-    text1_ = new QLineEdit(toQt(state_.mergeTitle), this);
+    titleBox_ = new QLineEdit(toQt(state_.mergeTitle), this);
     drive1_ = new QComboBox(this);
     folderLabel_ = new QLabel(this);
     folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -78,7 +78,7 @@ CombineWindow::CombineWindow(QWidget* parent, State& s) : QDialog(parent), state
 
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(label1);
-    titleRow->addWidget(text1_, 1);
+    titleRow->addWidget(titleBox_, 1);
 
     auto* browse = new QVBoxLayout;
     browse->addWidget(drive1_);
@@ -217,7 +217,7 @@ void CombineWindow::saveAndClose() {
         platform.message(kPleaseAddFiles);
         return;
     }
-    const std::string title = toStd(text1_->text());
+    const std::string title = toStd(titleBox_->text());
     const std::string chosenName =
         fileDialog(platform, true, polyFilters(), proposedName(title), folderOf(chosen_.paths.front()));
     if (isBadPolyName(chosenName)) return;
@@ -225,7 +225,7 @@ void CombineWindow::saveAndClose() {
     if (!confirmReplace(platform, output)) return;
 
     const QString caption = windowTitle();
-    const bool written = save_merge(platform, chosen_.paths, title, output,
+    const bool written = combineFiles(platform, chosen_.paths, title, output,
                                     [this](const std::string& progress) { setWindowTitle(toQt(progress)); });
     setWindowTitle(caption);
     if (!written) return;

@@ -39,7 +39,7 @@ public:
     // The file to open after the window closes, or empty.
     const std::string& fileToOpen() const { return toOpen_; }
 
-    QLineEdit* titleBox() const { return text1_; }
+    QLineEdit* titleBox() const { return titleBox_; }
     QComboBox* driveList() const { return drive1_; }
     QListWidget* folderList() const { return dir1_; }
     QListWidget* fileList() const { return file1_; }
@@ -61,7 +61,7 @@ private:
     QString folder_;
     int driveIndex_ = -1;
 
-    QLineEdit* text1_ = nullptr;
+    QLineEdit* titleBox_ = nullptr;
     QComboBox* drive1_ = nullptr;
     QLabel* folderLabel_ = nullptr;
     QListWidget* dir1_ = nullptr;

@@ -19,7 +19,7 @@ struct Document {
     bool titleEnabled = true;
 
     // Every ring as text, in list order: list entry k stands for ring k.
-    std::vector<RingText> ringTexts;
+    std::vector<RingText> rings;
     // How the file's lines end and what follows its rings, kept as read.
     PolyFrame frame;
 
@@ -56,7 +56,7 @@ struct Document {
     // Changes that are not in the file.
     bool modified = false;
 
-    int ringCount() const { return static_cast<int>(ringTexts.size()); }
+    int ringCount() const { return static_cast<int>(rings.size()); }
 
     // A moved vertex of the loaded ring stands elsewhere than in its text.
     bool loadedRingMoved() const {

@@ -40,7 +40,7 @@ inline void holdLoadedVertices(Document& d) {
     d.ringLat.clear();
     d.ringLon.reserve(static_cast<std::size_t>(d.lastPoint) + 1);
     d.ringLat.reserve(static_cast<std::size_t>(d.lastPoint) + 1);
-    forEachVertexOf(d.ringTexts[static_cast<std::size_t>(d.currentRing)].lines, [&](double lon, double lat) {
+    forEachVertexOf(d.rings[static_cast<std::size_t>(d.currentRing)].lines, [&](double lon, double lat) {
         d.ringLon.push_back(lon);
         d.ringLat.push_back(lat);
     });
@@ -52,7 +52,7 @@ void forEachLoadedVertex(const Document& d, Take take) {
     if (verticesHeld(d)) {
         for (std::size_t i = 0; i < d.ringLon.size(); ++i) take(d.ringLon[i], d.ringLat[i]);
     } else if (d.currentRing >= 0 && d.currentRing < d.ringCount()) {
-        forEachVertexOf(d.ringTexts[static_cast<std::size_t>(d.currentRing)].lines, take);
+        forEachVertexOf(d.rings[static_cast<std::size_t>(d.currentRing)].lines, take);
     }
 }
 

@@ -19,7 +19,7 @@ std::string polyText(std::string_view title, const std::vector<RingText>& rings,
     return text;
 }
 
-bool savetext(Platform& platform, const std::string& file, std::string_view buffer) {
+bool writeTextFile(Platform& platform, const std::string& file, std::string_view buffer) {
     if (file.empty()) return false;
     const std::string error = writeWholeFile(file, {buffer, "\r\n"});
     platform.processEvents();

@@ -52,7 +52,7 @@ void putWhenFull(std::string& out, Put& put);
 
 // Writes one text and a line break to a file; a failure is reported with
 // the system's description and "Error saving ". True on success.
-bool savetext(Platform& platform, const std::string& file, std::string_view buffer);
+bool writeTextFile(Platform& platform, const std::string& file, std::string_view buffer);
 
 // ---------------------------------------------------------------------
 

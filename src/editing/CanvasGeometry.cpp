@@ -14,9 +14,9 @@ double canvasWidth(const State& s) { return canvasArea(s).width; }
 
 double canvasHeight(const State& s) { return canvasArea(s).height; }
 
-double markerHalf(const State& s) { return std::nearbyint(s.overlays.nd.templ().width / 2); }
+double markerHalf(const State& s) { return std::nearbyint(s.overlays.markers.templ().width / 2); }
 
-double handleHalf(const State& s) { return s.overlays.node.templ().width / 2; }
+double handleHalf(const State& s) { return s.overlays.handles.templ().width / 2; }
 
 bool canvasToMap(const State& s, double x, double y, float& lon, float& lat) {
     const std::string text = newcoord(s.view, x, y, canvasWidth(s), canvasHeight(s), s.margin);

@@ -17,29 +17,29 @@ constexpr int kLeftButton = 1;
 bool viewFitted(const State& s) { return s.view.labels[0] != "0000"; }
 
 void addPolygonPoint(State& s, double x, double y) {
-    Outline& sel = s.sel;
+    Outline& outline = s.outline;
     // A closed outline takes no more points, and 500 is the most it holds.
-    if (sel.selState == 2 || sel.selCount >= kMaxSelectionPoints) return;
+    if (outline.state == 2 || outline.pointCount >= kMaxSelectionPoints) return;
     Overlays& o = s.overlays;
     const double h = markerHalf(s);
-    const int k = ++sel.selCount;
+    const int k = ++outline.pointCount;
     const auto ku = static_cast<std::size_t>(k);
     if (k > 1) {
-        sel.selState = 1;
-        o.Ln.create(ku);
-        LineObject& seg = o.Ln[ku];
-        if (o.nd.exists(ku - 1)) {
-            seg.x1 = o.nd[ku - 1].left + h;
-            seg.y1 = o.nd[ku - 1].top + h;
+        outline.state = 1;
+        o.segments.create(ku);
+        LineObject& seg = o.segments[ku];
+        if (o.markers.exists(ku - 1)) {
+            seg.x1 = o.markers[ku - 1].left + h;
+            seg.y1 = o.markers[ku - 1].top + h;
         }
         seg.x2 = x;
         seg.y2 = y;
         seg.visible = true;
     }
     // On a canvas too small to map, the point keeps what it held.
-    canvasToMap(s, x, y, sel.selLon[ku], sel.selLat[ku]);
-    o.nd.create(ku);
-    SquareObject& marker = o.nd[ku];
+    canvasToMap(s, x, y, outline.lon[ku], outline.lat[ku]);
+    o.markers.create(ku);
+    SquareObject& marker = o.markers[ku];
     marker.left = x - h;
     marker.top = y - h;
     if (k == 1) marker.fill = colors::magenta;
@@ -47,9 +47,9 @@ void addPolygonPoint(State& s, double x, double y) {
 }
 
 void startRubberBand(State& s, double x, double y) {
-    s.sel.anchorX = roundToInt32(x);
-    s.sel.anchorY = roundToInt32(y);
-    RectObject& band = s.overlays.Shape1;
+    s.outline.anchorX = roundToInt32(x);
+    s.outline.anchorY = roundToInt32(y);
+    RectObject& band = s.overlays.rubberBand;
     band.left = x;
     band.top = y;
     band.width = 100;
@@ -61,13 +61,13 @@ void startRubberBand(State& s, double x, double y) {
 // press itself lands. Corners run clockwise on screen from the top-left.
 void completeRectangle(State& s) {
     Overlays& o = s.overlays;
-    Outline& sel = s.sel;
-    const RectObject band = o.Shape1;
+    Outline& outline = s.outline;
+    const RectObject band = o.rubberBand;
     for (std::size_t k = 1; k <= 4; ++k) {
-        o.nd.create(k);
-        o.Ln.create(k);
+        o.markers.create(k);
+        o.segments.create(k);
     }
-    o.Shape1.visible = false;
+    o.rubberBand.visible = false;
     const std::array<Centre, 5> corner{{{0, 0},
                                         {band.left, band.top},
                                         {band.left + band.width, band.top},
@@ -75,22 +75,22 @@ void completeRectangle(State& s) {
                                         {band.left, band.top + band.height}}};
     const double h = markerHalf(s);
     for (std::size_t k = 1; k <= 4; ++k) {
-        canvasToMap(s, corner[k].x, corner[k].y, sel.selLon[k], sel.selLat[k]);
-        SquareObject& marker = o.nd[k];
+        canvasToMap(s, corner[k].x, corner[k].y, outline.lon[k], outline.lat[k]);
+        SquareObject& marker = o.markers[k];
         marker.left = corner[k].x - h;
         marker.top = corner[k].y - h;
         marker.visible = true;
-        o.Ln[k].visible = true;
+        o.segments[k].visible = true;
     }
-    sel.selCount = 4;
-    plotred(s);  // the segments join the markers
-    sel.selState = 2;
+    outline.pointCount = 4;
+    joinOutlineSegments(s);  // the segments join the markers
+    outline.state = 2;
 }
 
 void rectanglePress(State& s, double x, double y) {
-    if (!s.overlays.Shape1.visible && s.sel.selCount == 0) {
+    if (!s.overlays.rubberBand.visible && s.outline.pointCount == 0) {
         startRubberBand(s, x, y);
-    } else if (s.sel.selCount == 0) {
+    } else if (s.outline.pointCount == 0) {
         completeRectangle(s);
     }
     // Points drawn with the other tool are left alone.
@@ -98,7 +98,7 @@ void rectanglePress(State& s, double x, double y) {
 
 }  // namespace
 
-void p1_MouseDown(State& s, int button, double x, double y) {
+void pressOnCanvas(State& s, int button, double x, double y) {
     if (button != kLeftButton) return;
     if (!viewFitted(s)) {
         if (s.edit.tool != 0) s.platform.message(kNoCoordinates);
@@ -111,9 +111,9 @@ void p1_MouseDown(State& s, int button, double x, double y) {
     }
 }
 
-void p1_DblClick(State& s) {
+void doubleClickOnCanvas(State& s) {
     // The first press of the double-click has already added its point.
-    if (s.edit.tool == 1 && s.sel.selState == 1) create_polygon(s);
+    if (s.edit.tool == 1 && s.outline.state == 1) closeOutline(s);
 }
 
 }  // namespace tess

@@ -53,14 +53,14 @@ private:
 // Leaves the loaded ring before the ring list changes under it.
 void leaveRing(State& s) {
     commitEdits(s);
-    unloadpnts(s);
-    s.edit.check1 = false;
-    s.edit.editMode = false;
+    removeHandlesAndOutline(s);
+    s.edit.editBoxChecked = false;
+    s.edit.editing = false;
 }
 
 // Loads ring k, or the nearest there is; with no ring left, none is
 // loaded, as in a new document.
-void loadRing(State& s, int k) {
+void showRingOrNearest(State& s, int k) {
     Document& d = s.doc;
     if (d.ringCount() == 0) {
         d.currentRing = d.listIndex = -1;
@@ -70,9 +70,9 @@ void loadRing(State& s, int k) {
         d.ringEdited = false;
         d.movedVertices.clear();
     } else {
-        loaddt(s, std::clamp(k, 0, d.ringCount() - 1));
+        loadRing(s, std::clamp(k, 0, d.ringCount() - 1));
     }
-    plot(s, true, 0);
+    redraw(s, true);
 }
 
 // A ring in or out of the list: the text is held by the document or by the
@@ -86,14 +86,14 @@ public:
 
 private:
     void insert(State& s) {
-        std::vector<RingText>& rings = s.doc.ringTexts;
+        std::vector<RingText>& rings = s.doc.rings;
         returnTo_ = s.doc.currentRing;
         leaveRing(s);
         rings.insert(rings.begin() + std::min<std::ptrdiff_t>(index_, std::ssize(rings)), std::move(ring_));
-        loadRing(s, index_);
+        showRingOrNearest(s, index_);
     }
     void remove(State& s) {
-        std::vector<RingText>& rings = s.doc.ringTexts;
+        std::vector<RingText>& rings = s.doc.rings;
         if (index_ >= std::ssize(rings)) return;
         const int shownBefore = s.doc.currentRing;
         leaveRing(s);
@@ -101,8 +101,8 @@ private:
         rings.erase(rings.begin() + index_);
         // Taking back an added ring shows the ring shown before; otherwise
         // the ring that takes the removed one's place, or the ring shown.
-        if (adds_ && returnTo_ >= 0) loadRing(s, returnTo_);
-        else loadRing(s, shownBefore == index_ ? index_ : shownBefore - (shownBefore > index_ ? 1 : 0));
+        if (adds_ && returnTo_ >= 0) showRingOrNearest(s, returnTo_);
+        else showRingOrNearest(s, shownBefore == index_ ? index_ : shownBefore - (shownBefore > index_ ? 1 : 0));
     }
     int index_;
     RingText ring_;
@@ -122,7 +122,7 @@ public:
 
 private:
     void swap(State& s) {
-        std::vector<RingText>& rings = s.doc.ringTexts;
+        std::vector<RingText>& rings = s.doc.rings;
         if (index_ + inDocument_ > rings.size()) return;
         leaveRing(s);
         const auto from = rings.begin() + static_cast<std::ptrdiff_t>(index_);
@@ -132,7 +132,7 @@ private:
         rings.insert(rings.begin() + static_cast<std::ptrdiff_t>(index_), std::make_move_iterator(held_.begin()),
                      std::make_move_iterator(held_.end()));
         held_ = std::move(out);
-        loadRing(s, static_cast<int>(index_));
+        showRingOrNearest(s, static_cast<int>(index_));
     }
     std::size_t index_;
     std::size_t inDocument_ = 1;  // the rings of this change in the document
@@ -143,7 +143,7 @@ private:
 // After Undo or Redo: the handles follow the vertices, the canvas shows them.
 void showChange(State& s) {
     handlesFollowView(s);
-    plot(s, false, 0);
+    redraw(s, false);
 }
 
 }  // namespace
@@ -168,7 +168,7 @@ std::unique_ptr<Change> replaceRing(int index, std::vector<RingText> rings, std:
 
 void showRing(State& s, int k) {
     leaveRing(s);
-    loadRing(s, k);
+    showRingOrNearest(s, k);
 }
 
 void undoLast(State& s) {

@@ -36,7 +36,7 @@ void centreOn(SquareObject& o, double x, double y) {
 }
 
 void moveEdgeLinesOfVertex(State& s, std::size_t i, double x, double y) {
-    auto& lines = s.overlays.Line1;
+    auto& lines = s.overlays.edgeLines;
     if (lines.exists(i)) {
         lines[i].x2 = x;
         lines[i].y2 = y;
@@ -49,8 +49,8 @@ void moveEdgeLinesOfVertex(State& s, std::size_t i, double x, double y) {
 }
 
 void moveVertexHandle(State& s, double x, double y) {
-    const auto i = static_cast<std::size_t>(s.edit.dragNode);
-    if (s.overlays.node.exists(i)) centreOn(s.overlays.node[i], x, y);
+    const auto i = static_cast<std::size_t>(s.edit.draggedHandle);
+    if (s.overlays.handles.exists(i)) centreOn(s.overlays.handles[i], x, y);
     moveEdgeLinesOfVertex(s, i, x, y);
 }
 
@@ -58,12 +58,12 @@ void moveVertexHandle(State& s, double x, double y) {
 // laid on closing and the open order a redraw with the polygon tool lays
 // are followed.
 void moveMarker(State& s, double x, double y) {
-    const auto i = static_cast<std::size_t>(s.edit.dragSel);
-    auto& markers = s.overlays.nd;
+    const auto i = static_cast<std::size_t>(s.edit.draggedMarker);
+    auto& markers = s.overlays.markers;
     if (!markers.exists(i)) return;
     const Centre old = centreOf(markers[i]);
     centreOn(markers[i], x, y);
-    auto& segments = s.overlays.Ln;
+    auto& segments = s.overlays.segments;
     for (std::size_t k = 1; k < segments.end(); ++k) {
         if (!segments.exists(k)) continue;
         LineObject& seg = segments[k];
@@ -81,8 +81,8 @@ void moveMarker(State& s, double x, double y) {
 // Stores the dropped vertex as one undoable change; false when there was
 // nothing to store.
 bool storeVertex(State& s) {
-    const auto d = static_cast<std::size_t>(s.edit.dragNode);
-    auto& handles = s.overlays.node;
+    const auto d = static_cast<std::size_t>(s.edit.draggedHandle);
+    auto& handles = s.overlays.handles;
     if (!handles.exists(d)) return false;
     SquareObject& handle = handles[d];
     // The handle is centred on the pointer of the last move, whichever
@@ -99,35 +99,35 @@ bool storeVertex(State& s) {
 }
 
 void storeMarker(State& s) {
-    const auto i = static_cast<std::size_t>(s.edit.dragSel);
-    Outline& sel = s.sel;
-    if (i == 0 || static_cast<int>(i) > sel.selCount || !s.overlays.nd.exists(i)) return;
-    const Centre c = centreOf(s.overlays.nd[i]);
-    canvasToMap(s, c.x, c.y, sel.selLon[i], sel.selLat[i]);
-    plotred(s);
+    const auto i = static_cast<std::size_t>(s.edit.draggedMarker);
+    Outline& outline = s.outline;
+    if (i == 0 || static_cast<int>(i) > outline.pointCount || !s.overlays.markers.exists(i)) return;
+    const Centre c = centreOf(s.overlays.markers[i]);
+    canvasToMap(s, c.x, c.y, outline.lon[i], outline.lat[i]);
+    joinOutlineSegments(s);
 }
 
 }  // namespace
 
-void node_MouseDown(State& s, int index) {
-    if (index <= 0 || !s.overlays.node.exists(static_cast<std::size_t>(index))) return;
-    s.edit.dragNode = index;
+void pressOnHandle(State& s, int index) {
+    if (index <= 0 || !s.overlays.handles.exists(static_cast<std::size_t>(index))) return;
+    s.edit.draggedHandle = index;
     s.edit.dragKind = kVertexDrag;
 }
 
-void nd_MouseDown(State& s, int index) {
+void pressOnMarker(State& s, int index) {
     // Markers of an open outline stay where they were put.
-    if (s.sel.selState != 2) return;
-    if (index <= 0 || index > s.sel.selCount ||
-        !s.overlays.nd.exists(static_cast<std::size_t>(index)))
+    if (s.outline.state != 2) return;
+    if (index <= 0 || index > s.outline.pointCount ||
+        !s.overlays.markers.exists(static_cast<std::size_t>(index)))
         return;
-    s.edit.dragSel = index;
+    s.edit.draggedMarker = index;
     s.edit.dragKind = kMarkerDrag;
 }
 
 bool dragInProgress(const State& s) { return s.edit.dragKind != kNoDrag; }
 
-void p1_DragOver(State& s, double x, double y) {
+void dragOverCanvas(State& s, double x, double y) {
     if (s.edit.dragKind == kVertexDrag)
         moveVertexHandle(s, x, y);
     else if (s.edit.dragKind == kMarkerDrag)
@@ -137,20 +137,20 @@ void p1_DragOver(State& s, double x, double y) {
     s.platform.processEvents();
 }
 
-void node_DragDrop(State& s, int /*index*/) {
+void dropOnHandle(State& s, int /*index*/) {
     // The dragged handle is stored even when the release lands on another
     // handle lying under the pointer.
-    const bool vertexDrag = s.edit.dragKind == kVertexDrag && s.edit.dragNode > 0;
+    const bool vertexDrag = s.edit.dragKind == kVertexDrag && s.edit.draggedHandle > 0;
     s.edit.dragKind = kNoDrag;
     // A stored vertex marks the document through its change; a release
     // that stores nothing changes nothing.
     if (vertexDrag) storeVertex(s);
 }
 
-void nd_DragDrop(State& s, int /*index*/) {
+void dropOnMarker(State& s, int /*index*/) {
     // The outline is not the document: moving its markers leaves the
     // document as it is.
-    if (s.edit.dragKind == kMarkerDrag && s.edit.dragSel > 0) storeMarker(s);
+    if (s.edit.dragKind == kMarkerDrag && s.edit.draggedMarker > 0) storeMarker(s);
     s.edit.dragKind = kNoDrag;
 }
 
@@ -158,7 +158,7 @@ void cancelDrag(State& s) {
     if (s.edit.dragKind == kNoDrag) return;
     s.edit.dragKind = kNoDrag;
     // What was dragged goes back to where the document or the outline has it.
-    plot(s, false, 0);
+    redraw(s, false);
 }
 
 }  // namespace tess

@@ -17,20 +17,20 @@ namespace tess {
 namespace {
 
 void uncheckEditBox(State& s) {
-    s.edit.check1 = false;
-    s.edit.editMode = false;
+    s.edit.editBoxChecked = false;
+    s.edit.editing = false;
 }
 
 }  // namespace
 
-void Check1_MouseUp(State& s) {
-    if (s.doc.lastPoint <= 0 && s.edit.check1) {
+void editBoxChanged(State& s) {
+    if (s.doc.lastPoint <= 0 && s.edit.editBoxChecked) {
         s.platform.message(kNoData);
         uncheckEditBox(s);
         return;
     }
-    s.edit.editMode = s.edit.check1;
-    if (s.edit.editMode) {
+    s.edit.editing = s.edit.editBoxChecked;
+    if (s.edit.editing) {
         // Handles are made for the vertices in view: zoomed in far enough,
         // any ring can be edited.
         holdLoadedVertices(s.doc);
@@ -40,23 +40,23 @@ void Check1_MouseUp(State& s) {
             return;
         }
         s.edit.tool = 0;
-        inv_MouseUp(s, 0);
+        releaseToolButton(s, 0);
     } else {
         // The dragged vertices reach the ring's text before the handles go.
         commitEdits(s);
-        unloadpnts(s);
+        removeHandlesAndOutline(s);
     }
-    plot(s, false, 0);
+    redraw(s, false);
 }
 
-void Label2_Click(State& s) {
+void toggleEditMode(State& s) {
     // The box has no grayed state: the caption simply flips it.
-    s.edit.check1 = !s.edit.check1;
-    Check1_MouseUp(s);
+    s.edit.editBoxChecked = !s.edit.editBoxChecked;
+    editBoxChanged(s);
 }
 
-void List1_MouseDown(State& s) {
-    if (s.sel.selCount >= 1) {
+void ringListClicked(State& s) {
+    if (s.outline.pointCount >= 1) {
         // An outline belongs to the ring it was drawn over; switching now
         // would silently lose it.
         s.doc.listIndex = s.doc.currentRing;
@@ -72,7 +72,5 @@ void List1_MouseDown(State& s) {
     }
     showRing(s, chosen);
 }
-
-void text1_KeyPress(State& s) { titleTyped(s); }
 
 }  // namespace tess

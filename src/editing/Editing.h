@@ -15,39 +15,37 @@ inline constexpr const char* kNoCoordinates =
 inline constexpr int kEscapeKey = 27;
 
 // Edit mode (the "Edit" check box and its caption label). The box's new
-// checked state is in s.edit.check1 before Check1_MouseUp runs.
-void Check1_MouseUp(State& s);
-void Label2_Click(State& s);
+// checked state is in s.edit.editBoxChecked before Check1_MouseUp runs.
+void editBoxChanged(State& s);
+void toggleEditMode(State& s);
 
 // The ring list: s.doc.listIndex already holds the entry under the pointer.
-void List1_MouseDown(State& s);
+void ringListClicked(State& s);
 
 // Tool buttons 0 pointer, 1 polygon, 2 rectangle.
-void inv_MouseDown(State& s, int index);
-void inv_MouseUp(State& s, int index);
+void pressToolButton(State& s, int index);
+void releaseToolButton(State& s, int index);
 
-// Any character typed in the title box.
-void text1_KeyPress(State& s);
 
 // Presses on the empty canvas; button 1 is the left button.
-void p1_MouseDown(State& s, int button, double x, double y);
-void p1_DblClick(State& s);
+void pressOnCanvas(State& s, int button, double x, double y);
+void doubleClickOnCanvas(State& s);
 
 // Handle drags: a press starts one, moves over the canvas carry the
 // handle, and a release over a handle of the same kind stores the point.
-void node_MouseDown(State& s, int index);
-void nd_MouseDown(State& s, int index);
+void pressOnHandle(State& s, int index);
+void pressOnMarker(State& s, int index);
 // True while a drag started by node_MouseDown or nd_MouseDown runs.
 bool dragInProgress(const State& s);
-void p1_DragOver(State& s, double x, double y);
-void node_DragDrop(State& s, int index);
-void nd_DragDrop(State& s, int index);
+void dragOverCanvas(State& s, double x, double y);
+void dropOnHandle(State& s, int index);
+void dropOnMarker(State& s, int index);
 // The release happened anywhere else: the drag ends, nothing is stored.
 void cancelDrag(State& s);
 
 // Closing and cancelling the selection outline.
-void create_polygon(State& s);
-void nd_DblClick(State& s, int index);
-void Form_KeyDown(State& s, int keyCode);  // 27 is Escape
+void closeOutline(State& s);
+void doubleClickOnMarker(State& s, int index);
+void keyPressed(State& s, int keyCode);  // 27 is Escape
 
 }  // namespace tess

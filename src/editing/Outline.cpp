@@ -8,50 +8,50 @@
 
 namespace tess {
 
-void create_polygon(State& s) {
-    Outline& sel = s.sel;
+void closeOutline(State& s) {
+    Outline& outline = s.outline;
     Overlays& o = s.overlays;
-    if (sel.selCount > 1) {
-        sel.selState = 2;
+    if (outline.pointCount > 1) {
+        outline.state = 2;
         const double h = markerHalf(s);
-        o.Ln.create(1);
-        LineObject& closing = o.Ln[1];
-        if (o.nd.exists(1)) {
-            closing.x1 = o.nd[1].left + h;
-            closing.y1 = o.nd[1].top + h;
+        o.segments.create(1);
+        LineObject& closing = o.segments[1];
+        if (o.markers.exists(1)) {
+            closing.x1 = o.markers[1].left + h;
+            closing.y1 = o.markers[1].top + h;
         }
-        const auto last = static_cast<std::size_t>(sel.selCount);
-        if (o.Ln.exists(last)) {
-            closing.x2 = o.Ln[last].x2;
-            closing.y2 = o.Ln[last].y2;
+        const auto last = static_cast<std::size_t>(outline.pointCount);
+        if (o.segments.exists(last)) {
+            closing.x2 = o.segments[last].x2;
+            closing.y2 = o.segments[last].y2;
         }
         closing.visible = true;
     }
-    plotred(s);
+    joinOutlineSegments(s);
 }
 
-void nd_DblClick(State& s, int /*index*/) {
+void doubleClickOnMarker(State& s, int /*index*/) {
     // The double-clicked marker adds no point: the outline closes at its
     // current last point.
-    create_polygon(s);
+    closeOutline(s);
 }
 
-void Form_KeyDown(State& s, int keyCode) {
+void keyPressed(State& s, int keyCode) {
     if (keyCode != kEscapeKey) return;
     // A handle being dragged goes back to its vertex.
     if (s.edit.dragKind == 1) cancelDrag(s);
-    Outline& sel = s.sel;
-    if (sel.selCount >= 1) {
+    Outline& outline = s.outline;
+    if (outline.pointCount >= 1) {
         // A marker being dragged goes with its outline.
         if (s.edit.dragKind == 2) cancelDrag(s);
-        for (int k = 1; k <= sel.selCount; ++k) {
-            s.overlays.Ln.remove(static_cast<std::size_t>(k));
-            s.overlays.nd.remove(static_cast<std::size_t>(k));
+        for (int k = 1; k <= outline.pointCount; ++k) {
+            s.overlays.segments.remove(static_cast<std::size_t>(k));
+            s.overlays.markers.remove(static_cast<std::size_t>(k));
         }
-        sel.selCount = 0;
-        sel.selState = 0;
+        outline.pointCount = 0;
+        outline.state = 0;
     }
-    s.overlays.Shape1.visible = false;
+    s.overlays.rubberBand.visible = false;
 }
 
 }  // namespace tess

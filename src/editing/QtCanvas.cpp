@@ -166,15 +166,15 @@ void QtCanvas::paintObjects(QPainter& painter) const {
             if (o.visible) painter.fillRect(squareRect(o), qcolor(o.fill));
         });
     };
-    paintLines(o.Line1);
-    paintLines(o.Ln);
-    paintSquares(o.node);
-    paintSquares(o.nd);
-    if (o.Shape1.visible) {
+    paintLines(o.edgeLines);
+    paintLines(o.segments);
+    paintSquares(o.handles);
+    paintSquares(o.markers);
+    if (o.rubberBand.visible) {
         painter.setPen(QPen(Qt::black, 0, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(o.Shape1.left / kTwips, o.Shape1.top / kTwips, o.Shape1.width / kTwips,
-                                o.Shape1.height / kTwips));
+        painter.drawRect(QRectF(o.rubberBand.left / kTwips, o.rubberBand.top / kTwips, o.rubberBand.width / kTwips,
+                                o.rubberBand.height / kTwips));
     }
 }
 
@@ -197,8 +197,8 @@ CanvasHit QtCanvas::hitTest(double x, double y) const {
         return o.visible && x >= o.left && x < o.left + o.width && y >= o.top && y < o.top + o.height;
     };
     const Overlays& o = state_.overlays;
-    if (std::size_t i = o.nd.lastMatching(inside)) return {CanvasHit::Nd, static_cast<int>(i)};
-    if (std::size_t i = o.node.lastMatching(inside)) return {CanvasHit::Node, static_cast<int>(i)};
+    if (std::size_t i = o.markers.lastMatching(inside)) return {CanvasHit::Nd, static_cast<int>(i)};
+    if (std::size_t i = o.handles.lastMatching(inside)) return {CanvasHit::Node, static_cast<int>(i)};
     return {};
 }
 
@@ -223,9 +223,9 @@ void QtCanvas::mousePressEvent(QMouseEvent* e) {
     }
     const double x = e->position().x() * kTwips, y = e->position().y() * kTwips;
     const CanvasHit hit = hitTest(x, y);
-    if (hit.kind == CanvasHit::Node) node_MouseDown(state_, hit.index);
-    else if (hit.kind == CanvasHit::Nd) nd_MouseDown(state_, hit.index);
-    else p1_MouseDown(state_, mouseButton(e->button()), x, y);
+    if (hit.kind == CanvasHit::Node) pressOnHandle(state_, hit.index);
+    else if (hit.kind == CanvasHit::Nd) pressOnMarker(state_, hit.index);
+    else pressOnCanvas(state_, mouseButton(e->button()), x, y);
     changed();
 }
 
@@ -241,12 +241,12 @@ void QtCanvas::mouseMoveEvent(QMouseEvent* e) {
     }
     bool moved = false;
     if (dragInProgress(state_)) {
-        p1_DragOver(state_, x, y);
+        dragOverCanvas(state_, x, y);
         moved = true;
     }
-    const RectObject before = state_.overlays.Shape1;
-    p1_MouseMove(state_, x, y);
-    const RectObject& after = state_.overlays.Shape1;
+    const RectObject before = state_.overlays.rubberBand;
+    stretchRubberBand(state_, x, y);
+    const RectObject& after = state_.overlays.rubberBand;
     if (before.left != after.left || before.top != after.top || before.width != after.width ||
         before.height != after.height)
         moved = true;
@@ -262,8 +262,8 @@ void QtCanvas::mouseReleaseEvent(QMouseEvent* e) {
     if (!dragInProgress(state_)) return;
     const double x = e->position().x() * kTwips, y = e->position().y() * kTwips;
     const CanvasHit hit = rect().contains(e->position().toPoint()) ? hitTest(x, y) : CanvasHit{};
-    if (hit.kind == CanvasHit::Node) node_DragDrop(state_, hit.index);
-    else if (hit.kind == CanvasHit::Nd) nd_DragDrop(state_, hit.index);
+    if (hit.kind == CanvasHit::Node) dropOnHandle(state_, hit.index);
+    else if (hit.kind == CanvasHit::Nd) dropOnMarker(state_, hit.index);
     else cancelDrag(state_);
     changed();
 }
@@ -271,8 +271,8 @@ void QtCanvas::mouseReleaseEvent(QMouseEvent* e) {
 void QtCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || (spaceHeld_ && state_.edit.tool == 0)) return;
     const CanvasHit hit = hitTest(e->position().x() * kTwips, e->position().y() * kTwips);
-    if (hit.kind == CanvasHit::Nd) nd_DblClick(state_, hit.index);
-    else if (hit.kind == CanvasHit::Nothing) p1_DblClick(state_);
+    if (hit.kind == CanvasHit::Nd) doubleClickOnMarker(state_, hit.index);
+    else if (hit.kind == CanvasHit::Nothing) doubleClickOnCanvas(state_);
     changed();
 }
 
@@ -297,8 +297,8 @@ bool QtCanvas::event(QEvent* e) {
         const CanvasHit hit = hitTest(help->pos().x() * kTwips, help->pos().y() * kTwips);
         const Overlays& o = state_.overlays;
         std::string tip;
-        if (hit.kind == CanvasHit::Node) tip = o.node[static_cast<std::size_t>(hit.index)].tip;
-        else if (hit.kind == CanvasHit::Nd) tip = o.nd[static_cast<std::size_t>(hit.index)].tip;
+        if (hit.kind == CanvasHit::Node) tip = o.handles[static_cast<std::size_t>(hit.index)].tip;
+        else if (hit.kind == CanvasHit::Nd) tip = o.markers[static_cast<std::size_t>(hit.index)].tip;
         if (tip.empty()) {
             QToolTip::hideText();
             e->ignore();

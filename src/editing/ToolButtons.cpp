@@ -16,7 +16,7 @@ bool isToolIndex(int index) { return index >= 0 && index <= 2; }
 
 }  // namespace
 
-void inv_MouseDown(State& s, int index) {
+void pressToolButton(State& s, int index) {
     if (!isToolIndex(index)) return;
     s.edit.invPressed[static_cast<std::size_t>(index)] = true;
     s.edit.tool = index;
@@ -24,22 +24,22 @@ void inv_MouseDown(State& s, int index) {
     // Choosing a tool ends edit mode; the dragged vertices are kept by
     // writing the ring back before it is read again.
     commitEdits(s);
-    unloadpnts(s);
+    removeHandlesAndOutline(s);
     // A closer look the user chose stays while they change tools.
     const ViewState view = s.view;
-    loaddt(s, s.doc.currentRing);
+    loadRing(s, s.doc.currentRing);
     if (view.userMoved) s.view = view;
-    s.edit.check1 = false;
-    s.edit.editMode = false;
-    plot(s, true, 0);
+    s.edit.editBoxChecked = false;
+    s.edit.editing = false;
+    redraw(s, true);
 }
 
-void inv_MouseUp(State& s, int index) {
+void releaseToolButton(State& s, int index) {
     if (!isToolIndex(index)) return;
     s.edit.invPressed[static_cast<std::size_t>(index)] = false;
-    s.edit.bttVisible = {false, false, false};
-    unloadred(s);
-    if (index > 0) s.edit.bttVisible[static_cast<std::size_t>(index)] = true;
+    s.edit.toolIndicators = {false, false, false};
+    removeOutline(s);
+    if (index > 0) s.edit.toolIndicators[static_cast<std::size_t>(index)] = true;
 }
 
 }  // namespace tess

@@ -49,10 +49,10 @@ bool importAsBackground(State& s, const std::string& path, const std::string& te
 }  // namespace
 
 bool openDocumentFile(State& s, const std::string& path) {
-    return namesGpxFile(path) ? loadgpx(s, path, 0) : loadpoly(s, path);
+    return namesGpxFile(path) ? importGpx(s, path, 0) : openPolyFile(s, path);
 }
 
-bool loadgpx(State& s, const std::string& path, int mode) {
+bool importGpx(State& s, const std::string& path, int mode) {
     const bool asDocument = mode == 0;
     if (asDocument && s.doc.modified && s.platform.askYesNoCancel(kGpxChangesQuestion) != Answer::Yes)
         return false;
@@ -60,7 +60,7 @@ bool loadgpx(State& s, const std::string& path, int mode) {
     if (!readGpx(s, path, text)) return false;
     try {
         if (!asDocument) return importAsBackground(s, path, text);
-        GpxImport import = gpxToPolyFile(ftrim(path, 0), text);
+        GpxImport import = gpxToPolyFile(fileNameOf(path), text);
         text = std::string();
         const std::string note = gpxScanMessage(path, import.scan);
         if (!note.empty()) s.platform.message(note);

@@ -68,6 +68,6 @@ bool openDocumentFile(State& s, const std::string& path);
 // mode 0 imports as the document, 1 as the background. True once the
 // import has replaced the document (mode 0) or the background (mode 1);
 // false when it was declined, or refused with a message.
-bool loadgpx(State& s, const std::string& path, int mode);
+bool importGpx(State& s, const std::string& path, int mode);
 
 }  // namespace tess

@@ -7,7 +7,7 @@
 
 namespace tess {
 
-bool savegpx2(State& s, const std::string& path) {
+bool writeGpxRoute(State& s, const std::string& path) {
     AtomicFile file(path);
     writeGpxRoute(s.doc, [&](std::string_view piece) { file.write(piece); });
     const std::string error = file.commit();
@@ -20,7 +20,7 @@ bool savegpx2(State& s, const std::string& path) {
 void convertToGpx(State& s) {
     const std::string path = fileDialog(s.platform, true, gpxFilters(), kGpxProposedName, documentFolder(s));
     if (isBadPolyName(path)) return;
-    savegpx2(s, path);
+    writeGpxRoute(s, path);
 }
 
 }  // namespace tess

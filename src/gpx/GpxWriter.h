@@ -57,7 +57,7 @@ void writeGpxRoute(const Document& d, Put put) {
 
 // Writes the current ring as a route that closes on its first vertex.
 // True when the file was written.
-bool savegpx2(State& s, const std::string& path);
+bool writeGpxRoute(State& s, const std::string& path);
 
 // Tools, "Convert to GPX": asks for a name, then savegpx2.
 void convertToGpx(State& s);

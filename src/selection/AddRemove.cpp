@@ -21,7 +21,7 @@ namespace {
 
 void backToPointerTool(State& s) {
     s.edit.tool = 0;
-    inv_MouseUp(s, 0);
+    releaseToolButton(s, 0);
 }
 
 }  // namespace
@@ -30,23 +30,23 @@ void Label3_Click(State& s, int index) {
     if (index == 0) {
         // An open outline of two points or more is closed by the ring's
         // repeated first point.
-        if (s.sel.selState != 2 && s.sel.selCount < 2) {
+        if (s.outline.state != 2 && s.outline.pointCount < 2) {
             s.platform.message(kCreatePolygon);
             return;
         }
-        add_selection(s);
+        addOutlineAsRing(s);
         backToPointerTool(s);
     } else if (index == 1) {
-        if (s.sel.selCount > 0) {
+        if (s.outline.pointCount > 0) {
             s.platform.message(kAddOrCancel);
             return;
         }
-        remove_selection(s);
+        removeLoadedRing(s);
         backToPointerTool(s);
     }
 }
 
-void add_selection(State& s) {
+void addOutlineAsRing(State& s) {
     Document& doc = s.doc;
     if (doc.ringCount() >= kMaxRings) {
         s.platform.message(kTooManyRings);
@@ -57,12 +57,12 @@ void add_selection(State& s) {
     std::optional<RingText> ring = selectionRing(s);
     if (!ring) return;
     if (!commitEdits(s)) return;
-    unloadred(s);
+    removeOutline(s);
     // The new ring is shown, as if the user had chosen it in the list.
     applyChange(s, addRing(std::move(*ring), doc.ringCount()));
 }
 
-void remove_selection(State& s) {
+void removeLoadedRing(State& s) {
     Document& doc = s.doc;
     const int n = doc.ringCount();
     if (n <= 1) {

@@ -29,7 +29,7 @@ void writeSelectionFile(State& s, const std::string& text) {
 
 }  // namespace
 
-std::string save_selection(State& s, bool asText) {
+std::string saveOutline(State& s, bool asText) {
     std::optional<RingText> ring = selectionRing(s);
     if (!ring) return {};
     const std::string text = polyText("none", {std::move(*ring)});

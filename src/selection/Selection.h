@@ -18,12 +18,12 @@ inline constexpr const char* kSelectionFileName = "untitled.poly";
 
 // The "+" (0) and "-" (1) labels.
 void Label3_Click(State& s, int index);
-void add_selection(State& s);
-void remove_selection(State& s);
+void addOutlineAsRing(State& s);
+void removeLoadedRing(State& s);
 
 // asText true: returns the text of the outline as a one-ring .poly file.
 // false: asks for a file name and writes that text there; returns "".
-std::string save_selection(State& s, bool asText);
+std::string saveOutline(State& s, bool asText);
 
 // One coordinate line of a selection: three blanks, the longitude, one
 // blank, the latitude; whole numbers keep ".0" so that the line is read

@@ -21,24 +21,24 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
     Document& d = s.doc;
     d.title = std::move(file.title);
     d.titleEnabled = true;
-    d.ringTexts = std::move(file.rings);
+    d.rings = std::move(file.rings);
     d.frame = std::move(file.frame);
     d.fileName = origin.fileName;
     d.ownFile = origin.ownFile;
     startHistory(s, origin.modified);
     d.currentRing = -1;
-    loaddt(s, 0);
-    cap(s, d.fileName);
-    plot(s, true, 0);
+    loadRing(s, 0);
+    updateCaption(s, d.fileName);
+    redraw(s, true);
 }
 
-bool loadpoly(State& s, const std::string& path) {
+bool openPolyFile(State& s, const std::string& path) {
     s.platform.busyPointer();
     // The first half of the bar follows the reading; the window stays drawn.
     EventBreaks breaks(s.platform);
     std::int64_t step = 0;
     PolyLoad load = readPolyFile(path, [&](std::size_t done, std::size_t total) {
-        rec(s, 0, static_cast<std::int32_t>(done >> 10), static_cast<double>(total >> 10) + 1);
+        showProgress(s, 0, static_cast<std::int32_t>(done >> 10), static_cast<double>(total >> 10) + 1);
         breaks.tickNow(++step);
     });
     s.platform.normalPointer();
@@ -68,14 +68,14 @@ void parseRing(State& s, const RingText& ring) {
     Document& d = s.doc;
     d.ringLon.clear();
     d.ringLat.clear();
-    const bool fit = s.bk.bkPointCount == 0;
+    const bool fit = s.background.lastIndex == 0;
     const bool hold = s.holdRingNumbers;
     const std::string_view lines = ring.lines;
     const double progressTotal = static_cast<double>(lines.size() / 24 + 1);
     const RingFacts& f = ring.facts;
     if (!hold && f.known && closedCount(f) - 1 > kMaxEditableVertices) {
         d.lastPoint = closedCount(f) - 1;
-        rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(d.lastPoint + 1, INT32_MAX)), progressTotal);
+        showProgress(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(d.lastPoint + 1, INT32_MAX)), progressTotal);
         if (fit) {
             widenFit(s.view, f.minLon, f.minLat);
             widenFit(s.view, f.maxLon, f.maxLat);
@@ -91,7 +91,7 @@ void parseRing(State& s, const RingText& ring) {
     forEachVertexOf(lines, [&](double lon, double lat) {
         breaks.tick(count);
         if (++count % 1000 == 1)
-            rec(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(count, INT32_MAX)), progressTotal);
+            showProgress(s, 0, static_cast<std::int32_t>(std::min<std::int64_t>(count, INT32_MAX)), progressTotal);
         if (fit) widenFit(s.view, lon, lat);
         if (hold) {
             d.ringLon.push_back(lon);
@@ -104,19 +104,19 @@ void parseRing(State& s, const RingText& ring) {
 
 }  // namespace
 
-void loaddt(State& s, int ringIndex) {
+void loadRing(State& s, int ringIndex) {
     Document& d = s.doc;
     if (ringIndex < 0 || ringIndex >= d.ringCount()) return;
     removeHandles(s);
-    if (s.bk.bkPointCount == 0) resetFit(s.view);
+    if (s.background.lastIndex == 0) resetFit(s.view);
     s.platform.busyPointer();
     d.currentRing = ringIndex;
-    parseRing(s, d.ringTexts[static_cast<std::size_t>(ringIndex)]);
+    parseRing(s, d.rings[static_cast<std::size_t>(ringIndex)]);
     d.listIndex = ringIndex;
     d.ringEdited = false;
     d.movedVertices.clear();
     s.platform.processEvents();
-    if (s.bk.bkPointCount == 0) finishFit(s.view);
+    if (s.background.lastIndex == 0) finishFit(s.view);
     else setBoundLabels(s.view);
     s.platform.normalPointer();
 }

@@ -25,11 +25,11 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin);
 
 // Reads a .poly file and makes it the document. False after the file's
 // message; the open document is then exactly as it was.
-bool loadpoly(State& s, const std::string& path);
+bool openPolyFile(State& s, const std::string& path);
 
 // Makes ring ringIndex the loaded ring: parses its text into ringLon and
 // ringLat and fits the view unless a background fixes it. The caller
 // commits the previous ring's edits first.
-void loaddt(State& s, int ringIndex);
+void loadRing(State& s, int ringIndex);
 
 }  // namespace tess

@@ -36,7 +36,7 @@ std::string_view lineEndOf(const RingText& ring, std::string_view own, std::stri
 template <class Chosen, class Value, class After>
 void appendRewrittenLines(const Document& d, bool closeOpenRing, Chosen chosen, Value value, std::string& out,
                           After after) {
-    const RingText& ring = d.ringTexts[static_cast<std::size_t>(d.currentRing)];
+    const RingText& ring = d.rings[static_cast<std::size_t>(d.currentRing)];
     const std::string_view documentEnd = d.frame.lineEnd;
     std::int64_t j = 0;
     double firstLon = 0, firstLat = 0, lastLon = 0, lastLat = 0;
@@ -84,15 +84,15 @@ void appendCommittedLines(const Document& d, std::string& out, After after) {
 // and names the document after the file; on failure the message, and the
 // document is left as it was. The repairs the write made are named.
 template <class Lines>
-bool writeDocument(State& s, const std::string& path, Lines lines) {
-    if (s.doc.ringTexts.empty()) {
+bool writeRingsTo(State& s, const std::string& path, Lines lines) {
+    if (s.doc.rings.empty()) {
         s.platform.message(kNoDataSave);
         return false;
     }
     s.platform.busyPointer();
     AtomicFile file(path);
     auto put = [&](std::string_view piece) { file.write(piece); };
-    const WriteReport report = writePolyText(s.doc.title, s.doc.ringTexts, s.doc.frame, put, lines);
+    const WriteReport report = writePolyText(s.doc.title, s.doc.rings, s.doc.frame, put, lines);
     const std::string error = file.commit();
     s.platform.processEvents();
     s.platform.normalPointer();
@@ -104,19 +104,19 @@ bool writeDocument(State& s, const std::string& path, Lines lines) {
     s.doc.ownFile = path;
     s.saveNotice = repairNotice(report);
     markSaved(s);
-    cap(s, path);
+    updateCaption(s, path);
     return true;
 }
 
 }  // namespace
 
-bool savecurpoly(State& s) {
+bool commitLoadedRing(State& s) {
     Document& d = s.doc;
     if (d.currentRing < 0 || d.currentRing >= d.ringCount() || d.lastPoint < 1) {
         s.platform.message(kNoDataCommit);
         return false;
     }
-    RingText& ring = d.ringTexts[static_cast<std::size_t>(d.currentRing)];
+    RingText& ring = d.rings[static_cast<std::size_t>(d.currentRing)];
     // Room for the longest line each vertex can take: the pages a shorter
     // text leaves untouched cost no memory, and the text never moves.
     std::string lines;
@@ -134,7 +134,7 @@ namespace {
 // keeps every other line as it stands. The last vertex is the first one
 // repeated, so moving either rewrites both.
 void rewriteMovedVertices(Document& d) {
-    RingText& ring = d.ringTexts[static_cast<std::size_t>(d.currentRing)];
+    RingText& ring = d.rings[static_cast<std::size_t>(d.currentRing)];
     const auto moved = [&](std::int64_t j) {
         const bool firstOrLast = j == 0 || j == d.lastPoint;
         return d.movedVertices.count(j) > 0 ||
@@ -168,24 +168,24 @@ bool commitEdits(State& s) {
     }
     const bool known = !d.movedVertices.empty() && verticesHeld(d) && d.currentRing >= 0 &&
                        d.currentRing < d.ringCount() && d.lastPoint >= 1;
-    if (!known) return savecurpoly(s);
+    if (!known) return commitLoadedRing(s);
     rewriteMovedVertices(d);
     return true;
 }
 
-bool savepoly(State& s, const std::string& path) {
+bool saveDocumentTo(State& s, const std::string& path) {
     if (!commitEdits(s)) return false;
-    return writeDocument(s, path, [&](std::size_t k, std::string& out, auto& put, WriteReport& report) {
-        writeRingLines(s.doc.ringTexts[k], s.doc.frame.lineEnd, out, put, report);
+    return writeRingsTo(s, path, [&](std::size_t k, std::string& out, auto& put, WriteReport& report) {
+        writeRingLines(s.doc.rings[k], s.doc.frame.lineEnd, out, put, report);
     });
 }
 
-bool saveCommitted(State& s, const std::string& path) {
+bool saveDocumentCommittedTo(State& s, const std::string& path) {
     if (!commitEdits(s)) return false;
-    return writeDocument(s, path, [&](std::size_t k, std::string& out, auto& put, WriteReport& report) {
-        loaddt(s, static_cast<int>(k));
+    return writeRingsTo(s, path, [&](std::size_t k, std::string& out, auto& put, WriteReport& report) {
+        loadRing(s, static_cast<int>(k));
         // A ring of one vertex stays as read.
-        if (s.doc.lastPoint < 1) writeRingLines(s.doc.ringTexts[k], s.doc.frame.lineEnd, out, put, report);
+        if (s.doc.lastPoint < 1) writeRingLines(s.doc.rings[k], s.doc.frame.lineEnd, out, put, report);
         else appendCommittedLines(s.doc, out, [&](std::string& o) { putWhenFull(o, put); });
     });
 }

@@ -41,7 +41,7 @@ std::string polyFileName(std::string name) {
     return name;
 }
 
-std::string ftrim(const std::string& path, int) {
+std::string fileNameOf(const std::string& path, int) {
     const auto cut = path.find_last_of("/\\");
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }

@@ -36,6 +36,6 @@ std::string polyFileName(std::string name);
 
 // The last component of a path, split at "/" and at "\" (files named by
 // other systems); a name without separators is returned whole.
-std::string ftrim(const std::string& path, int mode = 0);
+std::string fileNameOf(const std::string& path, int mode = 0);
 
 }  // namespace tess

@@ -2,7 +2,7 @@
 
 namespace tess {
 
-void cap(State& s, const std::string& name) {
+void updateCaption(State& s, const std::string& name) {
     s.caption = std::string("Tessaline ") + kAppVersion + " " + name;
     if (s.doc.modified) s.caption += "+";
 }

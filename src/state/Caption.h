@@ -8,6 +8,6 @@ namespace tess {
 
 // The window caption: "Tessaline 2.1 " and the name, with "+" while the
 // document has unsaved changes.
-void cap(State& s, const std::string& name);
+void updateCaption(State& s, const std::string& name);
 
 }  // namespace tess

@@ -28,7 +28,7 @@ std::vector<RingIdentity> identities(const std::vector<RingText>& rings) {
 // The loaded ring with its moves not yet written into its text: the held
 // vertices stand for as many vertex lines as the text has.
 RingIdentity heldIdentity(const Document& d) {
-    const RingText& ring = d.ringTexts[static_cast<std::size_t>(d.currentRing)];
+    const RingText& ring = d.rings[static_cast<std::size_t>(d.currentRing)];
     RingFacts held;
     const auto lines = std::min(static_cast<std::size_t>(ring.facts.vertices), d.ringLon.size());
     for (std::size_t i = 0; i < lines; ++i) held.add(d.ringLon[i], d.ringLat[i]);
@@ -38,7 +38,7 @@ RingIdentity heldIdentity(const Document& d) {
 bool sameAsSaved(const State& s) {
     const History& h = s.history;
     const Document& d = s.doc;
-    const std::vector<RingText>& rings = d.ringTexts;
+    const std::vector<RingText>& rings = d.rings;
     if (d.title != h.savedTitle || rings.size() != h.savedRings.size()) return false;
     const bool moved = d.loadedRingMoved();
     for (std::size_t k = 0; k < rings.size(); ++k) {
@@ -50,14 +50,14 @@ bool sameAsSaved(const State& s) {
 
 void rememberSaved(State& s) {
     s.history.savedTitle = s.doc.title;
-    s.history.savedRings = identities(s.doc.ringTexts);
+    s.history.savedRings = identities(s.doc.rings);
 }
 
 }  // namespace
 
 void showUnsavedMark(State& s) {
     s.doc.modified = s.history.changedOutside || !sameAsSaved(s);
-    cap(s, s.doc.fileName);
+    updateCaption(s, s.doc.fileName);
 }
 
 void applyChange(State& s, std::unique_ptr<Change> change) {

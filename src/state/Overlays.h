@@ -1,7 +1,7 @@
-// The small objects that lie above the canvas drawing: vertex handles
-// (node), edge lines (Line1), selection markers (nd), selection segments
-// (Ln) and the rubber band (Shape1). They are plain data; the canvas
-// paints them and hit-tests them, topmost first.
+// The small objects that lie above the canvas drawing: vertex handles, the
+// edge lines that meet them, the outline's markers and segments, and the
+// rubber band. They are plain data; the canvas paints them and hit-tests
+// them, topmost first.
 #pragma once
 
 #include <cstddef>
@@ -98,11 +98,11 @@ private:
 };
 
 struct Overlays {
-    ObjectFamily<SquareObject> node{SquareObject{}};
-    ObjectFamily<LineObject> Line1{LineObject{}};
-    ObjectFamily<SquareObject> nd{SquareObject{0, 0, 100, 100, colors::red, false, {}, {}}};
-    ObjectFamily<LineObject> Ln{LineObject{0, 0, 0, 0, colors::red, false}};
-    RectObject Shape1;  // the rubber band
+    ObjectFamily<SquareObject> handles{SquareObject{}};
+    ObjectFamily<LineObject> edgeLines{LineObject{}};
+    ObjectFamily<SquareObject> markers{SquareObject{0, 0, 100, 100, colors::red, false, {}, {}}};
+    ObjectFamily<LineObject> segments{LineObject{0, 0, 0, 0, colors::red, false}};
+    RectObject rubberBand;
 };
 
 }  // namespace tess

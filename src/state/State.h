@@ -34,34 +34,34 @@ struct ProgressBar {
 };
 
 struct EditState {
-    bool check1 = false;    // the "Edit" check box
-    bool editMode = false;  // edit mode accepted: checked and handles made
+    bool editBoxChecked = false;  // the "Edit" check box
+    bool editing = false;   // edit mode accepted: checked and handles made
     int tool = 0;           // 0 pointer, 1 polygon, 2 rectangle
-    std::int32_t handleCount = 0;  // > 0 paints node(1) blue
+    std::int32_t handleCount = 0;  // > 0 paints handle 1 blue
     bool busy = false;      // plot is running
     bool redrawPending = false;  // a drawing was asked for while plot ran
     bool tooManyInView = false;  // edit mode has no handles: zoom in
     bool titleTyping = false;    // the title was typed in since the last step
     std::string titleAtLastStep = "Title";  // the title as the history holds it
-    int dragNode = 0;       // handle of the current or last vertex drag
-    int dragSel = 0;        // marker of the current or last marker drag
+    int draggedHandle = 0;  // handle of the current or last vertex drag
+    int draggedMarker = 0;  // marker of the current or last marker drag
     int dragKind = 0;       // the drag under way: 0 none, 1 vertex handle, 2 marker
-    std::array<bool, 3> bttVisible{};  // red active-tool indicators
+    std::array<bool, 3> toolIndicators{};  // red active-tool indicators
     std::array<bool, 3> invPressed{};  // tool buttons drawn without border
 };
 
 struct Outline {
-    int selCount = 0;  // 0..500
-    int selState = 0;  // 0 none or one point, 1 open, 2 closed
-    std::array<float, kMaxSelectionPoints + 1> selLon{};
-    std::array<float, kMaxSelectionPoints + 1> selLat{};
+    int pointCount = 0;  // 0..500
+    int state = 0;  // 0 none or one point, 1 open, 2 closed
+    std::array<float, kMaxSelectionPoints + 1> lon{};
+    std::array<float, kMaxSelectionPoints + 1> lat{};
     std::int32_t anchorX = 0, anchorY = 0;  // rubber band start, twips
 };
 
 struct Background {
-    std::vector<float> bkLon{0.0f};
-    std::vector<float> bkLat{0.0f};
-    std::int32_t bkPointCount = 0;  // index of the last point; 0 = none
+    std::vector<float> lon{0.0f};
+    std::vector<float> lat{0.0f};
+    std::int32_t lastIndex = 0;  // index of the last point; 0 = none
 };
 
 struct RecentEntry {
@@ -94,9 +94,9 @@ struct State {
     History history;  // every change made to doc, for Undo and Redo
     ViewState view;
     EditState edit;
-    Outline sel;
+    Outline outline;
     Overlays overlays;
-    Background bk;
+    Background background;
     ProgressBar progress;
     Layout layout;
 

@@ -18,7 +18,7 @@ int loadedRing(State& s) {
         s.platform.message(kNoData);
         return -1;
     }
-    if (s.sel.selCount > 0) {
+    if (s.outline.pointCount > 0) {
         s.platform.message(kAddOrCancel);
         return -1;
     }
@@ -39,10 +39,10 @@ void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>
     showProblems(parent, problems, [&](const Problem& p) {
         // As a click on the ring's entry in the list would, then the view
         // closes in on the place.
-        if (s.sel.selCount > 0) return;
+        if (s.outline.pointCount > 0) return;
         if (p.ring != s.doc.currentRing) {
             s.doc.listIndex = p.ring;
-            List1_MouseDown(s);
+            ringListClicked(s);
         }
         centreViewOn(s, p.place.lon, p.place.lat, kProblemZoom);
         refresh();

@@ -38,7 +38,7 @@ std::string simplifyName(int index) { return "Simplify Ring " + std::to_string(i
 
 const std::vector<RingText>& committedRings(State& s) {
     commitEdits(s);
-    return s.doc.ringTexts;
+    return s.doc.rings;
 }
 
 std::int64_t vertexCount(const RingText& ring) {
@@ -68,13 +68,13 @@ bool applyRingChange(State& s, const RingChange& change) {
     if (change.index < 0 || change.index >= d.ringCount()) return false;
     // A tool that leaves the ring as it was (at most closing it) makes no
     // step to undo.
-    const RingText& ring = d.ringTexts[static_cast<std::size_t>(change.index)];
+    const RingText& ring = d.rings[static_cast<std::size_t>(change.index)];
     if (change.rings.size() == 1 && change.rings.front().name == ring.name &&
         closedVerticesOf(change.rings.front().lines) == closedVerticesOf(ring.lines))
         return true;
     // A shrink that removes the last outer ring would leave only holes, or nothing.
-    const auto outers = std::count_if(d.ringTexts.begin(), d.ringTexts.end(), [](const RingText& r) { return !isHoleName(r.name); });
-    const bool lastOuter = !isHoleName(d.ringTexts[static_cast<std::size_t>(change.index)].name) && outers == 1;
+    const auto outers = std::count_if(d.rings.begin(), d.rings.end(), [](const RingText& r) { return !isHoleName(r.name); });
+    const bool lastOuter = !isHoleName(d.rings[static_cast<std::size_t>(change.index)].name) && outers == 1;
     if (change.rings.empty() && (d.ringCount() == 1 || lastOuter)) {
         s.platform.message(kNothingLeft);
         return false;
@@ -114,7 +114,7 @@ bool importGeoJson(State& s, const std::string& path) {
         return false;
     }
     if (read.file.title.empty()) {
-        const std::string name = geoJsonDocumentName(ftrim(path, 0));
+        const std::string name = geoJsonDocumentName(fileNameOf(path));
         read.file.title = name.substr(0, name.size() - 5);  // without ".poly"
     }
     // Not in a .poly file yet: unsaved, and its name only a proposal.
@@ -124,7 +124,7 @@ bool importGeoJson(State& s, const std::string& path) {
 
 bool exportGeoJson(State& s, const std::string& path) {
     if (!commitEdits(s)) return false;
-    if (s.doc.ringTexts.empty()) {
+    if (s.doc.rings.empty()) {
         s.platform.message(kNoDataSave);
         return false;
     }
@@ -132,7 +132,7 @@ bool exportGeoJson(State& s, const std::string& path) {
     std::string error;
     GeoJsonPlan plan;
     try {
-        plan = planGeoJson(s.doc.ringTexts);
+        plan = planGeoJson(s.doc.rings);
         if (plan.error.empty()) {
             AtomicFile file(path);
             writeGeoJson(s.doc.title, plan, [&](std::string_view piece) { file.write(piece); });
@@ -169,7 +169,7 @@ void importGeoJsonCommand(State& s) {
 
 void exportGeoJsonCommand(State& s) {
     const std::string& name = s.doc.fileName.empty() ? std::string(kUntitled) : s.doc.fileName;
-    const std::string proposal = ftrim(name.ends_with(".poly") ? name.substr(0, name.size() - 5) : name, 0) + ".geojson";
+    const std::string proposal = fileNameOf(name.ends_with(".poly") ? name.substr(0, name.size() - 5) : name, 0) + ".geojson";
     std::string path = fileDialog(s.platform, true, geoJsonFilters(), proposal, documentFolder(s));
     if (path.empty()) return;
     if (!namesGeoJsonFile(path)) path += ".geojson";

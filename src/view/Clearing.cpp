@@ -8,35 +8,35 @@
 namespace tess {
 
 void removeHandles(State& s) {
-    s.overlays.node.clear();
-    s.overlays.Line1.clear();
+    s.overlays.handles.clear();
+    s.overlays.edgeLines.clear();
     s.doc.handlesShown = false;
     s.edit.handleCount = 0;
     s.edit.tooManyInView = false;
 }
 
-void unloadpnts(State& s) {
+void removeHandlesAndOutline(State& s) {
     removeHandles(s);
-    if (s.sel.selCount > 0) unloadred(s);
+    if (s.outline.pointCount > 0) removeOutline(s);
 }
 
 void clearForNewDocument(State& s) {
-    s.edit.check1 = false;
-    s.edit.editMode = false;
+    s.edit.editBoxChecked = false;
+    s.edit.editing = false;
     s.edit.dragKind = 0;
-    unloadpnts(s);
-    s.overlays.Shape1.visible = false;
+    removeHandlesAndOutline(s);
+    s.overlays.rubberBand.visible = false;
     if (s.canvas) s.canvas->clear();
 }
 
-void unloadred(State& s) {
-    for (int i = 1; i <= s.sel.selCount; ++i) {
-        s.overlays.Ln.remove(static_cast<std::size_t>(i));
-        s.overlays.nd.remove(static_cast<std::size_t>(i));
+void removeOutline(State& s) {
+    for (int i = 1; i <= s.outline.pointCount; ++i) {
+        s.overlays.segments.remove(static_cast<std::size_t>(i));
+        s.overlays.markers.remove(static_cast<std::size_t>(i));
     }
-    s.edit.bttVisible[1] = s.edit.bttVisible[2] = false;
-    s.sel.selCount = 0;
-    s.sel.selState = 0;
+    s.edit.toolIndicators[1] = s.edit.toolIndicators[2] = false;
+    s.outline.pointCount = 0;
+    s.outline.state = 0;
     resetProgress(s);
 }
 
@@ -51,14 +51,14 @@ void layoutForWindow(State& s, int windowWidth, int windowHeight) {
     l.listHeight = listHeight < 100 ? 100 : listHeight;
 }
 
-void p1_MouseMove(State& s, double x, double y) {
-    RectObject& band = s.overlays.Shape1;
-    if (s.sel.selCount != 0 || !band.visible) return;
-    const auto dx = static_cast<std::int32_t>(std::nearbyint(x - s.sel.anchorX));
-    const auto dy = static_cast<std::int32_t>(std::nearbyint(y - s.sel.anchorY));
-    band.left = dx < 0 ? s.sel.anchorX + dx : s.sel.anchorX;
+void stretchRubberBand(State& s, double x, double y) {
+    RectObject& band = s.overlays.rubberBand;
+    if (s.outline.pointCount != 0 || !band.visible) return;
+    const auto dx = static_cast<std::int32_t>(std::nearbyint(x - s.outline.anchorX));
+    const auto dy = static_cast<std::int32_t>(std::nearbyint(y - s.outline.anchorY));
+    band.left = dx < 0 ? s.outline.anchorX + dx : s.outline.anchorX;
     band.width = std::abs(dx);
-    band.top = dy < 0 ? s.sel.anchorY + dy : s.sel.anchorY;
+    band.top = dy < 0 ? s.outline.anchorY + dy : s.outline.anchorY;
     band.height = std::abs(dy);
 }
 

@@ -6,18 +6,18 @@
 namespace tess {
 
 // Removes the vertex handles and edge lines, and any selection outline.
-void unloadpnts(State& s);
+void removeHandlesAndOutline(State& s);
 // What a new document starts from: edit mode and any drag ended, the
 // handles, outline and rubber band gone, the canvas empty.
 void clearForNewDocument(State& s);
 // Removes the vertex handles and edge lines only.
 void removeHandles(State& s);
 // Removes the selection outline and hides the tool indicators.
-void unloadred(State& s);
+void removeOutline(State& s);
 // Lays the canvas and ring list out for the window's outer size (twips).
-// Does not redraw; the caller follows with plot(false, 0).
+// Does not redraw; the caller follows with redraw(false).
 void layoutForWindow(State& s, int windowWidth, int windowHeight);
 // Stretches the rubber band between its anchor and the pointer.
-void p1_MouseMove(State& s, double x, double y);
+void stretchRubberBand(State& s, double x, double y);
 
 }  // namespace tess

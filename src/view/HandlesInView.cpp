@@ -56,16 +56,16 @@ bool makeHandlesInView(State& s) {
     if (s.edit.tooManyInView) return false;
     for (const std::int64_t k : inView) {
         const auto i = static_cast<std::size_t>(k);
-        s.overlays.node.create(i);
-        s.overlays.Line1.create(i);
-        s.overlays.Line1.create(edgeLineAfter(k, s.doc.lastPoint));
+        s.overlays.handles.create(i);
+        s.overlays.edgeLines.create(i);
+        s.overlays.edgeLines.create(edgeLineAfter(k, s.doc.lastPoint));
         s.doc.handlesShown = true;
     }
     return true;
 }
 
 void handlesFollowView(State& s) {
-    if (s.edit.editMode) makeHandlesInView(s);
+    if (s.edit.editing) makeHandlesInView(s);
 }
 
 }  // namespace tess

@@ -61,13 +61,13 @@ std::int64_t progressStep(std::int64_t n) {
 std::string pointText(double lon, double lat) { return shortestText(lon) + " " + shortestText(lat); }
 
 void drawBackground(State& s, Surface& surface) {
-    const Background& bk = s.bk;
-    if (bk.bkPointCount <= 0) return;
+    const Background& background = s.background;
+    if (background.lastIndex <= 0) return;
     LineThinner lines(surface, colors::darkRed, surface.width(), surface.height());
-    for (std::int32_t i = 0; i <= bk.bkPointCount; ++i) {
+    for (std::int32_t i = 0; i <= background.lastIndex; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        if (k >= bk.bkLon.size() || k >= bk.bkLat.size()) throw std::out_of_range("background");
-        const CanvasPoint p = mapped(s, surface, bk.bkLon[k], bk.bkLat[k]);
+        if (k >= background.lon.size() || k >= background.lat.size()) throw std::out_of_range("background");
+        const CanvasPoint p = mapped(s, surface, background.lon[k], background.lat[k]);
         lines.lineTo(p.x, p.y);
     }
     lines.finishRun();
@@ -91,16 +91,16 @@ private:
 };
 
 void placeHandle(State& s, std::size_t k, CanvasPoint p, double lon, double lat) {
-    SquareObject& handle = s.overlays.node[k];
+    SquareObject& handle = s.overlays.handles[k];
     handle.left = p.x - 50;
     handle.top = p.y - 50;
-    handle.visible = s.edit.editMode;
+    handle.visible = s.edit.editing;
     handle.tag = pointText(lon, lat);
     handle.tip = handle.tag;
 }
 
 void placeEdgeLine(State& s, std::size_t k, CanvasPoint from, CanvasPoint to) {
-    LineObject& line = s.overlays.Line1[k];
+    LineObject& line = s.overlays.edgeLines[k];
     line.x1 = from.x;
     line.y1 = from.y;
     line.x2 = to.x;
@@ -112,17 +112,17 @@ void placeEdgeLine(State& s, std::size_t k, CanvasPoint from, CanvasPoint to) {
 // edge lines above the canvas, so that they follow a drag; the others are
 // drawn like any ring. inView is set once a vertex falls within the canvas
 // width.
-void drawRing(State& s, Surface& surface, bool showProgress, int linesOnly, bool& inView) {
+void drawRing(State& s, Surface& surface, bool withProgress, bool& inView) {
     const Document& doc = s.doc;
     const std::int64_t n = doc.lastPoint;
     const std::int64_t step = progressStep(n);
     std::int64_t untilProgress = 1;  // counts down to the next update (i % step == 1)
     const ViewMapping mapping(s.view, surface.width(), surface.height(), s.margin);
     if (!mapping.valid()) throw Unmappable();
-    const bool placeHandles = linesOnly == 0 && s.edit.check1 && verticesHeld(doc);
+    const bool placeHandles = s.edit.editBoxChecked && verticesHeld(doc);
     // The handles and edge lines in index order, met as the vertices pass:
     // a ring of a million vertices has a few hundred of them in view.
-    IndexCursor edges(s.overlays.Line1, placeHandles), handles(s.overlays.node, placeHandles);
+    IndexCursor edges(s.overlays.edgeLines, placeHandles), handles(s.overlays.handles, placeHandles);
     const double fullWidth = surface.fullWidth();
     LineThinner lines(surface, colors::blue, surface.width(), surface.height());
     EventBreaks breaks(s.platform);
@@ -131,7 +131,7 @@ void drawRing(State& s, Surface& surface, bool showProgress, int linesOnly, bool
     forEachLoadedVertex(doc, [&](double lon, double lat) {
         if (--untilProgress == -1) {
             untilProgress = step - 1;
-            if (showProgress && linesOnly == 0 && step > 1) rec(s, 50, static_cast<std::int32_t>(i), static_cast<double>(n));
+            if (withProgress && step > 1) showProgress(s, 50, static_cast<std::int32_t>(i), static_cast<double>(n));
         }
         breaks.tick(i);
         const CanvasPoint p = single(mapping(lon, lat));
@@ -153,29 +153,29 @@ void drawRing(State& s, Surface& surface, bool showProgress, int linesOnly, bool
 }
 
 void placeSelection(State& s, const Surface& surface) {
-    const Outline& sel = s.sel;
+    const Outline& outline = s.outline;
     CanvasPoint previous;
-    for (int i = 1; i <= sel.selCount; ++i) {
+    for (int i = 1; i <= outline.pointCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const CanvasPoint p = mapped(s, surface, sel.selLon[k], sel.selLat[k]);
+        const CanvasPoint p = mapped(s, surface, outline.lon[k], outline.lat[k]);
         if (i > 1 && s.edit.tool == 1) {
-            LineObject& segment = s.overlays.Ln[k];
+            LineObject& segment = s.overlays.segments[k];
             segment.x1 = previous.x;
             segment.y1 = previous.y;
             segment.x2 = p.x;
             segment.y2 = p.y;
         }
-        SquareObject& marker = s.overlays.nd[k];
+        SquareObject& marker = s.overlays.markers[k];
         marker.left = p.x - 50;
         marker.top = p.y - 50;
         marker.visible = true;
-        marker.tag = shortestText(sel.selLon[k]) + " " + shortestText(sel.selLat[k]);
+        marker.tag = shortestText(outline.lon[k]) + " " + shortestText(outline.lat[k]);
         marker.tip = marker.tag;
         previous = p;
     }
-    if (sel.selState == 2) {
-        LineObject& closing = s.overlays.Ln[1];
-        const SquareObject& first = s.overlays.nd[1];
+    if (outline.state == 2) {
+        LineObject& closing = s.overlays.segments[1];
+        const SquareObject& first = s.overlays.markers[1];
         closing.x1 = first.left + 50;
         closing.y1 = first.top + 50;
         closing.x2 = previous.x;
@@ -186,16 +186,16 @@ void placeSelection(State& s, const Surface& surface) {
 // The full bar stays up for a tenth of a second so that the user sees the
 // drawing finish; window events keep running meanwhile.
 void showFullBar(State& s, std::int64_t n) {
-    rec(s, 50, static_cast<std::int32_t>(n), static_cast<double>(n));
+    showProgress(s, 50, static_cast<std::int32_t>(n), static_cast<double>(n));
     s.platform.pumpEventsFor(100);
     resetProgress(s);
 }
 
-void drawOnce(State& s, bool showProgress, int linesOnly);
+void drawOnce(State& s, bool withProgress);
 
 }  // namespace
 
-void plot(State& s, bool showProgress, int linesOnly) {
+void redraw(State& s, bool withProgress) {
     // A request while a drawing runs (a resize, say) is kept and drawn once
     // the running one ends, so the picture is always drawn whole.
     if (s.edit.busy) {
@@ -203,17 +203,17 @@ void plot(State& s, bool showProgress, int linesOnly) {
         return;
     }
     s.edit.busy = true;
-    drawOnce(s, showProgress, linesOnly);
+    drawOnce(s, withProgress);
     while (s.edit.redrawPending) {
         s.edit.redrawPending = false;
-        drawOnce(s, false, linesOnly);
+        drawOnce(s, false);
     }
     s.edit.busy = false;
 }
 
 namespace {
 
-void drawOnce(State& s, bool showProgress, int linesOnly) {
+void drawOnce(State& s, bool withProgress) {
     s.platform.busyPointer();
     DetachedSurface detached;
     Surface& surface = s.canvas ? *s.canvas : detached;
@@ -222,13 +222,13 @@ void drawOnce(State& s, bool showProgress, int linesOnly) {
         surface.clear();
         settleView(s.view, {surface.width(), surface.height(), s.margin});
         drawBackground(s, surface);
-        if (s.edit.check1) s.edit.handleCount = static_cast<std::int32_t>(s.doc.lastPoint);
+        if (s.edit.editBoxChecked) s.edit.handleCount = static_cast<std::int32_t>(s.doc.lastPoint);
         // Without a canvas only the handles need placing.
-        if (s.doc.lastPoint > 0 && (s.canvas || s.edit.check1)) drawRing(s, surface, showProgress, linesOnly, inView);
-        if (s.sel.selCount > 0) placeSelection(s, surface);
-        if (s.edit.tool == 2) plotred(s);
-        if (s.edit.handleCount > 0 && s.overlays.node.exists(1)) s.overlays.node[1].fill = colors::blue;
-        if (showProgress && linesOnly == 0) showFullBar(s, s.doc.lastPoint);
+        if (s.doc.lastPoint > 0 && (s.canvas || s.edit.editBoxChecked)) drawRing(s, surface, withProgress, inView);
+        if (s.outline.pointCount > 0) placeSelection(s, surface);
+        if (s.edit.tool == 2) joinOutlineSegments(s);
+        if (s.edit.handleCount > 0 && s.overlays.handles.exists(1)) s.overlays.handles[1].fill = colors::blue;
+        if (withProgress) showFullBar(s, s.doc.lastPoint);
     } catch (const std::exception&) {
         // What was drawn so far stays; the flags below are always restored.
     }
@@ -240,13 +240,13 @@ void drawOnce(State& s, bool showProgress, int linesOnly) {
 
 }  // namespace
 
-void plotred(State& s) {
-    const float h = static_cast<float>(s.overlays.nd.templ().width / 2);
-    auto& nd = s.overlays.nd;
-    auto& Ln = s.overlays.Ln;
-    for (int i = 1; i <= s.sel.selCount; ++i) {
+void joinOutlineSegments(State& s) {
+    const float h = static_cast<float>(s.overlays.markers.templ().width / 2);
+    auto& nd = s.overlays.markers;
+    auto& Ln = s.overlays.segments;
+    for (int i = 1; i <= s.outline.pointCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const std::size_t next = i < s.sel.selCount ? k + 1 : 1;
+        const std::size_t next = i < s.outline.pointCount ? k + 1 : 1;
         // A missing marker or segment leaves that end as it was.
         try {
             Ln[k].x1 = nd[k].left + h;

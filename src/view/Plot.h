@@ -9,9 +9,9 @@ inline constexpr const char* kOutOfViewNotice = "Change background to see select
 // Redraws the canvas: the background in dark red, the current ring as blue
 // lines or, in edit mode, by placing its handles and edge lines, and the
 // selection outline. Does nothing while a drawing already runs.
-void plot(State& s, bool showProgress, int linesOnly);
+void redraw(State& s, bool showProgress);
 
 // Re-joins the selection markers into a closed outline.
-void plotred(State& s);
+void joinOutlineSegments(State& s);
 
 }  // namespace tess

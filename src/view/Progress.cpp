@@ -17,7 +17,7 @@ void setBarWidth(ProgressBar& bar, int width) {
 
 }  // namespace
 
-void rec(State& s, std::int16_t& phase, std::int32_t done, double total) {
+void showProgress(State& s, std::int16_t& phase, std::int32_t done, double total) {
     ProgressBar& bar = s.progress;
     if (done <= 0 || total <= 0) {
         setBarWidth(bar, kMinimumWidth);

@@ -19,9 +19,9 @@ namespace {
 bool viewLocked(const State& s) { return s.edit.dragKind != 0 || s.edit.busy; }
 
 void viewMoved(State& s) {
-    if (s.edit.editMode) handlesFollowView(s);
+    if (s.edit.editing) handlesFollowView(s);
     else s.edit.tooManyInView = false;
-    plot(s, false, 0);
+    redraw(s, false);
 }
 
 }  // namespace
@@ -64,8 +64,8 @@ void fitViewToRing(State& s) {
 
 void fitViewToBackground(State& s) {
     resetFit(s.view);
-    const Background& bk = s.bk;
-    for (std::size_t i = 0; i < bk.bkLon.size() && i < bk.bkLat.size(); ++i) widenFit(s.view, bk.bkLon[i], bk.bkLat[i]);
+    const Background& background = s.background;
+    for (std::size_t i = 0; i < background.lon.size() && i < background.lat.size(); ++i) widenFit(s.view, background.lon[i], background.lat[i]);
     setBoundLabels(s.view);
     setSpans(s.view);
 }
@@ -74,15 +74,15 @@ void setBackground(State& s, std::vector<float> lon, std::vector<float> lat) {
     // One point makes no outline: it counts as no background (0), never -1,
     // which would read as a background that fixes the view.
     const auto last = static_cast<std::int64_t>(lon.size()) - 1;
-    s.bk.bkPointCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(last, 0, INT32_MAX));
-    s.bk.bkLon = std::move(lon);
-    s.bk.bkLat = std::move(lat);
+    s.background.lastIndex = static_cast<std::int32_t>(std::clamp<std::int64_t>(last, 0, INT32_MAX));
+    s.background.lon = std::move(lon);
+    s.background.lat = std::move(lat);
     fitViewToBackground(s);
 }
 
 void fitView(State& s) {
     if (viewLocked(s)) return;
-    if (s.bk.bkPointCount > 0) fitViewToBackground(s);
+    if (s.background.lastIndex > 0) fitViewToBackground(s);
     else fitViewToRing(s);
     viewMoved(s);
 }
@@ -116,8 +116,8 @@ void centreViewOn(State& s, double lon, double lat, double closer) {
 }
 
 void canvasResized(State& s) {
-    if (s.edit.editMode && !viewLocked(s)) handlesFollowView(s);
-    plot(s, false, 0);
+    if (s.edit.editing && !viewLocked(s)) handlesFollowView(s);
+    redraw(s, false);
 }
 
 void setKeepProportions(State& s, bool keep) {

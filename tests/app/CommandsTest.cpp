@@ -105,7 +105,7 @@ TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
 }
 
 TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
-    ASSERT_TRUE(loadgpx(state, file("Walk.GPX", test::readFile(test::dataFile("gpsbabel_basecamp.gpx"))), 0));
+    ASSERT_TRUE(importGpx(state, file("Walk.GPX", test::readFile(test::dataFile("gpsbabel_basecamp.gpx"))), 0));
     EXPECT_EQ(temp.file("Walk.poly"), state.doc.fileName);
     EXPECT_EQ("Walk", state.doc.title);
     file("Walk.poly", "old");
@@ -130,7 +130,7 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
 }
 
 TEST_F(Commands, convertToGpxWritesTheLoadedRingAsARouteWhereTheUserSays) {
-    ASSERT_TRUE(loadpoly(state, test::dataFile("osmium_berlin.poly")));
+    ASSERT_TRUE(openPolyFile(state, test::dataFile("osmium_berlin.poly")));
     platform.dialogResults = {temp.file("route.gpx")};
     convertToGpx(state);
     const std::string route = test::readFile(temp.file("route.gpx"));
@@ -141,7 +141,7 @@ TEST_F(Commands, convertToGpxWritesTheLoadedRingAsARouteWhereTheUserSays) {
 }
 
 TEST_F(Commands, closingAsksToSaveAndACancelledSaveKeepsTheWindowOpen) {
-    ASSERT_TRUE(loadpoly(state, test::dataFile("osmium_berlin.poly")));
+    ASSERT_TRUE(openPolyFile(state, test::dataFile("osmium_berlin.poly")));
     state.doc.fileName = kUntitled;  // a document that never had a file
     state.doc.modified = true;
     platform.answers = {Answer::Yes, Answer::Cancel, Answer::No};
@@ -153,7 +153,7 @@ TEST_F(Commands, closingAsksToSaveAndACancelledSaveKeepsTheWindowOpen) {
 
 TEST_F(Commands, recentFilesMoveToTheTopAndOnlyExistingOnesAreEnabled) {
     const std::string a = file("a.poly", "x"), b = file("b.poly", test::readFile(test::dataFile("osmium_berlin.poly")));
-    for (const std::string& path : {a, b, std::string("/gone.poly"), a}) updatmf(state, path);
+    for (const std::string& path : {a, b, std::string("/gone.poly"), a}) addRecentFile(state, path);
     EXPECT_EQ(a, state.recent[0].caption);
     EXPECT_EQ("/gone.poly", state.recent[1].caption);
     EXPECT_EQ(b, state.recent[2].caption);
@@ -174,15 +174,15 @@ TEST(ChosenFilesList, refusesOnlyAPathAlreadyChosen) {
     EXPECT_EQ((std::vector<std::string>{"/m/lin.poly", "/n/berlin.poly"}), chosen.paths);
     EXPECT_TRUE(addChosenFile(chosen, "/m", "berlin.poly"));
     test::ScriptedPlatform platform;
-    EXPECT_FALSE(save_merge(platform, {}, "t", "/tmp/never.poly"));
+    EXPECT_FALSE(combineFiles(platform, {}, "t", "/tmp/never.poly"));
     EXPECT_EQ(kPleaseAddFiles, platform.last());
 }
 
 TEST(FileNames, cancelledDialogsLastPathPartsAndHelpPageUrls) {
     for (const char* bad : {"", "*.poly", "/m/a*b.poly", ".poly"}) EXPECT_TRUE(isBadPolyName(bad)) << bad;
     EXPECT_FALSE(isBadPolyName("/m/area"));
-    EXPECT_EQ("area.poly", ftrim("C:\\maps\\area.poly"));
-    EXPECT_EQ("a.gpx", ftrim("/h/a.gpx"));
+    EXPECT_EQ("area.poly", fileNameOf("C:\\maps\\area.poly"));
+    EXPECT_EQ("a.gpx", fileNameOf("/h/a.gpx"));
     EXPECT_EQ("azaz@[`{", lowerAscii("AZaz@[`{"));
     test::ScriptedPlatform platform;
     platform.dialogResults = {std::string("  /m/a b.poly \0", 15)};

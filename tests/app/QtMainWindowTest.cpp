@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QWheelEvent>
 
+#include "state/TitleTyping.h"
 #include "app/QtControls.h"
 #include "app/QtWindowFixture.h"
 #include "app/Settings.h"
@@ -67,13 +68,13 @@ TEST_F(MainWindowTest, aRealDragMovesTheVertexToWhereTheHandleIsDropped) {
     open();
     QTest::mouseClick(window().editBox(), Qt::LeftButton);
     ASSERT_TRUE(state().doc.handlesShown);
-    const QPoint from = centreOf(state().overlays.node[2]), to = from + QPoint(-40, 30);
+    const QPoint from = centreOf(state().overlays.handles[2]), to = from + QPoint(-40, 30);
     QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, from);
     QTest::mouseMove(canvas(), (from + to) / 2);
     QTest::mouseMove(canvas(), to);
     QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, to);
     const std::string text = newcoord(state().view, to.x() * 15.0, to.y() * 15.0, canvas()->width(), canvas()->height());
-    EXPECT_EQ(text, state().overlays.node[2].tag);
+    EXPECT_EQ(text, state().overlays.handles[2].tag);
     EXPECT_EQ(readDecimal(text), state().doc.ringLon[2]);
     EXPECT_TRUE(window().windowTitle().endsWith('+'));
 }
@@ -86,11 +87,11 @@ TEST_F(MainWindowTest, aRealDoubleClickClosesThePolygonAndEscapeCancelsItFromAny
     click(canvas(), last);
     QTest::mouseDClick(canvas(), Qt::LeftButton, Qt::NoModifier, last);
     QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, last);
-    EXPECT_EQ(4, state().sel.selCount);
-    EXPECT_EQ(2, state().sel.selState);
+    EXPECT_EQ(4, state().outline.pointCount);
+    EXPECT_EQ(2, state().outline.state);
     window().titleBox()->setFocus();
     QTest::keyClick(window().titleBox(), Qt::Key_Escape);
-    EXPECT_EQ(0, state().sel.selCount);
+    EXPECT_EQ(0, state().outline.pointCount);
     EXPECT_FALSE(state().doc.modified);
 }
 
@@ -113,7 +114,7 @@ TEST_F(MainWindowTest, aDroppedFileOpensAndTheRingListFollows) {
 TEST_F(MainWindowTest, theCloseGuardKeepsTheWindowOnCancelAndSavesOnYes) {
     const std::string path = open();
     state().doc.title = "EDITED";
-    text1_KeyPress(state());
+    titleTyped(state());
     platform.answers = {Answer::Cancel};
     EXPECT_FALSE(window().close());
     EXPECT_TRUE(window().isVisible());
@@ -155,7 +156,7 @@ TEST_F(MainWindowTest, theWheelZoomsAroundThePointerAndAMiddleDragPans) {
     QTest::mouseMove(canvas(), at + QPoint(60, 0));
     QTest::mouseRelease(canvas(), Qt::MiddleButton, Qt::NoModifier, at + QPoint(60, 0));
     EXPECT_LT(state().view.minLon, west);  // dragged right: what is west comes into view
-    EXPECT_EQ(0, state().sel.selCount);    // a pan draws no outline
+    EXPECT_EQ(0, state().outline.pointCount);    // a pan draws no outline
 
     window().menuEntry("View", 2)->trigger();  // Fit Ring
     EXPECT_EQ("Zoom 1\xC3\x97", window().statusLabel(2)->text().toStdString());
@@ -182,14 +183,14 @@ TEST_F(MainWindowTest, ctrlZTakesBackEveryKindOfChangeAndCtrlShiftZMakesThemAgai
             shown += "|";
             auto add = [&](double lon, double lat) { shown += " " + shortestText(lon) + "," + shortestText(lat); };
             if (k == d.currentRing) forEachLoadedVertex(d, add);
-            else forEachVertexOf(d.ringTexts[static_cast<std::size_t>(k)].lines, add);
+            else forEachVertexOf(d.rings[static_cast<std::size_t>(k)].lines, add);
         }
         return shown;
     };
     const std::string start = shownNow();
 
     QTest::mouseClick(window().editBox(), Qt::LeftButton);
-    const QPoint from = centreOf(state().overlays.node[2]), to = from + QPoint(-40, 30);
+    const QPoint from = centreOf(state().overlays.handles[2]), to = from + QPoint(-40, 30);
     QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, from);
     QTest::mouseMove(canvas(), to);
     QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, to);

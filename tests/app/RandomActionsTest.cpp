@@ -18,6 +18,7 @@
 #include <map>
 #include <random>
 
+#include "state/TitleTyping.h"
 #include "app/FileMenu.h"
 #include "background/Background.h"
 #include "document/LoadedRing.h"
@@ -76,7 +77,7 @@ Shown shown(const std::string& title, const std::vector<RingText>& rings, const 
     }
     return d;
 }
-Shown shown(const Document& doc) { return shown(doc.title, doc.ringTexts, &doc); }
+Shown shown(const Document& doc) { return shown(doc.title, doc.rings, &doc); }
 
 bool near(double a, double b) { return std::fabs(a - b) <= 1e-12 * std::max(1.0, std::fabs(a)); }
 bool same(const Ring& a, const Ring& b) {
@@ -174,11 +175,11 @@ protected:
         switch (kind) {
         case 0: mf_Click(st, mf::OpenPoly); return true;
         case 1: mf_Click(st, mf::OpenGpx); return true;
-        case 2: loadole(st, dialogPick(user.openChoices)); return true;
+        case 2: openDroppedFile(st, dialogPick(user.openChoices)); return true;
         case 3: mf_Click(st, mf::New); return true;
         case 4: mf_Click(st, mf::FirstRecent + static_cast<int>(user.pick(kRecentCount))); return true;
-        case 5: st.doc.listIndex = static_cast<int>(user.pick(st.doc.ringTexts.size() + 2)) - 1; List1_MouseDown(st); break;
-        case 6: st.edit.check1 = !st.edit.check1; Check1_MouseUp(st); break;
+        case 5: st.doc.listIndex = static_cast<int>(user.pick(st.doc.rings.size() + 2)) - 1; ringListClicked(st); break;
+        case 6: st.edit.editBoxChecked = !st.edit.editBoxChecked; editBoxChanged(st); break;
         case 7: drag(st); break;
         case 8: outline(st); break;
         case 9: Label3_Click(st, 0); break;
@@ -189,10 +190,10 @@ protected:
         case 14: mbk_Click(st, mbk::UseLast); break;
         case 15:  // typing, then a pause
             st.doc.title = "T" + std::to_string(user.pick(9));
-            text1_KeyPress(st);
+            titleTyped(st);
             finishTitleTyping(st);
             break;
-        case 16: Form_KeyDown(st, kEscapeKey); break;
+        case 16: keyPressed(st, kEscapeKey); break;
         case 17: mf_Click(st, mf::SaveSelection); break;
         case 22: polygonTool(st); break;
         case 23: importGeoJsonCommand(st); return true;
@@ -204,7 +205,7 @@ protected:
     // Simplify or grow the loaded ring, as the Tools menu does.
     void polygonTool(State& st) {
         const int ring = st.doc.currentRing;
-        if (ring < 0 || st.sel.selCount > 0) return;
+        if (ring < 0 || st.outline.pointCount > 0) return;
         const std::vector<RingText>& rings = committedRings(st);
         const double metres = 100.0 * static_cast<double>(1 + user.pick(2000));
         try {
@@ -218,32 +219,32 @@ protected:
     // A marker of a closed outline dragged and dropped, or the drag ended
     // by Escape before the release.
     void dragMarker(State& st, bool escape) {
-        if (st.sel.selState != 2 || st.sel.selCount < 1) return;
-        const int marker = 1 + static_cast<int>(user.pick(static_cast<std::size_t>(st.sel.selCount)));
-        nd_MouseDown(st, marker);
-        p1_DragOver(st, 100 + user.pick(8000), 100 + user.pick(7800));
+        if (st.outline.state != 2 || st.outline.pointCount < 1) return;
+        const int marker = 1 + static_cast<int>(user.pick(static_cast<std::size_t>(st.outline.pointCount)));
+        pressOnMarker(st, marker);
+        dragOverCanvas(st, 100 + user.pick(8000), 100 + user.pick(7800));
         if (escape) {
-            Form_KeyDown(st, kEscapeKey);
+            keyPressed(st, kEscapeKey);
             cancelDrag(st);
         } else {
-            nd_DragDrop(st, marker);
+            dropOnMarker(st, marker);
         }
     }
     void drag(State& st, bool escape = false) {
         dragged = 0;
         std::vector<std::size_t> handles;
-        st.overlays.node.forEach([&](std::size_t k, const SquareObject&) { handles.push_back(k); });
+        st.overlays.handles.forEach([&](std::size_t k, const SquareObject&) { handles.push_back(k); });
         if (!st.doc.handlesShown || st.doc.lastPoint < 1 || handles.empty()) return;
         dragged = handles[user.pick(handles.size())];
-        node_MouseDown(st, static_cast<int>(dragged));
-        p1_DragOver(st, 100 + user.pick(8000), 100 + user.pick(7800));
+        pressOnHandle(st, static_cast<int>(dragged));
+        dragOverCanvas(st, 100 + user.pick(8000), 100 + user.pick(7800));
         if (escape) {
             // The handle goes back where it was; nothing is stored.
-            Form_KeyDown(st, kEscapeKey);
+            keyPressed(st, kEscapeKey);
             cancelDrag(st);
             dragged = 0;
         } else {
-            node_DragDrop(st, 0);
+            dropOnHandle(st, 0);
         }
     }
     // Zoom, pan, fit or proportions, as the wheel, the middle button and
@@ -261,7 +262,7 @@ protected:
     // In edit mode there is a handle on every vertex in view and on no
     // other, unless too many are in view; each sits on its vertex.
     void checkHandles(const State& st) {
-        if (!st.edit.editMode || !verticesHeld(st.doc)) return;
+        if (!st.edit.editing || !verticesHeld(st.doc)) return;
         const CanvasArea area = canvasArea(st);
         std::int64_t inView = 0;
         for (std::int64_t k = 1; k <= st.doc.lastPoint; ++k) {
@@ -270,7 +271,7 @@ protected:
             const bool in = !p || (p->x >= 0 && p->x <= area.width && p->y >= 0 && p->y <= area.height);
             inView += in;
             if (st.edit.tooManyInView) continue;
-            ASSERT_EQ(in, st.overlays.node.exists(i)) << "vertex " << k;
+            ASSERT_EQ(in, st.overlays.handles.exists(i)) << "vertex " << k;
             if (!in || !p) continue;
             // A dropped vertex keeps seven significant digits: it lies
             // within half a step of them from where its handle was dropped.
@@ -278,19 +279,19 @@ protected:
                 const double step = std::pow(10.0, std::floor(std::log10(std::max(std::fabs(value), 1e-30))) + 1 - 7);
                 return 1.0 + step / 2 / span * (size - 2 * area.margin);
             };
-            EXPECT_NEAR(p->x, st.overlays.node[i].left + 50, slack(st.doc.ringLon[i], st.view.lonSpan, area.width));
-            EXPECT_NEAR(p->y, st.overlays.node[i].top + 50, slack(st.doc.ringLat[i], st.view.latSpan, area.height));
+            EXPECT_NEAR(p->x, st.overlays.handles[i].left + 50, slack(st.doc.ringLon[i], st.view.lonSpan, area.width));
+            EXPECT_NEAR(p->y, st.overlays.handles[i].top + 50, slack(st.doc.ringLat[i], st.view.latSpan, area.height));
         }
         EXPECT_EQ(st.edit.tooManyInView, inView > kMaxEditableVertices);
     }
     // Where the outline's markers stand, as "+" would take them.
     Ring outlineCorners(const State& st) {
         Ring corners;
-        for (int k = 1; k <= st.sel.selCount; ++k) {
+        for (int k = 1; k <= st.outline.pointCount; ++k) {
             const auto ku = static_cast<std::size_t>(k);
-            float lon = st.sel.selLon[ku], lat = st.sel.selLat[ku];
-            if (st.overlays.nd.exists(ku)) {
-                const SquareObject& m = st.overlays.nd[ku];
+            float lon = st.outline.lon[ku], lat = st.outline.lat[ku];
+            if (st.overlays.markers.exists(ku)) {
+                const SquareObject& m = st.overlays.markers[ku];
                 canvasToMap(st, m.left + 50, m.top + 50, lon, lat);
             }
             corners.emplace_back(readDecimal(shortestText(lon)), readDecimal(shortestText(lat)));
@@ -299,14 +300,14 @@ protected:
     }
     void outline(State& st) {
         const int tool = 1 + static_cast<int>(user.pick(2));
-        inv_MouseDown(st, tool);
-        inv_MouseUp(st, tool);
+        pressToolButton(st, tool);
+        releaseToolButton(st, tool);
         for (int i = 0; i < 2 + static_cast<int>(user.pick(4)); ++i) {
             const double x = 200 + user.pick(8000), y = 200 + user.pick(7600);
-            p1_MouseMove(st, x, y);
-            p1_MouseDown(st, 1, x, y);
+            stretchRubberBand(st, x, y);
+            pressOnCanvas(st, 1, x, y);
         }
-        if (tool == 1) p1_DblClick(st);
+        if (tool == 1) doubleClickOnCanvas(st);
     }
 
     test::TempDir dir, work;
@@ -417,14 +418,14 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         }
         // One loaded ring, and it is the one the list shows.
         const Document& d = st.doc;
-        if (d.ringTexts.empty()) {
+        if (d.rings.empty()) {
             EXPECT_EQ(-1, d.currentRing);
         } else {
             ASSERT_GE(d.currentRing, 0);
             ASSERT_LT(d.currentRing, d.ringCount());
             EXPECT_EQ(d.currentRing, d.listIndex);
             if (!d.ringEdited) {
-                EXPECT_TRUE(same(verticesOf(d.ringTexts[static_cast<std::size_t>(d.currentRing)].lines),
+                EXPECT_TRUE(same(verticesOf(d.rings[static_cast<std::size_t>(d.currentRing)].lines),
                                  shown(d).rings[static_cast<std::size_t>(d.currentRing)]));
             }
         }
@@ -433,7 +434,7 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         }
         // A new document starts outside edit mode, without a rubber band.
         if (replaces && (d.fileName != docBefore.fileName || !same(shownBefore, shown(d)))) {
-            EXPECT_FALSE(st.edit.check1 || st.doc.handlesShown || st.overlays.Shape1.visible);
+            EXPECT_FALSE(st.edit.editBoxChecked || st.doc.handlesShown || st.overlays.rubberBand.visible);
         }
         // An edit changes only what it touches; other steps change nothing shown.
         if (replaces || kind == 20 || kind == 21) continue;

@@ -12,7 +12,7 @@ using namespace tess;
 class SettingsTest : public test::StateTest {
 protected:
     std::string path() { return temp.file("tessaline.dat"); }
-    State window() { State s(platform); s.systemDir = temp.path(); loaddat(s); return s; }
+    State window() { State s(platform); s.systemDir = temp.path(); readSettingsFile(s); return s; }
     static void setRecent(State& s, const std::array<std::string, kRecentCount>& captions) {
         for (std::size_t i = 0; i < captions.size(); ++i) s.recent[i].caption = captions[i];
     }
@@ -22,7 +22,7 @@ TEST_F(SettingsTest, WhatIsSavedIsReadBackLineForLine) {
     setRecent(state, {"/a.poly", "/Übersicht b.poly", "", "", ""});
     state.mergeTitle = "MERGED";
     state.lastBackground = "/bk.gpx";
-    savedata(state);
+    writeSettingsFile(state);
     EXPECT_EQ(test::readFile(path()), "\xA3)*(\r\n/a.poly\r\n/Übersicht b.poly\r\n\r\n\r\n\r\nMERGED\r\n/bk.gpx\r\n\r\n");
     const State fresh = window();
     EXPECT_EQ(settingsText(fresh), settingsText(state));
@@ -42,12 +42,12 @@ TEST_F(SettingsTest, ABrokenFileGivesOnlyTheLinesThatCanBeOurs) {
     for (const Case& c : cases) {
         setRecent(state, {"stale", "stale", "stale", "stale", "stale"});
         test::writeFile(path(), c.content);
-        loaddat(state);
+        readSettingsFile(state);
         EXPECT_EQ(state.recent[0].caption + "|" + state.recent[1].caption + "|" + state.mergeTitle,
                   c.first + "|" + c.second + "|" + c.title) << c.content.substr(0, 40);
     }
     ASSERT_TRUE(deleteFile(path()) && makeFolder(path()));  // a folder in its place is never replaced
-    savedata(state);
+    writeSettingsFile(state);
     EXPECT_NE(platform.last().find(std::string("Error saving ") + path()), std::string::npos);
 }
 
@@ -58,7 +58,7 @@ TEST_F(SettingsTest, TwoWindowsKeepWhatTheOtherAddedOrChanged) {
     first.mergeTitle = "T1";
     setRecent(second, {"/g", "/h", "/a", "/b", "/c"});
     second.lastBackground = "B2";
-    for (State* closing : {&first, &second}) savedata(*closing);
+    for (State* closing : {&first, &second}) writeSettingsFile(*closing);
     EXPECT_EQ(test::readFile(path()), settingsText(SettingsSnapshot{{"/g", "/h", "/f", "/a", "/b"}, "T1", "B2"}) + "\r\n");
     // An entry both added appears once; empty and repeated entries of the file are skipped.
     const SettingsSnapshot atStart{{"/a"}, "T", "B"}, mine{{"/x", "/a"}, "T", "B"};
@@ -70,7 +70,7 @@ TEST_F(SettingsTest, TwoWindowsKeepWhatTheOtherAddedOrChanged) {
 // layout older versions read; a broken file leaves the default.
 TEST_F(SettingsTest, KeepProportionsIsRememberedBesideTheSettingsWithoutChangingThem) {
     state.view.keepProportions = true;
-    savedata(state);
+    writeSettingsFile(state);
     const std::string settings = test::readFile(path());
     ASSERT_TRUE(savePreferences(state));
     EXPECT_EQ(settings, test::readFile(path()));

@@ -97,15 +97,15 @@ INSTANTIATE_TEST_SUITE_P(Data, RealFileFacts, testing::ValuesIn(realPolyFiles())
 class LargeRingFacts : public test::StateTest, public testing::WithParamInterface<std::string> {};
 
 TEST_P(LargeRingFacts, countAndFitTheLoadedRingAsItsLinesDo) {
-    ASSERT_TRUE(loadpoly(state, test::dataFile(GetParam())));
+    ASSERT_TRUE(openPolyFile(state, test::dataFile(GetParam())));
     for (int k = 0; k < state.doc.ringCount(); ++k) {
         const auto ku = static_cast<std::size_t>(k);
-        loaddt(state, k);
+        loadRing(state, k);
         const std::int64_t lastPoint = state.doc.lastPoint;
         const ViewState view = state.view;
-        RingText& ring = state.doc.ringTexts[ku];
+        RingText& ring = state.doc.rings[ku];
         setOwnLines(ring, std::string(ring.lines));
-        loaddt(state, k);
+        loadRing(state, k);
         EXPECT_EQ(lastPoint, state.doc.lastPoint) << "ring " << k + 1;
         EXPECT_EQ(view.minLon, state.view.minLon) << "ring " << k + 1;
         EXPECT_EQ(view.minLat, state.view.minLat) << "ring " << k + 1;

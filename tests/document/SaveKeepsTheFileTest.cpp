@@ -108,9 +108,9 @@ protected:
         const std::string original = test::readFile(path);
         const PolyLoad read = readPolyFile(path);
         if (!read.ok()) return;  // refused files are the reading cases' business
-        ASSERT_TRUE(loadpoly(state, path));
+        ASSERT_TRUE(openPolyFile(state, path));
         const std::string out = temp.file("saved.poly");
-        ASSERT_TRUE(savepoly(state, out));
+        ASSERT_TRUE(saveDocumentTo(state, out));
         const std::string saved = test::readFile(out);
         EXPECT_EQ(reportedRepairs(state.saveNotice), repairsBetween(original, saved));
         const PolyLoad back = readPolyFile(out);
@@ -118,8 +118,8 @@ protected:
         EXPECT_EQ(read.file.title, back.file.title);
         expectSameRings(read.file, back.file);
         // Saved again, nothing more changes.
-        ASSERT_TRUE(loadpoly(state, out));
-        ASSERT_TRUE(savepoly(state, temp.file("again.poly")));
+        ASSERT_TRUE(openPolyFile(state, out));
+        ASSERT_TRUE(saveDocumentTo(state, temp.file("again.poly")));
         EXPECT_EQ(saved, test::readFile(temp.file("again.poly")));
         EXPECT_EQ("", state.saveNotice);
 
@@ -128,29 +128,29 @@ protected:
     }
 
     void moveOneVertexOfEachRing(const std::string& path, const std::string& saved) {
-        ASSERT_TRUE(loadpoly(state, path));
+        ASSERT_TRUE(openPolyFile(state, path));
         const int rings = std::min(state.doc.ringCount(), 12);
         for (int k = 0; k < rings; ++k) {
-            ASSERT_TRUE(loadpoly(state, path));
+            ASSERT_TRUE(openPolyFile(state, path));
             showRing(state, k);
             holdLoadedVertices(state.doc);
             if (state.doc.lastPoint < 3) continue;
             const double lon = state.doc.ringLon[1], lat = state.doc.ringLat[1];
             applyChange(state, moveVertex(state, 1, lon + 0.5, lat - 0.25));
-            ASSERT_TRUE(savepoly(state, temp.file("moved.poly")));
+            ASSERT_TRUE(saveDocumentTo(state, temp.file("moved.poly")));
             EXPECT_EQ(1u, changedLines(saved, test::readFile(temp.file("moved.poly"))).size()) << "ring " << k + 1;
         }
     }
 
     void commitEveryRing(const std::string& path, const PolyFile& original) {
-        ASSERT_TRUE(loadpoly(state, path));
+        ASSERT_TRUE(openPolyFile(state, path));
         for (int k = 0; k < state.doc.ringCount(); ++k) {
-            loaddt(state, k);
+            loadRing(state, k);
             if (state.doc.lastPoint >= 1) {
-                ASSERT_TRUE(savecurpoly(state));
+                ASSERT_TRUE(commitLoadedRing(state));
             }
         }
-        ASSERT_TRUE(savepoly(state, temp.file("committed.poly")));
+        ASSERT_TRUE(saveDocumentTo(state, temp.file("committed.poly")));
         const PolyLoad committed = readPolyFile(temp.file("committed.poly"));
         ASSERT_TRUE(committed.ok()) << committed.error;
         ASSERT_EQ(original.rings.size(), committed.file.rings.size());

@@ -28,8 +28,8 @@ std::vector<std::string> linesOf(const std::string& text) {
 class EditInView : public test::StateTest {
 protected:
     void edit(bool on) {
-        state.edit.check1 = on;
-        Check1_MouseUp(state);
+        state.edit.editBoxChecked = on;
+        editBoxChanged(state);
     }
     CanvasPoint where(std::size_t vertex) {
         const CanvasArea area = canvasArea(state);
@@ -40,14 +40,14 @@ protected:
 
 TEST_F(EditInView, aVertexDraggedInAZoomedViewIsTheOnlyLineThatChanges) {
     state.holdRingNumbers = true;
-    ASSERT_TRUE(loadpoly(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
+    ASSERT_TRUE(openPolyFile(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
     ASSERT_GT(state.doc.lastPoint, kMaxEditableVertices);
-    ASSERT_TRUE(savepoly(state, temp.file("before.poly")));
+    ASSERT_TRUE(saveDocumentTo(state, temp.file("before.poly")));
 
     edit(true);  // the whole ring is in view: too many to edit
     EXPECT_EQ(kTooManyNodes, platform.last());
     EXPECT_TRUE(state.edit.tooManyInView);
-    EXPECT_FALSE(state.edit.check1);
+    EXPECT_FALSE(state.edit.editBoxChecked);
 
     constexpr std::size_t kVertex = 700;
     for (int i = 0; i < 20 && countHandlesInView(state, kMaxEditableVertices) > kMaxEditableVertices; ++i) {
@@ -57,22 +57,22 @@ TEST_F(EditInView, aVertexDraggedInAZoomedViewIsTheOnlyLineThatChanges) {
     const std::int64_t inView = countHandlesInView(state, kMaxEditableVertices);
     ASSERT_LE(inView, kMaxEditableVertices);
     edit(true);
-    ASSERT_TRUE(state.edit.editMode);
-    EXPECT_EQ(static_cast<std::size_t>(inView), state.overlays.node.size());
-    ASSERT_TRUE(state.overlays.node.exists(kVertex));
+    ASSERT_TRUE(state.edit.editing);
+    EXPECT_EQ(static_cast<std::size_t>(inView), state.overlays.handles.size());
+    ASSERT_TRUE(state.overlays.handles.exists(kVertex));
 
     const CanvasPoint p = where(kVertex);
     const std::vector<double> lonBefore = state.doc.ringLon;
-    node_MouseDown(state, static_cast<int>(kVertex));
-    p1_DragOver(state, p.x + 300, p.y + 200);
-    node_DragDrop(state, static_cast<int>(kVertex));
+    pressOnHandle(state, static_cast<int>(kVertex));
+    dragOverCanvas(state, p.x + 300, p.y + 200);
+    dropOnHandle(state, static_cast<int>(kVertex));
     for (std::size_t i = 0; i < lonBefore.size(); ++i) {
         if (i == kVertex) continue;
         ASSERT_EQ(lonBefore[i], state.doc.ringLon[i]) << "vertex " << i;
     }
     EXPECT_NE(lonBefore[kVertex], state.doc.ringLon[kVertex]);
 
-    ASSERT_TRUE(savepoly(state, temp.file("after.poly")));
+    ASSERT_TRUE(saveDocumentTo(state, temp.file("after.poly")));
     const auto before = linesOf(test::readFile(temp.file("before.poly")));
     const auto after = linesOf(test::readFile(temp.file("after.poly")));
     ASSERT_EQ(before.size(), after.size());
@@ -85,20 +85,20 @@ TEST_F(EditInView, aVertexDraggedInAZoomedViewIsTheOnlyLineThatChanges) {
 
 TEST_F(EditInView, handlesFollowTheViewAndGoWhenTooManyComeIntoIt) {
     state.holdRingNumbers = true;
-    ASSERT_TRUE(loadpoly(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
+    ASSERT_TRUE(openPolyFile(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
     const CanvasPoint p = where(100);
     zoomAt(state, p.x, p.y, 16.0);
     edit(true);
-    ASSERT_TRUE(state.edit.editMode);
-    ASSERT_TRUE(state.overlays.node.exists(100));
+    ASSERT_TRUE(state.edit.editing);
+    ASSERT_TRUE(state.overlays.handles.exists(100));
     panView(state, 10000, 0);  // vertex 100 leaves the view to the right
-    EXPECT_FALSE(state.overlays.node.exists(100));
+    EXPECT_FALSE(state.overlays.handles.exists(100));
     fitView(state);  // the whole ring again: edit mode stays, without handles
-    EXPECT_TRUE(state.edit.editMode);
+    EXPECT_TRUE(state.edit.editing);
     EXPECT_TRUE(state.edit.tooManyInView);
-    EXPECT_EQ(0u, state.overlays.node.size());
+    EXPECT_EQ(0u, state.overlays.handles.size());
     zoomAt(state, p.x, p.y, 16.0);
-    EXPECT_TRUE(state.overlays.node.exists(100));
+    EXPECT_TRUE(state.overlays.handles.exists(100));
     EXPECT_FALSE(state.edit.tooManyInView);
 }
 

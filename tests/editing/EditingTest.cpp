@@ -3,6 +3,7 @@
 // choosing rings and saving a selection.
 #include <gtest/gtest.h>
 
+#include "state/TitleTyping.h"
 #include "app/FileMenu.h"
 #include "session/Opening.h"
 #include "session/Saving.h"
@@ -24,47 +25,47 @@ constexpr const char* kTwoRings =
 
 class EditingTest : public test::StateTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(loadpoly(state, file("doc.poly", kTwoRings))); }
+    void SetUp() override { ASSERT_TRUE(openPolyFile(state, file("doc.poly", kTwoRings))); }
     // Canvas position of a map point in the view shown.
     double xOf(double lon) const { return 100 + (lon - state.view.minLon) / state.view.lonSpan * 4900; }
     double yOf(double lat) const { return 100 + (state.view.maxLat - lat) / state.view.latSpan * 2900; }
     void edit(bool on) {
-        state.edit.check1 = on;
-        Check1_MouseUp(state);
+        state.edit.editBoxChecked = on;
+        editBoxChanged(state);
     }
     void choose(int ring) {
         state.doc.listIndex = ring;
-        List1_MouseDown(state);
+        ringListClicked(state);
     }
     void dragHandle(int index, double x, double y) {
-        node_MouseDown(state, index);
-        p1_DragOver(state, x, y);
-        node_DragDrop(state, index);
+        pressOnHandle(state, index);
+        dragOverCanvas(state, x, y);
+        dropOnHandle(state, index);
     }
     void tool(int index) {
-        inv_MouseDown(state, index);
-        inv_MouseUp(state, index);
+        pressToolButton(state, index);
+        releaseToolButton(state, index);
     }
-    void press(double lon, double lat) { p1_MouseDown(state, 1, xOf(lon), yOf(lat)); }
-    std::string ringText(int k) { return std::string(state.doc.ringTexts[static_cast<std::size_t>(k)].lines); }
+    void press(double lon, double lat) { pressOnCanvas(state, 1, xOf(lon), yOf(lat)); }
+    std::string ringText(int k) { return std::string(state.doc.rings[static_cast<std::size_t>(k)].lines); }
 };
 
 TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
     edit(true);
     ASSERT_TRUE(state.doc.handlesShown);
-    EXPECT_TRUE(state.overlays.node[1].visible);
-    EXPECT_DOUBLE_EQ(yOf(50), state.overlays.node[1].top + 50);  // each handle on its vertex
-    EXPECT_DOUBLE_EQ(xOf(20), state.overlays.node[1].left + 50);
+    EXPECT_TRUE(state.overlays.handles[1].visible);
+    EXPECT_DOUBLE_EQ(yOf(50), state.overlays.handles[1].top + 50);  // each handle on its vertex
+    EXPECT_DOUBLE_EQ(xOf(20), state.overlays.handles[1].left + 50);
     dragHandle(2, xOf(17.123456), yOf(55.5));
-    EXPECT_EQ("17.12346 55.5", state.overlays.node[2].tag);
+    EXPECT_EQ("17.12346 55.5", state.overlays.handles[2].tag);
     EXPECT_DOUBLE_EQ(17.12346, state.doc.ringLon[2]);
     EXPECT_EQ("Tessaline 2.1 " + temp.file("doc.poly") + "+", state.caption);
     edit(false);  // leaving edit mode writes the ring back
     EXPECT_NE(std::string::npos, ringText(0).find("17.12346  55.5"));
     edit(true);
     dragHandle(1, xOf(11), yOf(51));
-    ASSERT_TRUE(loadpoly(state, file("again.poly", kTwoRings)));  // the move goes with its document
-    ASSERT_TRUE(savepoly(state, temp.file("again.poly")));
+    ASSERT_TRUE(openPolyFile(state, file("again.poly", kTwoRings)));  // the move goes with its document
+    ASSERT_TRUE(saveDocumentTo(state, temp.file("again.poly")));
     EXPECT_EQ(kTwoRings, test::readFile(temp.file("again.poly")));
 }
 
@@ -74,11 +75,11 @@ TEST_F(EditingTest, theClosingHandleMovesTheFirstVertexWithIt) {
     EXPECT_EQ(11, state.doc.ringLon[0]);
     EXPECT_EQ(11, state.doc.ringLon[4]);
     dragHandle(1, xOf(19), yOf(51));
-    node_MouseDown(state, 3);
+    pressOnHandle(state, 3);
     cancelDrag(state);  // released elsewhere: nothing stored
     EXPECT_EQ(20, state.doc.ringLon[2]);
-    node_MouseDown(state, 3);
-    nd_DragDrop(state, 1);  // released over an outline marker: the drag ends all the same
+    pressOnHandle(state, 3);
+    dropOnMarker(state, 1);  // released over an outline marker: the drag ends all the same
     EXPECT_FALSE(dragInProgress(state));
 }
 
@@ -91,43 +92,43 @@ TEST_F(EditingTest, anOpenRingKeepsEveryVertexThroughDragsAndCommits) {
     choose(0);
     // The moved lines are rewritten; the others stay as they were read.
     EXPECT_EQ("   12.0  53.0\n 18.0 52.0\n   15.0  57.0\n", ringText(1));
-    EXPECT_TRUE(isHoleName(state.doc.ringTexts[1].name));
+    EXPECT_TRUE(isHoleName(state.doc.rings[1].name));
 }
 
 TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
     std::string big = "big\n1\n";
     for (int i = 0; i <= 1000; ++i) big += " " + std::to_string(10 + i / 1000.0) + " 50.5\n";
-    ASSERT_TRUE(loadpoly(state, file("big.poly", big + "END\nEND\n")));
+    ASSERT_TRUE(openPolyFile(state, file("big.poly", big + "END\nEND\n")));
     edit(true);
     EXPECT_EQ(kTooManyNodes, platform.last());
-    EXPECT_FALSE(state.edit.check1 || state.doc.handlesShown);
+    EXPECT_FALSE(state.edit.editBoxChecked || state.doc.handlesShown);
     state.doc = Document();
     edit(true);
     EXPECT_EQ(kNoData, platform.last());
-    EXPECT_FALSE(savecurpoly(state));
+    EXPECT_FALSE(commitLoadedRing(state));
 }
 
 TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     edit(true);
     dragHandle(1, xOf(19), yOf(51));
     tool(1);  // a tool ends edit mode, and the move stays
-    EXPECT_FALSE(state.edit.check1 || state.doc.handlesShown);
+    EXPECT_FALSE(state.edit.editBoxChecked || state.doc.handlesShown);
     EXPECT_EQ(19, state.doc.ringLon[1]);
     press(12, 58);
     press(18, 58);
-    EXPECT_EQ(colors::magenta.b, state.overlays.nd[1].fill.b);  // the first point stands out
-    EXPECT_DOUBLE_EQ(xOf(12), state.overlays.Ln[2].x1);          // a segment joins it to the next
-    EXPECT_NE(colors::magenta.b, state.overlays.nd[2].fill.b);
+    EXPECT_EQ(colors::magenta.b, state.overlays.markers[1].fill.b);  // the first point stands out
+    EXPECT_DOUBLE_EQ(xOf(12), state.overlays.segments[2].x1);          // a segment joins it to the next
+    EXPECT_NE(colors::magenta.b, state.overlays.markers[2].fill.b);
     press(15, 52);
-    p1_DblClick(state);
-    ASSERT_EQ(2, state.sel.selState);
-    EXPECT_TRUE(state.overlays.Ln[1].visible);  // the closing segment
+    doubleClickOnCanvas(state);
+    ASSERT_EQ(2, state.outline.state);
+    EXPECT_TRUE(state.overlays.segments[1].visible);  // the closing segment
     surface.resize(2550, 1550);
-    plot(state, false, 0);  // a redraw places every marker and segment again
-    EXPECT_EQ("12 58", state.overlays.nd[1].tag);
-    EXPECT_EQ("15 52", state.overlays.nd[3].tag);
-    const auto centre = [&](int k) { return std::pair(state.overlays.nd[k].left + 50, state.overlays.nd[k].top + 50); };
-    const auto ends = [&](int k) { const LineObject& l = state.overlays.Ln[k]; return std::pair(std::pair(l.x1, l.y1), std::pair(l.x2, l.y2)); };
+    redraw(state, false);  // a redraw places every marker and segment again
+    EXPECT_EQ("12 58", state.overlays.markers[1].tag);
+    EXPECT_EQ("15 52", state.overlays.markers[3].tag);
+    const auto centre = [&](int k) { return std::pair(state.overlays.markers[k].left + 50, state.overlays.markers[k].top + 50); };
+    const auto ends = [&](int k) { const LineObject& l = state.overlays.segments[k]; return std::pair(std::pair(l.x1, l.y1), std::pair(l.x2, l.y2)); };
     EXPECT_EQ(std::pair(centre(1), centre(2)), ends(2));
     EXPECT_EQ(std::pair(centre(2), centre(3)), ends(3));
     EXPECT_EQ(std::pair(centre(1), centre(3)), ends(1));  // closed on the first point
@@ -138,7 +139,7 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     ASSERT_EQ(3, state.doc.ringCount());
     EXPECT_EQ(2, state.doc.currentRing);
     EXPECT_EQ("   12.0 58.0\n   18.0 58.0\n   15.0 52.0\n   12.0 58.0\n", ringText(2));
-    EXPECT_EQ(0, state.sel.selCount);
+    EXPECT_EQ(0, state.outline.pointCount);
     EXPECT_EQ(0, state.edit.tool);  // back to the pointer
     EXPECT_TRUE(state.doc.modified);
 }
@@ -146,46 +147,46 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
 TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     tool(2);
     press(11, 59);
-    EXPECT_EQ(100, state.overlays.Shape1.width);  // a small square until the pointer moves
-    p1_MouseMove(state, xOf(19), yOf(51));
+    EXPECT_EQ(100, state.overlays.rubberBand.width);  // a small square until the pointer moves
+    stretchRubberBand(state, xOf(19), yOf(51));
     press(0, 0);  // the second press completes the band as last stretched
-    ASSERT_EQ(4, state.sel.selCount);
-    EXPECT_FALSE(state.overlays.Shape1.visible);
-    nd_MouseDown(state, 4);
-    p1_DragOver(state, xOf(12), yOf(52));
-    nd_DragDrop(state, 4);
-    EXPECT_FLOAT_EQ(12, state.sel.selLon[4]);
+    ASSERT_EQ(4, state.outline.pointCount);
+    EXPECT_FALSE(state.overlays.rubberBand.visible);
+    pressOnMarker(state, 4);
+    dragOverCanvas(state, xOf(12), yOf(52));
+    dropOnMarker(state, 4);
+    EXPECT_FLOAT_EQ(12, state.outline.lon[4]);
     EXPECT_FALSE(state.doc.modified);  // the outline is not the document
     EXPECT_EQ("none\r\n1\r\n   11.0 59.0\r\n   19.0 59.0\r\n   19.0 51.0\r\n   12.0 52.0\r\n   11.0 59.0\r\nEND\r\nEND\r\n",
-              save_selection(state, true));
-    Form_KeyDown(state, kEscapeKey);
-    EXPECT_EQ(0, state.sel.selCount);
-    EXPECT_FALSE(state.overlays.nd.exists(1));
+              saveOutline(state, true));
+    keyPressed(state, kEscapeKey);
+    EXPECT_EQ(0, state.outline.pointCount);
+    EXPECT_FALSE(state.overlays.markers.exists(1));
 }
 
 TEST_F(EditingTest, anOutlineBecomesCoordinatesOnlyInAViewWithExtent) {
     // A bound of zero is a bound like any other; a view of no width or height has none.
     for (const auto& [ring, added] : std::vector<std::pair<const char*, bool>>{
              {" 0.0 5.0\n 10.0 6.0", true}, {" 5.0 0.0\n 6.0 10.0", true}, {" 0.0 5.0\n 0.0 6.0", false}}) {
-        ASSERT_TRUE(loadpoly(state, file("z.poly", std::string("t\n1\n") + ring + "\nEND\nEND\n")));
+        ASSERT_TRUE(openPolyFile(state, file("z.poly", std::string("t\n1\n") + ring + "\nEND\nEND\n")));
         tool(2);
         press(0, 0);
-        p1_MouseDown(state, 1, 300, 300);
+        pressOnCanvas(state, 1, 300, 300);
         Label3_Click(state, 0);
         EXPECT_EQ(added ? 2 : 1, state.doc.ringCount()) << ring;
         EXPECT_EQ(added, platform.last() != kNoLatLon) << ring;
-        Form_KeyDown(state, kEscapeKey);
+        keyPressed(state, kEscapeKey);
     }
 }
 
 TEST_F(EditingTest, anOutlineHoldsFiveHundredPointsAtMost) {
     tool(1);
     for (int i = 0; i < 510; ++i) press(10 + i / 60.0, 50 + i % 7);
-    EXPECT_EQ(kMaxSelectionPoints, state.sel.selCount);
+    EXPECT_EQ(kMaxSelectionPoints, state.outline.pointCount);
 }
 
 TEST_F(EditingTest, plusRefusesAThirtyThousandSeventySeventhRing) {
-    state.doc.ringTexts.resize(kMaxRings, state.doc.ringTexts[0]);
+    state.doc.rings.resize(kMaxRings, state.doc.rings[0]);
     tool(2);
     press(11, 59);
     press(19, 51);
@@ -198,12 +199,12 @@ TEST_F(EditingTest, aFileOfMoreRingsThanTheLimitIsRefusedWithOrWithoutItsClosing
     std::string rings;
     for (int k = 0; k <= kMaxRings; ++k) rings += "1\n 1 1\nEND\n";
     for (const char* end : {"END\n", ""}) {
-        EXPECT_FALSE(loadpoly(state, file("many.poly", "t\n" + rings + end)));
+        EXPECT_FALSE(openPolyFile(state, file("many.poly", "t\n" + rings + end)));
         EXPECT_EQ(kTooManyRings, platform.last());
         EXPECT_EQ(2, state.doc.ringCount());  // the open document stays
     }
     rings.resize(rings.size() - 11);
-    EXPECT_TRUE(loadpoly(state, file("many.poly", "t\n" + rings)));
+    EXPECT_TRUE(openPolyFile(state, file("many.poly", "t\n" + rings)));
 }
 
 TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
@@ -216,7 +217,7 @@ TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
     ASSERT_EQ(1, state.doc.ringCount());
     EXPECT_EQ(0, state.doc.currentRing);
     EXPECT_EQ(4u, surface.lines.size());  // the ring in its place is drawn
-    EXPECT_FALSE(state.edit.check1);
+    EXPECT_FALSE(state.edit.editBoxChecked);
     Label3_Click(state, 1);
     EXPECT_EQ(kMoreThanOne, platform.last());
     EXPECT_TRUE(saveDocument(state, false));  // a document without its loaded ring still saves
@@ -224,7 +225,7 @@ TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
 
 TEST_F(EditingTest, aTitleEditMarksTheDocumentAndIsSaved) {
     state.doc.title = "New title";
-    text1_KeyPress(state);
+    titleTyped(state);
     EXPECT_TRUE(state.doc.modified);
     EXPECT_TRUE(saveDocument(state, false));
     EXPECT_EQ("New title\n1\n", test::readFile(temp.file("doc.poly")).substr(0, 12));

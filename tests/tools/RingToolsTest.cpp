@@ -38,23 +38,23 @@ std::pair<int, std::string> run(std::vector<std::string> words) {
 }  // namespace
 
 TEST_F(RingTools, aChangeReplacesTheRingLoadsItAndMarksTheDocument) {
-    ASSERT_TRUE(loadpoly(state, file("a.poly", kOuterInner)));
-    const RingChange change = growChange(state.doc.ringTexts, 1, 1000, Corners::Round);
+    ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
+    const RingChange change = growChange(state.doc.rings, 1, 1000, Corners::Round);
     ASSERT_TRUE(applyRingChange(state, change));
     EXPECT_EQ(2, state.doc.ringCount());
     EXPECT_EQ(1, state.doc.currentRing);
     EXPECT_EQ(1, state.doc.listIndex);
-    EXPECT_EQ("!2", state.doc.ringTexts[1].name);
+    EXPECT_EQ("!2", state.doc.rings[1].name);
     EXPECT_TRUE(state.doc.modified);
     EXPECT_NE(std::string::npos, state.caption.find('+')) << state.caption;
 }
 
 TEST_F(RingTools, aShrinkThatLeavesNoOuterRingIsRefused) {
-    ASSERT_TRUE(loadpoly(state, file("a.poly", kOuterInner)));
-    const auto before = state.doc.ringTexts;
-    EXPECT_FALSE(applyRingChange(state, growChange(state.doc.ringTexts, 0, -100000, Corners::Round)));
-    EXPECT_EQ(before.size(), state.doc.ringTexts.size());
-    EXPECT_EQ(before[0].lines, state.doc.ringTexts[0].lines);
+    ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
+    const auto before = state.doc.rings;
+    EXPECT_FALSE(applyRingChange(state, growChange(state.doc.rings, 0, -100000, Corners::Round)));
+    EXPECT_EQ(before.size(), state.doc.rings.size());
+    EXPECT_EQ(before[0].lines, state.doc.rings[0].lines);
     EXPECT_FALSE(state.doc.modified);
     EXPECT_EQ(std::vector<std::string>{kNothingLeft}, platform.shown);
 }
@@ -69,8 +69,8 @@ TEST_F(RingTools, simplifyKeepsTheNameAndCountsVertices) {
 }
 
 TEST_F(RingTools, exportThenImportGivesTheSameRingsAsANewUnsavedDocument) {
-    ASSERT_TRUE(loadpoly(state, file("a.poly", kOuterInner)));
-    const auto rings = state.doc.ringTexts;
+    ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
+    const auto rings = state.doc.rings;
     const std::string out = temp.file("a.geojson");
     ASSERT_TRUE(exportGeoJson(state, out));
     EXPECT_FALSE(state.doc.modified);
@@ -81,11 +81,11 @@ TEST_F(RingTools, exportThenImportGivesTheSameRingsAsANewUnsavedDocument) {
     EXPECT_TRUE(state.doc.modified);
     EXPECT_EQ("Outer and inner", state.doc.title);
     ASSERT_EQ(2, state.doc.ringCount());
-    EXPECT_EQ("!2", state.doc.ringTexts[1].name);
+    EXPECT_EQ("!2", state.doc.rings[1].name);
 }
 
 TEST_F(RingTools, aRefusedImportLeavesTheDocument) {
-    ASSERT_TRUE(loadpoly(state, file("a.poly", kOuterInner)));
+    ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
     EXPECT_FALSE(importGeoJson(state, file("bad.geojson", "{\"type\":\"Point\",\"coordinates\":[1,2]}")));
     EXPECT_EQ(temp.file("a.poly"), state.doc.fileName);
     EXPECT_EQ(2, state.doc.ringCount());
@@ -94,10 +94,10 @@ TEST_F(RingTools, aRefusedImportLeavesTheDocument) {
 }
 
 TEST_F(RingTools, importAsksBeforeDroppingChanges) {
-    ASSERT_TRUE(loadpoly(state, file("a.poly", kOuterInner)));
+    ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
     state.doc.modified = true;
     platform.answers.push_back(Answer::No);
-    EXPECT_FALSE(importGeoJson(state, file("b.geojson", geoJsonText("B", state.doc.ringTexts))));
+    EXPECT_FALSE(importGeoJson(state, file("b.geojson", geoJsonText("B", state.doc.rings))));
     EXPECT_EQ(temp.file("a.poly"), state.doc.fileName);
 }
 

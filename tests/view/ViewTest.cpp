@@ -53,14 +53,14 @@ TEST_F(ViewTest, canvasPositionsMapBackToThePointsWithinSinglePrecision) {
 }
 
 TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
-    ASSERT_TRUE(loadpoly(state, file("r.poly", "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 50.0\nEND\nEND\n")));
+    ASSERT_TRUE(openPolyFile(state, file("r.poly", "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 50.0\nEND\nEND\n")));
     ASSERT_EQ(3u, surface.lines.size());
     EXPECT_EQ(colors::blue.r, surface.lines[0].color.r);
     EXPECT_DOUBLE_EQ(100, surface.lines[0].x1);   // (10, 50): the left, bottom corner
     EXPECT_DOUBLE_EQ(3000, surface.lines[0].y1);
     EXPECT_DOUBLE_EQ(5000, surface.lines[0].x2);
-    ASSERT_TRUE(loadpolybk(state, file("b.poly", "bk\n1\n 0.0 40.0\n 30.0 45.0\n 30.0 70.0\nEND\nEND\n")));
-    plot(state, false, 0);
+    ASSERT_TRUE(showPolyBackground(state, file("b.poly", "bk\n1\n 0.0 40.0\n 30.0 45.0\n 30.0 70.0\nEND\nEND\n")));
+    redraw(state, false);
     std::vector<test::RecordingSurface::Line> darkRed;
     for (const auto& line : surface.lines)
         if (line.color.r == colors::darkRed.r && line.color.b == colors::darkRed.b) darkRed.push_back(line);
@@ -73,18 +73,18 @@ TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
     EXPECT_TRUE(surface.texts.empty());
     state.view.minLon = 100;
     setSpans(state.view);
-    plot(state, false, 0);
+    redraw(state, false);
     EXPECT_EQ(std::vector<std::string>{kOutOfViewNotice}, surface.texts);
 }
 
 TEST_F(ViewTest, theProgressBarFillsTheFirstHalfWhileReadingAndTheSecondWhileDrawing) {
-    rec(state, 0, 5, 10);
+    showProgress(state, 0, 5, 10);
     EXPECT_EQ(231, state.progress.barWidth);
     std::int16_t phase = 50;
-    rec(state, phase, 10, 10);
+    showProgress(state, phase, 10, 10);
     EXPECT_EQ(924, state.progress.barWidth);
     EXPECT_EQ(462, phase);
-    rec(state, 0, 0, 0);
+    showProgress(state, 0, 0, 0);
     EXPECT_EQ(15, state.progress.barWidth);
 }
 
@@ -97,7 +97,7 @@ public:
         if (!state || resized) return;
         resized = true;
         surface->resize(2000, 1500);
-        plot(*state, false, 0);  // the resize handler asks for a drawing
+        redraw(*state, false);  // the resize handler asks for a drawing
     }
     bool resized = false;
 };
@@ -109,11 +109,11 @@ TEST(PlotWhileDrawing, aDrawingAskedForMeanwhileIsDrawnAfterwardsWhole) {
     s.canvas = &surface;
     test::TempDir dir;
     test::writeFile(dir.file("r.poly"), "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 50.0\nEND\nEND\n");
-    ASSERT_TRUE(loadpoly(s, dir.file("r.poly")));
+    ASSERT_TRUE(openPolyFile(s, dir.file("r.poly")));
     platform.state = &s;
     platform.surface = &surface;
     platform.resized = false;
-    plot(s, false, 0);
+    redraw(s, false);
     ASSERT_EQ(3u, surface.lines.size());
     EXPECT_DOUBLE_EQ(1400, surface.lines[0].y1);  // drawn again, all of it, for the new size
     EXPECT_FALSE(s.edit.busy);
@@ -128,7 +128,7 @@ public:
     // A window slow to draw: events are let in at most every 50 ms, so
     // a slow one is given them at every megabyte.
     void processEvents() override {
-        if (state && state->doc.ringTexts.empty()) widths.push_back(state->progress.barWidth);
+        if (state && state->doc.rings.empty()) widths.push_back(state->progress.barWidth);
         std::this_thread::sleep_for(std::chrono::milliseconds(60));
     }
 };
@@ -141,7 +141,7 @@ TEST(ReadingProgress, aLongReadKeepsTheWindowDrawnAndFillsTheFirstHalfOfTheBar) 
     std::string text = "t\n1\n";
     while (text.size() < 5'000'000) text += "   1.037846E+01   5.012345E+01\n";
     test::writeFile(dir.file("big.poly"), text + "END\nEND\n");
-    ASSERT_TRUE(loadpoly(s, dir.file("big.poly")));
+    ASSERT_TRUE(openPolyFile(s, dir.file("big.poly")));
     ASSERT_GE(platform.widths.size(), 4u);  // one report for each megabyte read
     EXPECT_TRUE(std::is_sorted(platform.widths.begin(), platform.widths.end()));
     EXPECT_GT(platform.widths.front(), 15);
