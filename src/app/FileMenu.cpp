@@ -10,8 +10,7 @@
 #include "platform/Files.h"
 #include "selection/Selection.h"
 #include "shell/FileHelpers.h"
-#include "view/Clearing.h"
-#include "view/Plot.h"
+#include "view/Transform.h"
 
 namespace tess {
 
@@ -20,30 +19,29 @@ namespace {
 // Nothing the user made is lost without a Yes.
 bool mayDropChanges(State& s) { return !s.doc.modified || s.platform.askYesNo(kChangesNotSaved); }
 
+}  // namespace
+
 void newDocument(State& s) {
     const bool yes = s.doc.modified ? s.platform.askYesNo(kChangesNotSaved)
                                     : s.platform.askYesNo(kStartNewProject);
     if (!yes) return;
-    clearForNewDocument(s);
-    s.doc = Document();
-    s.doc.fileName = kUntitled;
-    startHistory(s, false);
+    // A new document comes in as every other does, with no background
+    // and the pointer tool.
     s.background = Background();
-    s.edit.tool = 0;
-    releaseToolButton(s, 0);
     forgetBounds(s.view);
-    updateCaption(s, s.doc.fileName);
-    s.edit.busy = false;
+    PolyFile empty;
+    empty.title = "Title";
+    replaceDocument(s, std::move(empty), {kUntitled, "", false});
+    s.edit.tool = Tool::Pointer;
+    s.edit.toolIndicatorShown = false;
 }
 
-void openPolyFileFromDialog(State& s) {
+void chooseAndOpenPolyFile(State& s) {
     if (!mayDropChanges(s)) return;
     const std::string path = fileDialog(s.platform, false, polyFilters(), "", documentFolder(s));
     if (isBadPolyName(path)) return;
     if (openPolyFile(s, path)) addRecentFile(s, path);
 }
-
-}  // namespace
 
 bool openPolyPath(State& s, const std::string& path) {
     if (!mayDropChanges(s) || !openPolyFile(s, path)) return false;
@@ -51,33 +49,28 @@ bool openPolyPath(State& s, const std::string& path) {
     return true;
 }
 
-namespace {
-
-void openGpx(State& s) {
+void chooseAndImportGpx(State& s) {
     const std::string path = fileDialog(s.platform, false, gpxFilters(), "", documentFolder(s));
     if (isBadPolyName(path)) return;
     importGpx(s, path, 0);
 }
 
-void saveSelection(State& s) {
+void saveSelectionCommand(State& s) {
     if (s.outline.pointCount == 0) {
         s.platform.message(kNoSelectionFound);
         return;
     }
-    if (s.outline.state == 1) closeOutline(s);
-    saveOutline(s, false);
+    if (s.outline.state == OutlineState::Open) closeOutline(s);
+    saveOutlineAsFile(s);
 }
 
-void openRecent(State& s, int position) {
+void openRecentFile(State& s, int position) {
     const std::string path = s.recent[static_cast<std::size_t>(position)].caption;
     if (path.empty() || !fileExists(path)) return;
     openPolyPath(s, path);
 }
 
-
-}  // namespace
-
-bool saveDocument(State& s, bool saveAs) {
+bool saveDocument(State& s, SaveMode mode) {
     if (s.outline.pointCount > 0) {
         s.platform.message(kSaveSelectionFirst);
         return false;
@@ -89,8 +82,8 @@ bool saveDocument(State& s, bool saveAs) {
     std::string target = s.doc.fileName.empty() ? std::string(kUntitled) : s.doc.fileName;
     // An unchanged document is saved elsewhere, and one that never had a
     // folder would otherwise land wherever the program was started.
-    if (!s.doc.modified || folderOf(target).empty()) saveAs = true;
-    if (saveAs) {
+    if (!s.doc.modified || folderOf(target).empty()) mode = SaveMode::SaveAs;
+    if (mode == SaveMode::SaveAs) {
         // The document's own name is proposed, in its own folder.
         const std::string own = s.doc.ownFile.empty() ? std::string() : fileNameOf(s.doc.ownFile);
         target = fileDialog(s.platform, true, polyFilters(), own.empty() ? std::string(kUntitled) : own, documentFolder(s));
@@ -102,20 +95,6 @@ bool saveDocument(State& s, bool saveAs) {
     if (!saveDocumentTo(s, target)) return false;
     addRecentFile(s, target);
     return true;
-}
-
-void mf_Click(State& s, int index) {
-    switch (index) {
-    case mf::New: newDocument(s); break;
-    case mf::OpenPoly: openPolyFileFromDialog(s); break;
-    case mf::OpenGpx: openGpx(s); break;
-    case mf::Save: saveDocument(s, false); break;
-    case mf::SaveAs: saveDocument(s, true); break;
-    case mf::SaveSelection: saveSelection(s); break;
-    default:
-        if (index >= mf::FirstRecent && index <= mf::LastRecent) openRecent(s, index - mf::FirstRecent);
-        break;
-    }
 }
 
 void addRecentFile(State& s, const std::string& path) {
@@ -147,7 +126,7 @@ void openDroppedFile(State& s, const std::string& path) {
 bool mayClose(State& s) {
     if (!s.doc.modified) return true;
     switch (s.platform.askYesNoCancel(kFileNotSaved)) {
-    case Answer::Yes: return saveDocument(s, false);
+    case Answer::Yes: return saveDocument(s, SaveMode::Save);
     case Answer::No: return true;
     case Answer::Cancel: return false;
     }

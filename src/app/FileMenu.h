@@ -1,6 +1,6 @@
 // The File menu: new, open, save, the recent files, dropped files and the
-// question asked before the window closes. The window dispatches to these;
-// Exit (entry 11) is the window's own, since only it can close itself.
+// question asked before the window closes. Exit is the window's own, since
+// only it can close itself.
 #pragma once
 
 #include <string>
@@ -16,18 +16,19 @@ inline constexpr const char* kNoSelectionFound = "No selection found";
 inline constexpr const char* kFileNotSaved = "File not saved . Save file ?";
 inline constexpr const char* kSaveChanges = "Save changes";
 
-// File entry numbers.
-namespace mf {
-inline constexpr int New = 0, OpenPoly = 2, OpenGpx = 3, Save = 6, SaveAs = 7,
-                     SaveSelection = 9, Exit = 11, FirstRecent = 12, LastRecent = 16;
-}
-
-// Runs File entry `index`; a number with no command does nothing.
-void mf_Click(State& s, int index);
-
-// Save (saveAs false) or Save As. True when the document was written.
-bool saveDocument(State& s, bool saveAs);
-
+// New: after a Yes, an empty document titled "Title", without background.
+void newDocument(State& s);
+// Open Poly File and Open GPX: after the question about unsaved changes,
+// the file dialog, then the file.
+void chooseAndOpenPolyFile(State& s);
+void chooseAndImportGpx(State& s);
+// Save Selection: the outline, closed if it is open, written as a file.
+void saveSelectionCommand(State& s);
+// Recent file `position` (0 the newest), unless it is gone.
+void openRecentFile(State& s, int position);
+enum class SaveMode { Save, SaveAs };
+// Save or Save As. True when the document was written.
+bool saveDocument(State& s, SaveMode mode);
 // Opens a .poly file as the document, asking first when there are unsaved
 // changes, and puts it first in the recent files. False when declined or
 // refused.

@@ -48,15 +48,9 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick) onClick();
 }
 
-InvButton::InvButton(int index, QWidget* parent) : QWidget(parent), index_(index) {}
+ToolButton::ToolButton(int index, QWidget* parent) : QWidget(parent), index_(index) {}
 
-void InvButton::setPressedLook(bool pressed) {
-    if (pressed_ == pressed) return;
-    pressed_ = pressed;
-    update();
-}
-
-void InvButton::paintEvent(QPaintEvent*) {
+void ToolButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().button());
     p.drawPixmap(0, 0, toolIcon(index_, Qt::black, size()));
@@ -66,12 +60,15 @@ void InvButton::paintEvent(QPaintEvent*) {
     }
 }
 
-void InvButton::mousePressEvent(QMouseEvent*) {
-    if (onPress) onPress(index_);
+void ToolButton::mousePressEvent(QMouseEvent*) {
+    pressed_ = true;
+    update();
 }
 
-void InvButton::mouseReleaseEvent(QMouseEvent*) {
-    if (onRelease) onRelease(index_);
+void ToolButton::mouseReleaseEvent(QMouseEvent*) {
+    pressed_ = false;
+    update();
+    if (onChosen) onChosen(index_);
 }
 
 void TitleBox::focusOutEvent(QFocusEvent* e) {

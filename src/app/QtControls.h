@@ -1,6 +1,6 @@
 // The small controls of the main window that Qt has no exact match for:
-// a label that reports clicks, the tool buttons inv with their drawn
-// icons, and the title box that reports typed characters.
+// a label that reports clicks, the tool buttons with their drawn icons,
+// and the title box that reports typed characters.
 #pragma once
 
 #include <QLabel>
@@ -12,7 +12,7 @@
 namespace tess {
 
 // The icons of tool buttons 0 pointer, 1 polygon, 2 rectangle, drawn in
-// the given colour (black on the buttons, red on the indicators btt).
+// the given colour (black on the buttons, red on their indicators).
 QPixmap toolIcon(int index, const QColor& color, const QSize& size);
 
 class ClickLabel : public QLabel {
@@ -26,15 +26,13 @@ protected:
 };
 
 // A tool button: drawn without border while pressed, with a single-line
-// border otherwise.
-class InvButton : public QWidget {
+// border otherwise; a click chooses its tool.
+class ToolButton : public QWidget {
     Q_OBJECT
 public:
-    InvButton(int index, QWidget* parent);
-    void setPressedLook(bool pressed);
+    ToolButton(int index, QWidget* parent);
     bool pressedLook() const { return pressed_; }
-    std::function<void(int)> onPress;
-    std::function<void(int)> onRelease;
+    std::function<void(int)> onChosen;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -43,17 +43,16 @@ void QtMainWindow::buildControls() {
     });
 
     ringList_ = new QListWidget(form_);
-    ringList_->setObjectName("List1");
+    ringList_->setObjectName("ringList");
     fitRingListTo({});
     connect(ringList_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (syncing_ || row < 0) return;
-        state_.doc.listIndex = row;
-        ringListClicked(state_);
+        chooseRing(state_, row);
         syncFromState();
     });
 
     titleBox_ = new TitleBox(form_);
-    titleBox_->setObjectName("text1");
+    titleBox_->setObjectName("titleBox");
     titleBox_->setGeometry(pixels(design::titleBox));
     titleBox_->setText(shownText(state_.doc.title));
     // Typing becomes one undoable step after a pause or when the box loses
@@ -102,18 +101,17 @@ void QtMainWindow::buildControls() {
     }
 
     editBox_ = new QCheckBox(form_);
-    editBox_->setObjectName("Check1");
+    editBox_->setObjectName("editBox");
     editBox_->setGeometry(pixels(design::editBox));
     connect(editBox_, &QCheckBox::clicked, this, [this](bool checked) {
-        state_.edit.editBoxChecked = checked;
-        editBoxChanged(state_);
+        setEditMode(state_, checked);
         syncFromState();
     });
     const char* editTip = "Show handles on the vertices in view, to drag them";
     editBox_->setToolTip(editTip);
     editLabel_ = new ClickLabel("Edit", form_);
     editLabel_->setToolTip(editTip);
-    editLabel_->setObjectName("Label2");
+    editLabel_->setObjectName("editLabel");
     editLabel_->setGeometry(pixels(design::editLabel));
     editLabel_->onClick = [this] {
         toggleEditMode(state_);
@@ -123,16 +121,12 @@ void QtMainWindow::buildControls() {
     const char* toolTips[3] = {"Pointer: drag handles and points", "Polygon: click the points of an outline, double-click to close it",
                                "Rectangle: click two corners of an outline"};
     for (int i = 0; i < 3; ++i) {
-        auto* button = new InvButton(i, form_);
+        auto* button = new ToolButton(i, form_);
         button->setObjectName(QString("toolButtons_%1").arg(i));
         button->setToolTip(toolTips[i]);
         button->setGeometry(pixels(design::toolButtons[i]));
-        button->onPress = [this](int index) {
-            pressToolButton(state_, index);
-            syncFromState();
-        };
-        button->onRelease = [this](int index) {
-            releaseToolButton(state_, index);
+        button->onChosen = [this](int index) {
+            chooseTool(state_, static_cast<Tool>(index));
             syncFromState();
         };
         toolButtons_[static_cast<std::size_t>(i)] = button;
@@ -160,7 +154,8 @@ void QtMainWindow::buildControls() {
         label->setFont(big);
         label->setGeometry(pixels(design::ringButtons[i]));
         label->onClick = [this, i] {
-            Label3_Click(state_, i);
+            if (i == 0) addOutlineAsRing(state_);
+            else removeLoadedRing(state_);
             syncFromState();
         };
         ringButtons_[static_cast<std::size_t>(i)] = label;

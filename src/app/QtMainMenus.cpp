@@ -1,9 +1,7 @@
-// The menu bar: File, Edit, View, Background, Tools and Help, every entry
-// numbered as its handler expects. Separators carry numbers too but never
-// click. An "&" in a caption marks the key that chooses it with Alt; the
-// caption shown is the rest.
+// The menu bar: File, Edit, View, Background, Tools and Help. Each entry is
+// a named command; the window runs it and shows the state again. An "&" in
+// a caption marks the key that chooses it with Alt.
 #include <QAction>
-#include <algorithm>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,9 +12,10 @@
 #include "background/Background.h"
 #include "combine/QtCombineWindow.h"
 #include "editing/DocumentChanges.h"
-#include "tools/QtToolDialogs.h"
 #include "gpx/GpxWriter.h"
 #include "shell/QtAboutWindow.h"
+#include "tools/QtToolDialogs.h"
+#include "tools/RingTools.h"
 #include "view/ViewCommands.h"
 
 namespace tess {
@@ -24,24 +23,19 @@ namespace tess {
 namespace {
 
 struct Entry {
-    int number;
-    const char* caption;  // nullptr: a separator
+    Command command;
+    const char* caption;
     std::initializer_list<const char*> shortcuts = {};
 };
 
-// "&File" is the File menu's name in the program.
-std::string plainName(const char* caption) {
-    std::string name = caption;
-    name.erase(std::remove(name.begin(), name.end(), '&'), name.end());
-    return name;
-}
+// A separator between entries.
+constexpr Entry kSeparator{Command::Separator, nullptr};
 
 }  // namespace
 
 void QtMainWindow::buildMenus() {
     auto addMenu = [this](const char* title, std::initializer_list<Entry> entries) {
         QMenu* menu = menuBar()->addMenu(title);
-        const std::string menuName = plainName(title);
         for (const Entry& e : entries) {
             if (!e.caption) {
                 menu->addSeparator();
@@ -51,91 +45,94 @@ void QtMainWindow::buildMenus() {
             QList<QKeySequence> keys;
             for (const char* key : e.shortcuts) keys << QKeySequence(key);
             action->setShortcuts(keys);
-            const int number = e.number;
-            connect(action, &QAction::triggered, this, [this, menuName, number] { menuClicked(menuName, number); });
-            menuEntries_[{menuName, number}] = action;
+            const Command command = e.command;
+            connect(action, &QAction::triggered, this, [this, command](bool checked) { run(command, checked); });
+            actions_[command] = action;
         }
+        return menu;
     };
-    addMenu("&File", {{0, "&New", {"Ctrl+N"}},
-                     {1, nullptr},
-                     {2, "&Open Poly File", {"Ctrl+O"}},
-                     {3, "Open &GPX"},
-                     {toolEntry::ImportGeoJson, "&Import GeoJSON…"},
-                     {4, nullptr},
-                     {6, "&Save ", {"Ctrl+S"}},
-                     {7, "Save &As", {"Ctrl+Shift+S"}},
-                     {toolEntry::ExportGeoJson, "&Export GeoJSON…"},
-                     {8, nullptr},
-                     {9, "Save Se&lection"},
-                     {10, nullptr},
-                     {11, "E&xit", {"Ctrl+Q"}},
-                     {12, ""},
-                     {13, ""},
-                     {14, ""},
-                     {15, ""},
-                     {16, ""}});
-    addMenu("&Edit", {{0, "&Undo", {"Ctrl+Z"}}, {1, "&Redo", {"Ctrl+Shift+Z", "Ctrl+Y"}}});
-    buildViewMenu();
-    addMenu("&Background", {{0, "&Add Background"}, {1, "&Cancel Background"}, {2, nullptr},
-                           {3, "Use &Last Background", {"Ctrl+B"}}});
-    addMenu("&Tools", {{0, "&Combine Poly Files"}, {1, "Convert to &GPX"}, {2, nullptr},
-                      {toolEntry::Simplify, "&Simplify Ring…"}, {toolEntry::Grow, "G&row or Shrink Ring…"},
-                      {toolEntry::Check, "C&heck Document"}});
-    addMenu("&Help", {{0, "&About Tessaline"}, {1, "&Help", {"F1"}}});
-}
-
-// View: zoom in and out around the middle of the canvas, fit the ring
-// again, keep proportions (remembered between runs).
-void QtMainWindow::buildViewMenu() {
-    QMenu* menu = menuBar()->addMenu("&View");
-    auto add = [&](int number, const char* caption, QList<QKeySequence> keys, auto handler) {
-        QAction* action = menu->addAction(caption);
-        action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, [this, handler](bool checked) {
-            handler(checked);
+    QMenu* file = addMenu("&File", {{Command::New, "&New", {"Ctrl+N"}},
+                                    kSeparator,
+                                    {Command::OpenPolyFile, "&Open Poly File", {"Ctrl+O"}},
+                                    {Command::OpenGpx, "Open &GPX"},
+                                    {Command::ImportGeoJson, "&Import GeoJSON…"},
+                                    kSeparator,
+                                    {Command::Save, "&Save ", {"Ctrl+S"}},
+                                    {Command::SaveAs, "Save &As", {"Ctrl+Shift+S"}},
+                                    {Command::ExportGeoJson, "&Export GeoJSON…"},
+                                    kSeparator,
+                                    {Command::SaveSelection, "Save Se&lection"},
+                                    kSeparator,
+                                    {Command::Exit, "E&xit", {"Ctrl+Q"}}});
+    // The recent files close the File menu; an entry naming no file is hidden.
+    for (std::size_t k = 0; k < recentActions_.size(); ++k) {
+        QAction* recent = file->addAction(QString());
+        connect(recent, &QAction::triggered, this, [this, k] {
+            openRecentFile(state_, static_cast<int>(k));
             syncFromState();
         });
-        menuEntries_[{"View", number}] = action;
-        return action;
-    };
-    add(0, "Zoom &In", {QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")}, [this](bool) { zoomIn(state_); });
-    add(1, "Zoom &Out", {QKeySequence("Ctrl+-")}, [this](bool) { zoomOut(state_); });
-    add(2, "&Fit Ring", {QKeySequence("Ctrl+0")}, [this](bool) { fitView(state_); });
-    menu->addSeparator();
-    QAction* keep = add(4, "&Keep Proportions", {}, [this](bool checked) {
+        recentActions_[k] = recent;
+    }
+    addMenu("&Edit", {{Command::Undo, "&Undo", {"Ctrl+Z"}}, {Command::Redo, "&Redo", {"Ctrl+Shift+Z", "Ctrl+Y"}}});
+    addMenu("&View", {{Command::ZoomIn, "Zoom &In", {"Ctrl++", "Ctrl+="}},
+                      {Command::ZoomOut, "Zoom &Out", {"Ctrl+-"}},
+                      {Command::FitRing, "&Fit Ring", {"Ctrl+0"}},
+                      kSeparator,
+                      {Command::KeepProportions, "&Keep Proportions"}});
+    action(Command::KeepProportions)->setCheckable(true);
+    addMenu("&Background", {{Command::AddBackground, "&Add Background"},
+                            {Command::CancelBackground, "&Cancel Background"},
+                            kSeparator,
+                            {Command::UseLastBackground, "Use &Last Background", {"Ctrl+B"}}});
+    addMenu("&Tools", {{Command::CombineFiles, "&Combine Poly Files"},
+                       {Command::ConvertToGpx, "Convert to &GPX"},
+                       kSeparator,
+                       {Command::Simplify, "&Simplify Ring…"},
+                       {Command::Grow, "G&row or Shrink Ring…"},
+                       {Command::CheckDocument, "C&heck Document"}});
+    addMenu("&Help", {{Command::About, "&About Tessaline"}, {Command::Help, "&Help", {"F1"}}});
+}
+
+QAction* QtMainWindow::action(Command command) const {
+    auto it = actions_.find(command);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void QtMainWindow::run(Command command, bool checked) {
+    const auto refresh = [this] { syncFromState(); };
+    switch (command) {
+    case Command::New: newDocument(state_); break;
+    case Command::OpenPolyFile: chooseAndOpenPolyFile(state_); break;
+    case Command::OpenGpx: chooseAndImportGpx(state_); break;
+    case Command::ImportGeoJson: importGeoJsonCommand(state_); break;
+    case Command::Save: saveDocument(state_, SaveMode::Save); break;
+    case Command::SaveAs: saveDocument(state_, SaveMode::SaveAs); break;
+    case Command::ExportGeoJson: exportGeoJsonCommand(state_); break;
+    case Command::SaveSelection: saveSelectionCommand(state_); break;
+    case Command::Exit: close(); return;
+    case Command::Undo: undoLast(state_); break;
+    case Command::Redo: redoLast(state_); break;
+    case Command::ZoomIn: zoomIn(state_); break;
+    case Command::ZoomOut: zoomOut(state_); break;
+    case Command::FitRing: fitView(state_); break;
+    case Command::KeepProportions:
         setKeepProportions(state_, checked);
         savePreferences(state_);
-    });
-    keep->setCheckable(true);
-}
-
-QAction* QtMainWindow::menuEntry(const std::string& menu, int number) const {
-    auto it = menuEntries_.find({menu, number});
-    return it == menuEntries_.end() ? nullptr : it->second;
-}
-
-void QtMainWindow::menuClicked(const std::string& menu, int number) {
-    if (toolMenuClicked(this, state_, menu, number, [this] { syncFromState(); })) return;
-    if (menu == "File") {
-        if (number == mf::Exit) {
-            close();
-            return;
-        }
-        mf_Click(state_, number);
-    } else if (menu == "Edit") {
-        if (number == 0) undoLast(state_);
-        else redoLast(state_);
-    } else if (menu == "Background") {
-        mbk_Click(state_, number);
-    } else if (menu == "Tools") {
-        if (number == 0) {
-            const std::string combined = showCombineWindow(this, state_);
-            if (!combined.empty()) openPolyPath(state_, combined);
-        }
-        else if (number == 1) convertToGpx(state_);
-    } else if (menu == "Help") {
-        if (number == 0) showAboutWindow(state_);
-        else if (number == 1) helpPage();
+        break;
+    case Command::AddBackground: addBackground(state_); break;
+    case Command::CancelBackground: cancelBackground(state_); break;
+    case Command::UseLastBackground: useLastBackground(state_); break;
+    case Command::CombineFiles:
+        if (const std::string combined = showCombineWindow(this, state_); !combined.empty())
+            openPolyPath(state_, combined);
+        break;
+    case Command::ConvertToGpx: convertToGpx(state_); break;
+    case Command::Simplify: simplifyCommand(this, state_); break;
+    case Command::Grow: growCommand(this, state_); break;
+    case Command::CheckDocument: checkDocumentCommand(this, state_, refresh); break;
+    case Command::About: showAboutWindow(state_); break;
+    case Command::Help: helpPage(); break;
+    case Command::Separator: break;
     }
     syncFromState();
 }

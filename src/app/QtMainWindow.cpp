@@ -58,7 +58,7 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, [this] {
-        keyPressed(state_, kEscapeKey);
+        pressEscape(state_);
         syncFromState();
     });
 
@@ -80,7 +80,7 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
 
     state_.canvas = canvas_;
     startup(state_, start.exeDir, start.commandLine);
-    if (QAction* keep = menuEntry("View", 4)) keep->setChecked(state_.view.keepProportions);
+    action(Command::KeepProportions)->setChecked(state_.view.keepProportions);
     // Space held over the window turns a left drag into a pan.
     qApp->installEventFilter(this);
 
@@ -144,20 +144,18 @@ void QtMainWindow::syncFromState() {
         shownRings_ = std::move(listed);
         relayout = fitRingListTo(entries);
     }
-    if (ringList_->currentRow() != doc.listIndex) ringList_->setCurrentRow(doc.listIndex);
+    if (ringList_->currentRow() != doc.currentRing) ringList_->setCurrentRow(doc.currentRing);
 
     const QString title = shownText(doc.title);
     if (titleBox_->text() != title) titleBox_->setText(title);
-    titleBox_->setEnabled(doc.titleEnabled);
     editBox_->setChecked(state_.edit.editBoxChecked);
     for (std::size_t i = 0; i < boundLabels_.size(); ++i)
         boundLabels_[i]->setText(QString::fromUtf8(state_.view.labels[i].c_str()));
     for (std::size_t i = 0; i < 3; ++i) {
-        toolIndicators_[i]->setVisible(state_.edit.toolIndicators[i]);
-        toolButtons_[i]->setPressedLook(state_.edit.invPressed[i]);
+        toolIndicators_[i]->setVisible(state_.edit.toolIndicatorShown && state_.edit.tool == static_cast<Tool>(i));
     }
     for (int k = 0; k < kRecentCount; ++k) {
-        QAction* entry = menuEntry("File", mf::FirstRecent + k);
+        QAction* entry = recentFileAction(k);
         const RecentEntry& recent = state_.recent[static_cast<std::size_t>(k)];
         // A menu takes "&" for a shortcut mark; "&&" shows one "&".
         entry->setText(QString::fromUtf8(recent.caption.c_str()).replace("&", "&&"));
@@ -166,10 +164,10 @@ void QtMainWindow::syncFromState() {
         entry->setVisible(!recent.caption.empty());
     }
     // Undo and Redo name what they would take back or make again.
-    menuEntry("Edit", 0)->setText(QString::fromUtf8(("&" + undoCaption(state_)).c_str()));
-    menuEntry("Edit", 0)->setEnabled(canUndo(state_));
-    menuEntry("Edit", 1)->setText(QString::fromUtf8(("&" + redoCaption(state_)).c_str()));
-    menuEntry("Edit", 1)->setEnabled(!state_.history.undone.empty());
+    action(Command::Undo)->setText(QString::fromUtf8(("&" + undoCaption(state_)).c_str()));
+    action(Command::Undo)->setEnabled(canUndo(state_));
+    action(Command::Redo)->setText(QString::fromUtf8(("&" + redoCaption(state_)).c_str()));
+    action(Command::Redo)->setEnabled(!state_.history.undone.empty());
     syncProgress();
     syncStatus();
     canvas_->update();

@@ -25,7 +25,7 @@ class QTimer;
 namespace tess {
 
 class ClickLabel;
-class InvButton;
+class ToolButton;
 class QtCanvas;
 class TitleBox;
 
@@ -33,6 +33,17 @@ struct WindowStart {
     std::string exeDir;       // the folder of the executable
     std::string commandLine;  // the file to open, quotes already removed
     bool center = true;       // centre the window on the screen
+};
+
+// What the menus offer.
+enum class Command {
+    New, OpenPolyFile, OpenGpx, ImportGeoJson, Save, SaveAs, ExportGeoJson, SaveSelection, Exit,
+    Undo, Redo,
+    ZoomIn, ZoomOut, FitRing, KeepProportions,
+    AddBackground, CancelBackground, UseLastBackground,
+    CombineFiles, ConvertToGpx, Simplify, Grow, CheckDocument,
+    About, Help,
+    Separator,  // not a command: a line between entries
 };
 
 // The smallest window, in pixels, at which no control covers another.
@@ -53,13 +64,16 @@ public:
     QLabel* editLabel() const;
     QLabel* boundLabel(int i) const;
     QLabel* selectionLabel(int i) const;
-    InvButton* toolButton(int i) const { return toolButtons_[static_cast<std::size_t>(i)]; }
+    ToolButton* toolButton(int i) const { return toolButtons_[static_cast<std::size_t>(i)]; }
     QLabel* toolIndicator(int i) const { return toolIndicators_[static_cast<std::size_t>(i)]; }
     QWidget* progressFrame() const;
     QWidget* progressBar() const;
-    // The entry `number` of menu "File", "View", "Background", "Tools" or
-    // "Help".
-    QAction* menuEntry(const std::string& menu, int number) const;
+    // The menu entry of a command, and of recent file k (0 the newest).
+    QAction* action(Command command) const;
+    QAction* recentFileAction(int k) const { return recentActions_[static_cast<std::size_t>(k)]; }
+    // Runs a menu command and shows the state again; `checked` is the new
+    // state of a checkable entry.
+    void run(Command command, bool checked = false);
     // The status bar's pointer, ring, zoom and hint labels.
     QLabel* statusLabel(int i) const { return status_[static_cast<std::size_t>(i)]; }
 
@@ -80,14 +94,12 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void buildViewMenu();
     void buildStatusBar();
     void syncStatus();
     void applyLayout();
     // Sizes the ring list for its entries; true when its width changed.
     bool fitRingListTo(const QStringList& entries);
     void syncProgress();
-    void menuClicked(const std::string& menu, int number);
     void helpPage();
 
     State state_;
@@ -98,13 +110,14 @@ private:
     TitleBox* titleBox_ = nullptr;
     QCheckBox* editBox_ = nullptr;
     ClickLabel* editLabel_ = nullptr;
-    std::array<InvButton*, 3> toolButtons_{};
+    std::array<ToolButton*, 3> toolButtons_{};
     std::array<QLabel*, 3> toolIndicators_{};
     std::array<QLabel*, 4> boundLabels_{};
     std::array<ClickLabel*, 2> ringButtons_{};
     QFrame* progressFrame_ = nullptr;
     QWidget* progressBar_ = nullptr;
-    std::map<std::pair<std::string, int>, QAction*> menuEntries_;
+    std::map<Command, QAction*> actions_;
+    std::array<QAction*, kRecentCount> recentActions_{};
     std::array<QLabel*, 4> status_{};
     std::optional<std::pair<double, double>> pointer_;  // over the canvas, twips
     bool syncing_ = false;

@@ -177,15 +177,13 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
             std::cerr << "tessaline: " << o.input << " has no ring " << o.ring << "\n";
             return 1;
         }
-        s.doc.listIndex = o.ring - 1;
-        ringListClicked(s);
+        chooseRing(s, o.ring - 1);
     }
     redraw(s, false);
     resetProgress(s);  // the loader's half bar would otherwise stay in the picture
     if (o.view) showBounds(s, (*o.view)[0], (*o.view)[1], (*o.view)[2], (*o.view)[3]);
     if (o.edit) {
-        s.edit.editBoxChecked = true;
-        editBoxChanged(s);
+        setEditMode(s, true);
         resetProgress(s);
     }
     window.syncFromState();

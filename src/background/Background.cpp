@@ -26,6 +26,8 @@ bool showBackground(State& s, const std::string& path) {
     return shown;
 }
 
+}  // namespace
+
 void addBackground(State& s) {
     const std::string path = fileDialog(s.platform, false, polyAndGpxFilters(), "", documentFolder(s));
     if (isBadPolyName(path)) return;
@@ -50,19 +52,8 @@ void useLastBackground(State& s) {
     showBackground(s, s.lastBackground);
 }
 
-}  // namespace
-
 bool loadBackgroundFile(State& s, const std::string& path) {
     return namesGpxFile(path) ? importGpx(s, path, 1) : showPolyBackground(s, path);
-}
-
-void mbk_Click(State& s, int index) {
-    switch (index) {
-        case mbk::Add: addBackground(s); break;
-        case mbk::Cancel: cancelBackground(s); break;
-        case mbk::UseLast: useLastBackground(s); break;
-        default: break;
-    }
 }
 
 }  // namespace tess

@@ -12,14 +12,12 @@ namespace tess {
 inline constexpr const char* kNotAPolyFile = "Not a poly file:";
 inline constexpr const char* kNoPreviousBackground = "No previous background found";
 
-// Background entry numbers.
-namespace mbk {
-inline constexpr int Add = 0, Cancel = 1, UseLast = 3;
-}
-
-// The Background menu: 0 Add Background, 1 Cancel Background,
-// 3 Use Last Background.
-void mbk_Click(State& s, int index);
+// The Background menu: Add Background (a file dialog), Cancel Background
+// (the view back to the loaded ring, nothing read again) and Use Last
+// Background.
+void addBackground(State& s);
+void cancelBackground(State& s);
+void useLastBackground(State& s);
 
 // Shows a .poly file's first ring as the background, the view fitted to
 // it. False after a message; the background and view are then unchanged.

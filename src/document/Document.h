@@ -14,9 +14,8 @@
 namespace tess {
 
 struct Document {
-    // The title box text1; the writer takes the title from here.
+    // The title line; the title box shows it.
     std::string title = "Title";
-    bool titleEnabled = true;
 
     // Every ring as text, in list order: list entry k stands for ring k.
     std::vector<RingText> rings;
@@ -42,11 +41,9 @@ struct Document {
         friend bool operator==(const Position&, const Position&) = default;
     };
     std::map<std::int64_t, Position> movedVertices;
-    // The handles node(1..lastPoint) and Line1(1..lastPoint) exist.
+    // Handles of the loaded ring's vertices exist.
     bool handlesShown = false;
 
-    // The ring list's selection; -1 selects no entry.
-    int listIndex = -1;
 
     // The file a Save writes to, and the file the document was read from
     // or last written to (empty when it came from elsewhere, such as a GPX

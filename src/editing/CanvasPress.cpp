@@ -2,6 +2,9 @@
 // by one, the rectangle tool starts a rubber band and completes it into a
 // closed four-corner outline.
 #include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <cstddef>
 
 #include "editing/CanvasGeometry.h"
@@ -12,20 +15,19 @@ namespace tess {
 
 namespace {
 
-constexpr int kLeftButton = 1;
 
 bool viewFitted(const State& s) { return s.view.labels[0] != "0000"; }
 
 void addPolygonPoint(State& s, double x, double y) {
     Outline& outline = s.outline;
     // A closed outline takes no more points, and 500 is the most it holds.
-    if (outline.state == 2 || outline.pointCount >= kMaxSelectionPoints) return;
+    if (outline.state == OutlineState::Closed || outline.pointCount >= kMaxSelectionPoints) return;
     Overlays& o = s.overlays;
     const double h = markerHalf(s);
     const int k = ++outline.pointCount;
     const auto ku = static_cast<std::size_t>(k);
     if (k > 1) {
-        outline.state = 1;
+        outline.state = OutlineState::Open;
         o.segments.create(ku);
         LineObject& seg = o.segments[ku];
         if (o.markers.exists(ku - 1)) {
@@ -84,7 +86,7 @@ void completeRectangle(State& s) {
     }
     outline.pointCount = 4;
     joinOutlineSegments(s);  // the segments join the markers
-    outline.state = 2;
+    outline.state = OutlineState::Closed;
 }
 
 void rectanglePress(State& s, double x, double y) {
@@ -98,22 +100,32 @@ void rectanglePress(State& s, double x, double y) {
 
 }  // namespace
 
-void pressOnCanvas(State& s, int button, double x, double y) {
-    if (button != kLeftButton) return;
+void pressOnCanvas(State& s, double x, double y) {
     if (!viewFitted(s)) {
-        if (s.edit.tool != 0) s.platform.message(kNoCoordinates);
+        if (s.edit.tool != Tool::Pointer) s.platform.message(kNoCoordinates);
         return;
     }
     switch (s.edit.tool) {
-        case 1: addPolygonPoint(s, x, y); break;
-        case 2: rectanglePress(s, x, y); break;
-        default: break;
+        case Tool::Polygon: addPolygonPoint(s, x, y); break;
+        case Tool::Rectangle: rectanglePress(s, x, y); break;
+        case Tool::Pointer: break;
     }
 }
 
 void doubleClickOnCanvas(State& s) {
     // The first press of the double-click has already added its point.
-    if (s.edit.tool == 1 && s.outline.state == 1) closeOutline(s);
+    if (s.edit.tool == Tool::Polygon && s.outline.state == OutlineState::Open) closeOutline(s);
+}
+
+void stretchRubberBand(State& s, double x, double y) {
+    RectObject& band = s.overlays.rubberBand;
+    if (s.outline.pointCount != 0 || !band.visible) return;
+    const auto dx = static_cast<std::int32_t>(std::nearbyint(x - s.outline.anchorX));
+    const auto dy = static_cast<std::int32_t>(std::nearbyint(y - s.outline.anchorY));
+    band.left = dx < 0 ? s.outline.anchorX + dx : s.outline.anchorX;
+    band.width = std::abs(dx);
+    band.top = dy < 0 ? s.outline.anchorY + dy : s.outline.anchorY;
+    band.height = std::abs(dy);
 }
 
 }  // namespace tess

@@ -63,7 +63,7 @@ void leaveRing(State& s) {
 void showRingOrNearest(State& s, int k) {
     Document& d = s.doc;
     if (d.ringCount() == 0) {
-        d.currentRing = d.listIndex = -1;
+        d.currentRing = -1;
         d.ringLon.clear();
         d.ringLat.clear();
         d.lastPoint = 0;

@@ -17,9 +17,6 @@ namespace tess {
 
 namespace {
 
-constexpr int kNoDrag = 0;
-constexpr int kVertexDrag = 1;
-constexpr int kMarkerDrag = 2;
 
 // Line ends that lie within this distance of a marker's centre belong to
 // it; centres are recomputed from left/top edges, so exact equality could
@@ -112,51 +109,51 @@ void storeMarker(State& s) {
 void pressOnHandle(State& s, int index) {
     if (index <= 0 || !s.overlays.handles.exists(static_cast<std::size_t>(index))) return;
     s.edit.draggedHandle = index;
-    s.edit.dragKind = kVertexDrag;
+    s.edit.drag = DragKind::Handle;
 }
 
 void pressOnMarker(State& s, int index) {
     // Markers of an open outline stay where they were put.
-    if (s.outline.state != 2) return;
+    if (s.outline.state != OutlineState::Closed) return;
     if (index <= 0 || index > s.outline.pointCount ||
         !s.overlays.markers.exists(static_cast<std::size_t>(index)))
         return;
     s.edit.draggedMarker = index;
-    s.edit.dragKind = kMarkerDrag;
+    s.edit.drag = DragKind::Marker;
 }
 
-bool dragInProgress(const State& s) { return s.edit.dragKind != kNoDrag; }
+bool dragInProgress(const State& s) { return s.edit.drag != DragKind::None; }
 
 void dragOverCanvas(State& s, double x, double y) {
-    if (s.edit.dragKind == kVertexDrag)
+    if (s.edit.drag == DragKind::Handle)
         moveVertexHandle(s, x, y);
-    else if (s.edit.dragKind == kMarkerDrag)
+    else if (s.edit.drag == DragKind::Marker)
         moveMarker(s, x, y);
     else
         return;
     s.platform.processEvents();
 }
 
-void dropOnHandle(State& s, int /*index*/) {
+void dropOnHandle(State& s) {
     // The dragged handle is stored even when the release lands on another
     // handle lying under the pointer.
-    const bool vertexDrag = s.edit.dragKind == kVertexDrag && s.edit.draggedHandle > 0;
-    s.edit.dragKind = kNoDrag;
+    const bool vertexDrag = s.edit.drag == DragKind::Handle && s.edit.draggedHandle > 0;
+    s.edit.drag = DragKind::None;
     // A stored vertex marks the document through its change; a release
     // that stores nothing changes nothing.
     if (vertexDrag) storeVertex(s);
 }
 
-void dropOnMarker(State& s, int /*index*/) {
+void dropOnMarker(State& s) {
     // The outline is not the document: moving its markers leaves the
     // document as it is.
-    if (s.edit.dragKind == kMarkerDrag && s.edit.draggedMarker > 0) storeMarker(s);
-    s.edit.dragKind = kNoDrag;
+    if (s.edit.drag == DragKind::Marker && s.edit.draggedMarker > 0) storeMarker(s);
+    s.edit.drag = DragKind::None;
 }
 
 void cancelDrag(State& s) {
-    if (s.edit.dragKind == kNoDrag) return;
-    s.edit.dragKind = kNoDrag;
+    if (s.edit.drag == DragKind::None) return;
+    s.edit.drag = DragKind::None;
     // What was dragged goes back to where the document or the outline has it.
     redraw(s, false);
 }

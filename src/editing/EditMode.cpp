@@ -1,5 +1,5 @@
-// The "Edit" check box and its caption, the ring list and the title box:
-// entering and leaving edit mode, switching rings, marking title edits.
+// The "Edit" check box and its caption, and the ring list: entering and
+// leaving edit mode, switching rings.
 #include <cstddef>
 
 #include "state/Caption.h"
@@ -23,8 +23,9 @@ void uncheckEditBox(State& s) {
 
 }  // namespace
 
-void editBoxChanged(State& s) {
-    if (s.doc.lastPoint <= 0 && s.edit.editBoxChecked) {
+void setEditMode(State& s, bool on) {
+    s.edit.editBoxChecked = on;
+    if (s.doc.lastPoint <= 0 && on) {
         s.platform.message(kNoData);
         uncheckEditBox(s);
         return;
@@ -39,8 +40,9 @@ void editBoxChanged(State& s) {
             uncheckEditBox(s);
             return;
         }
-        s.edit.tool = 0;
-        releaseToolButton(s, 0);
+        s.edit.tool = Tool::Pointer;
+        removeOutline(s);
+        s.edit.toolIndicatorShown = false;
     } else {
         // The dragged vertices reach the ring's text before the handles go.
         commitEdits(s);
@@ -49,28 +51,19 @@ void editBoxChanged(State& s) {
     redraw(s, false);
 }
 
-void toggleEditMode(State& s) {
-    // The box has no grayed state: the caption simply flips it.
-    s.edit.editBoxChecked = !s.edit.editBoxChecked;
-    editBoxChanged(s);
-}
+// The box has no grayed state: the caption simply flips it.
+void toggleEditMode(State& s) { setEditMode(s, !s.edit.editBoxChecked); }
 
-void ringListClicked(State& s) {
+void chooseRing(State& s, int k) {
     if (s.outline.pointCount >= 1) {
         // An outline belongs to the ring it was drawn over; switching now
         // would silently lose it.
-        s.doc.listIndex = s.doc.currentRing;
         s.platform.message(kAddOrCancel);
         return;
     }
-    const int chosen = s.doc.listIndex;
-    if (chosen == s.doc.currentRing) return;
-    // A press below the last entry selects nothing: the loaded ring stays.
-    if (chosen < 0 || chosen >= s.doc.ringCount()) {
-        s.doc.listIndex = s.doc.currentRing;
-        return;
-    }
-    showRing(s, chosen);
+    // A press below the last entry chooses nothing: the loaded ring stays.
+    if (k == s.doc.currentRing || k < 0 || k >= s.doc.ringCount()) return;
+    showRing(s, k);
 }
 
 }  // namespace tess

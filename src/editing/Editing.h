@@ -1,6 +1,7 @@
-// Edit mode, the tool buttons, the ring list and the canvas mouse actions.
-// Coordinates are canvas twips. The window turns its events into these
-// calls; tests make the same calls.
+// What the user does on the editing side of the window: edit mode, the
+// tool buttons, the ring list, presses and drags on the canvas, and the
+// selection outline. Coordinates are canvas twips. The window turns its
+// events into these calls; tests make the same calls.
 #pragma once
 
 #include "state/State.h"
@@ -12,40 +13,46 @@ inline constexpr const char* kTooManyNodes = "Too many nodes to edit ";
 inline constexpr const char* kAddOrCancel = "Please Add (+) or Cancel (ESc) selection";
 inline constexpr const char* kNoCoordinates =
     "No coordinates found.\r\n\r\nPlease load a background file.";
-inline constexpr int kEscapeKey = 27;
 
-// Edit mode (the "Edit" check box and its caption label). The box's new
-// checked state is in s.edit.editBoxChecked before Check1_MouseUp runs.
-void editBoxChanged(State& s);
+// Edit mode, as the "Edit" check box or its caption turns it on or off:
+// handles for the vertices in view, or "Too many nodes to edit " and the
+// box unchecked when there are too many.
+void setEditMode(State& s, bool on);
 void toggleEditMode(State& s);
 
-// The ring list: s.doc.listIndex already holds the entry under the pointer.
-void ringListClicked(State& s);
+// A click on ring `k` in the ring list loads and shows it, unless an
+// outline is being drawn over the ring shown.
+void chooseRing(State& s, int k);
 
-// Tool buttons 0 pointer, 1 polygon, 2 rectangle.
-void pressToolButton(State& s, int index);
-void releaseToolButton(State& s, int index);
+// A tool button: ends edit mode and any outline, and shows the tool's red
+// indicator.
+void chooseTool(State& s, Tool tool);
 
-
-// Presses on the empty canvas; button 1 is the left button.
-void pressOnCanvas(State& s, int button, double x, double y);
+// A left press on the empty canvas: the polygon tool adds an outline
+// point, the rectangle tool starts or completes a rubber band.
+void pressOnCanvas(State& s, double x, double y);
 void doubleClickOnCanvas(State& s);
+// The pointer moving over the canvas stretches a rubber band being drawn.
+void stretchRubberBand(State& s, double x, double y);
 
-// Handle drags: a press starts one, moves over the canvas carry the
-// handle, and a release over a handle of the same kind stores the point.
+// Drags: a press on a vertex handle or an outline marker starts one, moves
+// over the canvas carry it, and a release over a handle of the same kind
+// stores the point as an undoable step.
 void pressOnHandle(State& s, int index);
 void pressOnMarker(State& s, int index);
-// True while a drag started by node_MouseDown or nd_MouseDown runs.
 bool dragInProgress(const State& s);
 void dragOverCanvas(State& s, double x, double y);
-void dropOnHandle(State& s, int index);
-void dropOnMarker(State& s, int index);
-// The release happened anywhere else: the drag ends, nothing is stored.
+void dropOnHandle(State& s);
+void dropOnMarker(State& s);
+// The release happened anywhere else: the drag ends, nothing is stored,
+// and what was dragged goes back.
 void cancelDrag(State& s);
 
-// Closing and cancelling the selection outline.
+// Closing the selection outline: a double-click on the canvas or a marker,
+// or Save Selection on an open outline.
 void closeOutline(State& s);
-void doubleClickOnMarker(State& s, int index);
-void keyPressed(State& s, int keyCode);  // 27 is Escape
+// Escape, whichever control has the focus: a drag goes back, and the
+// outline and rubber band go.
+void pressEscape(State& s);
 
 }  // namespace tess

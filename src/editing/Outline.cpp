@@ -12,7 +12,7 @@ void closeOutline(State& s) {
     Outline& outline = s.outline;
     Overlays& o = s.overlays;
     if (outline.pointCount > 1) {
-        outline.state = 2;
+        outline.state = OutlineState::Closed;
         const double h = markerHalf(s);
         o.segments.create(1);
         LineObject& closing = o.segments[1];
@@ -30,26 +30,19 @@ void closeOutline(State& s) {
     joinOutlineSegments(s);
 }
 
-void doubleClickOnMarker(State& s, int /*index*/) {
-    // The double-clicked marker adds no point: the outline closes at its
-    // current last point.
-    closeOutline(s);
-}
-
-void keyPressed(State& s, int keyCode) {
-    if (keyCode != kEscapeKey) return;
+void pressEscape(State& s) {
     // A handle being dragged goes back to its vertex.
-    if (s.edit.dragKind == 1) cancelDrag(s);
+    if (s.edit.drag == DragKind::Handle) cancelDrag(s);
     Outline& outline = s.outline;
     if (outline.pointCount >= 1) {
         // A marker being dragged goes with its outline.
-        if (s.edit.dragKind == 2) cancelDrag(s);
+        if (s.edit.drag == DragKind::Marker) cancelDrag(s);
         for (int k = 1; k <= outline.pointCount; ++k) {
             s.overlays.segments.remove(static_cast<std::size_t>(k));
             s.overlays.markers.remove(static_cast<std::size_t>(k));
         }
         outline.pointCount = 0;
-        outline.state = 0;
+        outline.state = OutlineState::None;
     }
     s.overlays.rubberBand.visible = false;
 }

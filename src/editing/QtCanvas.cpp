@@ -57,15 +57,6 @@ bool clipLine(double& x1, double& y1, double& x2, double& y2, double minX, doubl
     return true;
 }
 
-int mouseButton(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
 QRectF squareRect(const SquareObject& o) {
     return QRectF(o.left / kTwips, o.top / kTwips, o.width / kTwips, o.height / kTwips);
 }
@@ -197,8 +188,8 @@ CanvasHit QtCanvas::hitTest(double x, double y) const {
         return o.visible && x >= o.left && x < o.left + o.width && y >= o.top && y < o.top + o.height;
     };
     const Overlays& o = state_.overlays;
-    if (std::size_t i = o.markers.lastMatching(inside)) return {CanvasHit::Nd, static_cast<int>(i)};
-    if (std::size_t i = o.handles.lastMatching(inside)) return {CanvasHit::Node, static_cast<int>(i)};
+    if (std::size_t i = o.markers.lastMatching(inside)) return {CanvasHit::Marker, static_cast<int>(i)};
+    if (std::size_t i = o.handles.lastMatching(inside)) return {CanvasHit::Handle, static_cast<int>(i)};
     return {};
 }
 
@@ -214,7 +205,7 @@ void QtCanvas::setSpaceHeld(bool held) {
 
 void QtCanvas::mousePressEvent(QMouseEvent* e) {
     const bool panButton = e->button() == Qt::MiddleButton ||
-                           (e->button() == Qt::LeftButton && spaceHeld_ && state_.edit.tool == 0);
+                           (e->button() == Qt::LeftButton && spaceHeld_ && state_.edit.tool == Tool::Pointer);
     if (panButton && !dragInProgress(state_)) {
         panning_ = true;
         panFrom_ = e->position();
@@ -223,9 +214,9 @@ void QtCanvas::mousePressEvent(QMouseEvent* e) {
     }
     const double x = e->position().x() * kTwips, y = e->position().y() * kTwips;
     const CanvasHit hit = hitTest(x, y);
-    if (hit.kind == CanvasHit::Node) pressOnHandle(state_, hit.index);
-    else if (hit.kind == CanvasHit::Nd) pressOnMarker(state_, hit.index);
-    else pressOnCanvas(state_, mouseButton(e->button()), x, y);
+    if (hit.kind == CanvasHit::Handle) pressOnHandle(state_, hit.index);
+    else if (hit.kind == CanvasHit::Marker) pressOnMarker(state_, hit.index);
+    else if (e->button() == Qt::LeftButton) pressOnCanvas(state_, x, y);
     changed();
 }
 
@@ -262,16 +253,18 @@ void QtCanvas::mouseReleaseEvent(QMouseEvent* e) {
     if (!dragInProgress(state_)) return;
     const double x = e->position().x() * kTwips, y = e->position().y() * kTwips;
     const CanvasHit hit = rect().contains(e->position().toPoint()) ? hitTest(x, y) : CanvasHit{};
-    if (hit.kind == CanvasHit::Node) dropOnHandle(state_, hit.index);
-    else if (hit.kind == CanvasHit::Nd) dropOnMarker(state_, hit.index);
+    if (hit.kind == CanvasHit::Handle) dropOnHandle(state_);
+    else if (hit.kind == CanvasHit::Marker) dropOnMarker(state_);
     else cancelDrag(state_);
     changed();
 }
 
 void QtCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton || (spaceHeld_ && state_.edit.tool == 0)) return;
+    if (e->button() != Qt::LeftButton || (spaceHeld_ && state_.edit.tool == Tool::Pointer)) return;
     const CanvasHit hit = hitTest(e->position().x() * kTwips, e->position().y() * kTwips);
-    if (hit.kind == CanvasHit::Nd) doubleClickOnMarker(state_, hit.index);
+    // The double-clicked marker adds no point: the outline closes at its
+    // last point.
+    if (hit.kind == CanvasHit::Marker) closeOutline(state_);
     else if (hit.kind == CanvasHit::Nothing) doubleClickOnCanvas(state_);
     changed();
 }
@@ -297,8 +290,8 @@ bool QtCanvas::event(QEvent* e) {
         const CanvasHit hit = hitTest(help->pos().x() * kTwips, help->pos().y() * kTwips);
         const Overlays& o = state_.overlays;
         std::string tip;
-        if (hit.kind == CanvasHit::Node) tip = o.handles[static_cast<std::size_t>(hit.index)].tip;
-        else if (hit.kind == CanvasHit::Nd) tip = o.markers[static_cast<std::size_t>(hit.index)].tip;
+        if (hit.kind == CanvasHit::Handle) tip = o.handles[static_cast<std::size_t>(hit.index)].tip;
+        else if (hit.kind == CanvasHit::Marker) tip = o.markers[static_cast<std::size_t>(hit.index)].tip;
         if (tip.empty()) {
             QToolTip::hideText();
             e->ignore();

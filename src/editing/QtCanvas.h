@@ -18,7 +18,7 @@ namespace tess {
 
 // What lies under a canvas point, topmost first.
 struct CanvasHit {
-    enum Kind { Nothing, Node, Nd } kind = Nothing;
+    enum Kind { Nothing, Handle, Marker } kind = Nothing;
     int index = 0;
 };
 

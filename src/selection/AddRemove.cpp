@@ -20,33 +20,12 @@ namespace tess {
 namespace {
 
 void backToPointerTool(State& s) {
-    s.edit.tool = 0;
-    releaseToolButton(s, 0);
+    s.edit.tool = Tool::Pointer;
+    removeOutline(s);
+    s.edit.toolIndicatorShown = false;
 }
 
-}  // namespace
-
-void Label3_Click(State& s, int index) {
-    if (index == 0) {
-        // An open outline of two points or more is closed by the ring's
-        // repeated first point.
-        if (s.outline.state != 2 && s.outline.pointCount < 2) {
-            s.platform.message(kCreatePolygon);
-            return;
-        }
-        addOutlineAsRing(s);
-        backToPointerTool(s);
-    } else if (index == 1) {
-        if (s.outline.pointCount > 0) {
-            s.platform.message(kAddOrCancel);
-            return;
-        }
-        removeLoadedRing(s);
-        backToPointerTool(s);
-    }
-}
-
-void addOutlineAsRing(State& s) {
+void appendOutline(State& s) {
     Document& doc = s.doc;
     if (doc.ringCount() >= kMaxRings) {
         s.platform.message(kTooManyRings);
@@ -62,7 +41,7 @@ void addOutlineAsRing(State& s) {
     applyChange(s, addRing(std::move(*ring), doc.ringCount()));
 }
 
-void removeLoadedRing(State& s) {
+void askAndRemoveLoadedRing(State& s) {
     Document& doc = s.doc;
     const int n = doc.ringCount();
     if (n <= 1) {
@@ -76,6 +55,28 @@ void removeLoadedRing(State& s) {
     // The ring that takes its place is shown, so there is always a loaded
     // ring to edit and save.
     applyChange(s, removeRing(k));
+}
+
+}  // namespace
+
+void addOutlineAsRing(State& s) {
+    // An open outline of two points or more is closed by the ring's
+    // repeated first point.
+    if (s.outline.state != OutlineState::Closed && s.outline.pointCount < 2) {
+        s.platform.message(kCreatePolygon);
+        return;
+    }
+    appendOutline(s);
+    backToPointerTool(s);
+}
+
+void removeLoadedRing(State& s) {
+    if (s.outline.pointCount > 0) {
+        s.platform.message(kAddOrCancel);
+        return;
+    }
+    askAndRemoveLoadedRing(s);
+    backToPointerTool(s);
 }
 
 }  // namespace tess

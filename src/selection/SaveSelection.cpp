@@ -29,13 +29,14 @@ void writeSelectionFile(State& s, const std::string& text) {
 
 }  // namespace
 
-std::string saveOutline(State& s, bool asText) {
+std::optional<std::string> outlineFileText(State& s) {
     std::optional<RingText> ring = selectionRing(s);
-    if (!ring) return {};
-    const std::string text = polyText("none", {std::move(*ring)});
-    if (asText) return text;
-    writeSelectionFile(s, text);
-    return {};
+    if (!ring) return std::nullopt;
+    return polyText("none", {std::move(*ring)});
+}
+
+void saveOutlineAsFile(State& s) {
+    if (const std::optional<std::string> text = outlineFileText(s)) writeSelectionFile(s, *text);
 }
 
 }  // namespace tess

@@ -16,14 +16,19 @@ inline constexpr const char* kNoLatLon =
     "No Latitude/Longitude Data\r\n\r\nPress ESC to cancel selection";
 inline constexpr const char* kSelectionFileName = "untitled.poly";
 
-// The "+" (0) and "-" (1) labels.
-void Label3_Click(State& s, int index);
+// "+": the outline, closed on its first point, becomes the document's last
+// ring, shown and loaded; the pointer tool is chosen again.
 void addOutlineAsRing(State& s);
+// "-": the loaded ring goes, after "Are you sure?", and the ring that takes
+// its place is shown; the pointer tool is chosen again.
 void removeLoadedRing(State& s);
 
-// asText true: returns the text of the outline as a one-ring .poly file.
-// false: asks for a file name and writes that text there; returns "".
-std::string saveOutline(State& s, bool asText);
+// The outline as a one-ring .poly file; empty after a message when the
+// view cannot map it.
+std::optional<std::string> outlineFileText(State& s);
+// Save Selection: asks for a file name and writes the outline there. The
+// document and its name stay as they are.
+void saveOutlineAsFile(State& s);
 
 // One coordinate line of a selection: three blanks, the longitude, one
 // blank, the latitude; whole numbers keep ".0" so that the line is read

@@ -20,13 +20,19 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
     clearForNewDocument(s);
     Document& d = s.doc;
     d.title = std::move(file.title);
-    d.titleEnabled = true;
     d.rings = std::move(file.rings);
     d.frame = std::move(file.frame);
     d.fileName = origin.fileName;
     d.ownFile = origin.ownFile;
     startHistory(s, origin.modified);
+    // Nothing of the document before stays loaded, even when this one has
+    // no ring to load.
     d.currentRing = -1;
+    d.ringLon.clear();
+    d.ringLat.clear();
+    d.lastPoint = 0;
+    d.ringEdited = false;
+    d.movedVertices.clear();
     loadRing(s, 0);
     updateCaption(s, d.fileName);
     redraw(s, true);
@@ -112,7 +118,6 @@ void loadRing(State& s, int ringIndex) {
     s.platform.busyPointer();
     d.currentRing = ringIndex;
     parseRing(s, d.rings[static_cast<std::size_t>(ringIndex)]);
-    d.listIndex = ringIndex;
     d.ringEdited = false;
     d.movedVertices.clear();
     s.platform.processEvents();

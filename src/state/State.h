@@ -25,7 +25,7 @@ inline constexpr int kMaxEditableVertices = 1000;
 inline constexpr int kRecentCount = 5;
 
 struct ProgressBar {
-    // Shape2(0), the frame, and Shape2(1), the bar, in twips.
+    // The frame and the bar inside it, in twips.
     int frameLeft = 0, frameTop = 0, frameWidth = 924, frameHeight = 135;
     int barWidth = 15;
     // Counts the bar's changes, so that a delayed shrink can tell whether
@@ -33,10 +33,18 @@ struct ProgressBar {
     std::uint64_t changes = 0;
 };
 
+// What a left press on the canvas does.
+enum class Tool { Pointer, Polygon, Rectangle };
+// What is being dragged.
+enum class DragKind { None, Handle, Marker };
+// The selection outline: none (or a single point), open while points are
+// added, closed once it is a ring.
+enum class OutlineState { None, Open, Closed };
+
 struct EditState {
     bool editBoxChecked = false;  // the "Edit" check box
     bool editing = false;   // edit mode accepted: checked and handles made
-    int tool = 0;           // 0 pointer, 1 polygon, 2 rectangle
+    Tool tool = Tool::Pointer;
     std::int32_t handleCount = 0;  // > 0 paints handle 1 blue
     bool busy = false;      // plot is running
     bool redrawPending = false;  // a drawing was asked for while plot ran
@@ -45,14 +53,15 @@ struct EditState {
     std::string titleAtLastStep = "Title";  // the title as the history holds it
     int draggedHandle = 0;  // handle of the current or last vertex drag
     int draggedMarker = 0;  // marker of the current or last marker drag
-    int dragKind = 0;       // the drag under way: 0 none, 1 vertex handle, 2 marker
-    std::array<bool, 3> toolIndicators{};  // red active-tool indicators
-    std::array<bool, 3> invPressed{};  // tool buttons drawn without border
+    DragKind drag = DragKind::None;  // the drag under way
+    // The red indicator over the drawing tool in use, shown until its
+    // outline is added, cancelled or saved.
+    bool toolIndicatorShown = false;
 };
 
 struct Outline {
     int pointCount = 0;  // 0..500
-    int state = 0;  // 0 none or one point, 1 open, 2 closed
+    OutlineState state = OutlineState::None;
     std::array<float, kMaxSelectionPoints + 1> lon{};
     std::array<float, kMaxSelectionPoints + 1> lat{};
     std::int32_t anchorX = 0, anchorY = 0;  // rubber band start, twips

@@ -28,14 +28,12 @@ std::optional<RingChange> askGrow(QWidget* parent, const std::vector<RingText>& 
 // Check Document: the problems listed; choosing one calls `show` with it.
 void showProblems(QWidget* parent, const std::vector<Problem>& problems, const std::function<void(const Problem&)>& show);
 
-// Runs Tools and File entries of the polygon tools; false for any other
-// entry. `refresh` shows the state again in the window.
-bool toolMenuClicked(QWidget* parent, State& s, const std::string& menu, int number, const std::function<void()>& refresh);
-
-// Their entry numbers.
-namespace toolEntry {
-inline constexpr int ImportGeoJson = 17, ExportGeoJson = 18;                 // File
-inline constexpr int Simplify = 3, Grow = 4, Check = 5;                      // Tools
-}  // namespace toolEntry
+// Tools › Simplify Ring and Grow or Shrink Ring on the loaded ring: the
+// dialog, then the change as one undoable step.
+void simplifyCommand(QWidget* parent, State& s);
+void growCommand(QWidget* parent, State& s);
+// Tools › Check Document: the problems listed; choosing one shows its ring
+// and the place; `refresh` shows the state again in the window.
+void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>& refresh);
 
 }  // namespace tess

@@ -25,6 +25,24 @@ int loadedRing(State& s) {
     return s.doc.currentRing;
 }
 
+// The dialog's change, made as one step; GEOS's failures are told.
+void ringToolCommand(QWidget* parent, State& s,
+                     std::optional<RingChange> (*ask)(QWidget*, const std::vector<RingText>&, int)) {
+    const int ring = loadedRing(s);
+    if (ring < 0) return;
+    const std::vector<RingText>& rings = committedRings(s);
+    try {
+        if (const std::optional<RingChange> change = ask(parent, rings, ring)) applyRingChange(s, *change);
+    } catch (const GeosError& e) {
+        s.platform.message(std::string(kToolFailed) + e.what());
+    }
+}
+
+}  // namespace
+
+void simplifyCommand(QWidget* parent, State& s) { ringToolCommand(parent, s, askSimplify); }
+void growCommand(QWidget* parent, State& s) { ringToolCommand(parent, s, askGrow); }
+
 void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>& refresh) {
     std::vector<Problem> problems;
     s.platform.busyPointer();
@@ -40,40 +58,10 @@ void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>
         // As a click on the ring's entry in the list would, then the view
         // closes in on the place.
         if (s.outline.pointCount > 0) return;
-        if (p.ring != s.doc.currentRing) {
-            s.doc.listIndex = p.ring;
-            ringListClicked(s);
-        }
+        if (p.ring != s.doc.currentRing) chooseRing(s, p.ring);
         centreViewOn(s, p.place.lon, p.place.lat, kProblemZoom);
         refresh();
     });
-}
-
-}  // namespace
-
-bool toolMenuClicked(QWidget* parent, State& s, const std::string& menu, int number, const std::function<void()>& refresh) {
-    if (menu == "File" && number == toolEntry::ImportGeoJson) {
-        importGeoJsonCommand(s);
-    } else if (menu == "File" && number == toolEntry::ExportGeoJson) {
-        exportGeoJsonCommand(s);
-    } else if (menu == "Tools" && (number == toolEntry::Simplify || number == toolEntry::Grow)) {
-        const int ring = loadedRing(s);
-        if (ring < 0) return true;
-        const std::vector<RingText>& rings = committedRings(s);
-        try {
-            const std::optional<RingChange> change =
-                number == toolEntry::Simplify ? askSimplify(parent, rings, ring) : askGrow(parent, rings, ring);
-            if (change) applyRingChange(s, *change);
-        } catch (const GeosError& e) {
-            s.platform.message(std::string(kToolFailed) + e.what());
-        }
-    } else if (menu == "Tools" && number == toolEntry::Check) {
-        checkDocumentCommand(parent, s, refresh);
-    } else {
-        return false;
-    }
-    refresh();
-    return true;
 }
 
 }  // namespace tess

@@ -23,7 +23,7 @@ void removeHandlesAndOutline(State& s) {
 void clearForNewDocument(State& s) {
     s.edit.editBoxChecked = false;
     s.edit.editing = false;
-    s.edit.dragKind = 0;
+    s.edit.drag = DragKind::None;
     removeHandlesAndOutline(s);
     s.overlays.rubberBand.visible = false;
     if (s.canvas) s.canvas->clear();
@@ -34,9 +34,9 @@ void removeOutline(State& s) {
         s.overlays.segments.remove(static_cast<std::size_t>(i));
         s.overlays.markers.remove(static_cast<std::size_t>(i));
     }
-    s.edit.toolIndicators[1] = s.edit.toolIndicators[2] = false;
+    s.edit.toolIndicatorShown = false;
     s.outline.pointCount = 0;
-    s.outline.state = 0;
+    s.outline.state = OutlineState::None;
     resetProgress(s);
 }
 
@@ -49,17 +49,6 @@ void layoutForWindow(State& s, int windowWidth, int windowHeight) {
     if (int h = windowHeight - l.canvasTop - 1000; h >= 0) l.canvasHeight = h;
     int listHeight = l.canvasHeight - std::abs(l.listTop - l.canvasTop);
     l.listHeight = listHeight < 100 ? 100 : listHeight;
-}
-
-void stretchRubberBand(State& s, double x, double y) {
-    RectObject& band = s.overlays.rubberBand;
-    if (s.outline.pointCount != 0 || !band.visible) return;
-    const auto dx = static_cast<std::int32_t>(std::nearbyint(x - s.outline.anchorX));
-    const auto dy = static_cast<std::int32_t>(std::nearbyint(y - s.outline.anchorY));
-    band.left = dx < 0 ? s.outline.anchorX + dx : s.outline.anchorX;
-    band.width = std::abs(dx);
-    band.top = dy < 0 ? s.outline.anchorY + dy : s.outline.anchorY;
-    band.height = std::abs(dy);
 }
 
 }  // namespace tess

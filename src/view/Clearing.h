@@ -17,7 +17,5 @@ void removeOutline(State& s);
 // Lays the canvas and ring list out for the window's outer size (twips).
 // Does not redraw; the caller follows with redraw(false).
 void layoutForWindow(State& s, int windowWidth, int windowHeight);
-// Stretches the rubber band between its anchor and the pointer.
-void stretchRubberBand(State& s, double x, double y);
 
 }  // namespace tess

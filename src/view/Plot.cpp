@@ -158,7 +158,7 @@ void placeSelection(State& s, const Surface& surface) {
     for (int i = 1; i <= outline.pointCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const CanvasPoint p = mapped(s, surface, outline.lon[k], outline.lat[k]);
-        if (i > 1 && s.edit.tool == 1) {
+        if (i > 1 && s.edit.tool == Tool::Polygon) {
             LineObject& segment = s.overlays.segments[k];
             segment.x1 = previous.x;
             segment.y1 = previous.y;
@@ -173,7 +173,7 @@ void placeSelection(State& s, const Surface& surface) {
         marker.tip = marker.tag;
         previous = p;
     }
-    if (outline.state == 2) {
+    if (outline.state == OutlineState::Closed) {
         LineObject& closing = s.overlays.segments[1];
         const SquareObject& first = s.overlays.markers[1];
         closing.x1 = first.left + 50;
@@ -226,7 +226,7 @@ void drawOnce(State& s, bool withProgress) {
         // Without a canvas only the handles need placing.
         if (s.doc.lastPoint > 0 && (s.canvas || s.edit.editBoxChecked)) drawRing(s, surface, withProgress, inView);
         if (s.outline.pointCount > 0) placeSelection(s, surface);
-        if (s.edit.tool == 2) joinOutlineSegments(s);
+        if (s.edit.tool == Tool::Rectangle) joinOutlineSegments(s);
         if (s.edit.handleCount > 0 && s.overlays.handles.exists(1)) s.overlays.handles[1].fill = colors::blue;
         if (withProgress) showFullBar(s, s.doc.lastPoint);
     } catch (const std::exception&) {

@@ -16,7 +16,7 @@ namespace {
 
 // A drag carries a handle over the canvas as it was when the drag began;
 // moving the view under it would drop the vertex somewhere else.
-bool viewLocked(const State& s) { return s.edit.dragKind != 0 || s.edit.busy; }
+bool viewLocked(const State& s) { return s.edit.drag != DragKind::None || s.edit.busy; }
 
 void viewMoved(State& s) {
     if (s.edit.editing) handlesFollowView(s);

@@ -110,20 +110,20 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
     EXPECT_EQ("Walk", state.doc.title);
     file("Walk.poly", "old");
     platform.answers = {Answer::No};
-    EXPECT_FALSE(saveDocument(state, false));
+    EXPECT_FALSE(saveDocument(state, SaveMode::Save));
     EXPECT_EQ(kReplaceFile, platform.last());
     EXPECT_EQ("old", test::readFile(temp.file("Walk.poly")));
     for (const auto& [typed, written] : std::vector<std::pair<std::string, std::string>>{
              {"b.gpx", "b.gpx.poly"}, {"c", "c.poly"}, {"D.POLY", "D.POLY"}, {"e.poly.gpx", "e.poly.gpx.poly"}}) {
         platform.dialogResults = {temp.file(typed)};
-        EXPECT_TRUE(saveDocument(state, true));
+        EXPECT_TRUE(saveDocument(state, SaveMode::SaveAs));
         EXPECT_EQ(temp.file(written), state.doc.fileName);
         EXPECT_EQ("Tessaline 2.1 " + temp.file(written), state.caption);
     }
     EXPECT_FALSE(std::filesystem::exists(temp.file("b.gpx")));
     platform.dialogResults = {temp.file("no/folder.poly")};
     state.doc.modified = true;
-    EXPECT_FALSE(saveDocument(state, true));  // fails: the name and the mark stay
+    EXPECT_FALSE(saveDocument(state, SaveMode::SaveAs));  // fails: the name and the mark stay
     EXPECT_NE(std::string::npos, platform.last().find("Error saving " + temp.file("no/folder.poly")));
     EXPECT_EQ(temp.file("e.poly.gpx.poly"), state.doc.fileName);
     EXPECT_TRUE(state.doc.modified);
@@ -160,7 +160,7 @@ TEST_F(Commands, recentFilesMoveToTheTopAndOnlyExistingOnesAreEnabled) {
     EXPECT_FALSE(state.recent[1].enabled);
     EXPECT_TRUE(state.recent[2].enabled && !state.recent[3].enabled);
     state.recent[4].caption = b;
-    mf_Click(state, mf::LastRecent);
+    openRecentFile(state, kRecentCount - 1);
     EXPECT_EQ(b, state.doc.fileName);
 }
 

@@ -52,8 +52,8 @@ protected:
 TEST_F(MainWindowTest, laysOutItsControlsAndShowsFiveDigitRingNumbersAndAmpersandsWhole) {
     start();
     EXPECT_EQ("Tessaline 2.1 ", window().windowTitle().toStdString());
-    EXPECT_EQ("Save ", window().menuEntry("File", 6)->text().remove(QChar('&')).toStdString());
-    EXPECT_EQ(QKeySequence("Ctrl+B"), window().menuEntry("Background", 3)->shortcut());
+    EXPECT_EQ("Save ", window().action(Command::Save)->text().remove(QChar('&')).toStdString());
+    EXPECT_EQ(QKeySequence("Ctrl+B"), window().action(Command::UseLastBackground)->shortcut());
     QListWidget* list = window().ringList();
     const int needed = list->fontMetrics().horizontalAdvance("32767");
     const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, laysOutItsControlsAndShowsFiveDigitRingNumbersAndAmpersan
     EXPECT_GT(canvas()->geometry().left(), list->geometry().right());  // the list never covers the canvas
     state().recent[0].caption = "/maps/Rock & Roll.poly";
     window().syncFromState();
-    EXPECT_EQ("/maps/Rock && Roll.poly", window().menuEntry("File", 12)->text().toStdString());
+    EXPECT_EQ("/maps/Rock && Roll.poly", window().recentFileAction(0)->text().toStdString());
 }
 
 TEST_F(MainWindowTest, aRealDragMovesTheVertexToWhereTheHandleIsDropped) {
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, aRealDoubleClickClosesThePolygonAndEscapeCancelsItFromAny
     QTest::mouseDClick(canvas(), Qt::LeftButton, Qt::NoModifier, last);
     QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, last);
     EXPECT_EQ(4, state().outline.pointCount);
-    EXPECT_EQ(2, state().outline.state);
+    EXPECT_EQ(OutlineState::Closed, state().outline.state);
     window().titleBox()->setFocus();
     QTest::keyClick(window().titleBox(), Qt::Key_Escape);
     EXPECT_EQ(0, state().outline.pointCount);
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, theWheelZoomsAroundThePointerAndAMiddleDragPans) {
     EXPECT_LT(state().view.minLon, west);  // dragged right: what is west comes into view
     EXPECT_EQ(0, state().outline.pointCount);    // a pan draws no outline
 
-    window().menuEntry("View", 2)->trigger();  // Fit Ring
+    window().action(Command::FitRing)->trigger();  // Fit Ring
     EXPECT_EQ("Zoom 1\xC3\x97", window().statusLabel(2)->text().toStdString());
 }
 
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, ctrlZTakesBackEveryKindOfChangeAndCtrlShiftZMakesThemAgai
     QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, from);
     QTest::mouseMove(canvas(), to);
     QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, to);
-    EXPECT_EQ("Undo Move Vertex", window().menuEntry("Edit", 0)->text().remove(QChar('&')).toStdString());
+    EXPECT_EQ("Undo Move Vertex", window().action(Command::Undo)->text().remove(QChar('&')).toStdString());
 
     click(window().toolButton(2));  // a rectangle, added with "+"
     click(canvas(), QPoint(150, 100));
@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, ctrlZTakesBackEveryKindOfChangeAndCtrlShiftZMakesThemAgai
     EXPECT_EQ(3, window().ringList()->count());
     platform.answers.push_back(Answer::Yes);  // "Are you sure?"
     click(window().selectionLabel(1));
-    EXPECT_EQ("Undo Remove Ring 3", window().menuEntry("Edit", 0)->text().remove(QChar('&')).toStdString());
+    EXPECT_EQ("Undo Remove Ring 3", window().action(Command::Undo)->text().remove(QChar('&')).toStdString());
     window().titleBox()->setFocus();
     QTest::keyClicks(window().titleBox(), "X");
     window().canvas()->setFocus();  // leaving the box ends the typing: one step
@@ -213,7 +213,7 @@ TEST_F(MainWindowTest, ctrlZTakesBackEveryKindOfChangeAndCtrlShiftZMakesThemAgai
     for (int i = 0; i < 4; ++i) QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(start, shownNow());
     EXPECT_EQ(opened, window().windowTitle().toStdString());  // no "+": the file holds this
-    EXPECT_FALSE(window().menuEntry("Edit", 0)->isEnabled());
+    EXPECT_FALSE(window().action(Command::Undo)->isEnabled());
 
     for (int i = 0; i < 4; ++i) QTest::keyClick(&window(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(changed, shownNow());

@@ -27,10 +27,7 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 class EditInView : public test::StateTest {
 protected:
-    void edit(bool on) {
-        state.edit.editBoxChecked = on;
-        editBoxChanged(state);
-    }
+    void edit(bool on) { setEditMode(state, on); }
     CanvasPoint where(std::size_t vertex) {
         const CanvasArea area = canvasArea(state);
         return *toCanvas(state.view, state.doc.ringLon[vertex], state.doc.ringLat[vertex], area.width, area.height,
@@ -65,7 +62,7 @@ TEST_F(EditInView, aVertexDraggedInAZoomedViewIsTheOnlyLineThatChanges) {
     const std::vector<double> lonBefore = state.doc.ringLon;
     pressOnHandle(state, static_cast<int>(kVertex));
     dragOverCanvas(state, p.x + 300, p.y + 200);
-    dropOnHandle(state, static_cast<int>(kVertex));
+    dropOnHandle(state);
     for (std::size_t i = 0; i < lonBefore.size(); ++i) {
         if (i == kVertex) continue;
         ASSERT_EQ(lonBefore[i], state.doc.ringLon[i]) << "vertex " << i;

@@ -29,24 +29,15 @@ protected:
     // Canvas position of a map point in the view shown.
     double xOf(double lon) const { return 100 + (lon - state.view.minLon) / state.view.lonSpan * 4900; }
     double yOf(double lat) const { return 100 + (state.view.maxLat - lat) / state.view.latSpan * 2900; }
-    void edit(bool on) {
-        state.edit.editBoxChecked = on;
-        editBoxChanged(state);
-    }
-    void choose(int ring) {
-        state.doc.listIndex = ring;
-        ringListClicked(state);
-    }
+    void edit(bool on) { setEditMode(state, on); }
+    void choose(int ring) { chooseRing(state, ring); }
     void dragHandle(int index, double x, double y) {
         pressOnHandle(state, index);
         dragOverCanvas(state, x, y);
-        dropOnHandle(state, index);
+        dropOnHandle(state);
     }
-    void tool(int index) {
-        pressToolButton(state, index);
-        releaseToolButton(state, index);
-    }
-    void press(double lon, double lat) { pressOnCanvas(state, 1, xOf(lon), yOf(lat)); }
+    void tool(Tool t) { chooseTool(state, t); }
+    void press(double lon, double lat) { pressOnCanvas(state, xOf(lon), yOf(lat)); }
     std::string ringText(int k) { return std::string(state.doc.rings[static_cast<std::size_t>(k)].lines); }
 };
 
@@ -79,7 +70,7 @@ TEST_F(EditingTest, theClosingHandleMovesTheFirstVertexWithIt) {
     cancelDrag(state);  // released elsewhere: nothing stored
     EXPECT_EQ(20, state.doc.ringLon[2]);
     pressOnHandle(state, 3);
-    dropOnMarker(state, 1);  // released over an outline marker: the drag ends all the same
+    dropOnMarker(state);  // released over an outline marker: the drag ends all the same
     EXPECT_FALSE(dragInProgress(state));
 }
 
@@ -111,7 +102,7 @@ TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
 TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     edit(true);
     dragHandle(1, xOf(19), yOf(51));
-    tool(1);  // a tool ends edit mode, and the move stays
+    tool(Tool::Polygon);  // a tool ends edit mode, and the move stays
     EXPECT_FALSE(state.edit.editBoxChecked || state.doc.handlesShown);
     EXPECT_EQ(19, state.doc.ringLon[1]);
     press(12, 58);
@@ -121,7 +112,7 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     EXPECT_NE(colors::magenta.b, state.overlays.markers[2].fill.b);
     press(15, 52);
     doubleClickOnCanvas(state);
-    ASSERT_EQ(2, state.outline.state);
+    ASSERT_EQ(OutlineState::Closed, state.outline.state);
     EXPECT_TRUE(state.overlays.segments[1].visible);  // the closing segment
     surface.resize(2550, 1550);
     redraw(state, false);  // a redraw places every marker and segment again
@@ -134,18 +125,17 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     EXPECT_EQ(std::pair(centre(1), centre(3)), ends(1));  // closed on the first point
     choose(1);
     EXPECT_EQ(kAddOrCancel, platform.last());  // an outline pins the ring it was drawn over
-    EXPECT_EQ(0, state.doc.listIndex);
-    Label3_Click(state, 0);
+    addOutlineAsRing(state);
     ASSERT_EQ(3, state.doc.ringCount());
     EXPECT_EQ(2, state.doc.currentRing);
     EXPECT_EQ("   12.0 58.0\n   18.0 58.0\n   15.0 52.0\n   12.0 58.0\n", ringText(2));
     EXPECT_EQ(0, state.outline.pointCount);
-    EXPECT_EQ(0, state.edit.tool);  // back to the pointer
+    EXPECT_EQ(Tool::Pointer, state.edit.tool);  // back to the pointer
     EXPECT_TRUE(state.doc.modified);
 }
 
 TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
-    tool(2);
+    tool(Tool::Rectangle);
     press(11, 59);
     EXPECT_EQ(100, state.overlays.rubberBand.width);  // a small square until the pointer moves
     stretchRubberBand(state, xOf(19), yOf(51));
@@ -154,12 +144,12 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     EXPECT_FALSE(state.overlays.rubberBand.visible);
     pressOnMarker(state, 4);
     dragOverCanvas(state, xOf(12), yOf(52));
-    dropOnMarker(state, 4);
+    dropOnMarker(state);
     EXPECT_FLOAT_EQ(12, state.outline.lon[4]);
     EXPECT_FALSE(state.doc.modified);  // the outline is not the document
     EXPECT_EQ("none\r\n1\r\n   11.0 59.0\r\n   19.0 59.0\r\n   19.0 51.0\r\n   12.0 52.0\r\n   11.0 59.0\r\nEND\r\nEND\r\n",
-              saveOutline(state, true));
-    keyPressed(state, kEscapeKey);
+              *outlineFileText(state));
+    pressEscape(state);
     EXPECT_EQ(0, state.outline.pointCount);
     EXPECT_FALSE(state.overlays.markers.exists(1));
 }
@@ -169,28 +159,28 @@ TEST_F(EditingTest, anOutlineBecomesCoordinatesOnlyInAViewWithExtent) {
     for (const auto& [ring, added] : std::vector<std::pair<const char*, bool>>{
              {" 0.0 5.0\n 10.0 6.0", true}, {" 5.0 0.0\n 6.0 10.0", true}, {" 0.0 5.0\n 0.0 6.0", false}}) {
         ASSERT_TRUE(openPolyFile(state, file("z.poly", std::string("t\n1\n") + ring + "\nEND\nEND\n")));
-        tool(2);
+        tool(Tool::Rectangle);
         press(0, 0);
-        pressOnCanvas(state, 1, 300, 300);
-        Label3_Click(state, 0);
+        pressOnCanvas(state, 300, 300);
+        addOutlineAsRing(state);
         EXPECT_EQ(added ? 2 : 1, state.doc.ringCount()) << ring;
         EXPECT_EQ(added, platform.last() != kNoLatLon) << ring;
-        keyPressed(state, kEscapeKey);
+        pressEscape(state);
     }
 }
 
 TEST_F(EditingTest, anOutlineHoldsFiveHundredPointsAtMost) {
-    tool(1);
+    tool(Tool::Polygon);
     for (int i = 0; i < 510; ++i) press(10 + i / 60.0, 50 + i % 7);
     EXPECT_EQ(kMaxSelectionPoints, state.outline.pointCount);
 }
 
 TEST_F(EditingTest, plusRefusesAThirtyThousandSeventySeventhRing) {
     state.doc.rings.resize(kMaxRings, state.doc.rings[0]);
-    tool(2);
+    tool(Tool::Rectangle);
     press(11, 59);
     press(19, 51);
-    Label3_Click(state, 0);
+    addOutlineAsRing(state);
     EXPECT_EQ(kTooManyRings, platform.last());
     EXPECT_EQ(kMaxRings, state.doc.ringCount());
 }
@@ -211,23 +201,23 @@ TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
     choose(1);
     edit(true);
     platform.answers = {Answer::No, Answer::Yes};
-    Label3_Click(state, 1);
+    removeLoadedRing(state);
     EXPECT_EQ(2, state.doc.ringCount());
-    Label3_Click(state, 1);
+    removeLoadedRing(state);
     ASSERT_EQ(1, state.doc.ringCount());
     EXPECT_EQ(0, state.doc.currentRing);
     EXPECT_EQ(4u, surface.lines.size());  // the ring in its place is drawn
     EXPECT_FALSE(state.edit.editBoxChecked);
-    Label3_Click(state, 1);
+    removeLoadedRing(state);
     EXPECT_EQ(kMoreThanOne, platform.last());
-    EXPECT_TRUE(saveDocument(state, false));  // a document without its loaded ring still saves
+    EXPECT_TRUE(saveDocument(state, SaveMode::Save));  // a document without its loaded ring still saves
 }
 
 TEST_F(EditingTest, aTitleEditMarksTheDocumentAndIsSaved) {
     state.doc.title = "New title";
     titleTyped(state);
     EXPECT_TRUE(state.doc.modified);
-    EXPECT_TRUE(saveDocument(state, false));
+    EXPECT_TRUE(saveDocument(state, SaveMode::Save));
     EXPECT_EQ("New title\n1\n", test::readFile(temp.file("doc.poly")).substr(0, 12));
 }
 

@@ -43,7 +43,6 @@ TEST_F(RingTools, aChangeReplacesTheRingLoadsItAndMarksTheDocument) {
     ASSERT_TRUE(applyRingChange(state, change));
     EXPECT_EQ(2, state.doc.ringCount());
     EXPECT_EQ(1, state.doc.currentRing);
-    EXPECT_EQ(1, state.doc.listIndex);
     EXPECT_EQ("!2", state.doc.rings[1].name);
     EXPECT_TRUE(state.doc.modified);
     EXPECT_NE(std::string::npos, state.caption.find('+')) << state.caption;

@@ -68,7 +68,7 @@ TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
     EXPECT_DOUBLE_EQ(100, darkRed[0].x1);
     EXPECT_EQ(0, state.view.minLon);  // the background fixes the view
     EXPECT_EQ(30, state.view.maxLon);
-    mbk_Click(state, mbk::Cancel);
+    cancelBackground(state);
     EXPECT_EQ(20, state.view.maxLon);  // and the loaded ring has it back
     EXPECT_TRUE(surface.texts.empty());
     state.view.minLon = 100;
