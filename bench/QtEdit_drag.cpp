@@ -11,7 +11,7 @@
 #include "app/QtMainWindow.h"
 #include "editing/Editing.h"
 #include "platform/QtPlatform.h"
-#include "view/Clearing.h"
+#include "editing/Clearing.h"
 #include "editing/QtCanvas.h"
 
 using namespace tess;
@@ -45,7 +45,7 @@ struct Window {
 void handleDragMoveWithRepaint(benchmark::State& st) {
     Window w;
     w.setEditBox(true);
-    if (w.state().doc.lastPoint != kMaxEditableVertices) {
+    if (w.state().doc.loaded.lastPoint != kMaxEditableVertices) {
         st.SkipWithError("unexpected ring size");
         return;
     }

@@ -9,7 +9,7 @@
 #include "app/QtMainWindow.h"
 #include "session/Opening.h"
 #include "platform/QtPlatform.h"
-#include "view/Plot.h"
+#include "editing/Redraw.h"
 #include "editing/QtCanvas.h"
 
 namespace {
@@ -22,7 +22,7 @@ void plotMillionVertexRing(benchmark::State& st) {
         tess::redraw(w.window.state(), false);
         benchmark::DoNotOptimize(w.window.canvas()->image().constBits());
     }
-    st.counters["vertices"] = static_cast<double>(w.window.state().doc.lastPoint);
+    st.counters["vertices"] = static_cast<double>(w.window.state().doc.loaded.lastPoint);
 }
 BENCHMARK(plotMillionVertexRing)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

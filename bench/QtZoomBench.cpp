@@ -12,12 +12,12 @@
 #include "session/Opening.h"
 #include "editing/Editing.h"
 #include "platform/QtPlatform.h"
-#include "view/HandlesInView.h"
-#include "view/Plot.h"
+#include "editing/HandlesInView.h"
+#include "editing/Redraw.h"
 #include "editing/QtCanvas.h"
 #include "view/Transform.h"
 #include "view/ViewArea.h"
-#include "view/ViewCommands.h"
+#include "editing/ViewCommands.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ struct MillionVertexWindow : tess::bench::LoadedWindow {
     MillionVertexWindow() : LoadedWindow(1'000'000) {}
     // The canvas point of the ring's easternmost stretch (lon 11.0, lat 50).
     tess::CanvasPoint east() {
-        const tess::CanvasArea a = tess::canvasArea(state());
+        const tess::CanvasArea a = tess::canvasArea(state().canvas);
         return *tess::toCanvas(state().view, 11.0, 50.0, a.width, a.height, a.margin);
     }
     void finish() { benchmark::DoNotOptimize(window.canvas()->image().constBits()); }

@@ -16,7 +16,7 @@ void loadOneMillionVertexRing(benchmark::State& st) {
     Quiet platform;
     for (auto _ : st) {
         State s(platform);
-        s.systemDir = bench::scratchDir();
+        s.settings.systemDir = bench::scratchDir();
         benchmark::DoNotOptimize(openPolyFile(s, file));
     }
 }
@@ -35,19 +35,19 @@ BENCHMARK(loadTenThousandRings)->Unit(benchmark::kMillisecond);
 void saveTenThousandRings(benchmark::State& st) {
     Quiet platform;
     State s(platform);
-    s.systemDir = bench::scratchDir();
+    s.settings.systemDir = bench::scratchDir();
     openPolyFile(s, bench::polyFile(10'000, 1'000'000));
     const std::string out = bench::scratchDir() + "/saved.poly";
-    for (auto _ : st) benchmark::DoNotOptimize(saveDocumentTo(s, out));
+    for (auto _ : st) benchmark::DoNotOptimize(saveDocumentTo(s.doc, s.platform, out));
 }
 BENCHMARK(saveTenThousandRings)->Unit(benchmark::kMillisecond);
 
 void commitOneMillionVertexRing(benchmark::State& st) {
     Quiet platform;
     State s(platform);
-    s.systemDir = bench::scratchDir();
+    s.settings.systemDir = bench::scratchDir();
     openPolyFile(s, bench::polyFile(1, 1'000'000));
-    for (auto _ : st) benchmark::DoNotOptimize(commitLoadedRing(s));
+    for (auto _ : st) benchmark::DoNotOptimize(commitLoadedRing(s.doc, s.platform));
 }
 BENCHMARK(commitOneMillionVertexRing)->Unit(benchmark::kMillisecond);
 

@@ -6,8 +6,8 @@
 #include "session/Opening.h"
 #include "editing/Editing.h"
 #include "selection/Selection.h"
-#include "view/Clearing.h"
-#include "view/Plot.h"
+#include "editing/Clearing.h"
+#include "editing/Redraw.h"
 
 using namespace tess;
 
@@ -31,10 +31,10 @@ struct EditBench {
     State s{platform};
 
     explicit EditBench(int vertices) {
-        s.canvas = &surface;
-        s.systemDir = bench::scratchDir();
+        s.canvas.surface = &surface;
+        s.settings.systemDir = bench::scratchDir();
         openPolyFile(s, bench::polyFile(1, vertices));
-        s.doc.currentRing = 0;
+        s.doc.loaded.index = 0;
     }
     void enterEditMode() {
         s.edit.editBoxChecked = true;
@@ -44,7 +44,7 @@ struct EditBench {
 
 void enterEditModeOnThousandVertexRing(benchmark::State& st) {
     EditBench b(1000);  // closed by a copy of its first vertex: 1001
-    if (b.s.doc.lastPoint != kMaxEditableVertices) {
+    if (b.s.doc.loaded.lastPoint != kMaxEditableVertices) {
         st.SkipWithError("unexpected ring size");
         return;
     }
@@ -55,7 +55,7 @@ void enterEditModeOnThousandVertexRing(benchmark::State& st) {
         b.s.edit.editBoxChecked = b.s.edit.editing = false;
         st.ResumeTiming();
     }
-    st.counters["handles"] = static_cast<double>(b.s.doc.lastPoint);
+    st.counters["handles"] = static_cast<double>(b.s.doc.loaded.lastPoint);
 }
 BENCHMARK(enterEditModeOnThousandVertexRing)->Unit(benchmark::kMillisecond);
 

@@ -20,8 +20,8 @@ constexpr int kVertices = 1'000'000;
 // `computed`, the values are the raw results of arithmetic instead, which
 // need all seventeen digits to be told apart (the slow case).
 void fillRing(State& s, bool computed = false) {
-    s.doc.ringLon.resize(kVertices + 1);
-    s.doc.ringLat.resize(kVertices + 1);
+    s.doc.loaded.lon.resize(kVertices + 1);
+    s.doc.loaded.lat.resize(kVertices + 1);
     char text[64];
     for (int i = 0; i < kVertices; ++i) {
         double lon = -122.0 + i * 0.000001234567891;
@@ -32,12 +32,12 @@ void fillRing(State& s, bool computed = false) {
             std::snprintf(text, sizeof text, "%.9f", lat);
             lat = readDecimal(text);
         }
-        s.doc.ringLon[static_cast<std::size_t>(i)] = lon;
-        s.doc.ringLat[static_cast<std::size_t>(i)] = lat;
+        s.doc.loaded.lon[static_cast<std::size_t>(i)] = lon;
+        s.doc.loaded.lat[static_cast<std::size_t>(i)] = lat;
     }
-    s.doc.ringLon[kVertices] = s.doc.ringLon[0];
-    s.doc.ringLat[kVertices] = s.doc.ringLat[0];
-    s.doc.lastPoint = kVertices;
+    s.doc.loaded.lon[kVertices] = s.doc.loaded.lon[0];
+    s.doc.loaded.lat[kVertices] = s.doc.loaded.lat[0];
+    s.doc.loaded.lastPoint = kVertices;
 }
 
 // savegpx2: the route text, written whole and renamed over the target.

@@ -53,9 +53,9 @@ void importOneMillionTrackPoints(benchmark::State& st) {
     bench::NullPlatform platform;
     for (auto _ : st) {
         State s(platform);
-        s.systemDir = bench::scratchDir();
+        s.settings.systemDir = bench::scratchDir();
         importGpx(s, file, 0);
-        if (s.doc.lastPoint != kTrackPoints) st.SkipWithError("wrong number of points");
+        if (s.doc.loaded.lastPoint != kTrackPoints) st.SkipWithError("wrong number of points");
     }
 }
 BENCHMARK(importOneMillionTrackPoints)->Unit(benchmark::kMillisecond);

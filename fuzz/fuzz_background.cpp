@@ -7,7 +7,7 @@ using namespace tess;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::SilentPlatform platform;
     State s(platform);
-    s.systemDir = fuzz::scratch();
+    s.settings.systemDir = fuzz::scratch();
     showPolyBackground(s, fuzz::writeInput("background.poly", data, size));
     return 0;
 }

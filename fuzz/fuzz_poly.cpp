@@ -17,13 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     fuzz::SilentPlatform platform;
     State s(platform);
-    s.systemDir = fuzz::scratch();
+    s.settings.systemDir = fuzz::scratch();
     if (!openPolyFile(s, fuzz::writeInput("in.poly", data, size))) return 0;
     const int rings = std::min(s.doc.ringCount(), 16);
     for (int k = 0; k < rings; ++k) {
         loadRing(s, k);
-        if (s.doc.lastPoint >= 1) commitLoadedRing(s);
+        if (s.doc.loaded.lastPoint >= 1) commitLoadedRing(s);
     }
-    polyText(s.doc.title, s.doc.rings);
+    polyText(s.doc.content.title, s.doc.content.rings);
     return 0;
 }

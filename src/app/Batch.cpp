@@ -201,8 +201,8 @@ int runConvert(const std::vector<std::string>& args) {
         return writeGpxRoute(s, out) ? 0 : 1;
     }
 
-    if (!(options->commit ? saveDocumentCommittedTo(s, out) : saveDocumentTo(s, out))) return 1;
-    if (!s.saveNotice.empty()) std::cerr << s.saveNotice << "\n";
+    if (!(options->commit ? saveDocumentCommittedTo(s.doc, s.platform, out) : saveDocumentTo(s.doc, s.platform, out))) return 1;
+    if (!s.doc.saveNotice.empty()) std::cerr << s.doc.saveNotice << "\n";
     std::cerr << "Wrote " << out << " (" << rings << " ring" << (rings == 1 ? "" : "s") << ")\n";
     return 0;
 }

@@ -98,8 +98,8 @@ bool write(State& s, const ToolOptions& o) {
         loadRing(s, ring - 1);
         return writeGpxRoute(s, o.output);
     }
-    if (!saveDocumentTo(s, o.output)) return false;
-    if (!s.saveNotice.empty()) std::cerr << s.saveNotice << "\n";
+    if (!saveDocumentTo(s.doc, s.platform, o.output)) return false;
+    if (!s.doc.saveNotice.empty()) std::cerr << s.doc.saveNotice << "\n";
     return true;
 }
 
@@ -119,8 +119,8 @@ bool changeRings(State& s, const ToolOptions& o) {
     }
     const int first = o.ring ? o.ring - 1 : 0, last = o.ring ? o.ring - 1 : rings - 1;
     for (int k = last; k >= first; --k) {
-        const RingChange change = o.verb == "--simplify" ? simplifyChange(s.doc.rings, k, o.metres)
-                                                         : growChange(s.doc.rings, k, o.metres, o.corners);
+        const RingChange change = o.verb == "--simplify" ? simplifyChange(s.doc.content.rings, k, o.metres)
+                                                         : growChange(s.doc.content.rings, k, o.metres, o.corners);
         if (!applyRingChange(s, change)) return false;
     }
     return true;
@@ -130,7 +130,7 @@ int runChange(const ToolOptions& o) {
     ConsolePlatform platform(std::cerr);
     State s(platform);
     if (!open(s, o.input)) return 1;
-    const std::int64_t before = vertexTotal(s.doc.rings);
+    const std::int64_t before = vertexTotal(s.doc.content.rings);
     try {
         if (!changeRings(s, o)) return 1;
     } catch (const GeosError& e) {
@@ -140,7 +140,7 @@ int runChange(const ToolOptions& o) {
     if (!write(s, o)) return 1;
     const int rings = s.doc.ringCount();
     std::cerr << "Wrote " << o.output << " (" << rings << " ring" << (rings == 1 ? "" : "s") << ", " << before << " vertices before, "
-              << vertexTotal(s.doc.rings) << " after)\n";
+              << vertexTotal(s.doc.content.rings) << " after)\n";
     return 0;
 }
 
@@ -148,7 +148,7 @@ int runCheck(const ToolOptions& o) {
     ConsolePlatform platform(std::cerr);
     State s(platform);
     if (!open(s, o.input)) return 1;
-    const std::vector<Problem> problems = checkDocument(s.doc.rings);
+    const std::vector<Problem> problems = checkDocument(s.doc.content.rings);
     for (const Problem& p : problems) std::cout << describe(p) << "\n";
     std::cerr << o.input << ": " << problems.size() << (problems.size() == 1 ? " problem\n" : " problems\n");
     return problems.empty() ? 0 : 1;

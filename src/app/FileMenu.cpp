@@ -1,7 +1,6 @@
 // The File menu's commands.
 #include "app/FileMenu.h"
 
-#include "state/Caption.h"
 #include "document/Numbers.h"
 #include "session/Opening.h"
 #include "session/Saving.h"
@@ -10,6 +9,7 @@
 #include "platform/Files.h"
 #include "selection/Selection.h"
 #include "shell/FileHelpers.h"
+#include "editing/Redraw.h"
 #include "view/Transform.h"
 
 namespace tess {
@@ -18,6 +18,15 @@ namespace {
 
 // Nothing the user made is lost without a Yes.
 bool mayDropChanges(State& s) { return !s.doc.modified || s.platform.askYesNo(kChangesNotSaved); }
+
+// Opens the file as the document, shows it and puts it first in the
+// recent files.
+bool openAndShow(State& s, const std::string& path) {
+    if (!openPolyFile(s, path)) return false;
+    redraw(s, true);
+    addRecentFile(s, path);
+    return true;
+}
 
 }  // namespace
 
@@ -32,50 +41,47 @@ void newDocument(State& s) {
     PolyFile empty;
     empty.title = "Title";
     replaceDocument(s, std::move(empty), {kUntitled, "", false});
+    redraw(s, true);
     s.edit.tool = Tool::Pointer;
     s.edit.toolIndicatorShown = false;
 }
 
 void chooseAndOpenPolyFile(State& s) {
     if (!mayDropChanges(s)) return;
-    const std::string path = fileDialog(s.platform, false, polyFilters(), "", documentFolder(s));
+    const std::string path = fileDialog(s.platform, false, polyFilters(), "", documentFolder(s.doc));
     if (isBadPolyName(path)) return;
-    if (openPolyFile(s, path)) addRecentFile(s, path);
+    openAndShow(s, path);
 }
 
-bool openPolyPath(State& s, const std::string& path) {
-    if (!mayDropChanges(s) || !openPolyFile(s, path)) return false;
-    addRecentFile(s, path);
-    return true;
-}
+bool openPolyPath(State& s, const std::string& path) { return mayDropChanges(s) && openAndShow(s, path); }
 
 void chooseAndImportGpx(State& s) {
-    const std::string path = fileDialog(s.platform, false, gpxFilters(), "", documentFolder(s));
+    const std::string path = fileDialog(s.platform, false, gpxFilters(), "", documentFolder(s.doc));
     if (isBadPolyName(path)) return;
     importGpx(s, path, 0);
 }
 
 void saveSelectionCommand(State& s) {
-    if (s.outline.pointCount == 0) {
+    if (s.edit.outline.pointCount == 0) {
         s.platform.message(kNoSelectionFound);
         return;
     }
-    if (s.outline.state == OutlineState::Open) closeOutline(s);
+    if (s.edit.outline.state == OutlineState::Open) closeOutline(s);
     saveOutlineAsFile(s);
 }
 
 void openRecentFile(State& s, int position) {
-    const std::string path = s.recent[static_cast<std::size_t>(position)].caption;
+    const std::string path = s.settings.recent[static_cast<std::size_t>(position)].path;
     if (path.empty() || !fileExists(path)) return;
     openPolyPath(s, path);
 }
 
 bool saveDocument(State& s, SaveMode mode) {
-    if (s.outline.pointCount > 0) {
+    if (s.edit.outline.pointCount > 0) {
         s.platform.message(kSaveSelectionFirst);
         return false;
     }
-    if (s.doc.rings.empty()) {
+    if (s.doc.content.rings.empty()) {
         s.platform.message(kNoDataSave);
         return false;
     }
@@ -86,22 +92,22 @@ bool saveDocument(State& s, SaveMode mode) {
     if (mode == SaveMode::SaveAs) {
         // The document's own name is proposed, in its own folder.
         const std::string own = s.doc.ownFile.empty() ? std::string() : fileNameOf(s.doc.ownFile);
-        target = fileDialog(s.platform, true, polyFilters(), own.empty() ? std::string(kUntitled) : own, documentFolder(s));
+        target = fileDialog(s.platform, true, polyFilters(), own.empty() ? std::string(kUntitled) : own, documentFolder(s.doc));
         if (isBadPolyName(target)) return false;
     }
     target = polyFileName(target);
     // Only the document's own file is replaced without a question.
     if (target != s.doc.ownFile && !confirmReplace(s.platform, target)) return false;
-    if (!saveDocumentTo(s, target)) return false;
+    if (!saveDocumentTo(s.doc, s.platform, target)) return false;
     addRecentFile(s, target);
     return true;
 }
 
 void addRecentFile(State& s, const std::string& path) {
-    auto& recent = s.recent;
+    auto& recent = s.settings.recent;
     int found = -1;
     for (int k = 0; k < kRecentCount; ++k) {
-        if (recent[static_cast<std::size_t>(k)].caption == path) {
+        if (recent[static_cast<std::size_t>(k)].path == path) {
             found = k;
             break;
         }
@@ -109,10 +115,10 @@ void addRecentFile(State& s, const std::string& path) {
     if (found != 0) {
         const int from = found > 0 ? found : kRecentCount - 1;
         for (int k = from; k > 0; --k)
-            recent[static_cast<std::size_t>(k)].caption = recent[static_cast<std::size_t>(k - 1)].caption;
-        recent[0].caption = path;
+            recent[static_cast<std::size_t>(k)].path = recent[static_cast<std::size_t>(k - 1)].path;
+        recent[0].path = path;
     }
-    for (RecentEntry& entry : recent) entry.enabled = !entry.caption.empty() && fileExists(entry.caption);
+    for (RecentEntry& entry : recent) entry.enabled = !entry.path.empty() && fileExists(entry.path);
 }
 
 void openDroppedFile(State& s, const std::string& path) {
@@ -120,7 +126,7 @@ void openDroppedFile(State& s, const std::string& path) {
     // the extension test ignores it.
     if (!lowerAscii(path).ends_with(".poly") || path == s.doc.fileName) return;
     if (s.doc.modified && s.platform.askYesNo(kSaveChanges)) return;
-    if (openPolyFile(s, path)) addRecentFile(s, path);
+    openAndShow(s, path);
 }
 
 bool mayClose(State& s) {

@@ -21,7 +21,7 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-std::string preferencesPath(const State& s) { return joinPath(s.systemDir, kPreferencesFileName); }
+std::string preferencesPath(const State& s) { return joinPath(s.settings.systemDir, kPreferencesFileName); }
 
 }  // namespace
 

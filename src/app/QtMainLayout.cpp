@@ -54,7 +54,7 @@ void QtMainWindow::buildControls() {
     titleBox_ = new TitleBox(form_);
     titleBox_->setObjectName("titleBox");
     titleBox_->setGeometry(pixels(design::titleBox));
-    titleBox_->setText(shownText(state_.doc.title));
+    titleBox_->setText(shownText(state_.doc.content.title));
     // Typing becomes one undoable step after a pause or when the box loses
     // the focus.
     titlePause_ = new QTimer(this);
@@ -62,15 +62,15 @@ void QtMainWindow::buildControls() {
     titlePause_->setInterval(1000);
     auto endTyping = [this] {
         titlePause_->stop();
-        finishTitleTyping(state_);
+        finishTitleTyping(state_.doc);
         syncFromState();
     };
     connect(titlePause_, &QTimer::timeout, this, endTyping);
     titleBox_->onFocusLost = endTyping;
     auto typed = [this] {
         if (syncing_) return;
-        state_.doc.title = writtenText(titleBox_->text(), state_.doc.title);
-        titleTyped(state_);
+        state_.doc.content.title = writtenText(titleBox_->text(), state_.doc.content.title);
+        titleTyped(state_.doc);
         titlePause_->start();
         syncFromState();
     };
@@ -174,7 +174,7 @@ bool QtMainWindow::fitRingListTo(const QStringList& entries) {
     for (const QString& entry : entries) text = std::max(text, std::min(kWidestNames, ringList_->fontMetrics().horizontalAdvance(entry)));
     const int scrollBar = ringList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int needed = std::max(design::kListWidth, (text + scrollBar + 2 * ringList_->frameWidth() + 8) * kTwipsPerPixel);
-    Layout& l = state_.layout;
+    WindowLayout& l = layout_;
     if (needed == l.listWidth) return false;
     l.canvasLeft += needed - l.listWidth;
     l.listWidth = needed;
@@ -182,7 +182,7 @@ bool QtMainWindow::fitRingListTo(const QStringList& entries) {
 }
 
 void QtMainWindow::applyLayout() {
-    const Layout& l = state_.layout;
+    const WindowLayout& l = layout_;
     canvas_->setGeometry(pixels(l.canvasLeft, l.canvasTop, l.canvasWidth, l.canvasHeight));
     ringList_->setGeometry(pixels(l.listLeft, l.listTop, l.listWidth, l.listHeight));
 }

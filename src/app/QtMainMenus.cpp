@@ -16,7 +16,7 @@
 #include "shell/QtAboutWindow.h"
 #include "tools/QtToolDialogs.h"
 #include "tools/RingTools.h"
-#include "view/ViewCommands.h"
+#include "editing/ViewCommands.h"
 
 namespace tess {
 

@@ -34,10 +34,10 @@
 #include "platform/QtPlatform.h"
 #include "platform/QtText.h"
 #include "shell/HelpPage.h"
-#include "view/Clearing.h"
-#include "view/Plot.h"
+#include "editing/Clearing.h"
+#include "editing/Redraw.h"
 #include "editing/QtCanvas.h"
-#include "view/ViewCommands.h"
+#include "editing/ViewCommands.h"
 
 namespace tess {
 
@@ -45,7 +45,7 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
     setAcceptDrops(true);
     // The window draws and edits the loaded ring from numbers, whatever
     // its size.
-    state_.holdRingNumbers = true;
+    state_.doc.holdAllRings = true;
     buildMenus();
     buildControls();
     buildStatusBar();
@@ -78,7 +78,7 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
         });
     }
 
-    state_.canvas = canvas_;
+    state_.canvas.surface = canvas_;
     startup(state_, start.exeDir, start.commandLine);
     action(Command::KeepProportions)->setChecked(state_.view.keepProportions);
     // Space held over the window turns a left drag into a pan.
@@ -99,7 +99,7 @@ QtMainWindow::~QtMainWindow() {
     // Closing moves the focus out of the title box after the state is gone.
     titleBox_->onFocusLost = nullptr;
     titlePause_->stop();
-    state_.canvas = nullptr;
+    state_.canvas.surface = nullptr;
     if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&state_.platform)) {
         qtPlatform->setBeforeEvents({});
         qtPlatform->setParentWindow(nullptr);
@@ -110,15 +110,15 @@ void QtMainWindow::syncFromState() {
     if (syncing_) return;
     syncing_ = true;
     bool relayout = false;
-    setWindowTitle(QString::fromUtf8(state_.caption.c_str()));
+    setWindowTitle(QString::fromUtf8(windowCaption(state_.doc).c_str()));
 
-    const Document& doc = state_.doc;
+    const OpenDocument& doc = state_.doc;
     // The list reads the ring numbers, each with its name when that is not
     // a number ("3  eichwalde"); a hole's entry is in grey italics.
     std::vector<ListedRing> listed(static_cast<std::size_t>(doc.ringCount()));
     for (std::size_t k = 0; k < listed.size(); ++k) {
-        listed[k].hole = isHoleName(doc.rings[k].name);
-        listed[k].name = shownName(doc.rings[k]);
+        listed[k].hole = isHoleName(doc.content.rings[k].name);
+        listed[k].name = shownName(doc.content.rings[k]);
     }
     if (shownRings_ != listed) {
         ringList_->clear();
@@ -144,9 +144,9 @@ void QtMainWindow::syncFromState() {
         shownRings_ = std::move(listed);
         relayout = fitRingListTo(entries);
     }
-    if (ringList_->currentRow() != doc.currentRing) ringList_->setCurrentRow(doc.currentRing);
+    if (ringList_->currentRow() != doc.loaded.index) ringList_->setCurrentRow(doc.loaded.index);
 
-    const QString title = shownText(doc.title);
+    const QString title = shownText(doc.content.title);
     if (titleBox_->text() != title) titleBox_->setText(title);
     editBox_->setChecked(state_.edit.editBoxChecked);
     for (std::size_t i = 0; i < boundLabels_.size(); ++i)
@@ -156,18 +156,18 @@ void QtMainWindow::syncFromState() {
     }
     for (int k = 0; k < kRecentCount; ++k) {
         QAction* entry = recentFileAction(k);
-        const RecentEntry& recent = state_.recent[static_cast<std::size_t>(k)];
+        const RecentEntry& recent = state_.settings.recent[static_cast<std::size_t>(k)];
         // A menu takes "&" for a shortcut mark; "&&" shows one "&".
-        entry->setText(QString::fromUtf8(recent.caption.c_str()).replace("&", "&&"));
+        entry->setText(QString::fromUtf8(recent.path.c_str()).replace("&", "&&"));
         entry->setEnabled(recent.enabled);
         // An entry that names no file is not worth a blank menu line.
-        entry->setVisible(!recent.caption.empty());
+        entry->setVisible(!recent.path.empty());
     }
     // Undo and Redo name what they would take back or make again.
-    action(Command::Undo)->setText(QString::fromUtf8(("&" + undoCaption(state_)).c_str()));
-    action(Command::Undo)->setEnabled(canUndo(state_));
-    action(Command::Redo)->setText(QString::fromUtf8(("&" + redoCaption(state_)).c_str()));
-    action(Command::Redo)->setEnabled(!state_.history.undone.empty());
+    action(Command::Undo)->setText(QString::fromUtf8(("&" + undoCaption(state_.doc)).c_str()));
+    action(Command::Undo)->setEnabled(canUndo(state_.doc));
+    action(Command::Redo)->setText(QString::fromUtf8(("&" + redoCaption(state_.doc)).c_str()));
+    action(Command::Redo)->setEnabled(!state_.doc.history.undone.empty());
     syncProgress();
     syncStatus();
     canvas_->update();
@@ -213,7 +213,7 @@ void QtMainWindow::windowResized() {
     const QRect outer = frameGeometry();
     // The status bar takes its height from the bottom of the window.
     const int statusHeight = statusBar()->isHidden() ? 0 : statusBar()->sizeHint().height();
-    layoutForWindow(state_, outer.width() * kTwipsPerPixel, (outer.height() - statusHeight) * kTwipsPerPixel);
+    layoutForWindow(layout_, outer.width() * kTwipsPerPixel, (outer.height() - statusHeight) * kTwipsPerPixel);
     applyLayout();
     canvasResized(state_);
     syncFromState();
@@ -251,6 +251,6 @@ void QtMainWindow::dropEvent(QDropEvent* e) {
     dropFile(urls.front().toLocalFile().toStdString());
 }
 
-void QtMainWindow::helpPage() { openHelpPage(state_.platform, state_.exeDir); }
+void QtMainWindow::helpPage() { openHelpPage(state_.platform, state_.settings.exeDir); }
 
 }  // namespace tess

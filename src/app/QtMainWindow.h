@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/WindowLayout.h"
 #include "state/State.h"
 
 class QAction;
@@ -57,6 +58,7 @@ public:
     ~QtMainWindow() override;
 
     State& state() { return state_; }
+    const WindowLayout& layout() const { return layout_; }
     QtCanvas* canvas() const { return canvas_; }
     QListWidget* ringList() const { return ringList_; }
     TitleBox* titleBox() const { return titleBox_; }
@@ -103,6 +105,7 @@ private:
     void helpPage();
 
     State state_;
+    WindowLayout layout_;
     QWidget* form_ = nullptr;  // the client area, positions in twips / 15
     QtCanvas* canvas_ = nullptr;
     QTimer* titlePause_ = nullptr;  // ends a spell of typing in the title box

@@ -24,10 +24,10 @@
 #include "gpx/GpxReader.h"
 #include "platform/Files.h"
 #include "platform/ConsolePlatform.h"
-#include "view/Plot.h"
+#include "editing/Redraw.h"
 #include "view/Progress.h"
 #include "editing/QtCanvas.h"
-#include "view/ViewCommands.h"
+#include "editing/ViewCommands.h"
 
 namespace tess {
 
@@ -152,7 +152,7 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
         // The canvas is as large as asked, even below the size at which the
         // window's controls have room.
         window.setMinimumSize(1, 1);
-        const Layout& l = s.layout;
+        const WindowLayout& l = window.layout();
         const int statusHeight = window.statusBar()->sizeHint().height();
         // Rounded up, so that the canvas is never a pixel short.
         auto pixelsFor = [](int twips) { return (twips + kTwipsPerPixel - 1) / kTwipsPerPixel; };
@@ -180,11 +180,11 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
         chooseRing(s, o.ring - 1);
     }
     redraw(s, false);
-    resetProgress(s);  // the loader's half bar would otherwise stay in the picture
+    resetProgress(s.progress, s.platform);  // the loader's half bar would otherwise stay in the picture
     if (o.view) showBounds(s, (*o.view)[0], (*o.view)[1], (*o.view)[2], (*o.view)[3]);
     if (o.edit) {
         setEditMode(s, true);
-        resetProgress(s);
+        resetProgress(s.progress, s.platform);
     }
     window.syncFromState();
     QApplication::processEvents();

@@ -11,7 +11,7 @@
 
 namespace tess {
 
-std::string settingsPath(const State& s) { return joinPath(s.systemDir, kSettingsFileName); }
+std::string settingsPath(const State& s) { return joinPath(s.settings.systemDir, kSettingsFileName); }
 
 std::vector<std::string> settingsLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -47,9 +47,9 @@ std::string settingsFileText(const std::string& path) {
 
 SettingsSnapshot settingsOf(const State& s) {
     SettingsSnapshot settings;
-    for (std::size_t i = 0; i < settings.recent.size(); ++i) settings.recent[i] = s.recent[i].caption;
-    settings.mergeTitle = s.mergeTitle;
-    settings.lastBackground = s.lastBackground;
+    for (std::size_t i = 0; i < settings.recent.size(); ++i) settings.recent[i] = s.settings.recent[i].path;
+    settings.mergeTitle = s.settings.mergeTitle;
+    settings.lastBackground = s.settings.lastBackground;
     return settings;
 }
 
@@ -110,17 +110,17 @@ std::string mergedSettingsText(const SettingsSnapshot& atStart, const SettingsSn
 
 void readSettingsFile(State& s) {
     const SettingsSnapshot settings = parseSettings(settingsFileText(settingsPath(s)));
-    for (std::size_t i = 0; i < settings.recent.size(); ++i) s.recent[i].caption = settings.recent[i];
-    s.mergeTitle = settings.mergeTitle;
-    s.lastBackground = settings.lastBackground;
-    s.settingsAtStart = settings;
+    for (std::size_t i = 0; i < settings.recent.size(); ++i) s.settings.recent[i].path = settings.recent[i];
+    s.settings.mergeTitle = settings.mergeTitle;
+    s.settings.lastBackground = settings.lastBackground;
+    s.settings.atStart = settings;
 }
 
 // The file is read again just before it is replaced, so only two windows
 // closing in the same instant can miss each other's change.
 void writeSettingsFile(State& s) {
     const std::string path = settingsPath(s);
-    writeTextFile(s.platform, path, mergedSettingsText(s.settingsAtStart, settingsOf(s), settingsFileText(path)));
+    writeTextFile(s.platform, path, mergedSettingsText(s.settings.atStart, settingsOf(s), settingsFileText(path)));
 }
 
 }  // namespace tess

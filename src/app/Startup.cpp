@@ -6,7 +6,6 @@
 #include "app/FileMenu.h"
 #include "app/Preferences.h"
 #include "app/Settings.h"
-#include "state/Caption.h"
 #include "document/Numbers.h"
 #include "document/Reader.h"
 #include "gpx/GpxReader.h"
@@ -26,25 +25,24 @@ std::string commandLinePath(const std::vector<std::string>& args) {
 }
 
 void startup(State& s, const std::string& exeDir, const std::string& commandLine) {
-    s.doc.currentRing = -1;
+    s.doc.loaded.index = -1;
     s.edit.editing = false;
     s.edit.editBoxChecked = false;
     s.doc.fileName.clear();
 
     s.progress.barWidth = 15;
 
-    s.exeDir = exeDir;
-    s.systemDir = chooseSystemDir(exeDir);
-    if (fileExists(joinPath(s.systemDir, kSettingsFileName))) readSettingsFile(s);
+    s.settings.exeDir = exeDir;
+    s.settings.systemDir = chooseSystemDir(exeDir);
+    if (fileExists(joinPath(s.settings.systemDir, kSettingsFileName))) readSettingsFile(s);
     loadPreferences(s);
 
-    clearLeftovers(s.systemDir);
-    updateCaption(s, s.doc.fileName);
+    clearLeftovers(s.settings.systemDir);
     // A file that cannot be read leaves the window empty, after its message.
     // Opened as a file manager opens it, it is a recent file like any other.
     if (!commandLine.empty() && openDocumentFile(s, commandLine) && !namesGpxFile(commandLine))
         addRecentFile(s, commandLine);
-    s.margin = kMargin;
+    s.canvas.margin = kMargin;
 }
 
 WindowPosition centerWindow(int screenWidth, int screenHeight, int windowWidth,

@@ -13,7 +13,7 @@ namespace tess {
 // every double quote removed.
 std::string commandLinePath(const std::vector<std::string>& args);
 
-// The start-up sequence. state.canvas must already be set so that the
+// The start-up sequence. state.canvas.surface must already be set so that the
 // command-line file can be drawn.
 void startup(State& s, const std::string& exeDir, const std::string& commandLine);
 

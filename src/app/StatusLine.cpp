@@ -43,20 +43,20 @@ StatusLine statusLine(const State& s, std::optional<std::pair<double, double>> p
     const ViewState& v = s.view;
     const bool fitted = v.lonSpan > 0 && v.latSpan > 0;
     if (pointer && fitted) {
-        const GeoPoint g = geoPointAt(v, pointer->first, pointer->second, canvasArea(s));
+        const GeoPoint g = geoPointAt(v, pointer->first, pointer->second, canvasArea(s.canvas));
         line.pointer = "Lon " + fixed(g.lon, 7) + "  Lat " + fixed(g.lat, 7);
     }
-    const Document& d = s.doc;
-    if (d.currentRing >= 0 && d.currentRing < d.ringCount()) {
+    const LoadedRing& r = s.doc.loaded;
+    if (r.loaded(s.doc.content)) {
         // The last vertex repeats the first: it is not counted twice.
-        const std::int64_t vertices = d.lastPoint >= 1 ? d.lastPoint : std::max<std::int64_t>(d.lastPoint + 1, 0);
-        line.ring = "Ring " + std::to_string(d.currentRing + 1) + ": " + groupedNumber(vertices) +
+        const std::int64_t vertices = r.lastPoint >= 1 ? r.lastPoint : std::max<std::int64_t>(r.lastPoint + 1, 0);
+        line.ring = "Ring " + std::to_string(r.index + 1) + ": " + groupedNumber(vertices) +
                     (vertices == 1 ? " vertex" : " vertices");
-        if (isHoleName(d.rings[static_cast<std::size_t>(d.currentRing)].name)) line.ring += ", hole";
+        if (isHoleName(s.doc.content.rings[static_cast<std::size_t>(r.index)].name)) line.ring += ", hole";
     }
     if (fitted) line.zoom = zoomText(zoomFactor(v));
     if (s.edit.tooManyInView) line.hint = kZoomInToEdit;
-    else line.hint = s.saveNotice;
+    else line.hint = s.doc.saveNotice;
     return line;
 }
 

@@ -10,9 +10,9 @@
 #include "gpx/GpxReader.h"
 #include "platform/Files.h"
 #include "shell/FileHelpers.h"
-#include "view/HandlesInView.h"
-#include "view/Plot.h"
-#include "view/ViewCommands.h"
+#include "editing/HandlesInView.h"
+#include "editing/Redraw.h"
+#include "editing/ViewCommands.h"
 
 namespace tess {
 
@@ -29,9 +29,9 @@ bool showBackground(State& s, const std::string& path) {
 }  // namespace
 
 void addBackground(State& s) {
-    const std::string path = fileDialog(s.platform, false, polyAndGpxFilters(), "", documentFolder(s));
+    const std::string path = fileDialog(s.platform, false, polyAndGpxFilters(), "", documentFolder(s.doc));
     if (isBadPolyName(path)) return;
-    if (showBackground(s, path)) s.lastBackground = path;
+    if (showBackground(s, path)) s.settings.lastBackground = path;
 }
 
 void cancelBackground(State& s) {
@@ -45,11 +45,11 @@ void cancelBackground(State& s) {
 }
 
 void useLastBackground(State& s) {
-    if (s.lastBackground.empty() || !fileExists(s.lastBackground)) {
+    if (s.settings.lastBackground.empty() || !fileExists(s.settings.lastBackground)) {
         s.platform.message(kNoPreviousBackground);
         return;
     }
-    showBackground(s, s.lastBackground);
+    showBackground(s, s.settings.lastBackground);
 }
 
 bool loadBackgroundFile(State& s, const std::string& path) {

@@ -7,12 +7,12 @@
 #include "document/Numbers.h"
 #include "document/Reader.h"
 #include "view/Progress.h"
-#include "view/ViewCommands.h"
+#include "editing/ViewCommands.h"
 
 namespace tess {
 
 bool showPolyBackground(State& s, const std::string& path) {
-    resetProgress(s);
+    resetProgress(s.progress, s.platform);
     s.platform.busyPointer();
     PolyLoad load = readPolyFile(path);
     s.platform.normalPointer();

@@ -55,10 +55,10 @@ CombineWindow::CombineWindow(QWidget* parent, State& s) : QDialog(parent), state
     // A blank remembered title is replaced for good, so the settings file
     // keeps "Untitled" from now on; an edited title box is used for this
     // merge only.
-    if (trimBlanks(state_.mergeTitle).empty()) state_.mergeTitle = kUntitled;
+    if (trimBlanks(state_.settings.mergeTitle).empty()) state_.settings.mergeTitle = kUntitled;
 
     auto* label1 = new QLabel("Title", this);
-    titleBox_ = new QLineEdit(toQt(state_.mergeTitle), this);
+    titleBox_ = new QLineEdit(toQt(state_.settings.mergeTitle), this);
     drive1_ = new QComboBox(this);
     folderLabel_ = new QLabel(this);
     folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -299,6 +299,8 @@ std::string shortestText(float value) {
     return out;
 }
 
+double sevenDigitValue(double value) { return readDecimal(shortestText(static_cast<float>(value))); }
+
 namespace {
 
 // " .25" style: drop the "0" before the point and mark non-negatives with

@@ -33,6 +33,9 @@ inline constexpr std::size_t kLongestPlainNumber = 343;
 std::string shortestText(double value, int digits = 15);
 // Single-precision values carry at most 7 significant digits.
 std::string shortestText(float value);
+// The value of that text for the value in single precision: what a handle
+// shows, to seven digits (13.679683 is 13.67968).
+double sevenDigitValue(double value);
 // shortestText appended to a text, for writers of many numbers.
 void appendShortestText(std::string& out, double value, int digits = 15);
 

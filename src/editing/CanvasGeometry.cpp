@@ -10,20 +10,20 @@
 
 namespace tess {
 
-double canvasWidth(const State& s) { return canvasArea(s).width; }
+double canvasWidth(const State& s) { return canvasArea(s.canvas).width; }
 
-double canvasHeight(const State& s) { return canvasArea(s).height; }
+double canvasHeight(const State& s) { return canvasArea(s.canvas).height; }
 
-double markerHalf(const State& s) { return std::nearbyint(s.overlays.markers.templ().width / 2); }
+double markerHalf(const State& s) { return std::nearbyint(s.edit.overlays.markers.templ().width / 2); }
 
-double handleHalf(const State& s) { return s.overlays.handles.templ().width / 2; }
+double handleHalf(const State& s) { return s.edit.overlays.handles.templ().width / 2; }
 
 bool canvasToMap(const State& s, double x, double y, float& lon, float& lat) {
-    const std::string text = newcoord(s.view, x, y, canvasWidth(s), canvasHeight(s), s.margin);
-    float a = 0, b = 0;
-    if (!splitCoordText(text, a, b)) return false;
-    lon = a;
-    lat = b;
+    const CanvasArea area = canvasArea(s.canvas);
+    if (!hasRoom(area)) return false;
+    const GeoPoint p = geoPointAt(s.view, x, y, area);
+    lon = static_cast<float>(p.lon);
+    lat = static_cast<float>(p.lat);
     return true;
 }
 

@@ -22,8 +22,8 @@ struct Centre {
 };
 inline Centre centreOf(const SquareObject& o) { return {o.left + o.width / 2, o.top + o.height / 2}; }
 
-// Maps (x, y) through newcoord. False, and lon/lat untouched, when the
-// canvas is too small to map (newcoord gives the empty text).
+// The point under (x, y) in single precision. False, and lon/lat
+// untouched, when the canvas is too small to map.
 bool canvasToMap(const State& s, double x, double y, float& lon, float& lat);
 
 // Rounds to the nearest 32-bit integer, halves to even; values beyond the

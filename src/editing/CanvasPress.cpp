@@ -9,7 +9,7 @@
 
 #include "editing/CanvasGeometry.h"
 #include "editing/Editing.h"
-#include "view/Plot.h"
+#include "editing/Redraw.h"
 
 namespace tess {
 
@@ -19,10 +19,10 @@ namespace {
 bool viewFitted(const State& s) { return s.view.labels[0] != "0000"; }
 
 void addPolygonPoint(State& s, double x, double y) {
-    Outline& outline = s.outline;
+    Outline& outline = s.edit.outline;
     // A closed outline takes no more points, and 500 is the most it holds.
     if (outline.state == OutlineState::Closed || outline.pointCount >= kMaxSelectionPoints) return;
-    Overlays& o = s.overlays;
+    Overlays& o = s.edit.overlays;
     const double h = markerHalf(s);
     const int k = ++outline.pointCount;
     const auto ku = static_cast<std::size_t>(k);
@@ -49,9 +49,9 @@ void addPolygonPoint(State& s, double x, double y) {
 }
 
 void startRubberBand(State& s, double x, double y) {
-    s.outline.anchorX = roundToInt32(x);
-    s.outline.anchorY = roundToInt32(y);
-    RectObject& band = s.overlays.rubberBand;
+    s.edit.outline.anchorX = roundToInt32(x);
+    s.edit.outline.anchorY = roundToInt32(y);
+    RectObject& band = s.edit.overlays.rubberBand;
     band.left = x;
     band.top = y;
     band.width = 100;
@@ -62,8 +62,8 @@ void startRubberBand(State& s, double x, double y) {
 // The second press: the rectangle is taken as last stretched, wherever the
 // press itself lands. Corners run clockwise on screen from the top-left.
 void completeRectangle(State& s) {
-    Overlays& o = s.overlays;
-    Outline& outline = s.outline;
+    Overlays& o = s.edit.overlays;
+    Outline& outline = s.edit.outline;
     const RectObject band = o.rubberBand;
     for (std::size_t k = 1; k <= 4; ++k) {
         o.markers.create(k);
@@ -85,14 +85,14 @@ void completeRectangle(State& s) {
         o.segments[k].visible = true;
     }
     outline.pointCount = 4;
-    joinOutlineSegments(s);  // the segments join the markers
+    joinOutlineSegments(s.edit);  // the segments join the markers
     outline.state = OutlineState::Closed;
 }
 
 void rectanglePress(State& s, double x, double y) {
-    if (!s.overlays.rubberBand.visible && s.outline.pointCount == 0) {
+    if (!s.edit.overlays.rubberBand.visible && s.edit.outline.pointCount == 0) {
         startRubberBand(s, x, y);
-    } else if (s.outline.pointCount == 0) {
+    } else if (s.edit.outline.pointCount == 0) {
         completeRectangle(s);
     }
     // Points drawn with the other tool are left alone.
@@ -114,17 +114,17 @@ void pressOnCanvas(State& s, double x, double y) {
 
 void doubleClickOnCanvas(State& s) {
     // The first press of the double-click has already added its point.
-    if (s.edit.tool == Tool::Polygon && s.outline.state == OutlineState::Open) closeOutline(s);
+    if (s.edit.tool == Tool::Polygon && s.edit.outline.state == OutlineState::Open) closeOutline(s);
 }
 
 void stretchRubberBand(State& s, double x, double y) {
-    RectObject& band = s.overlays.rubberBand;
-    if (s.outline.pointCount != 0 || !band.visible) return;
-    const auto dx = static_cast<std::int32_t>(std::nearbyint(x - s.outline.anchorX));
-    const auto dy = static_cast<std::int32_t>(std::nearbyint(y - s.outline.anchorY));
-    band.left = dx < 0 ? s.outline.anchorX + dx : s.outline.anchorX;
+    RectObject& band = s.edit.overlays.rubberBand;
+    if (s.edit.outline.pointCount != 0 || !band.visible) return;
+    const auto dx = static_cast<std::int32_t>(std::nearbyint(x - s.edit.outline.anchorX));
+    const auto dy = static_cast<std::int32_t>(std::nearbyint(y - s.edit.outline.anchorY));
+    band.left = dx < 0 ? s.edit.outline.anchorX + dx : s.edit.outline.anchorX;
     band.width = std::abs(dx);
-    band.top = dy < 0 ? s.outline.anchorY + dy : s.outline.anchorY;
+    band.top = dy < 0 ? s.edit.outline.anchorY + dy : s.edit.outline.anchorY;
     band.height = std::abs(dy);
 }
 

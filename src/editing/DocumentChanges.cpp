@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <iterator>
-#include <vector>
 #include <utility>
+#include <vector>
 
-#include "state/Caption.h"
-#include "document/LoadedRing.h"
+#include "document/Commit.h"
+#include "editing/Clearing.h"
+#include "editing/HandlesInView.h"
+#include "editing/Redraw.h"
 #include "session/Opening.h"
 #include "session/Saving.h"
-#include "view/Clearing.h"
-#include "view/HandlesInView.h"
-#include "view/Plot.h"
 
 namespace tess {
 
@@ -19,60 +18,41 @@ namespace {
 
 class MoveVertex : public Change {
 public:
-    MoveVertex(int ring, std::int64_t vertex, double fromLon, double fromLat, double toLon, double toLat)
-        : ring_(ring), vertex_(vertex), from_{fromLon, fromLat}, to_{toLon, toLat} {}
+    MoveVertex(int ring, std::int64_t vertex, LoadedRing::Position from, LoadedRing::Position to)
+        : ring_(ring), vertex_(vertex), from_(from), to_(to) {}
     std::string name() const override { return "Move Vertex"; }
-    void apply(State& s) override { put(s, to_); }
-    void revert(State& s) override { put(s, from_); }
+    int apply(Document& d, LoadedRing& r) override { return put(d, r, to_); }
+    int revert(Document& d, LoadedRing& r) override { return put(d, r, from_); }
 
 private:
-    struct Point {
-        double lon, lat;
-    };
-    void put(State& s, Point p) {
-        Document& d = s.doc;
-        if (d.currentRing != ring_) showRing(s, ring_);
-        holdLoadedVertices(d);
-        if (vertex_ < 1 || vertex_ > d.lastPoint || !verticesHeld(d)) return;
-        const auto i = static_cast<std::size_t>(vertex_);
-        d.movedVertices.try_emplace(vertex_, Document::Position{d.ringLon[i], d.ringLat[i]});
-        d.ringLon[i] = p.lon;
-        d.ringLat[i] = p.lat;
-        // The ring repeats its first vertex as its last.
-        if (vertex_ == d.lastPoint) {
-            d.ringLon[0] = p.lon;
-            d.ringLat[0] = p.lat;
+    int put(Document& d, LoadedRing& r, LoadedRing::Position p) {
+        if (r.index != ring_) {
+            commitMovedVertices(d, r);
+            loadRingNumbers(d, r, ring_, true);
         }
-        d.ringEdited = true;
+        holdVertices(d, r);
+        if (vertex_ < 1 || vertex_ > r.lastPoint || !r.held()) return ring_;
+        const auto i = static_cast<std::size_t>(vertex_);
+        r.moved.try_emplace(vertex_, LoadedRing::Position{r.lon[i], r.lat[i]});
+        r.lon[i] = p.lon;
+        r.lat[i] = p.lat;
+        // The ring repeats its first vertex as its last.
+        if (vertex_ == r.lastPoint) {
+            r.lon[0] = p.lon;
+            r.lat[0] = p.lat;
+        }
+        return ring_;
     }
     int ring_;
     std::int64_t vertex_;
-    Point from_, to_;
+    LoadedRing::Position from_, to_;
 };
 
-// Leaves the loaded ring before the ring list changes under it.
-void leaveRing(State& s) {
-    commitEdits(s);
-    removeHandlesAndOutline(s);
-    s.edit.editBoxChecked = false;
-    s.edit.editing = false;
-}
-
-// Loads ring k, or the nearest there is; with no ring left, none is
-// loaded, as in a new document.
-void showRingOrNearest(State& s, int k) {
-    Document& d = s.doc;
-    if (d.ringCount() == 0) {
-        d.currentRing = -1;
-        d.ringLon.clear();
-        d.ringLat.clear();
-        d.lastPoint = 0;
-        d.ringEdited = false;
-        d.movedVertices.clear();
-    } else {
-        loadRing(s, std::clamp(k, 0, d.ringCount() - 1));
-    }
-    redraw(s, true);
+// The ring list changes: the loaded ring's moves go into its text first,
+// and nothing stays loaded.
+void leaveLoadedRing(Document& d, LoadedRing& r) {
+    commitMovedVertices(d, r);
+    unloadRing(r);
 }
 
 // A ring in or out of the list: the text is held by the document or by the
@@ -81,28 +61,26 @@ class RingInOut : public Change {
 public:
     RingInOut(int index, RingText ring, bool adds) : index_(index), ring_(std::move(ring)), adds_(adds) {}
     std::string name() const override { return (adds_ ? "Add Ring " : "Remove Ring ") + std::to_string(index_ + 1); }
-    void apply(State& s) override { adds_ ? insert(s) : remove(s); }
-    void revert(State& s) override { adds_ ? remove(s) : insert(s); }
+    int apply(Document& d, LoadedRing& r) override { return adds_ ? insert(d, r) : remove(d, r); }
+    int revert(Document& d, LoadedRing& r) override { return adds_ ? remove(d, r) : insert(d, r); }
 
 private:
-    void insert(State& s) {
-        std::vector<RingText>& rings = s.doc.rings;
-        returnTo_ = s.doc.currentRing;
-        leaveRing(s);
-        rings.insert(rings.begin() + std::min<std::ptrdiff_t>(index_, std::ssize(rings)), std::move(ring_));
-        showRingOrNearest(s, index_);
+    int insert(Document& d, LoadedRing& r) {
+        returnTo_ = r.index;
+        leaveLoadedRing(d, r);
+        d.rings.insert(d.rings.begin() + std::min<std::ptrdiff_t>(index_, std::ssize(d.rings)), std::move(ring_));
+        return index_;
     }
-    void remove(State& s) {
-        std::vector<RingText>& rings = s.doc.rings;
-        if (index_ >= std::ssize(rings)) return;
-        const int shownBefore = s.doc.currentRing;
-        leaveRing(s);
-        ring_ = std::move(rings[static_cast<std::size_t>(index_)]);
-        rings.erase(rings.begin() + index_);
+    int remove(Document& d, LoadedRing& r) {
+        if (index_ >= std::ssize(d.rings)) return -1;
+        const int shownBefore = r.index;
+        leaveLoadedRing(d, r);
+        ring_ = std::move(d.rings[static_cast<std::size_t>(index_)]);
+        d.rings.erase(d.rings.begin() + index_);
         // Taking back an added ring shows the ring shown before; otherwise
         // the ring that takes the removed one's place, or the ring shown.
-        if (adds_ && returnTo_ >= 0) showRingOrNearest(s, returnTo_);
-        else showRingOrNearest(s, shownBefore == index_ ? index_ : shownBefore - (shownBefore > index_ ? 1 : 0));
+        if (adds_ && returnTo_ >= 0) return returnTo_;
+        return shownBefore == index_ ? index_ : shownBefore - (shownBefore > index_ ? 1 : 0);
     }
     int index_;
     RingText ring_;
@@ -117,22 +95,23 @@ public:
     ReplaceRing(int index, std::vector<RingText> rings, std::string name)
         : index_(index), held_(std::move(rings)), name_(std::move(name)) {}
     std::string name() const override { return name_; }
-    void apply(State& s) override { swap(s); }
-    void revert(State& s) override { swap(s); }
+    int apply(Document& d, LoadedRing& r) override { return swap(d, r); }
+    int revert(Document& d, LoadedRing& r) override { return swap(d, r); }
 
 private:
-    void swap(State& s) {
-        std::vector<RingText>& rings = s.doc.rings;
-        if (index_ + inDocument_ > rings.size()) return;
-        leaveRing(s);
+    int swap(Document& d, LoadedRing& r) {
+        std::vector<RingText>& rings = d.rings;
+        if (index_ + inDocument_ > rings.size()) return -1;
+        leaveLoadedRing(d, r);
         const auto from = rings.begin() + static_cast<std::ptrdiff_t>(index_);
-        std::vector<RingText> out(std::make_move_iterator(from), std::make_move_iterator(from + static_cast<std::ptrdiff_t>(inDocument_)));
-        rings.erase(from, from + static_cast<std::ptrdiff_t>(inDocument_));
+        const auto to = from + static_cast<std::ptrdiff_t>(inDocument_);
+        std::vector<RingText> out(std::make_move_iterator(from), std::make_move_iterator(to));
+        rings.erase(from, to);
         inDocument_ = held_.size();
         rings.insert(rings.begin() + static_cast<std::ptrdiff_t>(index_), std::make_move_iterator(held_.begin()),
                      std::make_move_iterator(held_.end()));
         held_ = std::move(out);
-        showRingOrNearest(s, static_cast<int>(index_));
+        return static_cast<int>(index_);
     }
     std::size_t index_;
     std::size_t inDocument_ = 1;  // the rings of this change in the document
@@ -140,20 +119,37 @@ private:
     std::string name_;
 };
 
-// After Undo or Redo: the handles follow the vertices, the canvas shows them.
-void showChange(State& s) {
-    handlesFollowView(s);
-    redraw(s, false);
+// Edit mode ends, the outline and handles go, and ring k, or the nearest
+// there is, is loaded, fitted and drawn; with no ring left none is loaded,
+// as in a new document.
+void showAnotherRing(State& s, int k) {
+    removeHandlesAndOutline(s);
+    s.edit.editBoxChecked = false;
+    s.edit.editing = false;
+    if (s.doc.ringCount() == 0) unloadRing(s.doc.loaded);
+    else loadRing(s, std::clamp(k, 0, s.doc.ringCount() - 1));
+    redraw(s, true);
+}
+
+// After a change, Undo or Redo: the ring shown stays in view, its handles
+// following its vertices; another ring is shown as if chosen.
+void showAfterChange(State& s, int ring, int shownBefore) {
+    if (ring < 0) ring = shownBefore;
+    if (ring == shownBefore && s.doc.loaded.index == ring) {
+        handlesFollowView(s);
+        redraw(s, false);
+    } else {
+        showAnotherRing(s, ring);
+    }
 }
 
 }  // namespace
 
-std::unique_ptr<Change> moveVertex(const State& s, std::int64_t vertex, double lon, double lat) {
-    const Document& d = s.doc;
+std::unique_ptr<Change> moveVertex(const OpenDocument& d, std::int64_t vertex, double lon, double lat) {
+    const LoadedRing& r = d.loaded;
     const auto i = static_cast<std::size_t>(vertex);
-    const double fromLon = i < d.ringLon.size() ? d.ringLon[i] : lon;
-    const double fromLat = i < d.ringLat.size() ? d.ringLat[i] : lat;
-    return std::make_unique<MoveVertex>(d.currentRing, vertex, fromLon, fromLat, lon, lat);
+    const LoadedRing::Position from{i < r.lon.size() ? r.lon[i] : lon, i < r.lat.size() ? r.lat[i] : lat};
+    return std::make_unique<MoveVertex>(r.index, vertex, from, LoadedRing::Position{lon, lat});
 }
 
 std::unique_ptr<Change> addRing(RingText ring, int index) {
@@ -166,17 +162,24 @@ std::unique_ptr<Change> replaceRing(int index, std::vector<RingText> rings, std:
     return std::make_unique<ReplaceRing>(index, std::move(rings), std::move(name));
 }
 
-void showRing(State& s, int k) {
-    leaveRing(s);
-    showRingOrNearest(s, k);
+void makeChange(State& s, std::unique_ptr<Change> change) {
+    const int shownBefore = s.doc.loaded.index;
+    showAfterChange(s, applyChange(s.doc, std::move(change)), shownBefore);
 }
 
 void undoLast(State& s) {
-    if (undoChange(s)) showChange(s);
+    const int shownBefore = s.doc.loaded.index;
+    if (const std::optional<int> ring = undoChange(s.doc)) showAfterChange(s, *ring, shownBefore);
 }
 
 void redoLast(State& s) {
-    if (redoChange(s)) showChange(s);
+    const int shownBefore = s.doc.loaded.index;
+    if (const std::optional<int> ring = redoChange(s.doc)) showAfterChange(s, *ring, shownBefore);
+}
+
+void showRing(State& s, int k) {
+    commitEdits(s.doc);
+    showAnotherRing(s, k);
 }
 
 }  // namespace tess

@@ -1,7 +1,8 @@
 // The changes the user makes to the document, each one undoable step
-// through applyChange: a vertex moved, a ring added, removed or replaced
-// by a tool (the title's edits are in state/TitleTyping.h). Undoing or redoing a change shows the ring
-// it touched.
+// through the history's door: a vertex moved, a ring added, removed or
+// replaced by a tool (the title's edits are in state/TitleTyping.h). Each
+// change only changes the document and names the ring to show; making it
+// here then shows that ring.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +15,9 @@
 
 namespace tess {
 
-std::unique_ptr<Change> moveVertex(const State& s, std::int64_t vertex, double lon, double lat);
-// Inserts `ring` at `index` and shows it.
+// Vertex `vertex` of the loaded ring to (lon, lat).
+std::unique_ptr<Change> moveVertex(const OpenDocument& d, std::int64_t vertex, double lon, double lat);
+// Inserts `ring` at `index`; it is shown.
 std::unique_ptr<Change> addRing(RingText ring, int index);
 // Removes ring `index`; the ring taking its place is shown.
 std::unique_ptr<Change> removeRing(int index);
@@ -23,12 +25,15 @@ std::unique_ptr<Change> removeRing(int index);
 // in the place of ring `index`, under the name `name` ("Simplify Ring 3").
 std::unique_ptr<Change> replaceRing(int index, std::vector<RingText> rings, std::string name);
 
-// Leaves the loaded ring (its dragged vertices written back, edit mode and
-// the handles gone) and loads ring k, fitted in view.
-void showRing(State& s, int k);
-
+// Makes the change through the door and shows the ring it touched.
+void makeChange(State& s, std::unique_ptr<Change> change);
 // Edit menu: take back or make again the last change, and show it.
 void undoLast(State& s);
 void redoLast(State& s);
+
+// Leaves the loaded ring (its dragged vertices written back, edit mode and
+// the handles gone) and loads ring k, or the nearest there is, fitted in
+// view and drawn.
+void showRing(State& s, int k);
 
 }  // namespace tess

@@ -5,13 +5,14 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "state/Caption.h"
 #include "editing/CanvasGeometry.h"
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
-#include "view/HandlesInView.h"
-#include "view/Plot.h"
+#include "editing/HandlesInView.h"
+#include "editing/Redraw.h"
+#include "document/Numbers.h"
 #include "view/Transform.h"
+#include "view/ViewArea.h"
 
 namespace tess {
 
@@ -33,12 +34,12 @@ void centreOn(SquareObject& o, double x, double y) {
 }
 
 void moveEdgeLinesOfVertex(State& s, std::size_t i, double x, double y) {
-    auto& lines = s.overlays.edgeLines;
+    auto& lines = s.edit.overlays.edgeLines;
     if (lines.exists(i)) {
         lines[i].x2 = x;
         lines[i].y2 = y;
     }
-    const std::size_t j = edgeLineAfter(static_cast<std::int64_t>(i), s.doc.lastPoint);
+    const std::size_t j = edgeLineAfter(static_cast<std::int64_t>(i), s.doc.loaded.lastPoint);
     if (lines.exists(j)) {
         lines[j].x1 = x;
         lines[j].y1 = y;
@@ -47,7 +48,7 @@ void moveEdgeLinesOfVertex(State& s, std::size_t i, double x, double y) {
 
 void moveVertexHandle(State& s, double x, double y) {
     const auto i = static_cast<std::size_t>(s.edit.draggedHandle);
-    if (s.overlays.handles.exists(i)) centreOn(s.overlays.handles[i], x, y);
+    if (s.edit.overlays.handles.exists(i)) centreOn(s.edit.overlays.handles[i], x, y);
     moveEdgeLinesOfVertex(s, i, x, y);
 }
 
@@ -56,11 +57,11 @@ void moveVertexHandle(State& s, double x, double y) {
 // are followed.
 void moveMarker(State& s, double x, double y) {
     const auto i = static_cast<std::size_t>(s.edit.draggedMarker);
-    auto& markers = s.overlays.markers;
+    auto& markers = s.edit.overlays.markers;
     if (!markers.exists(i)) return;
     const Centre old = centreOf(markers[i]);
     centreOn(markers[i], x, y);
-    auto& segments = s.overlays.segments;
+    auto& segments = s.edit.overlays.segments;
     for (std::size_t k = 1; k < segments.end(); ++k) {
         if (!segments.exists(k)) continue;
         LineObject& seg = segments[k];
@@ -79,44 +80,46 @@ void moveMarker(State& s, double x, double y) {
 // nothing to store.
 bool storeVertex(State& s) {
     const auto d = static_cast<std::size_t>(s.edit.draggedHandle);
-    auto& handles = s.overlays.handles;
+    auto& handles = s.edit.overlays.handles;
     if (!handles.exists(d)) return false;
     SquareObject& handle = handles[d];
     // The handle is centred on the pointer of the last move, whichever
     // point of it was grabbed.
     const Centre c = centreOf(handle);
     moveEdgeLinesOfVertex(s, d, c.x, c.y);
-    handle.tag = newcoord(s.view, c.x, c.y, canvasWidth(s), canvasHeight(s), s.margin);
-    handle.tip = handle.tag;
-    double lon = 0, lat = 0;
-    if (!splitCoordText(handle.tag, lon, lat)) return false;
-    if (d >= s.doc.ringLon.size() || d >= s.doc.ringLat.size()) return false;
-    applyChange(s, moveVertex(s, static_cast<std::int64_t>(d), lon, lat));
+    const CanvasArea area = canvasArea(s.canvas);
+    if (!hasRoom(area) || d >= s.doc.loaded.lon.size()) return false;
+    // The vertex takes the seven digits a handle shows, so that the file
+    // gets what the user saw.
+    const GeoPoint p = geoPointAt(s.view, c.x, c.y, area);
+    handle.lon = sevenDigitValue(p.lon);
+    handle.lat = sevenDigitValue(p.lat);
+    makeChange(s, moveVertex(s.doc, static_cast<std::int64_t>(d), handle.lon, handle.lat));
     return true;
 }
 
 void storeMarker(State& s) {
     const auto i = static_cast<std::size_t>(s.edit.draggedMarker);
-    Outline& outline = s.outline;
-    if (i == 0 || static_cast<int>(i) > outline.pointCount || !s.overlays.markers.exists(i)) return;
-    const Centre c = centreOf(s.overlays.markers[i]);
+    Outline& outline = s.edit.outline;
+    if (i == 0 || static_cast<int>(i) > outline.pointCount || !s.edit.overlays.markers.exists(i)) return;
+    const Centre c = centreOf(s.edit.overlays.markers[i]);
     canvasToMap(s, c.x, c.y, outline.lon[i], outline.lat[i]);
-    joinOutlineSegments(s);
+    joinOutlineSegments(s.edit);
 }
 
 }  // namespace
 
 void pressOnHandle(State& s, int index) {
-    if (index <= 0 || !s.overlays.handles.exists(static_cast<std::size_t>(index))) return;
+    if (index <= 0 || !s.edit.overlays.handles.exists(static_cast<std::size_t>(index))) return;
     s.edit.draggedHandle = index;
     s.edit.drag = DragKind::Handle;
 }
 
 void pressOnMarker(State& s, int index) {
     // Markers of an open outline stay where they were put.
-    if (s.outline.state != OutlineState::Closed) return;
-    if (index <= 0 || index > s.outline.pointCount ||
-        !s.overlays.markers.exists(static_cast<std::size_t>(index)))
+    if (s.edit.outline.state != OutlineState::Closed) return;
+    if (index <= 0 || index > s.edit.outline.pointCount ||
+        !s.edit.overlays.markers.exists(static_cast<std::size_t>(index)))
         return;
     s.edit.draggedMarker = index;
     s.edit.drag = DragKind::Marker;

@@ -2,15 +2,14 @@
 // leaving edit mode, switching rings.
 #include <cstddef>
 
-#include "state/Caption.h"
 #include "document/LoadedRing.h"
 #include "document/Reader.h"
 #include "session/Saving.h"
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
-#include "view/Clearing.h"
-#include "view/HandlesInView.h"
-#include "view/Plot.h"
+#include "editing/Clearing.h"
+#include "editing/HandlesInView.h"
+#include "editing/Redraw.h"
 
 namespace tess {
 
@@ -25,7 +24,7 @@ void uncheckEditBox(State& s) {
 
 void setEditMode(State& s, bool on) {
     s.edit.editBoxChecked = on;
-    if (s.doc.lastPoint <= 0 && on) {
+    if (s.doc.loaded.lastPoint <= 0 && on) {
         s.platform.message(kNoData);
         uncheckEditBox(s);
         return;
@@ -34,7 +33,7 @@ void setEditMode(State& s, bool on) {
     if (s.edit.editing) {
         // Handles are made for the vertices in view: zoomed in far enough,
         // any ring can be edited.
-        holdLoadedVertices(s.doc);
+        holdVertices(s.doc.content, s.doc.loaded);
         if (!makeHandlesInView(s)) {
             s.platform.message(kTooManyNodes);
             uncheckEditBox(s);
@@ -45,7 +44,7 @@ void setEditMode(State& s, bool on) {
         s.edit.toolIndicatorShown = false;
     } else {
         // The dragged vertices reach the ring's text before the handles go.
-        commitEdits(s);
+        commitEdits(s.doc);
         removeHandlesAndOutline(s);
     }
     redraw(s, false);
@@ -55,14 +54,14 @@ void setEditMode(State& s, bool on) {
 void toggleEditMode(State& s) { setEditMode(s, !s.edit.editBoxChecked); }
 
 void chooseRing(State& s, int k) {
-    if (s.outline.pointCount >= 1) {
+    if (s.edit.outline.pointCount >= 1) {
         // An outline belongs to the ring it was drawn over; switching now
         // would silently lose it.
         s.platform.message(kAddOrCancel);
         return;
     }
     // A press below the last entry chooses nothing: the loaded ring stays.
-    if (k == s.doc.currentRing || k < 0 || k >= s.doc.ringCount()) return;
+    if (k == s.doc.loaded.index || k < 0 || k >= s.doc.ringCount()) return;
     showRing(s, k);
 }
 

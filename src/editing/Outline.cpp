@@ -4,13 +4,13 @@
 
 #include "editing/CanvasGeometry.h"
 #include "editing/Editing.h"
-#include "view/Plot.h"
+#include "editing/Redraw.h"
 
 namespace tess {
 
 void closeOutline(State& s) {
-    Outline& outline = s.outline;
-    Overlays& o = s.overlays;
+    Outline& outline = s.edit.outline;
+    Overlays& o = s.edit.overlays;
     if (outline.pointCount > 1) {
         outline.state = OutlineState::Closed;
         const double h = markerHalf(s);
@@ -27,24 +27,24 @@ void closeOutline(State& s) {
         }
         closing.visible = true;
     }
-    joinOutlineSegments(s);
+    joinOutlineSegments(s.edit);
 }
 
 void pressEscape(State& s) {
     // A handle being dragged goes back to its vertex.
     if (s.edit.drag == DragKind::Handle) cancelDrag(s);
-    Outline& outline = s.outline;
+    Outline& outline = s.edit.outline;
     if (outline.pointCount >= 1) {
         // A marker being dragged goes with its outline.
         if (s.edit.drag == DragKind::Marker) cancelDrag(s);
         for (int k = 1; k <= outline.pointCount; ++k) {
-            s.overlays.segments.remove(static_cast<std::size_t>(k));
-            s.overlays.markers.remove(static_cast<std::size_t>(k));
+            s.edit.overlays.segments.remove(static_cast<std::size_t>(k));
+            s.edit.overlays.markers.remove(static_cast<std::size_t>(k));
         }
         outline.pointCount = 0;
         outline.state = OutlineState::None;
     }
-    s.overlays.rubberBand.visible = false;
+    s.edit.overlays.rubberBand.visible = false;
 }
 
 }  // namespace tess

@@ -14,8 +14,9 @@
 #include <cmath>
 
 #include "editing/Editing.h"
-#include "view/Clearing.h"
-#include "view/ViewCommands.h"
+#include "editing/Redraw.h"
+#include "editing/Clearing.h"
+#include "editing/ViewCommands.h"
 
 namespace tess {
 
@@ -144,7 +145,7 @@ const QImage& QtCanvas::image() {
 }
 
 void QtCanvas::paintObjects(QPainter& painter) const {
-    const Overlays& o = state_.overlays;
+    const Overlays& o = state_.edit.overlays;
     auto paintLines = [&](const ObjectFamily<LineObject>& family) {
         family.forEach([&](std::size_t, const LineObject& l) {
             if (!l.visible) return;
@@ -187,7 +188,7 @@ CanvasHit QtCanvas::hitTest(double x, double y) const {
     auto inside = [&](const SquareObject& o) {
         return o.visible && x >= o.left && x < o.left + o.width && y >= o.top && y < o.top + o.height;
     };
-    const Overlays& o = state_.overlays;
+    const Overlays& o = state_.edit.overlays;
     if (std::size_t i = o.markers.lastMatching(inside)) return {CanvasHit::Marker, static_cast<int>(i)};
     if (std::size_t i = o.handles.lastMatching(inside)) return {CanvasHit::Handle, static_cast<int>(i)};
     return {};
@@ -235,9 +236,9 @@ void QtCanvas::mouseMoveEvent(QMouseEvent* e) {
         dragOverCanvas(state_, x, y);
         moved = true;
     }
-    const RectObject before = state_.overlays.rubberBand;
+    const RectObject before = state_.edit.overlays.rubberBand;
     stretchRubberBand(state_, x, y);
-    const RectObject& after = state_.overlays.rubberBand;
+    const RectObject& after = state_.edit.overlays.rubberBand;
     if (before.left != after.left || before.top != after.top || before.width != after.width ||
         before.height != after.height)
         moved = true;
@@ -288,10 +289,10 @@ bool QtCanvas::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(e);
         const CanvasHit hit = hitTest(help->pos().x() * kTwips, help->pos().y() * kTwips);
-        const Overlays& o = state_.overlays;
+        const Overlays& o = state_.edit.overlays;
         std::string tip;
-        if (hit.kind == CanvasHit::Handle) tip = o.handles[static_cast<std::size_t>(hit.index)].tip;
-        else if (hit.kind == CanvasHit::Marker) tip = o.markers[static_cast<std::size_t>(hit.index)].tip;
+        if (hit.kind == CanvasHit::Handle) tip = handleTip(o.handles[static_cast<std::size_t>(hit.index)]);
+        else if (hit.kind == CanvasHit::Marker) tip = markerTip(o.markers[static_cast<std::size_t>(hit.index)]);
         if (tip.empty()) {
             QToolTip::hideText();
             e->ignore();

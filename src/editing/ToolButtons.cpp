@@ -3,21 +3,21 @@
 #include "session/Opening.h"
 #include "session/Saving.h"
 #include "editing/Editing.h"
-#include "view/Clearing.h"
-#include "view/Plot.h"
+#include "editing/Clearing.h"
+#include "editing/Redraw.h"
 
 namespace tess {
 
 void chooseTool(State& s, Tool tool) {
     s.edit.tool = tool;
-    if (s.doc.lastPoint > 0) {
+    if (s.doc.loaded.lastPoint > 0) {
         // Choosing a tool ends edit mode; the dragged vertices are kept by
         // writing the ring back before it is read again.
-        commitEdits(s);
+        commitEdits(s.doc);
         removeHandlesAndOutline(s);
         // A closer look the user chose stays while they change tools.
         const ViewState view = s.view;
-        loadRing(s, s.doc.currentRing);
+        loadRing(s, s.doc.loaded.index);
         if (view.userMoved) s.view = view;
         s.edit.editBoxChecked = false;
         s.edit.editing = false;

@@ -4,7 +4,8 @@
 
 #include <new>
 
-#include "view/ViewCommands.h"
+#include "editing/Redraw.h"
+#include "editing/ViewCommands.h"
 #include "document/Messages.h"
 #include "document/Numbers.h"
 #include "session/Opening.h"
@@ -49,7 +50,10 @@ bool importAsBackground(State& s, const std::string& path, const std::string& te
 }  // namespace
 
 bool openDocumentFile(State& s, const std::string& path) {
-    return namesGpxFile(path) ? importGpx(s, path, 0) : openPolyFile(s, path);
+    if (namesGpxFile(path)) return importGpx(s, path, 0);
+    if (!openPolyFile(s, path)) return false;
+    redraw(s, true);
+    return true;
 }
 
 bool importGpx(State& s, const std::string& path, int mode) {
@@ -71,6 +75,7 @@ bool importGpx(State& s, const std::string& path, int mode) {
         // The document is not in a .poly file yet: it is unsaved, and its
         // name is only a proposal.
         replaceDocument(s, std::move(import.file), {gpxDocumentName(path), "", true});
+        redraw(s, true);
     } catch (const std::bad_alloc&) {
         s.platform.message(unreadableFileMessage(path, kFileTooLarge));
         return false;

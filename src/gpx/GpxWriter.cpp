@@ -9,7 +9,7 @@ namespace tess {
 
 bool writeGpxRoute(State& s, const std::string& path) {
     AtomicFile file(path);
-    writeGpxRoute(s.doc, [&](std::string_view piece) { file.write(piece); });
+    writeGpxRoute(s.doc.content, s.doc.loaded, [&](std::string_view piece) { file.write(piece); });
     const std::string error = file.commit();
     s.platform.processEvents();
     if (error.empty()) return true;
@@ -18,7 +18,7 @@ bool writeGpxRoute(State& s, const std::string& path) {
 }
 
 void convertToGpx(State& s) {
-    const std::string path = fileDialog(s.platform, true, gpxFilters(), kGpxProposedName, documentFolder(s));
+    const std::string path = fileDialog(s.platform, true, gpxFilters(), kGpxProposedName, documentFolder(s.doc));
     if (isBadPolyName(path)) return;
     writeGpxRoute(s, path);
 }

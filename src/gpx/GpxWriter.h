@@ -35,21 +35,21 @@ void appendRoutePoint(std::string& out, double lon, double lat);
 // again, handed to `put` in pieces, so that a large ring is never written
 // into one string.
 template <class Put>
-void writeGpxRoute(const Document& d, Put put) {
+void writeGpxRoute(const Document& d, const LoadedRing& r, Put put) {
     constexpr std::size_t kPiece = 1 << 16;
     std::string out = gpxRouteHead();
     std::int64_t i = 0;
     double firstLon = 0, firstLat = 0;
-    forEachLoadedVertex(d, [&](double lon, double lat) {
+    forEachLoadedVertex(d, r, [&](double lon, double lat) {
         if (i == 0) firstLon = lon, firstLat = lat;
-        if (i++ >= d.lastPoint) return;
+        if (i++ >= r.lastPoint) return;
         appendRoutePoint(out, lon, lat);
         if (out.size() >= kPiece) {
             put(std::string_view(out));
             out.clear();
         }
     });
-    if (d.lastPoint > 0) appendRoutePoint(out, firstLon, firstLat);
+    if (r.lastPoint > 0) appendRoutePoint(out, firstLon, firstLat);
     out += gpxRouteTail();
     out += "\r\n";
     put(std::string_view(out));
@@ -59,7 +59,7 @@ void writeGpxRoute(const Document& d, Put put) {
 // True when the file was written.
 bool writeGpxRoute(State& s, const std::string& path);
 
-// Tools, "Convert to GPX": asks for a name, then savegpx2.
+// Tools, "Convert to GPX": asks for a name, then writes the route.
 void convertToGpx(State& s);
 
 }  // namespace tess

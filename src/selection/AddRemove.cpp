@@ -6,14 +6,13 @@
 #include <string>
 #include <utility>
 
-#include "state/Caption.h"
 #include "document/Reader.h"
 #include "session/Saving.h"
 #include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "selection/Selection.h"
-#include "view/Clearing.h"
-#include "view/Plot.h"
+#include "editing/Clearing.h"
+#include "editing/Redraw.h"
 
 namespace tess {
 
@@ -26,8 +25,7 @@ void backToPointerTool(State& s) {
 }
 
 void appendOutline(State& s) {
-    Document& doc = s.doc;
-    if (doc.ringCount() >= kMaxRings) {
+    if (s.doc.ringCount() >= kMaxRings) {
         s.platform.message(kTooManyRings);
         return;
     }
@@ -35,26 +33,24 @@ void appendOutline(State& s) {
     // outline cannot be converted nothing is appended.
     std::optional<RingText> ring = selectionRing(s);
     if (!ring) return;
-    if (!commitEdits(s)) return;
     removeOutline(s);
     // The new ring is shown, as if the user had chosen it in the list.
-    applyChange(s, addRing(std::move(*ring), doc.ringCount()));
+    makeChange(s, addRing(std::move(*ring), s.doc.ringCount()));
 }
 
 void askAndRemoveLoadedRing(State& s) {
-    Document& doc = s.doc;
-    const int n = doc.ringCount();
+    const int n = s.doc.ringCount();
     if (n <= 1) {
         s.platform.message(kMoreThanOne);
         return;
     }
     // The ring list always shows the loaded ring chosen: that is the one
     // removed.
-    const int k = doc.currentRing;
+    const int k = s.doc.loaded.index;
     if (k < 0 || s.platform.askYesNoCancel(kAreYouSure) != Answer::Yes) return;
     // The ring that takes its place is shown, so there is always a loaded
     // ring to edit and save.
-    applyChange(s, removeRing(k));
+    makeChange(s, removeRing(k));
 }
 
 }  // namespace
@@ -62,7 +58,7 @@ void askAndRemoveLoadedRing(State& s) {
 void addOutlineAsRing(State& s) {
     // An open outline of two points or more is closed by the ring's
     // repeated first point.
-    if (s.outline.state != OutlineState::Closed && s.outline.pointCount < 2) {
+    if (s.edit.outline.state != OutlineState::Closed && s.edit.outline.pointCount < 2) {
         s.platform.message(kCreatePolygon);
         return;
     }
@@ -71,7 +67,7 @@ void addOutlineAsRing(State& s) {
 }
 
 void removeLoadedRing(State& s) {
-    if (s.outline.pointCount > 0) {
+    if (s.edit.outline.pointCount > 0) {
         s.platform.message(kAddOrCancel);
         return;
     }

@@ -15,7 +15,7 @@ namespace tess {
 namespace {
 
 void writeSelectionFile(State& s, const std::string& text) {
-    std::string name = fileDialog(s.platform, true, polyFilters(), kSelectionFileName, documentFolder(s));
+    std::string name = fileDialog(s.platform, true, polyFilters(), kSelectionFileName, documentFolder(s.doc));
     if (isBadPolyName(name)) return;
     name = polyFileName(name);
     if (!confirmReplace(s.platform, name)) return;
@@ -24,7 +24,7 @@ void writeSelectionFile(State& s, const std::string& text) {
     // longer in any file, and says so.
     const std::string error = writeWholeFile(name, text);
     if (!error.empty()) s.platform.message(errorSavingMessage(error, name));
-    else if (sameFile(name, s.doc.ownFile)) markChangedOutside(s);
+    else if (sameFile(name, s.doc.ownFile)) markChangedOutside(s.doc);
 }
 
 }  // namespace

@@ -35,13 +35,13 @@ std::optional<RingText> selectionRing(State& s) {
     std::string text;
     std::string firstLine;
     const double h = markerHalf(s);
-    for (int k = 1; k <= s.outline.pointCount && k <= kMaxSelectionPoints; ++k) {
+    for (int k = 1; k <= s.edit.outline.pointCount && k <= kMaxSelectionPoints; ++k) {
         const auto ku = static_cast<std::size_t>(k);
-        float lon = s.outline.lon[ku], lat = s.outline.lat[ku];
+        float lon = s.edit.outline.lon[ku], lat = s.edit.outline.lat[ku];
         // The marker may have been dragged; its centre is the point. On a
         // canvas too small to map the point keeps its stored coordinates.
-        if (s.overlays.markers.exists(ku)) {
-            const SquareObject& marker = s.overlays.markers[ku];
+        if (s.edit.overlays.markers.exists(ku)) {
+            const SquareObject& marker = s.edit.overlays.markers[ku];
             canvasToMap(s, marker.left + h, marker.top + h, lon, lat);
         }
         const std::string line = selectionCoordLine(lon, lat);

@@ -1,6 +1,7 @@
 // Opening documents. A file is read and checked whole before anything is
 // replaced; only an accepted file replaces the document, its name, title,
-// ring list, loaded ring, canvas and unsaved mark, all together.
+// rings, loaded ring and unsaved mark, all together. Nothing here draws:
+// the caller shows what it opened.
 #pragma once
 
 #include <string>
@@ -19,17 +20,17 @@ struct DocumentOrigin {
     bool modified = false;
 };
 
-// Makes `file` the document: ring 1 loaded, edit mode ended, outline and
-// rubber band gone, caption set and the canvas drawn.
+// Makes `file` the document: its history starts again, ring 1 is loaded
+// and fitted, and edit mode, any outline and the rubber band end.
 void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin);
 
 // Reads a .poly file and makes it the document. False after the file's
 // message; the open document is then exactly as it was.
 bool openPolyFile(State& s, const std::string& path);
 
-// Makes ring ringIndex the loaded ring: parses its text into ringLon and
-// ringLat and fits the view unless a background fixes it. The caller
-// commits the previous ring's edits first.
-void loadRing(State& s, int ringIndex);
+// Makes ring k the loaded ring, unless it is loaded already, and fits the
+// view to it unless a background fixes the view. The caller commits the
+// previous ring's moves first.
+void loadRing(State& s, int k);
 
 }  // namespace tess

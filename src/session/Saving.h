@@ -1,31 +1,32 @@
-// Writing the open document back: the commit of the loaded ring into its
-// text, and the .poly file.
+// Writing the open document back: the loaded ring's moves into its text,
+// and the .poly file.
 #pragma once
 
 #include <string>
 
 #include "document/Writer.h"
-#include "state/State.h"
+#include "platform/Platform.h"
+#include "state/OpenDocument.h"
 
 namespace tess {
 
-// Rewrites the loaded ring's text from ringLon/ringLat, closed on its
-// first vertex. False after "No Data" when there is nothing to commit.
-bool commitLoadedRing(State& s);
+// Writes the loaded ring's moved vertices into its text.
+void commitEdits(OpenDocument& d);
 
-// Commits the loaded ring when its vertices were moved; true when its text
-// is now up to date.
-bool commitEdits(State& s);
+// Rewrites every vertex line of the loaded ring in the committed form.
+// False after "No Data" when there is no ring of two vertices or more.
+bool commitLoadedRing(OpenDocument& d, Platform& platform);
 
-// Writes the document to the file, committing the loaded ring's edits
-// first. On success the document is named after the file and unmarked;
-// on failure the old file, the name, the caption and the mark stay as they
-// were, and the message ends in "Error saving " and the path.
-bool saveDocumentTo(State& s, const std::string& path);
+// Writes the document to the file, committing the loaded ring's moves
+// first. On success the document is named after the file and unmarked,
+// and what the write repaired is in saveNotice; on failure the old file,
+// the name and the mark stay as they were, and the message ends in
+// "Error saving " and the path.
+bool saveDocumentTo(OpenDocument& d, Platform& platform, const std::string& path);
 
-// Writes the document as savepoly does, with every ring of two or more
-// vertices in the form a commit gives it. Each ring is loaded and written
-// in turn, straight to the file, so no committed text is ever held.
-bool saveDocumentCommittedTo(State& s, const std::string& path);
+// The same with every ring of two or more vertices in the form a commit
+// gives it. Each ring is loaded and written in turn, straight to the file,
+// so no committed text is ever held.
+bool saveDocumentCommittedTo(OpenDocument& d, Platform& platform, const std::string& path);
 
 }  // namespace tess

@@ -2,15 +2,18 @@
 
 #include <algorithm>
 
-#include "state/State.h"
-#include "state/Caption.h"
-#include "state/TitleTyping.h"
 #include "platform/Files.h"
+#include "state/OpenDocument.h"
+#include "state/TitleTyping.h"
 
 namespace tess {
 
-std::string documentFolder(const State& s) {
-    const std::string& file = s.doc.ownFile.empty() ? s.doc.fileName : s.doc.ownFile;
+std::string windowCaption(const OpenDocument& d) {
+    return std::string("Tessaline ") + kAppVersion + " " + d.fileName + (d.modified ? "+" : "");
+}
+
+std::string documentFolder(const OpenDocument& d) {
+    const std::string& file = d.ownFile.empty() ? d.fileName : d.ownFile;
     return file.find('/') == std::string::npos ? std::string() : folderOf(file);
 }
 
@@ -27,47 +30,50 @@ std::vector<RingIdentity> identities(const std::vector<RingText>& rings) {
 
 // The loaded ring with its moves not yet written into its text: the held
 // vertices stand for as many vertex lines as the text has.
-RingIdentity heldIdentity(const Document& d) {
-    const RingText& ring = d.rings[static_cast<std::size_t>(d.currentRing)];
+RingIdentity heldIdentity(const Document& d, const LoadedRing& loaded) {
+    const RingText& ring = d.rings[static_cast<std::size_t>(loaded.index)];
     RingFacts held;
-    const auto lines = std::min(static_cast<std::size_t>(ring.facts.vertices), d.ringLon.size());
-    for (std::size_t i = 0; i < lines; ++i) held.add(d.ringLon[i], d.ringLat[i]);
+    const auto lines = std::min(static_cast<std::size_t>(ring.facts.vertices), loaded.lon.size());
+    for (std::size_t i = 0; i < lines; ++i) held.add(loaded.lon[i], loaded.lat[i]);
     return {ring.name, held.vertices, held.checksum};
 }
 
-bool sameAsSaved(const State& s) {
-    const History& h = s.history;
-    const Document& d = s.doc;
-    const std::vector<RingText>& rings = d.rings;
-    if (d.title != h.savedTitle || rings.size() != h.savedRings.size()) return false;
-    const bool moved = d.loadedRingMoved();
+bool sameAsSaved(const OpenDocument& d) {
+    const History& h = d.history;
+    const std::vector<RingText>& rings = d.content.rings;
+    if (d.content.title != h.savedTitle || rings.size() != h.savedRings.size()) return false;
+    const bool moved = d.loaded.movedElsewhere();
     for (std::size_t k = 0; k < rings.size(); ++k) {
-        const bool loaded = moved && static_cast<int>(k) == d.currentRing;
-        if (!((loaded ? heldIdentity(d) : identityOf(rings[k])) == h.savedRings[k])) return false;
+        const bool loaded = moved && static_cast<int>(k) == d.loaded.index;
+        if (!((loaded ? heldIdentity(d.content, d.loaded) : identityOf(rings[k])) == h.savedRings[k])) return false;
     }
     return true;
 }
 
-void rememberSaved(State& s) {
-    s.history.savedTitle = s.doc.title;
-    s.history.savedRings = identities(s.doc.rings);
+void rememberSaved(OpenDocument& d) {
+    d.history.savedTitle = d.content.title;
+    d.history.savedRings = identities(d.content.rings);
+}
+
+// After any change, Undo or Redo: the title the next typing starts from,
+// and the mark.
+void settle(OpenDocument& d) {
+    d.typing.titleAtLastStep = d.content.title;
+    showUnsavedMark(d);
 }
 
 }  // namespace
 
-void showUnsavedMark(State& s) {
-    s.doc.modified = s.history.changedOutside || !sameAsSaved(s);
-    updateCaption(s, s.doc.fileName);
-}
+void showUnsavedMark(OpenDocument& d) { d.modified = d.history.changedOutside || !sameAsSaved(d); }
 
-void applyChange(State& s, std::unique_ptr<Change> change) {
-    finishTitleTyping(s);  // typing before this change is a step of its own
-    History& h = s.history;
-    s.saveNotice.clear();
-    change->apply(s);
-    h.undone.clear();
-    h.done.push_back(std::move(change));
-    showUnsavedMark(s);
+int applyChange(OpenDocument& d, std::unique_ptr<Change> change) {
+    finishTitleTyping(d);  // typing before this change is a step of its own
+    d.saveNotice.clear();
+    const int ring = change->apply(d.content, d.loaded);
+    d.history.undone.clear();
+    d.history.done.push_back(std::move(change));
+    settle(d);
+    return ring;
 }
 
 namespace {
@@ -75,56 +81,53 @@ namespace {
 // Undo and Redo alike: the last change of one list is taken back or made
 // again and goes to the other list.
 using Changes = std::vector<std::unique_ptr<Change>>;
-bool moveLast(State& s, Changes& from, Changes& to, void (Change::*act)(State&)) {
-    finishTitleTyping(s);
-    if (from.empty()) return false;
+std::optional<int> moveLast(OpenDocument& d, Changes& from, Changes& to, int (Change::*act)(Document&, LoadedRing&)) {
+    finishTitleTyping(d);
+    if (from.empty()) return std::nullopt;
     std::unique_ptr<Change> change = std::move(from.back());
     from.pop_back();
-    ((*change).*act)(s);
+    const int ring = ((*change).*act)(d.content, d.loaded);
     to.push_back(std::move(change));
-    showUnsavedMark(s);
-    return true;
+    settle(d);
+    return ring;
 }
 
 }  // namespace
 
-bool undoChange(State& s) { return moveLast(s, s.history.done, s.history.undone, &Change::revert); }
-bool redoChange(State& s) { return moveLast(s, s.history.undone, s.history.done, &Change::apply); }
+std::optional<int> undoChange(OpenDocument& d) { return moveLast(d, d.history.done, d.history.undone, &Change::revert); }
+std::optional<int> redoChange(OpenDocument& d) { return moveLast(d, d.history.undone, d.history.done, &Change::apply); }
 
-bool canUndo(const State& s) { return !s.history.done.empty() || s.edit.titleTyping; }
+bool canUndo(const OpenDocument& d) { return !d.history.done.empty() || d.typing.active; }
 
-std::string undoCaption(const State& s) {
-    const History& h = s.history;
+std::string undoCaption(const OpenDocument& d) {
     // Typing not yet filed is what Undo takes back first.
-    if (s.edit.titleTyping) return "Undo Edit Title";
-    return h.done.empty() ? "Undo" : "Undo " + h.done.back()->name();
+    if (d.typing.active) return "Undo Edit Title";
+    return d.history.done.empty() ? "Undo" : "Undo " + d.history.done.back()->name();
 }
 
-std::string redoCaption(const State& s) {
-    const History& h = s.history;
-    return h.undone.empty() ? "Redo" : "Redo " + h.undone.back()->name();
+std::string redoCaption(const OpenDocument& d) {
+    return d.history.undone.empty() ? "Redo" : "Redo " + d.history.undone.back()->name();
 }
 
-void startHistory(State& s, bool unsaved) {
-    s.history = History();
-    s.saveNotice.clear();
-    s.history.changedOutside = unsaved;
-    rememberSaved(s);
-    s.doc.modified = unsaved;
-    s.edit.titleAtLastStep = s.doc.title;
-    s.edit.titleTyping = false;
+void startHistory(OpenDocument& d, bool unsaved) {
+    d.history = History();
+    d.saveNotice.clear();
+    d.history.changedOutside = unsaved;
+    rememberSaved(d);
+    d.modified = unsaved;
+    d.typing = TitleTyping{false, d.content.title};
 }
 
-void markSaved(State& s) {
-    finishTitleTyping(s);  // the file holds the title as typed
-    rememberSaved(s);
-    s.history.changedOutside = false;
-    s.doc.modified = false;
+void markSaved(OpenDocument& d) {
+    finishTitleTyping(d);  // the file holds the title as typed
+    rememberSaved(d);
+    d.history.changedOutside = false;
+    d.modified = false;
 }
 
-void markChangedOutside(State& s) {
-    s.history.changedOutside = true;
-    showUnsavedMark(s);
+void markChangedOutside(OpenDocument& d) {
+    d.history.changedOutside = true;
+    showUnsavedMark(d);
 }
 
 }  // namespace tess

@@ -1,6 +1,7 @@
 // The one door every change to the document passes through. A change is a
-// small object that knows how to make itself and take itself back, and
-// holds only what it changed (one vertex, one ring's text, the title);
+// small object that knows how to make itself and take itself back, holds
+// only what it changed (one vertex, one ring's text, the title), and says
+// which ring to show afterwards; the caller loads that ring and draws.
 // applyChange makes it and files it in the history, which keeps the
 // unsaved mark: the document is unsaved exactly when it holds something
 // else than at the last load or save, however the changes came there (a
@@ -10,12 +11,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "document/Document.h"
+#include "document/LoadedRing.h"
+
 namespace tess {
 
-struct State;
+struct OpenDocument;
 
 class Change {
 public:
@@ -23,8 +28,9 @@ public:
     // What the Edit menu calls it: "Move Vertex", "Remove Ring 3".
     virtual std::string name() const = 0;
     // Makes the change (the first time and on Redo), and takes it back.
-    virtual void apply(State& s) = 0;
-    virtual void revert(State& s) = 0;
+    // Each gives the ring to show afterwards, or -1 for the one shown.
+    virtual int apply(Document& d, LoadedRing& loaded) = 0;
+    virtual int revert(Document& d, LoadedRing& loaded) = 0;
 };
 
 // What a ring was at the last load or save: its name and its vertices, the
@@ -47,28 +53,28 @@ struct History {
     bool changedOutside = false;
 };
 
-// Makes the change, files it and marks the document. Typing in the title
-// not yet filed is filed first, as a step of its own; so it is before
-// Undo, Redo and a save.
-void applyChange(State& s, std::unique_ptr<Change> change);
-// Take back the last change, or make again the last one taken back. False
-// when there is none.
-bool undoChange(State& s);
-bool redoChange(State& s);
+// Makes the change, files it and marks the document; the ring to show.
+// Typing in the title not yet filed is filed first, as a step of its own;
+// so it is before Undo, Redo and a save.
+int applyChange(OpenDocument& d, std::unique_ptr<Change> change);
+// Takes back the last change, or makes again the last one taken back; the
+// ring to show, or nothing when there was no change.
+std::optional<int> undoChange(OpenDocument& d);
+std::optional<int> redoChange(OpenDocument& d);
 // There is a change (or typing in the title) that Undo would take back.
-bool canUndo(const State& s);
+bool canUndo(const OpenDocument& d);
 // "Undo Move Vertex", or "Undo" when there is nothing to undo.
-std::string undoCaption(const State& s);
-std::string redoCaption(const State& s);
+std::string undoCaption(const OpenDocument& d);
+std::string redoCaption(const OpenDocument& d);
 
 // A document was opened or made new (its title already in place): the
 // history starts again. `unsaved` for one that is not in a file of its own.
-void startHistory(State& s, bool unsaved);
+void startHistory(OpenDocument& d, bool unsaved);
 // The document now matches its file.
-void markSaved(State& s);
-// A change that is not undoable, such as a moved selection marker.
-void markChangedOutside(State& s);
+void markSaved(OpenDocument& d);
+// The document's file no longer holds it, though nothing in it changed.
+void markChangedOutside(OpenDocument& d);
 // Shows the unsaved mark as the document stands against its file.
-void showUnsavedMark(State& s);
+void showUnsavedMark(OpenDocument& d);
 
 }  // namespace tess

@@ -19,8 +19,7 @@ struct SquareObject {
     double left = 0, top = 0, width = 100, height = 100;  // twips
     Rgb fill = colors::black;
     bool visible = false;
-    std::string tag;  // the point's coordinates, read back after a drop
-    std::string tip;  // the hover tip
+    double lon = 0, lat = 0;  // the point it stands for
 };
 
 struct LineObject {
@@ -100,7 +99,7 @@ private:
 struct Overlays {
     ObjectFamily<SquareObject> handles{SquareObject{}};
     ObjectFamily<LineObject> edgeLines{LineObject{}};
-    ObjectFamily<SquareObject> markers{SquareObject{0, 0, 100, 100, colors::red, false, {}, {}}};
+    ObjectFamily<SquareObject> markers{SquareObject{0, 0, 100, 100, colors::red, false, 0, 0}};
     ObjectFamily<LineObject> segments{LineObject{0, 0, 0, 0, colors::red, false}};
     RectObject rubberBand;
 };

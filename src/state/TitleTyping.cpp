@@ -2,9 +2,6 @@
 
 #include <utility>
 
-#include "state/Caption.h"
-#include "state/State.h"
-
 namespace tess {
 
 namespace {
@@ -13,13 +10,13 @@ class EditTitle : public Change {
 public:
     EditTitle(std::string from, std::string to) : from_(std::move(from)), to_(std::move(to)) {}
     std::string name() const override { return "Edit Title"; }
-    void apply(State& s) override { put(s, to_); }
-    void revert(State& s) override { put(s, from_); }
+    int apply(Document& d, LoadedRing&) override { return put(d, to_); }
+    int revert(Document& d, LoadedRing&) override { return put(d, from_); }
 
 private:
-    static void put(State& s, const std::string& title) {
-        s.doc.title = title;
-        s.edit.titleAtLastStep = title;
+    static int put(Document& d, const std::string& title) {
+        d.title = title;
+        return -1;
     }
     std::string from_, to_;
 };
@@ -30,19 +27,19 @@ std::unique_ptr<Change> editTitle(std::string from, std::string to) {
     return std::make_unique<EditTitle>(std::move(from), std::move(to));
 }
 
-void titleTyped(State& s) {
-    s.edit.titleTyping = true;
-    showUnsavedMark(s);
+void titleTyped(OpenDocument& d) {
+    d.typing.active = true;
+    showUnsavedMark(d);
 }
 
-void finishTitleTyping(State& s) {
-    if (!s.edit.titleTyping) return;
-    s.edit.titleTyping = false;
-    if (s.doc.title == s.edit.titleAtLastStep) {
-        showUnsavedMark(s);  // typed and typed back: nothing changed after all
+void finishTitleTyping(OpenDocument& d) {
+    if (!d.typing.active) return;
+    d.typing.active = false;
+    if (d.content.title == d.typing.titleAtLastStep) {
+        showUnsavedMark(d);  // typed and typed back: nothing changed after all
         return;
     }
-    applyChange(s, editTitle(s.edit.titleAtLastStep, s.doc.title));
+    applyChange(d, editTitle(d.typing.titleAtLastStep, d.content.title));
 }
 
 }  // namespace tess

@@ -3,7 +3,7 @@
 #include "editing/Editing.h"
 #include "geometry/Geos.h"
 #include "tools/QtToolDialogs.h"
-#include "view/ViewCommands.h"
+#include "editing/ViewCommands.h"
 
 namespace tess {
 
@@ -14,15 +14,15 @@ constexpr double kProblemZoom = 8.0;
 
 // The loaded ring's number, after a message when there is none.
 int loadedRing(State& s) {
-    if (s.doc.currentRing < 0 || s.doc.currentRing >= s.doc.ringCount()) {
+    if (s.doc.loaded.index < 0 || s.doc.loaded.index >= s.doc.ringCount()) {
         s.platform.message(kNoData);
         return -1;
     }
-    if (s.outline.pointCount > 0) {
+    if (s.edit.outline.pointCount > 0) {
         s.platform.message(kAddOrCancel);
         return -1;
     }
-    return s.doc.currentRing;
+    return s.doc.loaded.index;
 }
 
 // The dialog's change, made as one step; GEOS's failures are told.
@@ -57,8 +57,8 @@ void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>
     showProblems(parent, problems, [&](const Problem& p) {
         // As a click on the ring's entry in the list would, then the view
         // closes in on the place.
-        if (s.outline.pointCount > 0) return;
-        if (p.ring != s.doc.currentRing) chooseRing(s, p.ring);
+        if (s.edit.outline.pointCount > 0) return;
+        if (p.ring != s.doc.loaded.index) chooseRing(s, p.ring);
         centreViewOn(s, p.place.lon, p.place.lat, kProblemZoom);
         refresh();
     });

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <new>
 
-#include "state/Caption.h"
 #include "document/Messages.h"
 #include "document/Numbers.h"
 #include "session/Opening.h"
@@ -17,8 +16,8 @@
 #include "gpx/GpxReader.h"
 #include "platform/Files.h"
 #include "shell/FileHelpers.h"
-#include "view/Clearing.h"
-#include "view/Plot.h"
+#include "editing/Clearing.h"
+#include "editing/Redraw.h"
 
 namespace tess {
 
@@ -37,8 +36,8 @@ std::vector<FileFilter> geoJsonFilters() { return {{"GeoJSON Files (*.geojson *.
 std::string simplifyName(int index) { return "Simplify Ring " + std::to_string(index + 1); }
 
 const std::vector<RingText>& committedRings(State& s) {
-    commitEdits(s);
-    return s.doc.rings;
+    commitEdits(s.doc);
+    return s.doc.content.rings;
 }
 
 std::int64_t vertexCount(const RingText& ring) {
@@ -64,7 +63,7 @@ RingChange growChange(const std::vector<RingText>& rings, int index, double metr
 }
 
 bool applyRingChange(State& s, const RingChange& change) {
-    Document& d = s.doc;
+    const Document& d = s.doc.content;
     if (change.index < 0 || change.index >= d.ringCount()) return false;
     // A tool that leaves the ring as it was (at most closing it) makes no
     // step to undo.
@@ -83,7 +82,7 @@ bool applyRingChange(State& s, const RingChange& change) {
         s.platform.message(kTooManyRings);
         return false;
     }
-    applyChange(s, replaceRing(change.index, change.rings, change.name));
+    makeChange(s, replaceRing(change.index, change.rings, change.name));
     return true;
 }
 
@@ -93,8 +92,10 @@ std::string geoJsonDocumentName(const std::string& path) {
     return path.substr(0, path.size() - ending) + ".poly";
 }
 
-bool importGeoJson(State& s, const std::string& path) {
-    if (s.doc.modified && !s.platform.askYesNo(kChangesNotSaved)) return false;
+namespace {
+
+// The GeoJSON file as the document, asking nothing.
+bool replaceWithGeoJson(State& s, const std::string& path) {
     s.platform.busyPointer();
     GeoJsonRead read;
     try {
@@ -119,12 +120,20 @@ bool importGeoJson(State& s, const std::string& path) {
     }
     // Not in a .poly file yet: unsaved, and its name only a proposal.
     replaceDocument(s, std::move(read.file), {geoJsonDocumentName(path), "", true});
+    redraw(s, true);
     return true;
 }
 
+}  // namespace
+
+bool importGeoJson(State& s, const std::string& path) {
+    if (s.doc.modified && !s.platform.askYesNo(kChangesNotSaved)) return false;
+    return replaceWithGeoJson(s, path);
+}
+
 bool exportGeoJson(State& s, const std::string& path) {
-    if (!commitEdits(s)) return false;
-    if (s.doc.rings.empty()) {
+    commitEdits(s.doc);
+    if (s.doc.content.rings.empty()) {
         s.platform.message(kNoDataSave);
         return false;
     }
@@ -132,10 +141,10 @@ bool exportGeoJson(State& s, const std::string& path) {
     std::string error;
     GeoJsonPlan plan;
     try {
-        plan = planGeoJson(s.doc.rings);
+        plan = planGeoJson(s.doc.content.rings);
         if (plan.error.empty()) {
             AtomicFile file(path);
-            writeGeoJson(s.doc.title, plan, [&](std::string_view piece) { file.write(piece); });
+            writeGeoJson(s.doc.content.title, plan, [&](std::string_view piece) { file.write(piece); });
             error = file.commit();
             if (!error.empty()) error = errorSavingMessage(error, path);
         } else {
@@ -159,18 +168,15 @@ bool exportGeoJson(State& s, const std::string& path) {
 
 void importGeoJsonCommand(State& s) {
     if (s.doc.modified && !s.platform.askYesNo(kChangesNotSaved)) return;
-    const std::string path = fileDialog(s.platform, false, geoJsonFilters(), "", documentFolder(s));
-    if (path.empty()) return;
+    const std::string path = fileDialog(s.platform, false, geoJsonFilters(), "", documentFolder(s.doc));
     // The question was asked before the dialog.
-    const bool modified = s.doc.modified;
-    s.doc.modified = false;
-    if (!importGeoJson(s, path)) s.doc.modified = modified;
+    if (!path.empty()) replaceWithGeoJson(s, path);
 }
 
 void exportGeoJsonCommand(State& s) {
     const std::string& name = s.doc.fileName.empty() ? std::string(kUntitled) : s.doc.fileName;
     const std::string proposal = fileNameOf(name.ends_with(".poly") ? name.substr(0, name.size() - 5) : name, 0) + ".geojson";
-    std::string path = fileDialog(s.platform, true, geoJsonFilters(), proposal, documentFolder(s));
+    std::string path = fileDialog(s.platform, true, geoJsonFilters(), proposal, documentFolder(s.doc));
     if (path.empty()) return;
     if (!namesGeoJsonFile(path)) path += ".geojson";
     if (!confirmReplace(s.platform, path)) return;

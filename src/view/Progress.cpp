@@ -1,4 +1,3 @@
-// The two-phase progress bar.
 #include "view/Progress.h"
 
 #include <cmath>
@@ -17,26 +16,24 @@ void setBarWidth(ProgressBar& bar, int width) {
 
 }  // namespace
 
-void showProgress(State& s, std::int16_t& phase, std::int32_t done, double total) {
-    ProgressBar& bar = s.progress;
+void showProgress(ProgressBar& bar, ProgressPhase phase, std::int64_t done, double total) {
     if (done <= 0 || total <= 0) {
         setBarWidth(bar, kMinimumWidth);
         return;
     }
-    const auto half = static_cast<std::int32_t>(std::nearbyint(bar.frameWidth / 2.0));
-    if (phase > 0) phase = static_cast<std::int16_t>(half);
-    setBarWidth(bar, static_cast<int>(std::lround(phase + done * static_cast<double>(half) / total)));
+    const double half = std::nearbyint(bar.frameWidth / 2.0);
+    const double start = phase == ProgressPhase::Drawing ? half : 0;
+    setBarWidth(bar, static_cast<int>(std::lround(start + static_cast<double>(done) * half / total)));
 }
 
-void resetProgress(State& s) {
-    ProgressBar& bar = s.progress;
+void resetProgress(ProgressBar& bar, Platform& platform) {
     if (bar.barWidth < bar.frameWidth) {
         setBarWidth(bar, kMinimumWidth);
         return;
     }
     const std::uint64_t full = bar.changes;
-    s.platform.runAfter(kFullBarMilliseconds, [&s, full] {
-        if (s.progress.changes == full) setBarWidth(s.progress, kMinimumWidth);
+    platform.runAfter(kFullBarMilliseconds, [&bar, full] {
+        if (bar.changes == full) setBarWidth(bar, kMinimumWidth);
     });
 }
 

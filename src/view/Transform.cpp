@@ -30,29 +30,4 @@ std::optional<CanvasPoint> toCanvas(const ViewState& v, double lon, double lat, 
     return mapping(lon, lat);
 }
 
-std::string newcoord(const ViewState& v, double x, double y, double w, double h, int margin) {
-    const double m = margin;
-    const double across = w - 2 * m, down = h - 2 * m;
-    if (across == 0 || down == 0) return {};
-    const double lon = v.minLon + (x - m) * std::fabs(double(v.maxLon) - v.minLon) / across;
-    const double lat = v.maxLat - (y - m) * std::fabs(double(v.maxLat) - v.minLat) / down;
-    return shortestText(static_cast<float>(lon)) + " " + shortestText(static_cast<float>(lat));
-}
-
-bool splitCoordText(const std::string& text, double& lon, double& lat) {
-    auto blank = text.find(' ');
-    if (text.empty() || blank == std::string::npos) return false;
-    lon = readDecimal(std::string_view(text).substr(0, blank));
-    lat = readDecimal(std::string_view(text).substr(blank + 1));
-    return true;
-}
-
-bool splitCoordText(const std::string& text, float& lon, float& lat) {
-    double x = 0, y = 0;
-    if (!splitCoordText(text, x, y)) return false;
-    lon = static_cast<float>(x);
-    lat = static_cast<float>(y);
-    return true;
-}
-
 }  // namespace tess

@@ -49,15 +49,5 @@ private:
 std::optional<CanvasPoint> toCanvas(const ViewState& v, double lon, double lat, double w,
                                     double h, int margin = kMargin);
 
-// Inverse mapping, as one text: longitude, one blank, latitude, each the
-// shortest single-precision text. Empty when w or h equals 2 * margin.
-std::string newcoord(const ViewState& v, double x, double y, double w, double h,
-                     int margin = kMargin);
-
-// Splits newcoord's text at its blank and reads each half. False for the
-// empty text. A vertex keeps the decimal value of the text (13.67968, not
-// the nearest single-precision number), so it is written back as shown.
-bool splitCoordText(const std::string& text, float& lon, float& lat);
-bool splitCoordText(const std::string& text, double& lon, double& lat);
 
 }  // namespace tess

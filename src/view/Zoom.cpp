@@ -57,8 +57,13 @@ double middleCosine(const ViewState& v) {
 GeoPoint geoPointAt(const ViewState& v, double x, double y, const CanvasArea& area) {
     const double across = area.width - 2.0 * area.margin, down = area.height - 2.0 * area.margin;
     if (across <= 0 || down <= 0) return {v.minLon, v.maxLat};
-    return {v.minLon + (x - area.margin) / across * v.lonSpan, v.maxLat - (y - area.margin) / down * v.latSpan};
+    // The spans in double precision: the difference of two floats is exact.
+    const double lonSpan = std::fabs(double(v.maxLon) - double(v.minLon));
+    const double latSpan = std::fabs(double(v.maxLat) - double(v.minLat));
+    return {v.minLon + (x - area.margin) * lonSpan / across, v.maxLat - (y - area.margin) * latSpan / down};
 }
+
+bool hasRoom(const CanvasArea& area) { return area.width > 2.0 * area.margin && area.height > 2.0 * area.margin; }
 
 bool zoomAround(ViewState& v, double x, double y, double factor, const CanvasArea& area) {
     const double across = area.width - 2.0 * area.margin, down = area.height - 2.0 * area.margin;

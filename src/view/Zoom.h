@@ -20,6 +20,8 @@ struct GeoPoint {
 // The longitude and latitude under a canvas point, in full precision.
 // Empty spans or an area without room give the bounds' corner.
 GeoPoint geoPointAt(const ViewState& v, double x, double y, const CanvasArea& area);
+// The canvas has room inside its margin to map points.
+bool hasRoom(const CanvasArea& area);
 
 // Zooms by `factor` (above 1 looks closer) keeping the point under (x, y)
 // where it is. A zoom stops where single precision could no longer place

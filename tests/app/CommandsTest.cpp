@@ -99,15 +99,15 @@ TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
     State empty(platform);
     startup(empty, temp.path(), temp.file("missing.poly"));
     EXPECT_EQ(kCannotOpenFile, platform.last());
-    EXPECT_EQ("Tessaline 2.1 ", empty.caption);
-    EXPECT_EQ(-1, empty.doc.currentRing);
+    EXPECT_EQ("Tessaline 2.1 ", windowCaption(empty.doc));
+    EXPECT_EQ(-1, empty.doc.loaded.index);
     EXPECT_EQ(100, centerWindow(1000, 800, 800, 600).left);
 }
 
 TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
     ASSERT_TRUE(importGpx(state, file("Walk.GPX", test::readFile(test::dataFile("gpsbabel_basecamp.gpx"))), 0));
     EXPECT_EQ(temp.file("Walk.poly"), state.doc.fileName);
-    EXPECT_EQ("Walk", state.doc.title);
+    EXPECT_EQ("Walk", state.doc.content.title);
     file("Walk.poly", "old");
     platform.answers = {Answer::No};
     EXPECT_FALSE(saveDocument(state, SaveMode::Save));
@@ -118,7 +118,7 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
         platform.dialogResults = {temp.file(typed)};
         EXPECT_TRUE(saveDocument(state, SaveMode::SaveAs));
         EXPECT_EQ(temp.file(written), state.doc.fileName);
-        EXPECT_EQ("Tessaline 2.1 " + temp.file(written), state.caption);
+        EXPECT_EQ("Tessaline 2.1 " + temp.file(written), windowCaption(state.doc));
     }
     EXPECT_FALSE(std::filesystem::exists(temp.file("b.gpx")));
     platform.dialogResults = {temp.file("no/folder.poly")};
@@ -154,12 +154,12 @@ TEST_F(Commands, closingAsksToSaveAndACancelledSaveKeepsTheWindowOpen) {
 TEST_F(Commands, recentFilesMoveToTheTopAndOnlyExistingOnesAreEnabled) {
     const std::string a = file("a.poly", "x"), b = file("b.poly", test::readFile(test::dataFile("osmium_berlin.poly")));
     for (const std::string& path : {a, b, std::string("/gone.poly"), a}) addRecentFile(state, path);
-    EXPECT_EQ(a, state.recent[0].caption);
-    EXPECT_EQ("/gone.poly", state.recent[1].caption);
-    EXPECT_EQ(b, state.recent[2].caption);
-    EXPECT_FALSE(state.recent[1].enabled);
-    EXPECT_TRUE(state.recent[2].enabled && !state.recent[3].enabled);
-    state.recent[4].caption = b;
+    EXPECT_EQ(a, state.settings.recent[0].path);
+    EXPECT_EQ("/gone.poly", state.settings.recent[1].path);
+    EXPECT_EQ(b, state.settings.recent[2].path);
+    EXPECT_FALSE(state.settings.recent[1].enabled);
+    EXPECT_TRUE(state.settings.recent[2].enabled && !state.settings.recent[3].enabled);
+    state.settings.recent[4].path = b;
     openRecentFile(state, kRecentCount - 1);
     EXPECT_EQ(b, state.doc.fileName);
 }

@@ -13,6 +13,7 @@
 #include "state/TitleTyping.h"
 #include "app/QtControls.h"
 #include "app/QtWindowFixture.h"
+#include "view/ViewArea.h"
 #include "app/Settings.h"
 #include "document/Numbers.h"
 #include "document/LoadedRing.h"
@@ -59,7 +60,7 @@ TEST_F(MainWindowTest, laysOutItsControlsAndShowsFiveDigitRingNumbersAndAmpersan
     const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     EXPECT_GE(list->width() - 2 * list->frameWidth() - scrollBar, needed);
     EXPECT_GT(canvas()->geometry().left(), list->geometry().right());  // the list never covers the canvas
-    state().recent[0].caption = "/maps/Rock & Roll.poly";
+    state().settings.recent[0].path = "/maps/Rock & Roll.poly";
     window().syncFromState();
     EXPECT_EQ("/maps/Rock && Roll.poly", window().recentFileAction(0)->text().toStdString());
 }
@@ -67,15 +68,15 @@ TEST_F(MainWindowTest, laysOutItsControlsAndShowsFiveDigitRingNumbersAndAmpersan
 TEST_F(MainWindowTest, aRealDragMovesTheVertexToWhereTheHandleIsDropped) {
     open();
     QTest::mouseClick(window().editBox(), Qt::LeftButton);
-    ASSERT_TRUE(state().doc.handlesShown);
-    const QPoint from = centreOf(state().overlays.handles[2]), to = from + QPoint(-40, 30);
+    ASSERT_TRUE(state().edit.handlesShown);
+    const QPoint from = centreOf(state().edit.overlays.handles[2]), to = from + QPoint(-40, 30);
     QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, from);
     QTest::mouseMove(canvas(), (from + to) / 2);
     QTest::mouseMove(canvas(), to);
     QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, to);
-    const std::string text = newcoord(state().view, to.x() * 15.0, to.y() * 15.0, canvas()->width(), canvas()->height());
-    EXPECT_EQ(text, state().overlays.handles[2].tag);
-    EXPECT_EQ(readDecimal(text), state().doc.ringLon[2]);
+    const GeoPoint under = geoPointAt(state().view, to.x() * 15.0, to.y() * 15.0, canvasArea(state().canvas));
+    EXPECT_EQ(sevenDigitValue(under.lon), state().doc.loaded.lon[2]);
+    EXPECT_EQ(sevenDigitValue(under.lat), state().doc.loaded.lat[2]);
     EXPECT_TRUE(window().windowTitle().endsWith('+'));
 }
 
@@ -87,11 +88,11 @@ TEST_F(MainWindowTest, aRealDoubleClickClosesThePolygonAndEscapeCancelsItFromAny
     click(canvas(), last);
     QTest::mouseDClick(canvas(), Qt::LeftButton, Qt::NoModifier, last);
     QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, last);
-    EXPECT_EQ(4, state().outline.pointCount);
-    EXPECT_EQ(OutlineState::Closed, state().outline.state);
+    EXPECT_EQ(4, state().edit.outline.pointCount);
+    EXPECT_EQ(OutlineState::Closed, state().edit.outline.state);
     window().titleBox()->setFocus();
     QTest::keyClick(window().titleBox(), Qt::Key_Escape);
-    EXPECT_EQ(0, state().outline.pointCount);
+    EXPECT_EQ(0, state().edit.outline.pointCount);
     EXPECT_FALSE(state().doc.modified);
 }
 
@@ -108,13 +109,13 @@ TEST_F(MainWindowTest, aDroppedFileOpensAndTheRingListFollows) {
     ASSERT_EQ(2, window().ringList()->count());
     QListWidget* list = window().ringList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
-    EXPECT_EQ(1, state().doc.currentRing);
+    EXPECT_EQ(1, state().doc.loaded.index);
 }
 
 TEST_F(MainWindowTest, theCloseGuardKeepsTheWindowOnCancelAndSavesOnYes) {
     const std::string path = open();
-    state().doc.title = "EDITED";
-    titleTyped(state());
+    state().doc.content.title = "EDITED";
+    titleTyped(state().doc);
     platform.answers = {Answer::Cancel};
     EXPECT_FALSE(window().close());
     EXPECT_TRUE(window().isVisible());
@@ -156,7 +157,7 @@ TEST_F(MainWindowTest, theWheelZoomsAroundThePointerAndAMiddleDragPans) {
     QTest::mouseMove(canvas(), at + QPoint(60, 0));
     QTest::mouseRelease(canvas(), Qt::MiddleButton, Qt::NoModifier, at + QPoint(60, 0));
     EXPECT_LT(state().view.minLon, west);  // dragged right: what is west comes into view
-    EXPECT_EQ(0, state().outline.pointCount);    // a pan draws no outline
+    EXPECT_EQ(0, state().edit.outline.pointCount);    // a pan draws no outline
 
     window().action(Command::FitRing)->trigger();  // Fit Ring
     EXPECT_EQ("Zoom 1\xC3\x97", window().statusLabel(2)->text().toStdString());
@@ -178,19 +179,19 @@ TEST_F(MainWindowTest, ctrlZTakesBackEveryKindOfChangeAndCtrlShiftZMakesThemAgai
                             std::to_string(window().ringList()->currentRow());
         // Every ring's vertices as the document holds them: the loaded
         // ring's as numbers, which its text follows at the next commit.
-        const Document& d = state().doc;
+        const OpenDocument& d = state().doc;
         for (int k = 0; k < d.ringCount(); ++k) {
             shown += "|";
             auto add = [&](double lon, double lat) { shown += " " + shortestText(lon) + "," + shortestText(lat); };
-            if (k == d.currentRing) forEachLoadedVertex(d, add);
-            else forEachVertexOf(d.rings[static_cast<std::size_t>(k)].lines, add);
+            if (k == d.loaded.index) forEachLoadedVertex(d.content, d.loaded, add);
+            else forEachVertexOf(d.content.rings[static_cast<std::size_t>(k)].lines, add);
         }
         return shown;
     };
     const std::string start = shownNow();
 
     QTest::mouseClick(window().editBox(), Qt::LeftButton);
-    const QPoint from = centreOf(state().overlays.handles[2]), to = from + QPoint(-40, 30);
+    const QPoint from = centreOf(state().edit.overlays.handles[2]), to = from + QPoint(-40, 30);
     QTest::mousePress(canvas(), Qt::LeftButton, Qt::NoModifier, from);
     QTest::mouseMove(canvas(), to);
     QTest::mouseRelease(canvas(), Qt::LeftButton, Qt::NoModifier, to);

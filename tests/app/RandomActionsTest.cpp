@@ -32,10 +32,10 @@
 #include "shell/FileHelpers.h"
 #include "geometry/Geos.h"
 #include "tools/RingTools.h"
-#include "view/Clearing.h"
+#include "editing/Clearing.h"
 #include "view/Transform.h"
 #include "view/ViewArea.h"
-#include "view/ViewCommands.h"
+#include "editing/ViewCommands.h"
 #include "support/TestFiles.h"
 
 using namespace tess;
@@ -63,13 +63,13 @@ Ring verticesOf(std::string_view lines) {
     return ring;
 }
 
-Shown shown(const std::string& title, const std::vector<RingText>& rings, const Document* loaded) {
+Shown shown(const std::string& title, const std::vector<RingText>& rings, const OpenDocument* loaded) {
     Shown d{title, {}, {}};
     for (std::size_t k = 0; k < rings.size(); ++k) {
         d.holes.push_back(isHoleName(rings[k].name));
-        if (loaded && static_cast<int>(k) == loaded->currentRing) {
+        if (loaded && static_cast<int>(k) == loaded->loaded.index) {
             Ring ring;
-            forEachLoadedVertex(*loaded, [&](double lon, double lat) { ring.emplace_back(lon, lat); });
+            forEachLoadedVertex(loaded->content, loaded->loaded, [&](double lon, double lat) { ring.emplace_back(lon, lat); });
             d.rings.push_back(ring);
         } else {
             d.rings.push_back(verticesOf(rings[k].lines));
@@ -77,7 +77,15 @@ Shown shown(const std::string& title, const std::vector<RingText>& rings, const 
     }
     return d;
 }
-Shown shown(const Document& doc) { return shown(doc.title, doc.rings, &doc); }
+Shown shown(const OpenDocument& doc) { return shown(doc.content.title, doc.content.rings, &doc); }
+
+// What the step may not change behind the user's back.
+struct Before {
+    std::string fileName, ownFile, caption;
+    bool modified = false;
+    int loadedRing = -1;
+};
+Before beforeStep(const OpenDocument& d) { return {d.fileName, d.ownFile, windowCaption(d), d.modified, d.loaded.index}; }
 
 bool near(double a, double b) { return std::fabs(a - b) <= 1e-12 * std::max(1.0, std::fabs(a)); }
 bool same(const Ring& a, const Ring& b) {
@@ -165,8 +173,8 @@ protected:
     }
     void restart() {
         s = std::make_unique<State>(user);
-        s->systemDir = work.path();
-        s->holdRingNumbers = GetParam() % 2 == 0;  // as the window holds them
+        s->settings.systemDir = work.path();
+        s->doc.holdAllRings = GetParam() % 2 == 0;  // as the window holds them
     }
 
     // One random action; true when it may replace the document.
@@ -178,7 +186,7 @@ protected:
         case 2: openDroppedFile(st, dialogPick(user.openChoices)); return true;
         case 3: newDocument(st); return true;
         case 4: openRecentFile(st, static_cast<int>(user.pick(kRecentCount))); return true;
-        case 5: chooseRing(st, static_cast<int>(user.pick(st.doc.rings.size() + 2)) - 1); break;
+        case 5: chooseRing(st, static_cast<int>(user.pick(st.doc.content.rings.size() + 2)) - 1); break;
         case 6: toggleEditMode(st); break;
         case 7: drag(st); break;
         case 8: outline(st); break;
@@ -189,9 +197,9 @@ protected:
         case 13: user.pick(2) ? cancelBackground(st) : addBackground(st); break;
         case 14: useLastBackground(st); break;
         case 15:  // typing, then a pause
-            st.doc.title = "T" + std::to_string(user.pick(9));
-            titleTyped(st);
-            finishTitleTyping(st);
+            st.doc.content.title = "T" + std::to_string(user.pick(9));
+            titleTyped(st.doc);
+            finishTitleTyping(st.doc);
             break;
         case 16: pressEscape(st); break;
         case 17: saveSelectionCommand(st); break;
@@ -204,8 +212,8 @@ protected:
     }
     // Simplify or grow the loaded ring, as the Tools menu does.
     void polygonTool(State& st) {
-        const int ring = st.doc.currentRing;
-        if (ring < 0 || st.outline.pointCount > 0) return;
+        const int ring = st.doc.loaded.index;
+        if (ring < 0 || st.edit.outline.pointCount > 0) return;
         const std::vector<RingText>& rings = committedRings(st);
         const double metres = 100.0 * static_cast<double>(1 + user.pick(2000));
         try {
@@ -219,8 +227,8 @@ protected:
     // A marker of a closed outline dragged and dropped, or the drag ended
     // by Escape before the release.
     void dragMarker(State& st, bool escape) {
-        if (st.outline.state != OutlineState::Closed || st.outline.pointCount < 1) return;
-        const int marker = 1 + static_cast<int>(user.pick(static_cast<std::size_t>(st.outline.pointCount)));
+        if (st.edit.outline.state != OutlineState::Closed || st.edit.outline.pointCount < 1) return;
+        const int marker = 1 + static_cast<int>(user.pick(static_cast<std::size_t>(st.edit.outline.pointCount)));
         pressOnMarker(st, marker);
         dragOverCanvas(st, 100 + user.pick(8000), 100 + user.pick(7800));
         if (escape) {
@@ -233,8 +241,8 @@ protected:
     void drag(State& st, bool escape = false) {
         dragged = 0;
         std::vector<std::size_t> handles;
-        st.overlays.handles.forEach([&](std::size_t k, const SquareObject&) { handles.push_back(k); });
-        if (!st.doc.handlesShown || st.doc.lastPoint < 1 || handles.empty()) return;
+        st.edit.overlays.handles.forEach([&](std::size_t k, const SquareObject&) { handles.push_back(k); });
+        if (!st.edit.handlesShown || st.doc.loaded.lastPoint < 1 || handles.empty()) return;
         dragged = handles[user.pick(handles.size())];
         pressOnHandle(st, static_cast<int>(dragged));
         dragOverCanvas(st, 100 + user.pick(8000), 100 + user.pick(7800));
@@ -262,16 +270,16 @@ protected:
     // In edit mode there is a handle on every vertex in view and on no
     // other, unless too many are in view; each sits on its vertex.
     void checkHandles(const State& st) {
-        if (!st.edit.editing || !verticesHeld(st.doc)) return;
-        const CanvasArea area = canvasArea(st);
+        if (!st.edit.editing || !st.doc.loaded.held()) return;
+        const CanvasArea area = canvasArea(st.canvas);
         std::int64_t inView = 0;
-        for (std::int64_t k = 1; k <= st.doc.lastPoint; ++k) {
+        for (std::int64_t k = 1; k <= st.doc.loaded.lastPoint; ++k) {
             const auto i = static_cast<std::size_t>(k);
-            const auto p = toCanvas(st.view, st.doc.ringLon[i], st.doc.ringLat[i], area.width, area.height, area.margin);
+            const auto p = toCanvas(st.view, st.doc.loaded.lon[i], st.doc.loaded.lat[i], area.width, area.height, area.margin);
             const bool in = !p || (p->x >= 0 && p->x <= area.width && p->y >= 0 && p->y <= area.height);
             inView += in;
             if (st.edit.tooManyInView) continue;
-            ASSERT_EQ(in, st.overlays.handles.exists(i)) << "vertex " << k;
+            ASSERT_EQ(in, st.edit.overlays.handles.exists(i)) << "vertex " << k;
             if (!in || !p) continue;
             // A dropped vertex keeps seven significant digits: it lies
             // within half a step of them from where its handle was dropped.
@@ -279,19 +287,19 @@ protected:
                 const double step = std::pow(10.0, std::floor(std::log10(std::max(std::fabs(value), 1e-30))) + 1 - 7);
                 return 1.0 + step / 2 / span * (size - 2 * area.margin);
             };
-            EXPECT_NEAR(p->x, st.overlays.handles[i].left + 50, slack(st.doc.ringLon[i], st.view.lonSpan, area.width));
-            EXPECT_NEAR(p->y, st.overlays.handles[i].top + 50, slack(st.doc.ringLat[i], st.view.latSpan, area.height));
+            EXPECT_NEAR(p->x, st.edit.overlays.handles[i].left + 50, slack(st.doc.loaded.lon[i], st.view.lonSpan, area.width));
+            EXPECT_NEAR(p->y, st.edit.overlays.handles[i].top + 50, slack(st.doc.loaded.lat[i], st.view.latSpan, area.height));
         }
         EXPECT_EQ(st.edit.tooManyInView, inView > kMaxEditableVertices);
     }
     // Where the outline's markers stand, as "+" would take them.
     Ring outlineCorners(const State& st) {
         Ring corners;
-        for (int k = 1; k <= st.outline.pointCount; ++k) {
+        for (int k = 1; k <= st.edit.outline.pointCount; ++k) {
             const auto ku = static_cast<std::size_t>(k);
-            float lon = st.outline.lon[ku], lat = st.outline.lat[ku];
-            if (st.overlays.markers.exists(ku)) {
-                const SquareObject& m = st.overlays.markers[ku];
+            float lon = st.edit.outline.lon[ku], lat = st.edit.outline.lat[ku];
+            if (st.edit.overlays.markers.exists(ku)) {
+                const SquareObject& m = st.edit.overlays.markers[ku];
                 canvasToMap(st, m.left + 50, m.top + 50, lon, lat);
             }
             corners.emplace_back(readDecimal(shortestText(lon)), readDecimal(shortestText(lat)));
@@ -329,10 +337,9 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         user.newStep();
         const auto before = snapshot(dir.path());
         const Shown shownBefore = shown(st.doc);
-        const Document docBefore = st.doc;
-        const std::string captionBefore = st.caption;
+        const Before docBefore = beforeStep(st.doc);
         const std::vector<std::pair<double, double>> cornersBefore = outlineCorners(st);
-        const std::size_t doneBefore = st.history.done.size(), undoneBefore = st.history.undone.size();
+        const std::size_t doneBefore = st.doc.history.done.size(), undoneBefore = st.doc.history.undone.size();
 
         bool closed = false, replaces = false;
         if (kind == 18) closed = mayClose(st);
@@ -378,7 +385,7 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         // Undo shows the document as it was before the change it takes
         // back; Redo as it was before the Undo; the history holds one step
         // per change, whichever way it went.
-        if (replaces && st.history.done.empty() && st.history.undone.empty()) undoShots.clear(), redoShots.clear();
+        if (replaces && st.doc.history.done.empty() && st.doc.history.undone.empty()) undoShots.clear(), redoShots.clear();
         if (kind == 20 && doneBefore > 0) {
             EXPECT_EQ("", difference(undoShots.back(), shown(st.doc)));
             undoShots.pop_back();
@@ -387,12 +394,12 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
             EXPECT_EQ("", difference(redoShots.back(), shown(st.doc)));
             redoShots.pop_back();
             undoShots.push_back(shownBefore);
-        } else if (!replaces && st.history.done.size() == doneBefore + 1) {
+        } else if (!replaces && st.doc.history.done.size() == doneBefore + 1) {
             undoShots.push_back(shownBefore);
             redoShots.clear();
         }
-        ASSERT_EQ(undoShots.size(), st.history.done.size());
-        ASSERT_EQ(redoShots.size(), st.history.undone.size());
+        ASSERT_EQ(undoShots.size(), st.doc.history.done.size());
+        ASSERT_EQ(redoShots.size(), st.doc.history.undone.size());
         // The unsaved mark is shown exactly when the document's own file
         // holds something else than what is shown.
         if (!st.doc.ownFile.empty() && fs::exists(st.doc.ownFile)) {
@@ -402,7 +409,7 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         }
         // A file opened or saved under a new name is the first recent file.
         if (!st.doc.ownFile.empty() && st.doc.ownFile != docBefore.ownFile) {
-            EXPECT_EQ(st.doc.ownFile, st.recent[0].caption);
+            EXPECT_EQ(st.doc.ownFile, st.settings.recent[0].path);
         }
         // A refused file or a failed save leaves the document, its name,
         // its caption and its mark as they were.
@@ -413,26 +420,24 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
             EXPECT_TRUE(same(shownBefore, shown(st.doc))) << m;
             EXPECT_EQ(docBefore.fileName, st.doc.fileName) << m;
             EXPECT_EQ(docBefore.modified, st.doc.modified) << m;
-            EXPECT_EQ(captionBefore, st.caption) << m;
+            EXPECT_EQ(docBefore.caption, windowCaption(st.doc)) << m;
         }
-        // One loaded ring, and it is the one the list shows.
-        const Document& d = st.doc;
-        if (d.rings.empty()) {
-            EXPECT_EQ(-1, d.currentRing);
+        // One loaded ring while there are rings; its text holds its
+        // numbers unless vertices were moved.
+        const OpenDocument& d = st.doc;
+        if (d.content.rings.empty()) {
+            EXPECT_EQ(-1, d.loaded.index);
         } else {
-            ASSERT_GE(d.currentRing, 0);
-            ASSERT_LT(d.currentRing, d.ringCount());
-            if (!d.ringEdited) {
-                EXPECT_TRUE(same(verticesOf(d.rings[static_cast<std::size_t>(d.currentRing)].lines),
-                                 shown(d).rings[static_cast<std::size_t>(d.currentRing)]));
+            ASSERT_GE(d.loaded.index, 0);
+            ASSERT_LT(d.loaded.index, d.ringCount());
+            if (!d.loaded.movedElsewhere()) {
+                EXPECT_TRUE(same(verticesOf(d.content.rings[static_cast<std::size_t>(d.loaded.index)].lines),
+                                 shown(d).rings[static_cast<std::size_t>(d.loaded.index)]));
             }
-        }
-        if (!st.caption.empty()) {
-            EXPECT_EQ("Tessaline 2.1 " + d.fileName + (d.modified ? "+" : ""), st.caption);
         }
         // A new document starts outside edit mode, without a rubber band.
         if (replaces && (d.fileName != docBefore.fileName || !same(shownBefore, shown(d)))) {
-            EXPECT_FALSE(st.edit.editBoxChecked || st.doc.handlesShown || st.overlays.rubberBand.visible);
+            EXPECT_FALSE(st.edit.editBoxChecked || st.edit.handlesShown || st.edit.overlays.rubberBand.visible);
         }
         // An edit changes only what it touches; other steps change nothing shown.
         if (replaces || kind == 20 || kind == 21) continue;
@@ -447,13 +452,13 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
             expected.holes.push_back(false);
         }
         if (kind == 10 && count(now) + 1 == count(expected)) {
-            const auto gone = static_cast<std::size_t>(docBefore.currentRing);
+            const auto gone = static_cast<std::size_t>(docBefore.loadedRing);
             expected.rings.erase(expected.rings.begin() + static_cast<long>(gone));
             expected.holes.erase(expected.holes.begin() + static_cast<long>(gone));
         }
         // A polygon tool replaces the ring it worked on, by one ring or a few.
-        if (kind == 22 && docBefore.currentRing >= 0 && st.history.done.size() == doneBefore + 1) {
-            const auto k = static_cast<std::size_t>(docBefore.currentRing);
+        if (kind == 22 && docBefore.loadedRing >= 0 && st.doc.history.done.size() == doneBefore + 1) {
+            const auto k = static_cast<std::size_t>(docBefore.loadedRing);
             const std::size_t added = count(now) + 1 - count(expected);
             expected.rings.erase(expected.rings.begin() + static_cast<long>(k));
             expected.holes.erase(expected.holes.begin() + static_cast<long>(k));
@@ -463,9 +468,9 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
                                   now.holes.begin() + static_cast<long>(k + added));
         }
         // A drag moves its vertex, and the first with the last, no other.
-        if (kind == 7 && d.currentRing >= 0 && dragged > 0) {
-            Ring& ring = expected.rings[static_cast<std::size_t>(d.currentRing)];
-            const Ring& moved = now.rings[static_cast<std::size_t>(d.currentRing)];
+        if (kind == 7 && d.loaded.index >= 0 && dragged > 0) {
+            Ring& ring = expected.rings[static_cast<std::size_t>(d.loaded.index)];
+            const Ring& moved = now.rings[static_cast<std::size_t>(d.loaded.index)];
             ASSERT_EQ(ring.size(), moved.size());
             ring[dragged] = moved[dragged];
             if (dragged + 1 == ring.size()) ring[0] = moved[0];

@@ -12,21 +12,21 @@ using namespace tess;
 class SettingsTest : public test::StateTest {
 protected:
     std::string path() { return temp.file("tessaline.dat"); }
-    State window() { State s(platform); s.systemDir = temp.path(); readSettingsFile(s); return s; }
+    State window() { State s(platform); s.settings.systemDir = temp.path(); readSettingsFile(s); return s; }
     static void setRecent(State& s, const std::array<std::string, kRecentCount>& captions) {
-        for (std::size_t i = 0; i < captions.size(); ++i) s.recent[i].caption = captions[i];
+        for (std::size_t i = 0; i < captions.size(); ++i) s.settings.recent[i].path = captions[i];
     }
 };
 
 TEST_F(SettingsTest, WhatIsSavedIsReadBackLineForLine) {
     setRecent(state, {"/a.poly", "/Übersicht b.poly", "", "", ""});
-    state.mergeTitle = "MERGED";
-    state.lastBackground = "/bk.gpx";
+    state.settings.mergeTitle = "MERGED";
+    state.settings.lastBackground = "/bk.gpx";
     writeSettingsFile(state);
     EXPECT_EQ(test::readFile(path()), "\xA3)*(\r\n/a.poly\r\n/Übersicht b.poly\r\n\r\n\r\n\r\nMERGED\r\n/bk.gpx\r\n\r\n");
     const State fresh = window();
     EXPECT_EQ(settingsText(fresh), settingsText(state));
-    EXPECT_EQ(settingsText(fresh.settingsAtStart), settingsText(state));
+    EXPECT_EQ(settingsText(fresh.settings.atStart), settingsText(state));
 }
 
 TEST_F(SettingsTest, ABrokenFileGivesOnlyTheLinesThatCanBeOurs) {
@@ -43,7 +43,7 @@ TEST_F(SettingsTest, ABrokenFileGivesOnlyTheLinesThatCanBeOurs) {
         setRecent(state, {"stale", "stale", "stale", "stale", "stale"});
         test::writeFile(path(), c.content);
         readSettingsFile(state);
-        EXPECT_EQ(state.recent[0].caption + "|" + state.recent[1].caption + "|" + state.mergeTitle,
+        EXPECT_EQ(state.settings.recent[0].path + "|" + state.settings.recent[1].path + "|" + state.settings.mergeTitle,
                   c.first + "|" + c.second + "|" + c.title) << c.content.substr(0, 40);
     }
     ASSERT_TRUE(deleteFile(path()) && makeFolder(path()));  // a folder in its place is never replaced
@@ -55,9 +55,9 @@ TEST_F(SettingsTest, TwoWindowsKeepWhatTheOtherAddedOrChanged) {
     test::writeFile(path(), settingsText(SettingsSnapshot{{"/a", "/b", "/c", "/d", "/e"}, "T0", "B0"}));
     State first = window(), second = window();
     setRecent(first, {"/f", "/a", "/b", "/c", "/d"});
-    first.mergeTitle = "T1";
+    first.settings.mergeTitle = "T1";
     setRecent(second, {"/g", "/h", "/a", "/b", "/c"});
-    second.lastBackground = "B2";
+    second.settings.lastBackground = "B2";
     for (State* closing : {&first, &second}) writeSettingsFile(*closing);
     EXPECT_EQ(test::readFile(path()), settingsText(SettingsSnapshot{{"/g", "/h", "/f", "/a", "/b"}, "T1", "B2"}) + "\r\n");
     // An entry both added appears once; empty and repeated entries of the file are skipped.
@@ -75,7 +75,7 @@ TEST_F(SettingsTest, KeepProportionsIsRememberedBesideTheSettingsWithoutChanging
     ASSERT_TRUE(savePreferences(state));
     EXPECT_EQ(settings, test::readFile(path()));
     State next(platform);
-    next.systemDir = temp.path();
+    next.settings.systemDir = temp.path();
     loadPreferences(next);
     EXPECT_TRUE(next.view.keepProportions);
     EXPECT_FALSE(parsePreferences("keep_proportions\n\x01=true\n").keepProportions);

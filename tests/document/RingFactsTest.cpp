@@ -101,12 +101,12 @@ TEST_P(LargeRingFacts, countAndFitTheLoadedRingAsItsLinesDo) {
     for (int k = 0; k < state.doc.ringCount(); ++k) {
         const auto ku = static_cast<std::size_t>(k);
         loadRing(state, k);
-        const std::int64_t lastPoint = state.doc.lastPoint;
+        const std::int64_t lastPoint = state.doc.loaded.lastPoint;
         const ViewState view = state.view;
-        RingText& ring = state.doc.rings[ku];
+        RingText& ring = state.doc.content.rings[ku];
         setOwnLines(ring, std::string(ring.lines));
         loadRing(state, k);
-        EXPECT_EQ(lastPoint, state.doc.lastPoint) << "ring " << k + 1;
+        EXPECT_EQ(lastPoint, state.doc.loaded.lastPoint) << "ring " << k + 1;
         EXPECT_EQ(view.minLon, state.view.minLon) << "ring " << k + 1;
         EXPECT_EQ(view.minLat, state.view.minLat) << "ring " << k + 1;
         EXPECT_EQ(view.maxLon, state.view.maxLon) << "ring " << k + 1;

@@ -110,18 +110,18 @@ protected:
         if (!read.ok()) return;  // refused files are the reading cases' business
         ASSERT_TRUE(openPolyFile(state, path));
         const std::string out = temp.file("saved.poly");
-        ASSERT_TRUE(saveDocumentTo(state, out));
+        ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, out));
         const std::string saved = test::readFile(out);
-        EXPECT_EQ(reportedRepairs(state.saveNotice), repairsBetween(original, saved));
+        EXPECT_EQ(reportedRepairs(state.doc.saveNotice), repairsBetween(original, saved));
         const PolyLoad back = readPolyFile(out);
         ASSERT_TRUE(back.ok()) << back.error;
         EXPECT_EQ(read.file.title, back.file.title);
         expectSameRings(read.file, back.file);
         // Saved again, nothing more changes.
         ASSERT_TRUE(openPolyFile(state, out));
-        ASSERT_TRUE(saveDocumentTo(state, temp.file("again.poly")));
+        ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("again.poly")));
         EXPECT_EQ(saved, test::readFile(temp.file("again.poly")));
-        EXPECT_EQ("", state.saveNotice);
+        EXPECT_EQ("", state.doc.saveNotice);
 
         moveOneVertexOfEachRing(out, saved);
         commitEveryRing(out, read.file);
@@ -133,11 +133,11 @@ protected:
         for (int k = 0; k < rings; ++k) {
             ASSERT_TRUE(openPolyFile(state, path));
             showRing(state, k);
-            holdLoadedVertices(state.doc);
-            if (state.doc.lastPoint < 3) continue;
-            const double lon = state.doc.ringLon[1], lat = state.doc.ringLat[1];
-            applyChange(state, moveVertex(state, 1, lon + 0.5, lat - 0.25));
-            ASSERT_TRUE(saveDocumentTo(state, temp.file("moved.poly")));
+            holdVertices(state.doc.content, state.doc.loaded);
+            if (state.doc.loaded.lastPoint < 3) continue;
+            const double lon = state.doc.loaded.lon[1], lat = state.doc.loaded.lat[1];
+            makeChange(state, moveVertex(state.doc, 1, lon + 0.5, lat - 0.25));
+            ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("moved.poly")));
             EXPECT_EQ(1u, changedLines(saved, test::readFile(temp.file("moved.poly"))).size()) << "ring " << k + 1;
         }
     }
@@ -146,11 +146,11 @@ protected:
         ASSERT_TRUE(openPolyFile(state, path));
         for (int k = 0; k < state.doc.ringCount(); ++k) {
             loadRing(state, k);
-            if (state.doc.lastPoint >= 1) {
-                ASSERT_TRUE(commitLoadedRing(state));
+            if (state.doc.loaded.lastPoint >= 1) {
+                ASSERT_TRUE(commitLoadedRing(state.doc, state.platform));
             }
         }
-        ASSERT_TRUE(saveDocumentTo(state, temp.file("committed.poly")));
+        ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("committed.poly")));
         const PolyLoad committed = readPolyFile(temp.file("committed.poly"));
         ASSERT_TRUE(committed.ok()) << committed.error;
         ASSERT_EQ(original.rings.size(), committed.file.rings.size());

@@ -9,10 +9,10 @@
 #include "session/Saving.h"
 #include "editing/Editing.h"
 #include "support/StateFixture.h"
-#include "view/HandlesInView.h"
+#include "editing/HandlesInView.h"
 #include "view/Transform.h"
 #include "view/ViewArea.h"
-#include "view/ViewCommands.h"
+#include "editing/ViewCommands.h"
 
 using namespace tess;
 
@@ -29,17 +29,17 @@ class EditInView : public test::StateTest {
 protected:
     void edit(bool on) { setEditMode(state, on); }
     CanvasPoint where(std::size_t vertex) {
-        const CanvasArea area = canvasArea(state);
-        return *toCanvas(state.view, state.doc.ringLon[vertex], state.doc.ringLat[vertex], area.width, area.height,
+        const CanvasArea area = canvasArea(state.canvas);
+        return *toCanvas(state.view, state.doc.loaded.lon[vertex], state.doc.loaded.lat[vertex], area.width, area.height,
                          area.margin);
     }
 };
 
 TEST_F(EditInView, aVertexDraggedInAZoomedViewIsTheOnlyLineThatChanges) {
-    state.holdRingNumbers = true;
+    state.doc.holdAllRings = true;
     ASSERT_TRUE(openPolyFile(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
-    ASSERT_GT(state.doc.lastPoint, kMaxEditableVertices);
-    ASSERT_TRUE(saveDocumentTo(state, temp.file("before.poly")));
+    ASSERT_GT(state.doc.loaded.lastPoint, kMaxEditableVertices);
+    ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("before.poly")));
 
     edit(true);  // the whole ring is in view: too many to edit
     EXPECT_EQ(kTooManyNodes, platform.last());
@@ -55,21 +55,21 @@ TEST_F(EditInView, aVertexDraggedInAZoomedViewIsTheOnlyLineThatChanges) {
     ASSERT_LE(inView, kMaxEditableVertices);
     edit(true);
     ASSERT_TRUE(state.edit.editing);
-    EXPECT_EQ(static_cast<std::size_t>(inView), state.overlays.handles.size());
-    ASSERT_TRUE(state.overlays.handles.exists(kVertex));
+    EXPECT_EQ(static_cast<std::size_t>(inView), state.edit.overlays.handles.size());
+    ASSERT_TRUE(state.edit.overlays.handles.exists(kVertex));
 
     const CanvasPoint p = where(kVertex);
-    const std::vector<double> lonBefore = state.doc.ringLon;
+    const std::vector<double> lonBefore = state.doc.loaded.lon;
     pressOnHandle(state, static_cast<int>(kVertex));
     dragOverCanvas(state, p.x + 300, p.y + 200);
     dropOnHandle(state);
     for (std::size_t i = 0; i < lonBefore.size(); ++i) {
         if (i == kVertex) continue;
-        ASSERT_EQ(lonBefore[i], state.doc.ringLon[i]) << "vertex " << i;
+        ASSERT_EQ(lonBefore[i], state.doc.loaded.lon[i]) << "vertex " << i;
     }
-    EXPECT_NE(lonBefore[kVertex], state.doc.ringLon[kVertex]);
+    EXPECT_NE(lonBefore[kVertex], state.doc.loaded.lon[kVertex]);
 
-    ASSERT_TRUE(saveDocumentTo(state, temp.file("after.poly")));
+    ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("after.poly")));
     const auto before = linesOf(test::readFile(temp.file("before.poly")));
     const auto after = linesOf(test::readFile(temp.file("after.poly")));
     ASSERT_EQ(before.size(), after.size());
@@ -81,21 +81,21 @@ TEST_F(EditInView, aVertexDraggedInAZoomedViewIsTheOnlyLineThatChanges) {
 }
 
 TEST_F(EditInView, handlesFollowTheViewAndGoWhenTooManyComeIntoIt) {
-    state.holdRingNumbers = true;
+    state.doc.holdAllRings = true;
     ASSERT_TRUE(openPolyFile(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
     const CanvasPoint p = where(100);
     zoomAt(state, p.x, p.y, 16.0);
     edit(true);
     ASSERT_TRUE(state.edit.editing);
-    ASSERT_TRUE(state.overlays.handles.exists(100));
+    ASSERT_TRUE(state.edit.overlays.handles.exists(100));
     panView(state, 10000, 0);  // vertex 100 leaves the view to the right
-    EXPECT_FALSE(state.overlays.handles.exists(100));
+    EXPECT_FALSE(state.edit.overlays.handles.exists(100));
     fitView(state);  // the whole ring again: edit mode stays, without handles
     EXPECT_TRUE(state.edit.editing);
     EXPECT_TRUE(state.edit.tooManyInView);
-    EXPECT_EQ(0u, state.overlays.handles.size());
+    EXPECT_EQ(0u, state.edit.overlays.handles.size());
     zoomAt(state, p.x, p.y, 16.0);
-    EXPECT_TRUE(state.overlays.handles.exists(100));
+    EXPECT_TRUE(state.edit.overlays.handles.exists(100));
     EXPECT_FALSE(state.edit.tooManyInView);
 }
 

@@ -10,8 +10,8 @@
 #include "editing/Editing.h"
 #include "selection/Selection.h"
 #include "support/StateFixture.h"
-#include "view/Clearing.h"
-#include "view/Plot.h"
+#include "editing/Clearing.h"
+#include "editing/Redraw.h"
 
 using namespace tess;
 
@@ -38,37 +38,37 @@ protected:
     }
     void tool(Tool t) { chooseTool(state, t); }
     void press(double lon, double lat) { pressOnCanvas(state, xOf(lon), yOf(lat)); }
-    std::string ringText(int k) { return std::string(state.doc.rings[static_cast<std::size_t>(k)].lines); }
+    std::string ringText(int k) { return std::string(state.doc.content.rings[static_cast<std::size_t>(k)].lines); }
 };
 
 TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
     edit(true);
-    ASSERT_TRUE(state.doc.handlesShown);
-    EXPECT_TRUE(state.overlays.handles[1].visible);
-    EXPECT_DOUBLE_EQ(yOf(50), state.overlays.handles[1].top + 50);  // each handle on its vertex
-    EXPECT_DOUBLE_EQ(xOf(20), state.overlays.handles[1].left + 50);
+    ASSERT_TRUE(state.edit.handlesShown);
+    EXPECT_TRUE(state.edit.overlays.handles[1].visible);
+    EXPECT_DOUBLE_EQ(yOf(50), state.edit.overlays.handles[1].top + 50);  // each handle on its vertex
+    EXPECT_DOUBLE_EQ(xOf(20), state.edit.overlays.handles[1].left + 50);
     dragHandle(2, xOf(17.123456), yOf(55.5));
-    EXPECT_EQ("17.12346 55.5", state.overlays.handles[2].tag);
-    EXPECT_DOUBLE_EQ(17.12346, state.doc.ringLon[2]);
-    EXPECT_EQ("Tessaline 2.1 " + temp.file("doc.poly") + "+", state.caption);
+    EXPECT_EQ("17.12346 55.5", handleTip(state.edit.overlays.handles[2]));
+    EXPECT_DOUBLE_EQ(17.12346, state.doc.loaded.lon[2]);
+    EXPECT_EQ("Tessaline 2.1 " + temp.file("doc.poly") + "+", windowCaption(state.doc));
     edit(false);  // leaving edit mode writes the ring back
     EXPECT_NE(std::string::npos, ringText(0).find("17.12346  55.5"));
     edit(true);
     dragHandle(1, xOf(11), yOf(51));
     ASSERT_TRUE(openPolyFile(state, file("again.poly", kTwoRings)));  // the move goes with its document
-    ASSERT_TRUE(saveDocumentTo(state, temp.file("again.poly")));
+    ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("again.poly")));
     EXPECT_EQ(kTwoRings, test::readFile(temp.file("again.poly")));
 }
 
 TEST_F(EditingTest, theClosingHandleMovesTheFirstVertexWithIt) {
     edit(true);
     dragHandle(4, xOf(11), yOf(51));
-    EXPECT_EQ(11, state.doc.ringLon[0]);
-    EXPECT_EQ(11, state.doc.ringLon[4]);
+    EXPECT_EQ(11, state.doc.loaded.lon[0]);
+    EXPECT_EQ(11, state.doc.loaded.lon[4]);
     dragHandle(1, xOf(19), yOf(51));
     pressOnHandle(state, 3);
     cancelDrag(state);  // released elsewhere: nothing stored
-    EXPECT_EQ(20, state.doc.ringLon[2]);
+    EXPECT_EQ(20, state.doc.loaded.lon[2]);
     pressOnHandle(state, 3);
     dropOnMarker(state);  // released over an outline marker: the drag ends all the same
     EXPECT_FALSE(dragInProgress(state));
@@ -76,14 +76,14 @@ TEST_F(EditingTest, theClosingHandleMovesTheFirstVertexWithIt) {
 
 TEST_F(EditingTest, anOpenRingKeepsEveryVertexThroughDragsAndCommits) {
     choose(1);
-    ASSERT_EQ(3, state.doc.lastPoint);  // closed in memory by a copy of its first vertex
+    ASSERT_EQ(3, state.doc.loaded.lastPoint);  // closed in memory by a copy of its first vertex
     edit(true);
     dragHandle(3, xOf(12), yOf(53));  // the closing handle
     dragHandle(2, xOf(15), yOf(57));
     choose(0);
     // The moved lines are rewritten; the others stay as they were read.
     EXPECT_EQ("   12.0  53.0\n 18.0 52.0\n   15.0  57.0\n", ringText(1));
-    EXPECT_TRUE(isHoleName(state.doc.rings[1].name));
+    EXPECT_TRUE(isHoleName(state.doc.content.rings[1].name));
 }
 
 TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
@@ -92,34 +92,35 @@ TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
     ASSERT_TRUE(openPolyFile(state, file("big.poly", big + "END\nEND\n")));
     edit(true);
     EXPECT_EQ(kTooManyNodes, platform.last());
-    EXPECT_FALSE(state.edit.editBoxChecked || state.doc.handlesShown);
-    state.doc = Document();
+    EXPECT_FALSE(state.edit.editBoxChecked || state.edit.handlesShown);
+    platform.answers = {Answer::Yes};  // Start a new project?
+    newDocument(state);
     edit(true);
     EXPECT_EQ(kNoData, platform.last());
-    EXPECT_FALSE(commitLoadedRing(state));
+    EXPECT_FALSE(commitLoadedRing(state.doc, state.platform));
 }
 
 TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     edit(true);
     dragHandle(1, xOf(19), yOf(51));
     tool(Tool::Polygon);  // a tool ends edit mode, and the move stays
-    EXPECT_FALSE(state.edit.editBoxChecked || state.doc.handlesShown);
-    EXPECT_EQ(19, state.doc.ringLon[1]);
+    EXPECT_FALSE(state.edit.editBoxChecked || state.edit.handlesShown);
+    EXPECT_EQ(19, state.doc.loaded.lon[1]);
     press(12, 58);
     press(18, 58);
-    EXPECT_EQ(colors::magenta.b, state.overlays.markers[1].fill.b);  // the first point stands out
-    EXPECT_DOUBLE_EQ(xOf(12), state.overlays.segments[2].x1);          // a segment joins it to the next
-    EXPECT_NE(colors::magenta.b, state.overlays.markers[2].fill.b);
+    EXPECT_EQ(colors::magenta.b, state.edit.overlays.markers[1].fill.b);  // the first point stands out
+    EXPECT_DOUBLE_EQ(xOf(12), state.edit.overlays.segments[2].x1);          // a segment joins it to the next
+    EXPECT_NE(colors::magenta.b, state.edit.overlays.markers[2].fill.b);
     press(15, 52);
     doubleClickOnCanvas(state);
-    ASSERT_EQ(OutlineState::Closed, state.outline.state);
-    EXPECT_TRUE(state.overlays.segments[1].visible);  // the closing segment
+    ASSERT_EQ(OutlineState::Closed, state.edit.outline.state);
+    EXPECT_TRUE(state.edit.overlays.segments[1].visible);  // the closing segment
     surface.resize(2550, 1550);
     redraw(state, false);  // a redraw places every marker and segment again
-    EXPECT_EQ("12 58", state.overlays.markers[1].tag);
-    EXPECT_EQ("15 52", state.overlays.markers[3].tag);
-    const auto centre = [&](int k) { return std::pair(state.overlays.markers[k].left + 50, state.overlays.markers[k].top + 50); };
-    const auto ends = [&](int k) { const LineObject& l = state.overlays.segments[k]; return std::pair(std::pair(l.x1, l.y1), std::pair(l.x2, l.y2)); };
+    EXPECT_EQ("12 58", markerTip(state.edit.overlays.markers[1]));
+    EXPECT_EQ("15 52", markerTip(state.edit.overlays.markers[3]));
+    const auto centre = [&](int k) { return std::pair(state.edit.overlays.markers[k].left + 50, state.edit.overlays.markers[k].top + 50); };
+    const auto ends = [&](int k) { const LineObject& l = state.edit.overlays.segments[k]; return std::pair(std::pair(l.x1, l.y1), std::pair(l.x2, l.y2)); };
     EXPECT_EQ(std::pair(centre(1), centre(2)), ends(2));
     EXPECT_EQ(std::pair(centre(2), centre(3)), ends(3));
     EXPECT_EQ(std::pair(centre(1), centre(3)), ends(1));  // closed on the first point
@@ -127,9 +128,9 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     EXPECT_EQ(kAddOrCancel, platform.last());  // an outline pins the ring it was drawn over
     addOutlineAsRing(state);
     ASSERT_EQ(3, state.doc.ringCount());
-    EXPECT_EQ(2, state.doc.currentRing);
+    EXPECT_EQ(2, state.doc.loaded.index);
     EXPECT_EQ("   12.0 58.0\n   18.0 58.0\n   15.0 52.0\n   12.0 58.0\n", ringText(2));
-    EXPECT_EQ(0, state.outline.pointCount);
+    EXPECT_EQ(0, state.edit.outline.pointCount);
     EXPECT_EQ(Tool::Pointer, state.edit.tool);  // back to the pointer
     EXPECT_TRUE(state.doc.modified);
 }
@@ -137,21 +138,21 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
 TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     tool(Tool::Rectangle);
     press(11, 59);
-    EXPECT_EQ(100, state.overlays.rubberBand.width);  // a small square until the pointer moves
+    EXPECT_EQ(100, state.edit.overlays.rubberBand.width);  // a small square until the pointer moves
     stretchRubberBand(state, xOf(19), yOf(51));
     press(0, 0);  // the second press completes the band as last stretched
-    ASSERT_EQ(4, state.outline.pointCount);
-    EXPECT_FALSE(state.overlays.rubberBand.visible);
+    ASSERT_EQ(4, state.edit.outline.pointCount);
+    EXPECT_FALSE(state.edit.overlays.rubberBand.visible);
     pressOnMarker(state, 4);
     dragOverCanvas(state, xOf(12), yOf(52));
     dropOnMarker(state);
-    EXPECT_FLOAT_EQ(12, state.outline.lon[4]);
+    EXPECT_FLOAT_EQ(12, state.edit.outline.lon[4]);
     EXPECT_FALSE(state.doc.modified);  // the outline is not the document
     EXPECT_EQ("none\r\n1\r\n   11.0 59.0\r\n   19.0 59.0\r\n   19.0 51.0\r\n   12.0 52.0\r\n   11.0 59.0\r\nEND\r\nEND\r\n",
               *outlineFileText(state));
     pressEscape(state);
-    EXPECT_EQ(0, state.outline.pointCount);
-    EXPECT_FALSE(state.overlays.markers.exists(1));
+    EXPECT_EQ(0, state.edit.outline.pointCount);
+    EXPECT_FALSE(state.edit.overlays.markers.exists(1));
 }
 
 TEST_F(EditingTest, anOutlineBecomesCoordinatesOnlyInAViewWithExtent) {
@@ -172,11 +173,11 @@ TEST_F(EditingTest, anOutlineBecomesCoordinatesOnlyInAViewWithExtent) {
 TEST_F(EditingTest, anOutlineHoldsFiveHundredPointsAtMost) {
     tool(Tool::Polygon);
     for (int i = 0; i < 510; ++i) press(10 + i / 60.0, 50 + i % 7);
-    EXPECT_EQ(kMaxSelectionPoints, state.outline.pointCount);
+    EXPECT_EQ(kMaxSelectionPoints, state.edit.outline.pointCount);
 }
 
 TEST_F(EditingTest, plusRefusesAThirtyThousandSeventySeventhRing) {
-    state.doc.rings.resize(kMaxRings, state.doc.rings[0]);
+    state.doc.content.rings.resize(kMaxRings, state.doc.content.rings[0]);
     tool(Tool::Rectangle);
     press(11, 59);
     press(19, 51);
@@ -205,7 +206,7 @@ TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
     EXPECT_EQ(2, state.doc.ringCount());
     removeLoadedRing(state);
     ASSERT_EQ(1, state.doc.ringCount());
-    EXPECT_EQ(0, state.doc.currentRing);
+    EXPECT_EQ(0, state.doc.loaded.index);
     EXPECT_EQ(4u, surface.lines.size());  // the ring in its place is drawn
     EXPECT_FALSE(state.edit.editBoxChecked);
     removeLoadedRing(state);
@@ -214,8 +215,8 @@ TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
 }
 
 TEST_F(EditingTest, aTitleEditMarksTheDocumentAndIsSaved) {
-    state.doc.title = "New title";
-    titleTyped(state);
+    state.doc.content.title = "New title";
+    titleTyped(state.doc);
     EXPECT_TRUE(state.doc.modified);
     EXPECT_TRUE(saveDocument(state, SaveMode::Save));
     EXPECT_EQ("New title\n1\n", test::readFile(temp.file("doc.poly")).substr(0, 12));

@@ -29,12 +29,12 @@ TEST(QtPlatform, theNextKeyIsHandledAtOnceWhileTheFullBarStaysUpAWhile) {
     QListWidget* list = window.ringList();
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(1, window.state().doc.currentRing);
+    EXPECT_EQ(1, window.state().doc.loaded.index);
     // The key's drawing is done and its bar is still full: nothing waited
     // for the bar before the key was handled.
     EXPECT_EQ(bar.frameWidth, bar.barWidth);
     QTest::keyClick(list, Qt::Key_Up);
-    EXPECT_EQ(0, window.state().doc.currentRing);
+    EXPECT_EQ(0, window.state().doc.loaded.index);
     QTRY_COMPARE(bar.barWidth, 15);
     QTRY_COMPARE(window.progressBar()->width(), 1);
 }

@@ -36,9 +36,9 @@ private:
 class StateTest : public testing::Test {
 protected:
     StateTest() {
-        state.systemDir = temp.path();
-        state.exeDir = temp.path();
-        state.canvas = &surface;
+        state.settings.systemDir = temp.path();
+        state.settings.exeDir = temp.path();
+        state.canvas.surface = &surface;
     }
     // Writes a file into the scratch folder and returns its path.
     std::string file(const std::string& name, const std::string& content) {

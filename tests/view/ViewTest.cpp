@@ -13,7 +13,8 @@
 #include "background/Background.h"
 #include "session/Opening.h"
 #include "support/StateFixture.h"
-#include "view/Plot.h"
+#include "editing/Redraw.h"
+#include "view/ViewArea.h"
 #include "view/Progress.h"
 #include "view/Transform.h"
 
@@ -35,14 +36,13 @@ TEST_F(ViewTest, canvasPositionsMapBackToThePointsWithinSinglePrecision) {
         finishFit(v);
         const auto p = toCanvas(v, a, b, 8580, 8040);
         ASSERT_TRUE(p.has_value());
-        float x = 0, y = 0;
-        ASSERT_TRUE(splitCoordText(newcoord(v, p->x, p->y, 8580, 8040), x, y));
-        EXPECT_NEAR(a, x, 1e-5 * std::max(1.0, std::fabs(a)) + 1e-4 * v.lonSpan);
-        EXPECT_NEAR(b, y, 1e-5 * std::max(1.0, std::fabs(b)) + 1e-4 * v.latSpan);
+        const GeoPoint back = geoPointAt(v, p->x, p->y, {8580, 8040, kMargin});
+        EXPECT_NEAR(a, back.lon, 1e-9 * std::max(1.0, std::fabs(a)) + 1e-6 * v.lonSpan);
+        EXPECT_NEAR(b, back.lat, 1e-9 * std::max(1.0, std::fabs(b)) + 1e-6 * v.latSpan);
     }
     EXPECT_FALSE(toCanvas(ViewState(), 1, 1, 100, 100).has_value());  // nothing fitted: no mapping
-    EXPECT_EQ("", newcoord(v, 5, 5, 200, 300));  // no room inside the margin
-    EXPECT_EQ("", newcoord(v, 5, 5, 300, 200));
+    EXPECT_FALSE(hasRoom({200, 300, kMargin}));  // no room inside the margin
+    EXPECT_FALSE(hasRoom({300, 200, kMargin}));
     EXPECT_EQ((std::array<std::string, 4>{"-.5", " 51.25", " 10", " 60"}), [] {
         ViewState w;
         widenFit(w, -0.5, 51.25);
@@ -54,6 +54,7 @@ TEST_F(ViewTest, canvasPositionsMapBackToThePointsWithinSinglePrecision) {
 
 TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
     ASSERT_TRUE(openPolyFile(state, file("r.poly", "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 50.0\nEND\nEND\n")));
+    redraw(state, false);
     ASSERT_EQ(3u, surface.lines.size());
     EXPECT_EQ(colors::blue.r, surface.lines[0].color.r);
     EXPECT_DOUBLE_EQ(100, surface.lines[0].x1);   // (10, 50): the left, bottom corner
@@ -77,17 +78,6 @@ TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
     EXPECT_EQ(std::vector<std::string>{kOutOfViewNotice}, surface.texts);
 }
 
-TEST_F(ViewTest, theProgressBarFillsTheFirstHalfWhileReadingAndTheSecondWhileDrawing) {
-    showProgress(state, 0, 5, 10);
-    EXPECT_EQ(231, state.progress.barWidth);
-    std::int16_t phase = 50;
-    showProgress(state, phase, 10, 10);
-    EXPECT_EQ(924, state.progress.barWidth);
-    EXPECT_EQ(462, phase);
-    showProgress(state, 0, 0, 0);
-    EXPECT_EQ(15, state.progress.barWidth);
-}
-
 // A window that resizes while a drawing runs, as a user dragging its edge.
 class ResizingPlatform : public test::ScriptedPlatform {
 public:
@@ -106,7 +96,7 @@ TEST(PlotWhileDrawing, aDrawingAskedForMeanwhileIsDrawnAfterwardsWhole) {
     ResizingPlatform platform;
     test::RecordingSurface surface(5100, 3100);
     State s(platform);
-    s.canvas = &surface;
+    s.canvas.surface = &surface;
     test::TempDir dir;
     test::writeFile(dir.file("r.poly"), "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 50.0\nEND\nEND\n");
     ASSERT_TRUE(openPolyFile(s, dir.file("r.poly")));
@@ -116,7 +106,7 @@ TEST(PlotWhileDrawing, aDrawingAskedForMeanwhileIsDrawnAfterwardsWhole) {
     redraw(s, false);
     ASSERT_EQ(3u, surface.lines.size());
     EXPECT_DOUBLE_EQ(1400, surface.lines[0].y1);  // drawn again, all of it, for the new size
-    EXPECT_FALSE(s.edit.busy);
+    EXPECT_FALSE(s.canvas.drawing);
 }
 
 // A platform that notes the progress bar each time the window would be
@@ -128,7 +118,7 @@ public:
     // A window slow to draw: events are let in at most every 50 ms, so
     // a slow one is given them at every megabyte.
     void processEvents() override {
-        if (state && state->doc.rings.empty()) widths.push_back(state->progress.barWidth);
+        if (state && state->doc.content.rings.empty()) widths.push_back(state->progress.barWidth);
         std::this_thread::sleep_for(std::chrono::milliseconds(60));
     }
 };

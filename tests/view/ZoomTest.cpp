@@ -9,10 +9,10 @@
 #include "support/StateFixture.h"
 #include "session/Opening.h"
 #include "view/LineThinner.h"
-#include "view/Plot.h"
+#include "editing/Redraw.h"
 #include "view/Transform.h"
 #include "view/ViewArea.h"
-#include "view/ViewCommands.h"
+#include "editing/ViewCommands.h"
 #include "view/Zoom.h"
 
 using namespace tess;
@@ -143,7 +143,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(openPolyFile(state, file("r.poly", "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 60.0\n 10.0 50.0\nEND\nEND\n")));
     }
-    GeoPoint middle() { return geoPointAt(state.view, surface.width() / 2, surface.height() / 2, canvasArea(state)); }
+    GeoPoint middle() { return geoPointAt(state.view, surface.width() / 2, surface.height() / 2, canvasArea(state.canvas)); }
 };
 
 TEST_F(ViewCommandsTest, zoomInAndOutKeepTheMiddleOfTheCanvasAndUndoEachOther) {

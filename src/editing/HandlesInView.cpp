@@ -1,9 +1,9 @@
-#include "view/HandlesInView.h"
+#include "editing/HandlesInView.h"
 
 #include <vector>
 
 #include "document/LoadedRing.h"
-#include "view/Clearing.h"
+#include "editing/Clearing.h"
 #include "view/Transform.h"
 #include "view/ViewArea.h"
 
@@ -16,13 +16,13 @@ namespace {
 // every vertex counts as in view then, as if the ring were fitted.
 template <class Take>
 void forEachHandleInView(const State& s, Take take) {
-    const Document& d = s.doc;
-    if (!verticesHeld(d) || d.lastPoint < 1) return;
-    const CanvasArea area = canvasArea(s);
+    const LoadedRing& r = s.doc.loaded;
+    if (!r.held() || r.lastPoint < 1) return;
+    const CanvasArea area = canvasArea(s.canvas);
     const ViewMapping mapping(s.view, area.width, area.height, area.margin);
-    const double* lon = d.ringLon.data();
-    const double* lat = d.ringLat.data();
-    for (std::int64_t k = 1; k <= d.lastPoint; ++k) {
+    const double* lon = r.lon.data();
+    const double* lat = r.lat.data();
+    for (std::int64_t k = 1; k <= r.lastPoint; ++k) {
         bool inView = true;
         if (mapping.valid()) {
             const CanvasPoint p = mapping(lon[k], lat[k]);
@@ -45,8 +45,8 @@ std::int64_t countHandlesInView(const State& s, std::int64_t stopAbove) {
 }
 
 bool makeHandlesInView(State& s) {
-    removeHandles(s);
-    settleView(s);
+    removeHandles(s.edit);
+    settleView(s.view, canvasArea(s.canvas));
     std::vector<std::int64_t> inView;
     forEachHandleInView(s, [&](std::int64_t k) {
         inView.push_back(k);
@@ -56,10 +56,10 @@ bool makeHandlesInView(State& s) {
     if (s.edit.tooManyInView) return false;
     for (const std::int64_t k : inView) {
         const auto i = static_cast<std::size_t>(k);
-        s.overlays.handles.create(i);
-        s.overlays.edgeLines.create(i);
-        s.overlays.edgeLines.create(edgeLineAfter(k, s.doc.lastPoint));
-        s.doc.handlesShown = true;
+        s.edit.overlays.handles.create(i);
+        s.edit.overlays.edgeLines.create(i);
+        s.edit.overlays.edgeLines.create(edgeLineAfter(k, s.doc.loaded.lastPoint));
+        s.edit.handlesShown = true;
     }
     return true;
 }

@@ -1,11 +1,11 @@
-#include "view/ViewCommands.h"
+#include "editing/ViewCommands.h"
 
 #include <algorithm>
 #include <cstdint>
 
 #include "document/LoadedRing.h"
-#include "view/HandlesInView.h"
-#include "view/Plot.h"
+#include "editing/HandlesInView.h"
+#include "editing/Redraw.h"
 #include "view/Transform.h"
 #include "view/Zoom.h"
 #include "view/ViewArea.h"
@@ -16,7 +16,7 @@ namespace {
 
 // A drag carries a handle over the canvas as it was when the drag began;
 // moving the view under it would drop the vertex somewhere else.
-bool viewLocked(const State& s) { return s.edit.drag != DragKind::None || s.edit.busy; }
+bool viewLocked(const State& s) { return s.edit.drag != DragKind::None || s.canvas.drawing; }
 
 void viewMoved(State& s) {
     if (s.edit.editing) handlesFollowView(s);
@@ -28,30 +28,30 @@ void viewMoved(State& s) {
 
 void zoomAt(State& s, double x, double y, double factor) {
     if (viewLocked(s)) return;
-    settleView(s);
-    if (zoomAround(s.view, x, y, factor, canvasArea(s))) viewMoved(s);
+    settleView(s.view, canvasArea(s.canvas));
+    if (zoomAround(s.view, x, y, factor, canvasArea(s.canvas))) viewMoved(s);
 }
 
 void zoomIn(State& s) {
-    const CanvasArea area = canvasArea(s);
+    const CanvasArea area = canvasArea(s.canvas);
     zoomAt(s, area.width / 2, area.height / 2, kZoomStep);
 }
 
 void zoomOut(State& s) {
-    const CanvasArea area = canvasArea(s);
+    const CanvasArea area = canvasArea(s.canvas);
     zoomAt(s, area.width / 2, area.height / 2, 1.0 / kZoomStep);
 }
 
 void panView(State& s, double dx, double dy) {
     if (viewLocked(s)) return;
-    settleView(s);
-    if (panBy(s.view, dx, dy, canvasArea(s))) viewMoved(s);
+    settleView(s.view, canvasArea(s.canvas));
+    if (panBy(s.view, dx, dy, canvasArea(s.canvas))) viewMoved(s);
 }
 
 void fitViewToRing(State& s) {
     resetFit(s.view);
     bool any = false;
-    forEachLoadedVertex(s.doc, [&](double lon, double lat) {
+    forEachLoadedVertex(s.doc.content, s.doc.loaded, [&](double lon, double lat) {
         widenFit(s.view, lon, lat);
         any = true;
     });
@@ -89,7 +89,7 @@ void fitView(State& s) {
 
 void showBounds(State& s, double west, double south, double east, double north) {
     if (viewLocked(s)) return;
-    settleView(s);  // a fit still waiting sets the zoom factor's reference first
+    settleView(s.view, canvasArea(s.canvas));  // a fit still waiting sets the zoom factor's reference first
     ViewState& v = s.view;
     v.minLon = static_cast<float>(west);
     v.maxLon = static_cast<float>(east);
@@ -97,16 +97,16 @@ void showBounds(State& s, double west, double south, double east, double north) 
     v.maxLat = static_cast<float>(north);
     finishFit(v);
     v.userMoved = true;
-    if (v.keepProportions) applyProportions(v, canvasArea(s), ShapeFix::WidenShortSide);
+    if (v.keepProportions) applyProportions(v, canvasArea(s.canvas), ShapeFix::WidenShortSide);
     viewMoved(s);
 }
 
 void centreViewOn(State& s, double lon, double lat, double closer) {
     if (viewLocked(s)) return;
-    settleView(s);
+    settleView(s.view, canvasArea(s.canvas));
     ViewState& v = s.view;
     if (!(v.lonSpan > 0 && v.latSpan > 0)) return;
-    const CanvasArea area = canvasArea(s);
+    const CanvasArea area = canvasArea(s.canvas);
     const ViewMapping mapping(v, area.width, area.height, area.margin);
     const CanvasPoint p = mapping(lon, lat);
     panBy(v, area.width / 2 - p.x, area.height / 2 - p.y, area);
@@ -125,7 +125,7 @@ void setKeepProportions(State& s, bool keep) {
     s.view.keepProportions = keep;
     // Turned on, the short side widens so that nothing shown leaves the
     // view; turned off, the view stays as it is.
-    if (keep) applyProportions(s.view, canvasArea(s), ShapeFix::WidenShortSide);
+    if (keep) applyProportions(s.view, canvasArea(s.canvas), ShapeFix::WidenShortSide);
     if (!viewLocked(s)) viewMoved(s);
 }
 

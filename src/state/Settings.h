@@ -1,0 +1,34 @@
+// What the program remembers between runs, and where: the recent files,
+// the combine window's title, the last background, the folders.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tess {
+
+inline constexpr int kRecentCount = 5;
+
+struct RecentEntry {
+    std::string path;
+    bool enabled = true;
+};
+
+// The settings as this process read them at start, so that writing them
+// back can keep what another window added in the meantime.
+struct SettingsSnapshot {
+    std::array<std::string, kRecentCount> recent;
+    std::string mergeTitle;
+    std::string lastBackground;
+};
+
+struct Settings {
+    std::array<RecentEntry, kRecentCount> recent;  // the newest first
+    std::string mergeTitle;
+    std::string lastBackground;
+    SettingsSnapshot atStart;
+    std::string exeDir;     // the folder of the executable
+    std::string systemDir;  // the working folder (the settings file)
+};
+
+}  // namespace tess
