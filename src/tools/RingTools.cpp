@@ -66,10 +66,14 @@ RingChange growChange(const std::vector<RingText>& rings, int index, double metr
 bool applyRingChange(State& s, const RingChange& change) {
     Document& d = s.doc;
     if (change.index < 0 || change.index >= d.ringCount()) return false;
-    // A shrink that removes the last outer ring would leave only holes, or nothing.
-    const auto outers = std::count_if(d.ringTexts.begin(), d.ringTexts.end(), [](const RingText& r) { return !isHoleName(r.name); });
-    const bool lastOuter = !isHoleName(d.ringTexts[static_cast<std::size_t>(change.index)].name) && outers == 1;
-    if (change.rings.empty() && (d.ringCount() == 1 || lastOuter)) {
+    // A shrink that removes the last outer ring would leave only holes, or
+    // nothing. The rings are counted only then: a batch run changes every
+    // ring of a document of 32,767.
+    auto lastOuter = [&] {
+        if (isHoleName(d.ringTexts[static_cast<std::size_t>(change.index)].name)) return false;
+        return std::count_if(d.ringTexts.begin(), d.ringTexts.end(), [](const RingText& r) { return !isHoleName(r.name); }) == 1;
+    };
+    if (change.rings.empty() && (d.ringCount() == 1 || lastOuter())) {
         s.platform.message(kNothingLeft);
         return false;
     }
@@ -92,13 +96,11 @@ bool importGeoJson(State& s, const std::string& path) {
     s.platform.busyPointer();
     GeoJsonRead read;
     try {
-        FileRead file = readFile(path);
-        if (file.ok()) {
-            read = parseGeoJson(file.text);
-            if (!read.ok()) read.error = unreadableFileMessage(path, read.error);
-        } else {
-            read.error = unreadableFileMessage(path, file.error);
-        }
+        // Read as it comes: the text is never held whole beside the rings.
+        FileReader file(path);
+        read = readGeoJson([&](char* buffer, std::size_t size) { return file.read(buffer, size); }, file.size());
+        if (!file.error().empty()) read.error = file.error();
+        if (!read.ok()) read.error = unreadableFileMessage(path, read.error);
     } catch (const std::bad_alloc&) {
         read.error = unreadableFileMessage(path, kFileTooLarge);
     }
