@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <iostream>
+#include <new>
 #include <optional>
 
 #include "session/Opening.h"
@@ -24,6 +25,8 @@ namespace tess {
 namespace {
 
 constexpr const char* kTryHelp = "Try 'tessaline --help'.\n";
+// Problems --check prints; a count stands for the rest.
+constexpr std::size_t kMostListed = 1000;
 
 struct ToolOptions {
     std::string verb;
@@ -148,10 +151,17 @@ int runCheck(const ToolOptions& o) {
     ConsolePlatform platform(std::cerr);
     State s(platform);
     if (!open(s, o.input)) return 1;
-    const std::vector<Problem> problems = checkDocument(s.doc.content.rings);
-    for (const Problem& p : problems) std::cout << describe(p) << "\n";
-    std::cerr << o.input << ": " << problems.size() << (problems.size() == 1 ? " problem\n" : " problems\n");
-    return problems.empty() ? 0 : 1;
+    CheckReport report;
+    try {
+        report = checkDocument(s.doc.content.rings, kMostListed);
+    } catch (const GeosError& e) {
+        std::cerr << kCheckFailed << e.what() << "\n";
+        return 1;
+    }
+    for (const Problem& p : report.problems) std::cout << describe(p) << "\n";
+    if (const auto more = report.total - static_cast<std::int64_t>(report.problems.size())) std::cout << "and " << more << " more\n";
+    std::cerr << o.input << ": " << report.total << (report.total == 1 ? " problem\n" : " problems\n");
+    return report.total == 0 ? 0 : 1;
 }
 
 int runConvert(const ToolOptions& o) {
@@ -178,9 +188,16 @@ bool isToolCommand(const std::vector<std::string>& args) {
 int runTool(const std::vector<std::string>& args) {
     ToolOptions o;
     if (const int status = parse(args, o)) return status;
-    if (o.verb == "--check") return runCheck(o);
-    if (o.verb == "--convert") return runConvert(o);
-    return runChange(o);
+    // Running out of memory, in GEOS or anywhere, ends the run with a
+    // message rather than an abort.
+    try {
+        if (o.verb == "--check") return runCheck(o);
+        if (o.verb == "--convert") return runConvert(o);
+        return runChange(o);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "tessaline: " << kNotEnoughMemory << "\n";
+        return 1;
+    }
 }
 
 }  // namespace tess

@@ -165,8 +165,10 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
     }
     window.windowResized();
 
-    if (!o.background.empty()) {
-        loadBackgroundFile(s, o.background);
+    // A picture without the background asked for is no picture of it.
+    if (!o.background.empty() && !loadBackgroundFile(s, o.background)) {
+        std::cerr << "tessaline: cannot show the background " << o.background << "\n";
+        return 1;
     }
     if (!openDocumentFile(s, o.input)) {
         std::cerr << "tessaline: cannot render " << o.input << "\n";

@@ -1,11 +1,6 @@
-// GeoJSON through simdjson's On-Demand parser, which reads a text at
-// several hundred megabytes a second without building a tree of it. A
-// coordinate's digits are copied from the file as they stand when they
-// already make a vertex line (a period, no exponent), so a round trip
-// keeps them; writing is plain text built with std::to_chars.
+// Writing GeoJSON: plain text built with std::to_chars, in pieces. The
+// reader is GeoJsonReader.cpp.
 #include "geometry/GeoJson.h"
-
-#include <simdjson.h>
 
 #include <algorithm>
 #include <charconv>
@@ -18,128 +13,6 @@
 namespace tess {
 
 namespace {
-
-namespace od = simdjson::ondemand;
-
-void appendNumber(std::string& out, double value, std::chars_format format);
-
-// A member of an object that may be missing.
-std::optional<od::value> member(od::object& object, std::string_view key) {
-    od::value v;
-    if (object.find_field_unordered(key).get(v)) return std::nullopt;
-    return v;
-}
-
-// The property naming each ring's place in the document.
-constexpr const char* kRingPlaces = "tessaline_rings";
-
-class Reading {
-public:
-    PolyFile file;
-    std::string error;
-    std::vector<std::pair<std::int64_t, bool>> places;  // from kRingPlaces
-
-    void object(od::object e) {
-        const std::string_view type = e.find_field_unordered("type").get_string();
-        if (type == "FeatureCollection") {
-            for (od::object feature : e.find_field_unordered("features").get_array()) object(feature);
-        } else if (type == "Feature") {
-            takeTitle(e);
-            std::optional<od::value> g = member(e, "geometry");
-            if (g && !g->is_null()) geometry(g->get_object());
-        } else {
-            geometry(e);
-        }
-    }
-
-private:
-    bool titleTaken_ = false;
-
-    void takeTitle(od::object& feature) {
-        if (titleTaken_) return;
-        titleTaken_ = true;
-        std::optional<od::value> properties = member(feature, "properties");
-        od::object p;
-        if (!properties || properties->get_object().get(p)) return;
-        std::string_view name;
-        if (std::optional<od::value> n = member(p, "name"); n && !n->get_string().get(name)) file.title = name;
-        p.reset();
-        if (std::optional<od::value> r = member(p, kRingPlaces)) takePlaces(*r);
-        feature.reset();
-    }
-
-    // [[place, turned], ...]; anything else leaves the rings as read.
-    void takePlaces(od::value value) {
-        od::array list;
-        if (value.get_array().get(list)) return;
-        for (od::value entry : list) {
-            od::array pair;
-            std::int64_t place = 0, turned = 0;
-            if (entry.get_array().get(pair)) return places.clear();
-            auto it = pair.begin();
-            if (it == pair.end() || (*it).get_int64().get(place)) return places.clear();
-            ++it;
-            if (it == pair.end() || (*it).get_int64().get(turned)) return places.clear();
-            places.emplace_back(place, turned != 0);
-        }
-    }
-
-    void geometry(od::object g) {
-        const std::string_view type = g.find_field_unordered("type").get_string();
-        if (type == "Polygon") {
-            polygon(g.find_field_unordered("coordinates").get_array());
-        } else if (type == "MultiPolygon") {
-            for (od::array p : g.find_field_unordered("coordinates").get_array()) polygon(p);
-        } else if (type == "GeometryCollection") {
-            for (od::object part : g.find_field_unordered("geometries").get_array()) geometry(part);
-        }
-        // Points and lines have no area to cut an extract with.
-    }
-
-    void polygon(od::array rings) {
-        bool outer = true;
-        for (od::array ring : rings) {
-            this->ring(ring, !outer);
-            outer = false;
-        }
-    }
-
-    void ring(od::array positions, bool hole) {
-        if (file.rings.size() >= static_cast<std::size_t>(kMaxRings)) {
-            error = kTooManyRings;
-            throw std::length_error(error);
-        }
-        std::string lines;
-        for (od::array position : positions) {
-            lines += "   ";
-            int count = 0;
-            // A third number, the height, is passed over.
-            for (od::value number : position) {
-                if (count < 2) coordinate(lines, number, count == 0);
-                ++count;
-            }
-            if (count < 2) throw simdjson::simdjson_error(simdjson::INCORRECT_TYPE);
-            lines += '\n';
-        }
-        if (!lines.empty())
-            file.rings.push_back(ownRingText((hole ? "!" : "") + std::to_string(file.rings.size() + 1), std::move(lines)));
-    }
-
-    static void coordinate(std::string& out, od::value number, bool isLon) {
-        const double value = number.get_double();
-        std::string_view digits = number.raw_json_token();
-        while (!digits.empty() && (digits.back() == ' ' || digits.back() == '\t' || digits.back() == '\n' || digits.back() == '\r'))
-            digits.remove_suffix(1);
-        if (digits.find('.') != std::string_view::npos && digits.find_first_of("eE") == std::string_view::npos) {
-            out += digits;
-        } else {
-            const std::size_t start = out.size();
-            appendNumber(out, value == 0 ? 0.0 : value, std::chars_format::fixed);
-            if (out.find('.', start) == std::string::npos) out += ".0";
-        }
-        if (isLon) out += ' ';
-    }
-};
 
 void appendNumber(std::string& out, double value, std::chars_format format) {
     char buffer[400];
@@ -187,42 +60,6 @@ std::vector<int> writtenOrder(const GeoJsonPlan& plan) {
     return order;
 }
 
-// A ring's lines in the opposite order: the ring run the other way round,
-// from the same first vertex when it is closed.
-std::string reversedLines(std::string_view lines) {
-    std::vector<std::string_view> each;
-    forEachLine(lines, [&](std::string_view line) { each.push_back(line); });
-    std::string out;
-    out.reserve(lines.size());
-    for (auto it = each.rbegin(); it != each.rend(); ++it) {
-        out += *it;
-        out += '\n';
-    }
-    return out;
-}
-
-// GeoJSON written by this program names, for each ring it holds, the
-// ring's place in the document and whether winding it turned it round;
-// with that, an import gives the document back as it was.
-void restoreDocumentOrder(PolyFile& file, const std::vector<std::pair<std::int64_t, bool>>& places) {
-    const std::size_t n = file.rings.size();
-    if (places.size() != n) return;
-    std::vector<std::size_t> byPlace(n);
-    for (std::size_t i = 0; i < n; ++i) byPlace[i] = i;
-    std::sort(byPlace.begin(), byPlace.end(), [&](std::size_t a, std::size_t b) { return places[a].first < places[b].first; });
-    for (std::size_t i = 1; i < n; ++i)
-        if (places[byPlace[i]].first == places[byPlace[i - 1]].first) return;  // not a ring order
-    std::vector<RingText> rings;
-    rings.reserve(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        RingText& ring = file.rings[byPlace[k]];
-        const bool hole = isHoleName(ring.name);
-        std::string lines = places[byPlace[k]].second ? reversedLines(ring.lines) : std::string(ring.lines);
-        rings.push_back(ownRingText((hole ? "!" : "") + std::to_string(k + 1), std::move(lines)));
-    }
-    file.rings = std::move(rings);
-}
-
 bool hasThreeDistinct(const Vertices& v) {
     auto second = std::find_if(v.begin(), v.end(), [&](Vertex x) { return x != v.front(); });
     return second != v.end() && std::any_of(second, v.end(), [&](Vertex x) { return x != v.front() && x != *second; });
@@ -249,35 +86,6 @@ void appendExactVertexLine(std::string& out, Vertex v) {
     out += '\n';
 }
 
-GeoJsonRead parseGeoJson(const std::string& text) {
-    GeoJsonRead read;
-    Reading reading;
-    try {
-        od::parser parser;
-        simdjson::padded_string_view padded(text.data(), text.size(), text.capacity());
-        simdjson::padded_string copy;
-        if (text.capacity() - text.size() < simdjson::SIMDJSON_PADDING) {
-            copy = simdjson::padded_string(text);
-            padded = copy;
-        }
-        od::document document = parser.iterate(padded);
-        reading.object(document.get_object());
-    } catch (const simdjson::simdjson_error& e) {
-        read.error = std::string(kNotGeoJson) + e.what();
-        return read;
-    } catch (const std::length_error&) {
-        read.error = reading.error;
-        return read;
-    }
-    if (reading.file.rings.empty()) {
-        read.error = kNoDataSave;
-        return read;
-    }
-    restoreDocumentOrder(reading.file, reading.places);
-    read.file = std::move(reading.file);
-    return read;
-}
-
 GeoJsonPlan planGeoJson(const std::vector<RingText>& rings) {
     GeoJsonPlan plan;
     plan.rings.resize(rings.size());
@@ -302,11 +110,11 @@ GeoJsonPlan planGeoJson(const std::vector<RingText>& rings) {
             plan.polygons.push_back({index, {}});
         }
     }
-    if (holes.empty()) return plan;
     if (outers.empty()) {
-        plan.error = kNoOuterRing;
+        plan.error = holes.empty() ? kNoPolygon : kNoOuterRing;
         return plan;
     }
+    if (holes.empty()) return plan;
     // Only holes need GEOS: which outer ring holds each.
     Geos geos;
     std::vector<Geom> outerAreas;

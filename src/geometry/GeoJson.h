@@ -19,6 +19,9 @@ namespace tess {
 
 inline constexpr const char* kNotGeoJson = "Not a GeoJSON file: ";
 inline constexpr const char* kNoOuterRing = "Only holes: GeoJSON needs an outer ring to hold them";
+inline constexpr const char* kNoPolygon = "No ring has three distinct vertices: GeoJSON has no polygon to write";
+// The property naming each ring's place in the document.
+inline constexpr const char* kRingPlaces = "tessaline_rings";
 
 // The name ends in .geojson or .json, in any letter case.
 bool namesGeoJsonFile(std::string_view path);
@@ -29,9 +32,18 @@ struct GeoJsonRead {
     bool ok() const { return error.empty(); }
 };
 
-// Reads a GeoJSON text. A text with no polygon is refused with "No data",
-// one of more rings than a document holds with the ring limit's message.
-GeoJsonRead parseGeoJson(const std::string& text);
+// Gives the next piece of a text: fills the buffer and returns how many
+// bytes it put there, 0 at the end.
+using TextSource = std::function<std::size_t(char* buffer, std::size_t size)>;
+
+// Reads a GeoJSON text as it comes, holding only the rings' lines; the
+// size hint is the text's size when known. A text with no polygon is
+// refused with "No data", one of more rings than a document holds with
+// the ring limit's message, and anything that is not one JSON object
+// (after a byte-order mark, if any) or nests deeper than 64 levels with
+// kNotGeoJson and the reason.
+GeoJsonRead readGeoJson(const TextSource& source, std::size_t sizeHint);
+GeoJsonRead parseGeoJson(std::string_view text);
 
 // The polygons GeoJSON is written as: each outer ring (an index into the
 // rings) with the holes it holds, and the rings that could not be written.
@@ -46,7 +58,7 @@ struct GeoJsonPlan {
     std::vector<Vertices> rings;
     std::vector<bool> reversed;
     std::vector<int> leftOut;  // rings of fewer than three distinct vertices
-    std::string error;         // nothing can be written
+    std::string error;         // nothing can be written: kNoPolygon or kNoOuterRing
 };
 
 // Sorts the rings into polygons: a hole goes into the first outer ring

@@ -1,6 +1,8 @@
 // GEOS contexts, owned geometries and vertex conversion.
 #include "geometry/Geos.h"
 
+#include <new>
+
 namespace tess {
 
 namespace {
@@ -18,19 +20,26 @@ Geos::Geos() : handle_(GEOS_init_r()) {
 
 Geos::~Geos() { GEOS_finish_r(handle_); }
 
+void Geos::fail() const {
+    // GEOS catches what its C++ core throws and keeps only the message;
+    // running out of memory is told apart by it.
+    if (error_.find("bad_alloc") != std::string::npos) throw std::bad_alloc();
+    throw GeosError(error_.empty() ? "GEOS failed" : error_);
+}
+
 Geom Geos::own(GEOSGeometry* g) const {
-    if (!g) throw GeosError(error_.empty() ? "GEOS failed" : error_);
+    if (!g) fail();
     return Geom(g, GeomDeleter{handle_});
 }
 
 Prepared Geos::prepare(const GEOSGeometry* g) const {
     const GEOSPreparedGeometry* p = GEOSPrepare_r(handle_, g);
-    if (!p) throw GeosError(error_);
+    if (!p) fail();
     return Prepared(p, PreparedDeleter{handle_});
 }
 
 bool Geos::check(char answer) const {
-    if (answer == 2) throw GeosError(error_);
+    if (answer == 2) fail();
     return answer == 1;
 }
 
@@ -38,27 +47,27 @@ GEOSCoordSequence* Geos::sequence(const Vertices& v) const {
     static_assert(sizeof(Vertex) == 2 * sizeof(double));
     GEOSCoordSequence* seq =
         GEOSCoordSeq_copyFromBuffer_r(handle_, reinterpret_cast<const double*>(v.data()), static_cast<unsigned>(v.size()), 0, 0);
-    if (!seq) throw GeosError(error_);
+    if (!seq) fail();
     return seq;
 }
 
 Geom Geos::lineString(const Vertices& v) const { return own(GEOSGeom_createLineString_r(handle_, sequence(v))); }
 
 Geom Geos::polygon(const Vertices& v) const {
-    const Vertices ring = closed(v);
-    if (ring.size() < 4) throw GeosError("A ring needs at least three distinct vertices");
-    GEOSGeometry* shell = GEOSGeom_createLinearRing_r(handle_, sequence(ring));
-    if (!shell) throw GeosError(error_);
+    // A closed ring, as most are, is not copied to be closed.
+    if (v.size() >= 2 && v.front() != v.back()) return polygon(closed(v));
+    if (v.size() < 4) throw GeosError("A ring needs at least three distinct vertices");
+    GEOSGeometry* shell = GEOSGeom_createLinearRing_r(handle_, sequence(v));
+    if (!shell) fail();
     return own(GEOSGeom_createPolygon_r(handle_, shell, nullptr, 0));
 }
 
 Vertices Geos::vertices(const GEOSGeometry* lineOrRing) const {
     const GEOSCoordSequence* seq = GEOSGeom_getCoordSeq_r(handle_, lineOrRing);
     unsigned size = 0;
-    if (!seq || !GEOSCoordSeq_getSize_r(handle_, seq, &size)) throw GeosError(error_);
+    if (!seq || !GEOSCoordSeq_getSize_r(handle_, seq, &size)) fail();
     Vertices out(size);
-    if (size && !GEOSCoordSeq_copyToBuffer_r(handle_, seq, reinterpret_cast<double*>(out.data()), 0, 0))
-        throw GeosError(error_);
+    if (size && !GEOSCoordSeq_copyToBuffer_r(handle_, seq, reinterpret_cast<double*>(out.data()), 0, 0)) fail();
     return out;
 }
 

@@ -1,7 +1,8 @@
 // A thin owner of GEOS's re-entrant C API: one context per object (so
 // each call, or each thread, has its own), geometries that free themselves,
 // and the conversion between vertices and GEOS rings and polygons.
-// GEOS reports failures through its context; they become GeosError.
+// GEOS reports failures through its context; they become GeosError, or
+// std::bad_alloc when GEOS ran out of memory.
 #pragma once
 
 #define GEOS_USE_ONLY_R_API
@@ -43,7 +44,7 @@ public:
     GEOSContextHandle_t handle() const { return handle_; }
 
     // Takes ownership of what a GEOS call returned; a null result throws
-    // the context's last message.
+    // the context's last failure.
     Geom own(GEOSGeometry* g) const;
     Prepared prepare(const GEOSGeometry* g) const;
     // Throws when a GEOS predicate answered 2 (its error value).
@@ -64,6 +65,8 @@ public:
 
     // The last message GEOS reported.
     const std::string& lastError() const { return error_; }
+    // Throws what GEOS's last failure was.
+    [[noreturn]] void fail() const;
 
 private:
     GEOSCoordSequence* sequence(const Vertices& v) const;

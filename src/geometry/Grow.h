@@ -9,6 +9,12 @@ namespace tess {
 
 enum class Corners { Round, Mitre };
 
+// Half the Earth's circumference: no two places are further apart.
+inline constexpr double kFarthestMetres = 20'000'000;
+inline constexpr const char* kBeyondTheEarth = "Distances beyond 20,000 km do not fit on the Earth.";
+inline constexpr const char* kOffTheGlobe =
+    "The ring has coordinates beyond latitude -90..90 or longitude -360..360, which are not places on the Earth.";
+
 struct GrownRing {
     Vertices vertices;  // closed
     bool hole = false;
@@ -24,7 +30,9 @@ struct GrownRing {
 // hole = !isHole. The distance is kept at least and exceeded by at most
 // 5.5 % with round corners, 4 % with mitred ones (detail finer than 2 %
 // of it is left out first, for speed). A self-crossing ring is first made
-// valid. Throws GeosError when GEOS fails.
+// valid. Throws GeosError when GEOS fails, with kBeyondTheEarth for a
+// distance beyond kFarthestMetres and kOffTheGlobe for a ring with
+// coordinates that are no places on the Earth.
 std::vector<GrownRing> growRing(const Vertices& ring, double metres, Corners corners, bool isHole = false);
 
 }  // namespace tess

@@ -32,12 +32,17 @@ Vertices originalsOf(const Vertices& kept, const Vertices& projected, const Vert
     return out;
 }
 
-}  // namespace
-
+// The simplified closed ring, in metres, with the points GEOS returns.
+// Douglas-Peucker first, which is fast; when its result crosses itself,
+// GEOS's topology-preserving simplifier, which never lets it.
 Vertices simplifyProjected(const Geos& geos, const Vertices& closedRing, double tolerance) {
-    Geom line = geos.lineString(closedRing);
-    Geom quick = geos.own(GEOSSimplify_r(geos.handle(), line.get(), tolerance));
-    Vertices kept = geos.vertices(quick.get());
+    Vertices kept;
+    {
+        // GEOS's copy of a ring takes half as much again as the ring: gone
+        // before the next one is made.
+        Geom line = geos.lineString(closedRing);
+        kept = geos.vertices(geos.own(GEOSSimplify_r(geos.handle(), line.get(), tolerance)).get());
+    }
     if (kept.size() >= 4) {
         Geom polygon = geos.polygon(kept);
         if (geos.check(GEOSisValid_r(geos.handle(), polygon.get()))) return kept;
@@ -49,8 +54,10 @@ Vertices simplifyProjected(const Geos& geos, const Vertices& closedRing, double 
     return kept.size() < 4 ? closedRing : kept;
 }
 
-Vertices simplifyRing(const Vertices& ring, double metres) {
-    Vertices closedRing = closed(ring);
+}  // namespace
+
+Vertices simplifyRing(Vertices ring, double metres) {
+    Vertices closedRing = closed(std::move(ring));
     if (!(metres > 0) || closedRing.size() < 4) return closedRing;
     const LocalProjection projection = LocalProjection::around(closedRing);
     const Vertices projected = projection.forward(closedRing);

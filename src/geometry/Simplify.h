@@ -5,8 +5,6 @@
 
 namespace tess {
 
-class Geos;
-
 // The ring with every vertex dropped that lies within `metres` of the
 // line its neighbours would draw instead, as long as no crossing appears
 // (run in metres around the ring's centre). The vertices kept are the
@@ -14,11 +12,6 @@ class Geos;
 // four vertices. A ring of fewer than three distinct vertices, or a
 // tolerance of 0 or less, comes back closed but otherwise as it was.
 // Throws GeosError when GEOS fails.
-Vertices simplifyRing(const Vertices& ring, double metres);
-
-// The same on a closed ring already in metres, with the points GEOS
-// returns. Douglas-Peucker first, which is fast; when its result crosses
-// itself, GEOS's topology-preserving simplifier, which never lets it.
-Vertices simplifyProjected(const Geos& geos, const Vertices& closedRing, double tolerance);
+Vertices simplifyRing(Vertices ring, double metres);
 
 }  // namespace tess

@@ -5,14 +5,19 @@
 #include "platform/Files.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <new>
 #include <random>
+#include <set>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -101,6 +106,32 @@ FileRead readFile(const std::string& path, const ByteProgress& progress) {
 
 std::string readWholeFile(const std::string& path) { return readFile(path).text; }
 
+FileReader::FileReader(const std::string& path) {
+    struct stat st {};
+    if (path.empty()) error_ = kNoFileName;
+    else if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) error_ = kNotRegularFile;
+    else if ((fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) < 0) error_ = systemError();
+    else if (::fstat(fd_, &st) != 0) error_ = systemError();
+    else if (!S_ISREG(st.st_mode)) error_ = kNotRegularFile;  // replaced by a pipe since
+    else size_ = static_cast<std::size_t>(st.st_size);
+}
+
+FileReader::~FileReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::size_t FileReader::read(char* buffer, std::size_t size) {
+    if (!error_.empty()) return 0;
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer, size);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno != EINTR) {
+            error_ = systemError();
+            return 0;
+        }
+    }
+}
+
 namespace {
 
 // Pieces are gathered up to this size before they go to the system.
@@ -116,17 +147,17 @@ struct Target {
     std::string path;
     std::string error;
     bool exists = false;
-    mode_t mode = 0;  // the permissions of an existing file
+    struct stat st {};  // an existing file's owner, mode and links
 };
 
 Target finalTarget(std::string path) {
     for (int links = 0; links <= kMaxLinks; ++links) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0) {
-            if (errno == ENOENT) return {path, {}, false, 0};
+            if (errno == ENOENT) return {path, {}, false, {}};
             return {path, systemError()};
         }
-        if (S_ISREG(st.st_mode)) return {path, {}, true, static_cast<mode_t>(st.st_mode & 07777)};
+        if (S_ISREG(st.st_mode)) return {path, {}, true, st};
         if (!S_ISLNK(st.st_mode)) return {path, kNotRegularFile};
         std::error_code ec;
         const fs::path link = fs::read_symlink(path, ec);
@@ -137,7 +168,19 @@ Target finalTarget(std::string path) {
     return {path, systemError(ELOOP)};
 }
 
-std::string temporaryPrefix(std::string_view fileName) { return "." + std::string(fileName) + "."; }
+// A temporary name is ".NAME.PID.LETTERS": the writing process's id lets a
+// later save tell the leftovers of a killed one from a write under way.
+// NAME is cut, at a character's start, when the whole would be longer than
+// a name may be.
+constexpr std::size_t kLongestName = 255;
+
+std::string temporaryPrefix(std::string_view fileName) {
+    const std::string pid = std::to_string(::getpid());
+    const std::size_t room = kLongestName - (3 + pid.size() + kTemporaryLetters);
+    std::size_t kept = std::min(fileName.size(), room);
+    while (kept > 0 && kept < fileName.size() && (static_cast<unsigned char>(fileName[kept]) & 0xC0) == 0x80) --kept;
+    return "." + std::string(fileName.substr(0, kept)) + "." + pid + ".";
+}
 
 constexpr std::string_view kTemporaryLetterSet =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -150,6 +193,40 @@ std::string randomLetters() {
     return letters;
 }
 
+// The id of the process that wrote a temporary file of `fileName`, or 0
+// when the name is no such file.
+long writerOf(std::string_view name, std::string_view fileName) {
+    if (name.size() < 4 + kTemporaryLetters || name.front() != '.') return 0;
+    const std::string_view letters = name.substr(name.size() - kTemporaryLetters);
+    if (letters.find_first_not_of(kTemporaryLetterSet) != std::string_view::npos) return 0;
+    std::string_view rest = name.substr(1, name.size() - kTemporaryLetters - 2);  // ".": NAME.PID
+    if (name[name.size() - kTemporaryLetters - 1] != '.') return 0;
+    const std::size_t dot = rest.rfind('.');
+    if (dot == std::string_view::npos) return 0;
+    long pid = 0;
+    const std::string_view digits = rest.substr(dot + 1);
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+    if (ec != std::errc() || end != digits.data() + digits.size() || pid <= 0) return 0;
+    // The name whole, or cut where the temporary name reached the limit.
+    const std::string_view stem = rest.substr(0, dot);
+    const bool cut = stem.size() < fileName.size() && fileName.starts_with(stem) && name.size() + 3 >= kLongestName;
+    return stem == fileName || cut ? pid : 0;
+}
+
+bool running(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH; }
+
+// Removes what writes of the target left that were killed before they
+// could clean up: a 2 GB output killed a hundred times stays otherwise.
+void removeLeftovers(const std::string& target) {
+    const std::string fileName = fs::path(target).filename().string();
+    const std::string folder = folderOf(target);
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (const long pid = writerOf(name, fileName); pid && !running(pid)) ::unlink(it->path().c_str());
+    }
+}
+
 // Creates a new, empty file beside the target under a name no other file
 // has. Asking for mode 0666 lets the system apply the user's umask (and a
 // default access list of the folder) as it does to any new file.
@@ -157,20 +234,58 @@ int createTemporary(const std::string& target, std::string& temp) {
     const std::string prefix = joinPath(folderOf(target), temporaryPrefix(fs::path(target).filename().string()));
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp = prefix + randomLetters();
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
 }
 
+// Files the user agreed to replace although no one may write them.
+std::mutex consentGuard;
+std::set<std::string> consented;
+
+bool readOnly(const std::string& path, const struct stat& st) {
+    return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+// Copies `size` bytes from the start of one file over the start of
+// another; false after a failure, with errno set.
+bool copyOver(int from, int to, off_t size) {
+    std::string chunk(std::size_t{1} << 20, '\0');
+    for (off_t at = 0; at < size;) {
+        const ssize_t got = ::pread(from, chunk.data(), static_cast<std::size_t>(std::min<off_t>(size - at, static_cast<off_t>(chunk.size()))), at);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            if (got == 0) errno = EIO;
+            return false;
+        }
+        for (ssize_t put = 0; put < got;) {
+            const ssize_t n = ::pwrite(to, chunk.data() + put, static_cast<std::size_t>(got - put), at + put);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                if (n == 0) errno = ENOSPC;
+                return false;
+            }
+            put += n;
+        }
+        at += got;
+    }
+    return ::ftruncate(to, size) == 0;
+}
+
 }  // namespace
 
-bool isTemporaryFileOf(std::string_view name, std::string_view fileName) {
-    const std::string prefix = temporaryPrefix(fileName);
-    if (name.size() != prefix.size() + kTemporaryLetters || !name.starts_with(prefix)) return false;
-    for (char c : name.substr(prefix.size()))
-        if (kTemporaryLetterSet.find(c) == std::string_view::npos) return false;
-    return true;
+bool isTemporaryFileOf(std::string_view name, std::string_view fileName) { return writerOf(name, fileName) != 0; }
+
+bool isReadOnlyFile(const std::string& path) {
+    const Target target = finalTarget(path);
+    return target.exists && readOnly(target.path, target.st);
+}
+
+void consentToReplace(const std::string& path) {
+    const Target target = finalTarget(path);
+    const std::lock_guard<std::mutex> lock(consentGuard);
+    consented.insert(target.path);
 }
 
 AtomicFile::AtomicFile(const std::string& path) {
@@ -184,13 +299,28 @@ AtomicFile::AtomicFile(const std::string& path) {
         fail(target.error);
         return;
     }
+    if (target.exists && readOnly(target_, target.st)) {
+        const std::lock_guard<std::mutex> lock(consentGuard);
+        if (consented.erase(target_) == 0) {
+            fail(kReadOnlyFile);
+            return;
+        }
+    }
+    removeLeftovers(target_);
     fd_ = createTemporary(target_, temp_);
     if (fd_ < 0) {
         temp_.clear();
         fail(systemError());
-    } else if (target.exists && ::fchmod(fd_, target.mode) != 0) {
-        fail(systemError());
+        return;
     }
+    if (!target.exists) return;
+    // The file stays its owner's, and its group's, where the system lets
+    // this user give it away (root may, others only to a group of theirs);
+    // the mode is set after, since a change of owner can clear some bits.
+    if (::fchown(fd_, target.st.st_uid, target.st.st_gid) != 0) (void)!::fchown(fd_, static_cast<uid_t>(-1), target.st.st_gid);
+    if (::fchmod(fd_, target.st.st_mode & 07777) != 0) fail(systemError());
+    // Renaming over a file of several names would part it from the others.
+    hardLinked_ = target.st.st_nlink > 1;
 }
 
 AtomicFile::~AtomicFile() {
@@ -221,20 +351,51 @@ void AtomicFile::write(std::string_view piece) {
     else buffer_.append(piece);
 }
 
+// A file of several names is written over in place, so every name sees the
+// new content. The new content is whole in the temporary file first and
+// the old one is copied aside, so a failure on the way puts it back.
+void AtomicFile::writeInPlace() {
+    const int target = ::open(target_.c_str(), O_RDWR | O_CLOEXEC);
+    if (target < 0) return fail(systemError());
+    struct stat old {}, fresh {};
+    std::string backup;
+    int saved = -1;
+    if (::fstat(target, &old) != 0 || ::fstat(fd_, &fresh) != 0) {
+        fail(systemError());
+    } else if ((saved = createTemporary(target_, backup)) < 0) {
+        fail(systemError());
+    } else if (!copyOver(target, saved, old.st_size) || ::fsync(saved) != 0) {
+        fail(systemError());
+    } else if (fresh.st_size > old.st_size && ::fallocate(target, FALLOC_FL_KEEP_SIZE, 0, fresh.st_size) != 0 &&
+               errno != EOPNOTSUPP) {
+        fail(systemError());  // no room for the new content: the old one is untouched
+    } else if (!copyOver(fd_, target, fresh.st_size) || ::fsync(target) != 0) {
+        fail(systemError());
+        (void)!copyOver(saved, target, old.st_size);
+        ::fsync(target);
+    }
+    if (saved >= 0) ::close(saved);
+    if (!backup.empty()) ::unlink(backup.c_str());
+    ::close(target);
+}
+
 std::string AtomicFile::commit(bool flush) {
     if (committed_) return {};
     if (error_.empty()) writeOut(buffer_);
     buffer_ = {};
     if (error_.empty() && flush && ::fsync(fd_) != 0) fail(systemError());
-    if (fd_ >= 0 && ::close(fd_) != 0) fail(systemError());
-    fd_ = -1;
     // The target may have been replaced by a pipe or a device since the
     // write began; such a name is never replaced.
     struct stat st {};
     if (error_.empty() && ::lstat(target_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) fail(kNotRegularFile);
-    if (error_.empty() && ::rename(temp_.c_str(), target_.c_str()) != 0) fail(systemError());
+    const bool inPlace = hardLinked_ && st.st_nlink > 1;
+    if (error_.empty() && inPlace) writeInPlace();
+    if (fd_ >= 0 && ::close(fd_) != 0) fail(systemError());
+    fd_ = -1;
+    if (error_.empty() && !inPlace && ::rename(temp_.c_str(), target_.c_str()) != 0) fail(systemError());
     committed_ = error_.empty();
-    if (!committed_ && !temp_.empty()) ::unlink(temp_.c_str());
+    // A rename took the temporary name away; otherwise it goes now.
+    if ((inPlace || !committed_) && !temp_.empty()) ::unlink(temp_.c_str());
     temp_.clear();
     return error_;
 }

@@ -23,6 +23,7 @@ bool folderIsWritable(const std::string& path);
 // socket where a file is wanted.
 inline constexpr const char* kNotRegularFile = "Not a regular file";
 inline constexpr const char* kFileTooLarge = "The file is too large to be read into memory";
+inline constexpr const char* kReadOnlyFile = "The file is read-only";
 
 // The whole content of a regular file, or the reason it could not be had.
 // Anything else (a folder, a pipe, a device such as /dev/zero, a socket)
@@ -41,15 +42,43 @@ FileRead readFile(const std::string& path, const ByteProgress& progress = {});
 // empty or the file cannot be read.
 std::string readWholeFile(const std::string& path);
 
+// A regular file read a piece at a time, for a reader that need not hold
+// it whole. It refuses what readFile refuses, at once.
+class FileReader {
+public:
+    explicit FileReader(const std::string& path);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // Why the file cannot be read, or the empty text.
+    const std::string& error() const { return error_; }
+    // Its size when it was opened.
+    std::size_t size() const { return size_; }
+    // Up to `size` bytes into the buffer; 0 at the end and after a failure,
+    // which error() then names.
+    std::size_t read(char* buffer, std::size_t size);
+
+private:
+    int fd_ = -1;
+    std::size_t size_ = 0;
+    std::string error_;
+};
+
 // Writes a file in pieces to a temporary file beside the real target and
 // renames it over the target on commit, so the target is either the old
 // file or the new one, never a torn mix, and a large output need not be
 // built in memory first.
 //
 // A symbolic link (or a chain of them) stays a link: the file it finally
-// points to is replaced. A replaced file keeps its mode; a new one gets
-// the mode the user's umask allows. A name that is a folder, a device, a
-// pipe or a socket is never replaced.
+// points to is replaced. A replaced file keeps its mode, and its owner and
+// group where the system allows; a new one gets the mode the user's umask
+// allows. A file of several names (hard links) is written over in place,
+// so that every name sees the new content. A name that is a folder, a
+// device, a pipe or a socket is never replaced, nor a file no one may
+// write (kReadOnlyFile) unless the user consented (consentToReplace). The
+// temporary file's name holds the process's id; leftovers of processes
+// that no longer run are removed.
 class AtomicFile {
 public:
     explicit AtomicFile(const std::string& path);
@@ -69,6 +98,7 @@ public:
 
 private:
     void writeOut(std::string_view bytes);
+    void writeInPlace();
     void fail(std::string error);
 
     std::string target_;  // the file that is finally replaced
@@ -77,11 +107,19 @@ private:
     std::string buffer_;
     std::string error_;  // the first failure
     bool committed_ = false;
+    bool hardLinked_ = false;
 };
 
 // True when a name in a folder is one of the temporary files AtomicFile
 // uses while it writes the file `fileName` of the same folder.
 bool isTemporaryFileOf(std::string_view name, std::string_view fileName);
+
+// True for an existing file (through links) that no one may write, or
+// that this user may not.
+bool isReadOnlyFile(const std::string& path);
+// The user agreed to replace the read-only file: the next AtomicFile of it
+// may.
+void consentToReplace(const std::string& path);
 
 // The same as an AtomicFile given the content at once (or in a few pieces,
 // so that a large text need not be copied to gain a last line break).

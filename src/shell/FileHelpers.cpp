@@ -28,7 +28,10 @@ std::string fileDialog(Platform& platform, bool save, const std::vector<FileFilt
 
 bool confirmReplace(Platform& platform, const std::string& file) {
     if (!fileExists(file)) return true;
-    return platform.askYesNo(kReplaceFile);
+    if (!isReadOnlyFile(file)) return platform.askYesNo(kReplaceFile);
+    if (!platform.askYesNo(kReplaceReadOnlyFile)) return false;
+    consentToReplace(file);
+    return true;
 }
 
 bool isBadPolyName(const std::string& name) {

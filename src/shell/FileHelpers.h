@@ -11,6 +11,7 @@
 namespace tess {
 
 inline constexpr const char* kReplaceFile = "Replace file?";
+inline constexpr const char* kReplaceReadOnlyFile = "Replace file?\n\nIt is read-only.";
 
 // The type lists of the open and save dialogs.
 std::vector<FileFilter> polyFilters();
@@ -23,7 +24,9 @@ std::vector<FileFilter> polyAndGpxFilters();
 std::string fileDialog(Platform& platform, bool save, const std::vector<FileFilter>& filters,
                        const std::string& defaultName, const std::string& initialDir = {});
 
-// True when the file does not exist, or when the user agrees to replace it.
+// True when the file does not exist, or when the user agrees to replace it;
+// a read-only file is named so in the question, and a Yes lets the next
+// write replace it (which is refused otherwise, as in batch commands).
 bool confirmReplace(Platform& platform, const std::string& file);
 
 // True for what a cancelled dialog leaves behind: the empty name, a name

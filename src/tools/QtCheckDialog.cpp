@@ -9,24 +9,18 @@
 
 namespace tess {
 
-namespace {
-
-// A list of a million lines helps nobody and takes long to fill.
-constexpr std::size_t kMostListed = 10000;
-
-}  // namespace
-
-void showProblems(QWidget* parent, const std::vector<Problem>& problems, const std::function<void(const Problem&)>& show) {
+void showProblems(QWidget* parent, const CheckReport& report, const std::function<void(const Problem&)>& show) {
+    const std::vector<Problem>& problems = report.problems;
     QDialog dialog(parent);
     dialog.setWindowTitle("Check Document");
     dialog.resize(560, 360);
     auto* layout = new QVBoxLayout(&dialog);
     QString summary = problems.empty() ? QString("No problem found.")
-                                       : QString("%1 problem%2. Choose one to show its ring.").arg(problems.size()).arg(problems.size() == 1 ? "" : "s");
-    if (problems.size() > kMostListed) summary += QString(" The first %1 are listed.").arg(kMostListed);
+                                       : QString("%1 problem%2. Choose one to show its ring.").arg(report.total).arg(report.total == 1 ? "" : "s");
+    if (report.total > static_cast<std::int64_t>(problems.size())) summary += QString(" The first %1 are listed.").arg(problems.size());
     layout->addWidget(new QLabel(summary, &dialog));
     auto* list = new QListWidget(&dialog);
-    for (std::size_t i = 0; i < problems.size() && i < kMostListed; ++i) list->addItem(QString::fromStdString(describe(problems[i])));
+    for (const Problem& p : problems) list->addItem(QString::fromStdString(describe(p)));
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     layout->addWidget(buttons);

@@ -25,8 +25,9 @@ std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingTex
 // GEOS fails.
 std::optional<RingChange> askGrow(QWidget* parent, const std::vector<RingText>& rings, int index);
 
-// Check Document: the problems listed; choosing one calls `show` with it.
-void showProblems(QWidget* parent, const std::vector<Problem>& problems, const std::function<void(const Problem&)>& show);
+// Check Document: the problems listed and their count; choosing one calls
+// `show` with it.
+void showProblems(QWidget* parent, const CheckReport& report, const std::function<void(const Problem&)>& show);
 
 // Tools › Simplify Ring and Grow or Shrink Ring on the loaded ring: the
 // dialog, then the change as one undoable step.

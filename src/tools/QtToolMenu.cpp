@@ -1,5 +1,7 @@
 // The polygon tools' menu entries: each dialog's change is applied to the
 // document as one step.
+#include <new>
+
 #include "editing/Editing.h"
 #include "geometry/Geos.h"
 #include "tools/QtToolDialogs.h"
@@ -11,6 +13,8 @@ namespace {
 
 // How much closer than the ring's fit a problem's place is shown.
 constexpr double kProblemZoom = 8.0;
+// A list of a million lines helps nobody and takes long to fill.
+constexpr std::size_t kMostListed = 10000;
 
 // The loaded ring's number, after a message when there is none.
 int loadedRing(State& s) {
@@ -35,6 +39,8 @@ void ringToolCommand(QWidget* parent, State& s,
         if (const std::optional<RingChange> change = ask(parent, rings, ring)) applyRingChange(s, *change);
     } catch (const GeosError& e) {
         s.platform.message(std::string(kToolFailed) + e.what());
+    } catch (const std::bad_alloc&) {
+        s.platform.message(kNotEnoughMemory);
     }
 }
 
@@ -44,17 +50,21 @@ void simplifyCommand(QWidget* parent, State& s) { ringToolCommand(parent, s, ask
 void growCommand(QWidget* parent, State& s) { ringToolCommand(parent, s, askGrow); }
 
 void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>& refresh) {
-    std::vector<Problem> problems;
+    CheckReport report;
     s.platform.busyPointer();
     try {
-        problems = checkDocument(committedRings(s));
+        report = checkDocument(committedRings(s), kMostListed);
     } catch (const GeosError& e) {
         s.platform.normalPointer();
-        s.platform.message(std::string(kToolFailed) + e.what());
+        s.platform.message(std::string(kCheckFailed) + e.what());
+        return;
+    } catch (const std::bad_alloc&) {
+        s.platform.normalPointer();
+        s.platform.message(kNotEnoughMemory);
         return;
     }
     s.platform.normalPointer();
-    showProblems(parent, problems, [&](const Problem& p) {
+    showProblems(parent, report, [&](const Problem& p) {
         // As a click on the ring's entry in the list would, then the view
         // closes in on the place.
         if (s.edit.outline.pointCount > 0) return;

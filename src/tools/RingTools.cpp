@@ -71,10 +71,14 @@ bool applyRingChange(State& s, const RingChange& change) {
     if (change.rings.size() == 1 && change.rings.front().name == ring.name &&
         closedVerticesOf(change.rings.front().lines) == closedVerticesOf(ring.lines))
         return true;
-    // A shrink that removes the last outer ring would leave only holes, or nothing.
-    const auto outers = std::count_if(d.rings.begin(), d.rings.end(), [](const RingText& r) { return !isHoleName(r.name); });
-    const bool lastOuter = !isHoleName(d.rings[static_cast<std::size_t>(change.index)].name) && outers == 1;
-    if (change.rings.empty() && (d.ringCount() == 1 || lastOuter)) {
+    // A shrink that removes the last outer ring would leave only holes, or
+    // nothing. The rings are counted only then: a batch run changes every
+    // ring of a document of 32,767.
+    auto lastOuter = [&] {
+        if (isHoleName(ring.name)) return false;
+        return std::count_if(d.rings.begin(), d.rings.end(), [](const RingText& r) { return !isHoleName(r.name); }) == 1;
+    };
+    if (change.rings.empty() && (d.ringCount() == 1 || lastOuter())) {
         s.platform.message(kNothingLeft);
         return false;
     }
@@ -99,13 +103,11 @@ bool replaceWithGeoJson(State& s, const std::string& path) {
     s.platform.busyPointer();
     GeoJsonRead read;
     try {
-        FileRead file = readFile(path);
-        if (file.ok()) {
-            read = parseGeoJson(file.text);
-            if (!read.ok()) read.error = unreadableFileMessage(path, read.error);
-        } else {
-            read.error = unreadableFileMessage(path, file.error);
-        }
+        // Read as it comes: the text is never held whole beside the rings.
+        FileReader file(path);
+        read = readGeoJson([&](char* buffer, std::size_t size) { return file.read(buffer, size); }, file.size());
+        if (!file.error().empty()) read.error = file.error();
+        if (!read.ok()) read.error = unreadableFileMessage(path, read.error);
     } catch (const std::bad_alloc&) {
         read.error = unreadableFileMessage(path, kFileTooLarge);
     }

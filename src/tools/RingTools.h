@@ -15,6 +15,8 @@ namespace tess {
 
 inline constexpr const char* kNothingLeft = "Nothing is left of the ring at this distance.";
 inline constexpr const char* kToolFailed = "The ring could not be changed: ";
+inline constexpr const char* kCheckFailed = "The document could not be checked: ";
+inline constexpr const char* kNotEnoughMemory = "Not enough memory";
 inline constexpr const char* kExportLeftOut = "Rings of fewer than three distinct vertices were left out:";
 
 // Ring `index` is to be replaced by `rings` (one ring as a rule; a grow

@@ -3,6 +3,8 @@
 // never replaces a folder, a pipe or a device.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -120,4 +122,75 @@ TEST_F(FilesTest, PiecesArriveInOrderAndOnlyOnCommit) {
     EXPECT_EQ(file.commit(false), "");
     EXPECT_EQ(test::readFile(path), expected);
     EXPECT_EQ(test::filesIn(temp.path()), 1u);
+}
+
+TEST_F(FilesTest, AFileReaderGivesTheBytesInPiecesAndRefusesWhatIsNoFile) {
+    FileReader reader(made("big", std::string(300000, 'x')));
+    EXPECT_EQ(reader.size(), 300000u);
+    std::string got;
+    char piece[1000];
+    for (std::size_t n; (n = reader.read(piece, sizeof piece)) > 0;) got.append(piece, n);
+    EXPECT_EQ(got, std::string(300000, 'x'));
+    for (const std::string& path : {temp.path(), fifo("pipe"), std::string("/dev/zero")}) {
+        FileReader refused(path);
+        EXPECT_EQ(refused.error(), kNotRegularFile) << path;
+        EXPECT_EQ(refused.read(piece, sizeof piece), 0u);
+    }
+}
+
+TEST_F(FilesTest, AReadOnlyFileIsReplacedOnlyAfterConsentAndStaysReadOnly) {
+    const std::string path = made("locked.poly", "old");
+    ::chmod(path.c_str(), 0444);
+    fs::create_symlink("locked.poly", temp.file("link.poly"));
+    EXPECT_TRUE(isReadOnlyFile(temp.file("link.poly")));
+    EXPECT_FALSE(isReadOnlyFile(made("open.poly", "")));
+    EXPECT_EQ(writeWholeFile(path, "new"), kReadOnlyFile);
+    consentToReplace(temp.file("link.poly"));
+    EXPECT_EQ(writeWholeFile(path, "new"), "");
+    EXPECT_EQ(writeWholeFile(path, "newer"), kReadOnlyFile);  // the consent was for one write
+    EXPECT_EQ(test::readFile(path), "new");
+    EXPECT_EQ(modeOf(path), fs::perms(0444));
+    EXPECT_EQ(test::filesIn(temp.path()), 3u);
+}
+
+TEST_F(FilesTest, AFileOfSeveralNamesIsUpdatedUnderEveryNameAndKeepsItsOwner) {
+    const std::string path = made("linked.poly", "old content");
+    fs::create_hard_link(path, temp.file("other.poly"));
+    const bool root = ::geteuid() == 0;  // only root may give a file away
+    ASSERT_EQ(root ? ::chown(path.c_str(), 12345, 23456) : 0, 0);
+    EXPECT_EQ(writeWholeFile(path, std::string(3000000, 'n')), "");
+    EXPECT_EQ(test::readFile(temp.file("other.poly")), std::string(3000000, 'n'));
+    EXPECT_EQ(writeWholeFile(temp.file("other.poly"), "short"), "");
+    EXPECT_EQ((test::FileSizeLimit(1000), writeWholeFile(path, std::string(5000, 'x'))), "File too large");
+    EXPECT_EQ(test::readFile(path), "short");
+    EXPECT_EQ(fs::hard_link_count(path), 2u);
+    fs::remove(temp.file("other.poly"));
+    EXPECT_EQ(writeWholeFile(path, "renamed over"), "");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_TRUE(!root || (st.st_uid == 12345u && st.st_gid == 23456u)) << st.st_uid << ":" << st.st_gid;
+    EXPECT_EQ(test::filesIn(temp.path()), 1u);
+}
+
+TEST_F(FilesTest, NamesUpToTheLimitAreSavedAndTheirTemporaryNamesCutBetweenCharacters) {
+    for (std::size_t size = 245; size <= 255; ++size) EXPECT_EQ(writeWholeFile(temp.file(std::string(size, 'n')), "x"), "") << size;
+    std::string name;
+    while (name.size() < 250) name += "\xC3\xA9";
+    AtomicFile file(temp.file(name));
+    std::string temporary;
+    for (const auto& e : fs::directory_iterator(temp.path()))
+        if (isTemporaryFileOf(e.path().filename().string(), name)) temporary = e.path().filename().string();
+    EXPECT_LE(temporary.size(), 255u);
+    EXPECT_EQ(temporary.find("\xC3."), std::string::npos) << temporary;
+}
+
+TEST_F(FilesTest, LeftoversOfKilledWritesAreRemovedByTheNextSaveButNotThoseOfRunningOnes) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const std::string dead = ".out.poly." + std::to_string(child) + ".Ab12Cd", alive = ".out.poly." + std::to_string(::getpid()) + ".Ab12Cd";
+    const std::string otherFile = ".out.poly.bak." + std::to_string(child) + ".Ab12Cd";
+    for (const std::string& name : {dead, alive, otherFile}) made(name, "left");
+    EXPECT_EQ(writeWholeFile(temp.file("out.poly"), "x"), "");
+    EXPECT_EQ(std::make_tuple(false, true, true), std::make_tuple(fs::exists(temp.file(dead)), fs::exists(temp.file(alive)), fs::exists(temp.file(otherFile))));
 }
