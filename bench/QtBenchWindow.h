@@ -18,7 +18,7 @@ struct LoadedWindow {
     explicit LoadedWindow(int vertices) : window(platform, WindowStart{scratchDir(), "", false}) {
         window.show();
         QApplication::processEvents();
-        openPolyFile(window.state(), polyFile(1, vertices));
+        openDocumentFile(window.state(), polyFile(1, vertices));
         QApplication::processEvents();
     }
     State& state() { return window.state(); }

@@ -104,7 +104,7 @@ void openFiveMillionVertexFile(benchmark::State& st) {
             longestGap = std::max(longestGap, static_cast<double>(sinceEvents.elapsed()));
             sinceEvents.restart();
         });
-        tess::openPolyFile(window.state(), path);
+        tess::openDocumentFile(window.state(), path);
         benchmark::DoNotOptimize(window.canvas()->image().constBits());
         longestGap = std::max(longestGap, static_cast<double>(sinceEvents.elapsed()));
         platform.setBeforeEvents({});

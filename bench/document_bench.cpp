@@ -17,7 +17,7 @@ void loadOneMillionVertexRing(benchmark::State& st) {
     for (auto _ : st) {
         State s(platform);
         s.settings.systemDir = bench::scratchDir();
-        benchmark::DoNotOptimize(openPolyFile(s, file));
+        benchmark::DoNotOptimize(openDocumentFile(s, file));
     }
 }
 BENCHMARK(loadOneMillionVertexRing)->Unit(benchmark::kMillisecond);
@@ -27,7 +27,7 @@ void loadTenThousandRings(benchmark::State& st) {
     Quiet platform;
     for (auto _ : st) {
         State s(platform);
-        benchmark::DoNotOptimize(openPolyFile(s, file));
+        benchmark::DoNotOptimize(openDocumentFile(s, file));
     }
 }
 BENCHMARK(loadTenThousandRings)->Unit(benchmark::kMillisecond);
@@ -36,7 +36,7 @@ void saveTenThousandRings(benchmark::State& st) {
     Quiet platform;
     State s(platform);
     s.settings.systemDir = bench::scratchDir();
-    openPolyFile(s, bench::polyFile(10'000, 1'000'000));
+    openDocumentFile(s, bench::polyFile(10'000, 1'000'000));
     const std::string out = bench::scratchDir() + "/saved.poly";
     for (auto _ : st) benchmark::DoNotOptimize(saveDocumentTo(s.doc, s.platform, out));
 }
@@ -46,7 +46,7 @@ void commitOneMillionVertexRing(benchmark::State& st) {
     Quiet platform;
     State s(platform);
     s.settings.systemDir = bench::scratchDir();
-    openPolyFile(s, bench::polyFile(1, 1'000'000));
+    openDocumentFile(s, bench::polyFile(1, 1'000'000));
     for (auto _ : st) benchmark::DoNotOptimize(commitLoadedRing(s.doc, s.platform));
 }
 BENCHMARK(commitOneMillionVertexRing)->Unit(benchmark::kMillisecond);

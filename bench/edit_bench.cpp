@@ -33,7 +33,7 @@ struct EditBench {
     explicit EditBench(int vertices) {
         s.canvas.surface = &surface;
         s.settings.systemDir = bench::scratchDir();
-        openPolyFile(s, bench::polyFile(1, vertices));
+        openDocumentFile(s, bench::polyFile(1, vertices));
         s.doc.loaded.index = 0;
     }
     void enterEditMode() {

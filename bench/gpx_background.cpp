@@ -13,7 +13,7 @@ void loadpolybkOneMillionVertices(benchmark::State& st) {
     bench::NullPlatform platform;
     State s(platform);
     for (auto _ : st) {
-        showPolyBackground(s, file);
+        loadBackgroundFile(s, file);
         if (s.background.lastIndex < 999'999) st.SkipWithError("background not read");
     }
 }

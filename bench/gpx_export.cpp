@@ -7,7 +7,7 @@
 
 #include "BenchData.h"
 #include "document/Numbers.h"
-#include "gpx/GpxWriter.h"
+#include "formats/Gpx.h"
 
 using namespace tess;
 

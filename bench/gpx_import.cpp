@@ -6,7 +6,7 @@
 #include <string>
 
 #include "BenchData.h"
-#include "gpx/GpxReader.h"
+#include "formats/Gpx.h"
 #include "platform/Files.h"
 
 using namespace tess;

@@ -8,6 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::SilentPlatform platform;
     State s(platform);
     s.settings.systemDir = fuzz::scratch();
-    showPolyBackground(s, fuzz::writeInput("background.poly", data, size));
+    loadBackgroundFile(s, fuzz::writeInput("background.poly", data, size));
     return 0;
 }

@@ -1,7 +1,7 @@
 // The GPX text reader, and the document it makes written back.
 #include "FuzzSupport.h"
 #include "document/Writer.h"
-#include "gpx/GpxReader.h"
+#include "formats/Gpx.h"
 
 using namespace tess;
 

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::SilentPlatform platform;
     State s(platform);
     s.settings.systemDir = fuzz::scratch();
-    if (!openPolyFile(s, fuzz::writeInput("in.poly", data, size))) return 0;
+    if (!openDocumentFile(s, fuzz::writeInput("in.poly", data, size))) return 0;
     const int rings = std::min(s.doc.ringCount(), 16);
     for (int k = 0; k < rings; ++k) {
         loadRing(s, k);

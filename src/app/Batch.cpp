@@ -3,21 +3,16 @@
 // question No, so a batch run never replaces or loses anything unasked.
 #include "app/Batch.h"
 
-#include "app/BatchTools.h"
-#include "app/CommandLine.h"
-
-#include <algorithm>
 #include <iostream>
-#include <optional>
 
+#include "app/BatchTools.h"
 #include "combine/Merge.h"
-#include "document/Numbers.h"
+#include "formats/DocumentFormats.h"
+#include "platform/ConsolePlatform.h"
+#include "platform/Messages.h"
+#include "platform/Version.h"
 #include "session/Opening.h"
 #include "session/Saving.h"
-#include "gpx/GpxReader.h"
-#include "gpx/GpxWriter.h"
-#include "platform/ConsolePlatform.h"
-#include "platform/Files.h"
 
 namespace tess {
 
@@ -120,129 +115,65 @@ constexpr const char* kVersion =
     "Copyright (C) 2026 the Tessaline developers.\n"
     "Free to use and share. There is NO WARRANTY, to the extent permitted by law.\n";
 
-constexpr const char* kTryHelp = "Try 'tessaline --help'.\n";
-
-struct Options {
-    std::vector<std::string> inputs;
-    std::string output;
-    std::optional<std::string> title;
-    int ring = 1;
-    bool commit = false;
-};
-
-// Parses the options shared by the verbs; nullopt after a message.
-std::optional<Options> parseOptions(const std::vector<std::string>& args) {
-    Options o;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= args.size()) {
-                std::cerr << "tessaline: " << a << " needs a value\n" << kTryHelp;
-                return std::nullopt;
-            }
-            return args[++i];
-        };
-        if (a == "-o" || a == "--output") {
-            auto v = value();
-            if (!v) return std::nullopt;
-            o.output = *v;
-        } else if (a == "--title") {
-            auto v = value();
-            if (!v) return std::nullopt;
-            o.title = *v;
-        } else if (a == "--ring") {
-            auto v = value();
-            if (!v) return std::nullopt;
-            const std::optional<int> ring = parseRingNumber(*v);
-            if (!ring) {
-                std::cerr << "tessaline: --ring takes a ring number from 1\n" << kTryHelp;
-                return std::nullopt;
-            }
-            o.ring = *ring;
-        } else if (a == "--commit") {
-            o.commit = true;
-        } else if (a.starts_with("-") && a.size() > 1) {
-            std::cerr << "tessaline: unrecognized option '" << a << "'\n" << kTryHelp;
-            return std::nullopt;
-        } else {
-            o.inputs.push_back(a);
-        }
-    }
-    if (o.inputs.empty() || o.output.empty()) {
-        std::cerr << "tessaline: " << args[0] << " needs an input and -o OUTPUT\n"
-                  << kTryHelp;
-        return std::nullopt;
-    }
-    return o;
+void wrote(const std::string& path, int rings) {
+    std::cerr << "Wrote " << path << " (" << rings << " ring" << (rings == 1 ? "" : "s") << ")\n";
 }
 
-int runConvert(const std::vector<std::string>& args) {
-    auto options = parseOptions(args);
-    if (!options) return 2;
-    if (options->inputs.size() != 1) {
-        std::cerr << "tessaline: --convert takes one input\n" << kTryHelp;
-        return 2;
-    }
-    const std::string& in = options->inputs.front();
-    const std::string& out = options->output;
-
+int runConvert(const CommandLine& c) {
     ConsolePlatform platform(std::cerr);
     State s(platform);
-
-    if (!openDocumentFile(s, in)) return 1;
-    const int rings = s.doc.ringCount();
-
-    if (namesGpxFile(out)) {
-        if (options->ring > rings) {
-            std::cerr << "tessaline: " << in << " has " << rings << " ring(s), no ring " << options->ring << "\n";
-            return 1;
-        }
-        loadRing(s, options->ring - 1);
-        return writeGpxRoute(s, out) ? 0 : 1;
-    }
-
-    if (!(options->commit ? saveDocumentCommittedTo(s.doc, s.platform, out) : saveDocumentTo(s.doc, s.platform, out))) return 1;
-    if (!s.doc.saveNotice.empty()) std::cerr << s.doc.saveNotice << "\n";
-    std::cerr << "Wrote " << out << " (" << rings << " ring" << (rings == 1 ? "" : "s") << ")\n";
+    if (!openDocumentFile(s, c.input())) return 1;
+    if (!writeDocumentAs(s, c.input(), c.output, c.ring.value_or(1), c.commit)) return 1;
+    wrote(c.output, s.doc.ringCount());
     return 0;
 }
 
-int runCombine(const std::vector<std::string>& args) {
-    auto options = parseOptions(args);
-    if (!options) return 2;
+int runCombine(const CommandLine& c) {
     ConsolePlatform platform(std::cerr);
-    const std::string title = options->title.value_or("Untitled");
-    if (!combineFiles(platform, options->inputs, title, options->output)) return 1;
-    std::cerr << "Wrote " << options->output << "\n";
+    if (!combineFiles(platform, c.inputs, c.title.value_or("Untitled"), c.output)) return 1;
+    std::cerr << "Wrote " << c.output << "\n";
     return 0;
 }
 
 }  // namespace
 
-bool isBatchCommand(const std::vector<std::string>& args) {
-    if (args.empty()) return false;
-    // Anything that looks like an option is ours to answer, so a mistyped
-    // option is reported instead of being opened as a file name; "--" and a
-    // lone "-" stay paths for the editor.
-    const std::string& first = args.front();
-    return first.size() > 1 && first[0] == '-' && first != "--";
+bool writeDocumentAs(State& s, const std::string& input, const std::string& output, int ring, bool commit) {
+    const DocumentFormat* format = formatNamedBy(output);
+    if (format && format != &polyFormat()) {
+        if (ring > s.doc.ringCount()) {
+            std::cerr << "tessaline: " << input << " has " << s.doc.ringCount() << " ring(s), no ring " << ring << "\n";
+            return false;
+        }
+        return exportDocument(s.doc, s.platform, *format, output, ring - 1);
+    }
+    if (!(commit ? saveDocumentCommittedTo(s.doc, s.platform, output) : saveDocumentTo(s.doc, s.platform, output)))
+        return false;
+    if (!s.doc.saveNotice.empty()) std::cerr << s.doc.saveNotice << "\n";
+    return true;
+}
+
+int runBatch(const CommandLine& c) {
+    switch (c.verb) {
+    case Verb::Help: std::cout << kUsage; return 0;
+    case Verb::Version: std::cout << "tessaline " << kAppVersion << "\n" << kVersion; return 0;
+    case Verb::Convert: return runConvert(c);
+    case Verb::Combine: return runCombine(c);
+    case Verb::Simplify:
+    case Verb::Grow: return runSimplifyOrGrow(c);
+    case Verb::Check: return runCheck(c);
+    case Verb::Window:
+    case Verb::Render: break;
+    }
+    return 2;
 }
 
 int runBatch(const std::vector<std::string>& args) {
-    const std::string& verb = args.front();
-    if (verb == "--help" || verb == "-h") {
-        std::cout << kUsage;
-        return 0;
+    const CommandLineRead read = readCommandLine(args);
+    if (!read.ok()) {
+        std::cerr << "tessaline: " << read.error << "\n" << kTryHelp << "\n";
+        return 2;
     }
-    if (verb == "--version" || verb == "-V") {
-        std::cout << "tessaline " << kAppVersion << "\n" << kVersion;
-        return 0;
-    }
-    if (isToolCommand(args)) return runTool(args);
-    if (verb == "--convert") return runConvert(args);
-    if (verb == "--combine") return runCombine(args);
-    std::cerr << "tessaline: unrecognized option '" << verb << "'\n" << kTryHelp;
-    return 2;
+    return runBatch(read.command);
 }
 
 }  // namespace tess

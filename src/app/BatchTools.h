@@ -1,19 +1,14 @@
-// The batch commands of the polygon tools: --simplify, --grow, --check,
-// and --convert to or from GeoJSON.
+// The batch commands of the polygon tools: --simplify, --grow and --check.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "app/CommandLine.h"
 
 namespace tess {
 
-// True for a verb runTool answers: --simplify, --grow, --check, and a
-// --convert whose input or output is a GeoJSON file.
-bool isToolCommand(const std::vector<std::string>& args);
-
-// Runs it; the exit status: 0 done (for --check: no problem), 1 a file
-// could not be read or written (for --check: problems found), 2 a wrong
-// command line.
-int runTool(const std::vector<std::string>& args);
+// Simplifies or grows the ring --ring names, or every ring; the exit status.
+int runSimplifyOrGrow(const CommandLine& command);
+// Lists what makes the input doubtful on standard output; 1 when there is
+// anything.
+int runCheck(const CommandLine& command);
 
 }  // namespace tess

@@ -3,9 +3,10 @@
 
 #include "document/Numbers.h"
 #include "session/Opening.h"
+#include "session/RecentFiles.h"
 #include "session/Saving.h"
 #include "editing/Editing.h"
-#include "gpx/GpxReader.h"
+#include "formats/DocumentFormats.h"
 #include "platform/Files.h"
 #include "selection/Selection.h"
 #include "shell/FileHelpers.h"
@@ -19,12 +20,10 @@ namespace {
 // Nothing the user made is lost without a Yes.
 bool mayDropChanges(State& s) { return !s.doc.modified || s.platform.askYesNo(kChangesNotSaved); }
 
-// Opens the file as the document, shows it and puts it first in the
-// recent files.
+// Opens the file as the document and shows it.
 bool openAndShow(State& s, const std::string& path) {
-    if (!openPolyFile(s, path)) return false;
+    if (!openDocumentFile(s, path)) return false;
     redraw(s, true);
-    addRecentFile(s, path);
     return true;
 }
 
@@ -56,9 +55,10 @@ void chooseAndOpenPolyFile(State& s) {
 bool openPolyPath(State& s, const std::string& path) { return mayDropChanges(s) && openAndShow(s, path); }
 
 void chooseAndImportGpx(State& s) {
-    const std::string path = fileDialog(s.platform, false, gpxFilters(), "", documentFolder(s.doc));
+    const std::string path = fileDialog(s.platform, false, {gpxFormat().filter()}, "", documentFolder(s.doc));
     if (isBadPolyName(path)) return;
-    importGpx(s, path, 0);
+    if (s.doc.modified && s.platform.askYesNoCancel(kGpxChangesQuestion) != Answer::Yes) return;
+    if (openDocumentFile(s, path)) redraw(s, true);
 }
 
 void saveSelectionCommand(State& s) {
@@ -99,32 +99,15 @@ bool saveDocument(State& s, SaveMode mode) {
     // Only the document's own file is replaced without a question.
     if (target != s.doc.ownFile && !confirmReplace(s.platform, target)) return false;
     if (!saveDocumentTo(s.doc, s.platform, target)) return false;
-    addRecentFile(s, target);
+    addRecentFile(s.settings, target);
     return true;
 }
 
-void addRecentFile(State& s, const std::string& path) {
-    auto& recent = s.settings.recent;
-    int found = -1;
-    for (int k = 0; k < kRecentCount; ++k) {
-        if (recent[static_cast<std::size_t>(k)].path == path) {
-            found = k;
-            break;
-        }
-    }
-    if (found != 0) {
-        const int from = found > 0 ? found : kRecentCount - 1;
-        for (int k = from; k > 0; --k)
-            recent[static_cast<std::size_t>(k)].path = recent[static_cast<std::size_t>(k - 1)].path;
-        recent[0].path = path;
-    }
-    for (RecentEntry& entry : recent) entry.enabled = !entry.path.empty() && fileExists(entry.path);
-}
-
 void openDroppedFile(State& s, const std::string& path) {
-    // The file system tells case apart, so the path keeps its case; only
-    // the extension test ignores it.
-    if (!lowerAscii(path).ends_with(".poly") || path == s.doc.fileName) return;
+    // Any kind of file the program reads, told by its name's ending in any
+    // letter case; the path itself keeps its case, which the file system
+    // tells apart.
+    if (!formatNamedBy(path) || path == s.doc.fileName) return;
     if (s.doc.modified && s.platform.askYesNo(kSaveChanges)) return;
     openAndShow(s, path);
 }

@@ -3,18 +3,15 @@
 // only it can close itself.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <string>
 
-#include "document/Messages.h"
+#include "platform/Messages.h"
 #include "state/State.h"
 
 namespace tess {
 
-inline constexpr const char* kStartNewProject = "Start a new project?";
-inline constexpr const char* kSaveSelectionFirst = "Save Selection";
-inline constexpr const char* kNoSelectionFound = "No selection found";
-inline constexpr const char* kFileNotSaved = "File not saved . Save file ?";
-inline constexpr const char* kSaveChanges = "Save changes";
 
 // New: after a Yes, an empty document titled "Title", without background.
 void newDocument(State& s);
@@ -33,10 +30,10 @@ bool saveDocument(State& s, SaveMode mode);
 // changes, and puts it first in the recent files. False when declined or
 // refused.
 bool openPolyPath(State& s, const std::string& path);
-// Puts the path first in the recent files and refreshes their enabled state.
-void addRecentFile(State& s, const std::string& path);
 
-// Loads a dropped .poly file as the document.
+// Opens a dropped file of any kind the program reads as the document,
+// unless it is the open document's own; "Save changes" first when there
+// are unsaved changes, and Yes keeps the document.
 void openDroppedFile(State& s, const std::string& path);
 
 // The close guard: true when the window may close now.

@@ -12,18 +12,19 @@
 
 namespace tess {
 
-int runWindow(int argc, char** argv) {
-    QApplication app(argc, argv);
+int runWindow(const char* program, const CommandLine& command) {
+    // Qt sees the program's name alone: the command line is ours.
+    int qtArgc = 1;
+    char* qtArgv[] = {const_cast<char*>(program), nullptr};
+    QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(kApplicationTitle);
     // Lets the desktop match the window to tessaline.desktop (its icon and
     // name in the task bar), which Wayland does by this name alone.
     QGuiApplication::setDesktopFileName("tessaline");
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
     QtPlatform platform;
     WindowStart start;
     start.exeDir = QCoreApplication::applicationDirPath().toStdString();
-    start.commandLine = commandLinePath(args);
+    if (!command.inputs.empty()) start.commandLine = command.input();
     QtMainWindow window(platform, start);
     window.show();
     return app.exec();

@@ -1,6 +1,10 @@
-// Starts the editor window on an optional command-line path.
+// Starts the editor window, on the file the command line names if any.
 #pragma once
 
+#include "app/CommandLine.h"
+
 namespace tess {
-int runWindow(int argc, char** argv);
+
+int runWindow(const char* program, const CommandLine& command);
+
 }  // namespace tess

@@ -12,8 +12,8 @@
 #include "background/Background.h"
 #include "combine/QtCombineWindow.h"
 #include "editing/DocumentChanges.h"
-#include "gpx/GpxWriter.h"
 #include "shell/QtAboutWindow.h"
+#include "tools/ImportExport.h"
 #include "tools/QtToolDialogs.h"
 #include "tools/RingTools.h"
 #include "editing/ViewCommands.h"
@@ -126,7 +126,7 @@ void QtMainWindow::run(Command command, bool checked) {
         if (const std::string combined = showCombineWindow(this, state_); !combined.empty())
             openPolyPath(state_, combined);
         break;
-    case Command::ConvertToGpx: convertToGpx(state_); break;
+    case Command::ConvertToGpx: convertToGpxCommand(state_); break;
     case Command::Simplify: simplifyCommand(this, state_); break;
     case Command::Grow: growCommand(this, state_); break;
     case Command::CheckDocument: checkDocumentCommand(this, state_, refresh); break;

@@ -1,7 +1,5 @@
-// --render IN -o OUT.png [--ring N] [--size WxH] [--window]
-//          [--background FILE] [--view W,S,E,N] [--proportional] [--edit]
-// Draws what the canvas shows for a file and ring, with no one at the
-// screen: messages go to standard error and questions are answered No.
+// --render: draws what the canvas shows for a file and ring, with no one at
+// the screen: messages go to standard error and questions are answered No.
 #include "app/QtRender.h"
 #include "app/CommandLine.h"
 
@@ -21,7 +19,7 @@
 #include "document/Numbers.h"
 #include "document/Reader.h"
 #include "editing/Editing.h"
-#include "gpx/GpxReader.h"
+#include "session/Opening.h"
 #include "platform/Files.h"
 #include "platform/ConsolePlatform.h"
 #include "editing/Redraw.h"
@@ -32,90 +30,6 @@
 namespace tess {
 
 namespace {
-
-struct RenderOptions {
-    std::string input, output, background;
-    int ring = 1;
-    int width = 0, height = 0;  // canvas pixels; 0 keeps the design size
-    bool window = false;
-    bool edit = false;
-    bool proportional = false;
-    std::optional<std::array<double, 4>> view;  // west, south, east, north
-};
-
-const char* kUsage =
-    "usage: tessaline --render IN -o OUT.png [--ring N] [--size WxH] [--window]\n"
-    "                 [--background FILE] [--view W,S,E,N] [--proportional] [--edit]\n"
-    "Try 'tessaline --help'.\n";
-
-bool parseSize(const std::string& text, int& w, int& h) {
-    const auto x = text.find_first_of("xX");
-    if (x == std::string::npos) return false;
-    char* end = nullptr;
-    const long pw = std::strtol(text.c_str(), &end, 10);
-    if (end != text.c_str() + x) return false;
-    const long ph = std::strtol(text.c_str() + x + 1, &end, 10);
-    if (*end != '\0' || pw < 1 || ph < 1 || pw > 10000 || ph > 10000) return false;
-    w = static_cast<int>(pw);
-    h = static_cast<int>(ph);
-    return true;
-}
-
-// "WEST,SOUTH,EAST,NORTH" in degrees, west below east, south below north.
-bool parseBounds(const std::string& text, std::array<double, 4>& bounds) {
-    std::size_t from = 0;
-    for (std::size_t k = 0; k < 4; ++k) {
-        const std::size_t comma = k < 3 ? text.find(',', from) : text.size();
-        if (comma == std::string::npos) return false;
-        const std::string part = text.substr(from, comma - from);
-        char* end = nullptr;
-        bounds[k] = std::strtod(part.c_str(), &end);
-        if (part.empty() || *end != '\0' || !std::isfinite(bounds[k]) || std::fabs(bounds[k]) > 1e6) return false;
-        from = comma + 1;
-    }
-    return bounds[0] < bounds[2] && bounds[1] < bounds[3];
-}
-
-bool parse(const std::vector<std::string>& args, RenderOptions& o) {
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
-        std::string v;
-        if (a == "-o") {
-            if (!value(o.output)) return false;
-        } else if (a == "--ring") {
-            if (!value(v)) return false;
-            const std::optional<int> ring = parseRingNumber(v);
-            if (!ring) return false;
-            o.ring = *ring;
-        } else if (a == "--size") {
-            if (!value(v) || !parseSize(v, o.width, o.height)) return false;
-        } else if (a == "--background") {
-            if (!value(o.background)) return false;
-        } else if (a == "--window") {
-            o.window = true;
-        } else if (a == "--edit") {
-            o.edit = true;
-        } else if (a == "--proportional") {
-            o.proportional = true;
-        } else if (a == "--view") {
-            std::array<double, 4> bounds{};
-            if (!value(v) || !parseBounds(v, bounds)) return false;
-            o.view = bounds;
-        } else if (!a.empty() && a[0] == '-') {
-            return false;
-        } else if (o.input.empty()) {
-            o.input = a;
-        } else {
-            return false;
-        }
-    }
-    return !o.input.empty() && !o.output.empty();
-}
 
 // Counts what the console shows, so that a refused edit fails the run.
 class WatchingPlatform : public ConsolePlatform {
@@ -130,15 +44,13 @@ public:
 
 }  // namespace
 
-int runRender(int argc, char** argv, const std::vector<std::string>& args) {
-    RenderOptions o;
-    if (!parse(args, o)) {
-        std::cerr << kUsage;
-        return 2;
-    }
+int runRender(const char* program, const CommandLine& o) {
     // No display is needed to draw into an image.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // Qt sees the program's name alone: the command line is ours.
+    int qtArgc = 1;
+    char* qtArgv[] = {const_cast<char*>(program), nullptr};
+    QApplication app(qtArgc, qtArgv);
     WatchingPlatform platform(std::cerr);
     WindowStart start;
     start.exeDir = QCoreApplication::applicationDirPath().toStdString();
@@ -170,16 +82,17 @@ int runRender(int argc, char** argv, const std::vector<std::string>& args) {
         std::cerr << "tessaline: cannot show the background " << o.background << "\n";
         return 1;
     }
-    if (!openDocumentFile(s, o.input)) {
-        std::cerr << "tessaline: cannot render " << o.input << "\n";
+    if (!openDocumentFile(s, o.input())) {
+        std::cerr << "tessaline: cannot render " << o.input() << "\n";
         return 1;
     }
-    if (o.ring > 1) {
-        if (o.ring > s.doc.ringCount()) {
-            std::cerr << "tessaline: " << o.input << " has no ring " << o.ring << "\n";
+    const int ring = o.ring.value_or(1);
+    if (ring > 1) {
+        if (ring > s.doc.ringCount()) {
+            std::cerr << "tessaline: " << o.input() << " has no ring " << ring << "\n";
             return 1;
         }
-        chooseRing(s, o.ring - 1);
+        chooseRing(s, ring - 1);
     }
     redraw(s, false);
     resetProgress(s.progress, s.platform);  // the loader's half bar would otherwise stay in the picture

@@ -2,9 +2,12 @@
 // screen, and writes it as a PNG.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "app/CommandLine.h"
 
 namespace tess {
-int runRender(int argc, char** argv, const std::vector<std::string>& args);
+
+// The exit status: 0 written, 1 a file could not be read or written or an
+// edit was refused.
+int runRender(const char* program, const CommandLine& command);
+
 }  // namespace tess

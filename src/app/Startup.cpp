@@ -8,21 +8,13 @@
 #include "app/Settings.h"
 #include "document/Numbers.h"
 #include "document/Reader.h"
-#include "gpx/GpxReader.h"
+#include "formats/DocumentFormats.h"
+#include "editing/Redraw.h"
+#include "session/Opening.h"
 #include "platform/Files.h"
 #include "platform/WorkingFolder.h"
 
 namespace tess {
-
-std::string commandLinePath(const std::vector<std::string>& args) {
-    std::string text;
-    for (const std::string& arg : args) {
-        if (!text.empty()) text += ' ';
-        text += arg;
-    }
-    text.erase(std::remove(text.begin(), text.end(), '"'), text.end());
-    return text;
-}
 
 void startup(State& s, const std::string& exeDir, const std::string& commandLine) {
     s.doc.loaded.index = -1;
@@ -39,9 +31,7 @@ void startup(State& s, const std::string& exeDir, const std::string& commandLine
 
     clearLeftovers(s.settings.systemDir);
     // A file that cannot be read leaves the window empty, after its message.
-    // Opened as a file manager opens it, it is a recent file like any other.
-    if (!commandLine.empty() && openDocumentFile(s, commandLine) && !namesGpxFile(commandLine))
-        addRecentFile(s, commandLine);
+    if (!commandLine.empty() && openDocumentFile(s, commandLine)) redraw(s, true);
     s.canvas.margin = kMargin;
 }
 

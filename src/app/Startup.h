@@ -9,10 +9,6 @@
 
 namespace tess {
 
-// The command line is one optional path: its words joined by blanks, with
-// every double quote removed.
-std::string commandLinePath(const std::vector<std::string>& args);
-
 // The start-up sequence. state.canvas.surface must already be set so that the
 // command-line file can be drawn.
 void startup(State& s, const std::string& exeDir, const std::string& commandLine);

@@ -3,6 +3,8 @@
 // has too many vertices in view.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <optional>
 #include <string>
 
@@ -10,7 +12,6 @@
 
 namespace tess {
 
-inline constexpr const char* kZoomInToEdit = "Too many vertices in view to edit: zoom in";
 
 struct StatusLine {
     std::string pointer;  // "Lon 7.5667020  Lat 48.0576400", empty off the canvas

@@ -1,20 +1,25 @@
-// Tessaline: a batch command when the arguments name one, else the editor.
+// Tessaline: a batch command when the command line names one, else the
+// editor.
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/Batch.h"
+#include "app/CommandLine.h"
 #include "app/QtApplication.h"
 #include "app/QtRender.h"
+#include "platform/Messages.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && args.front() == "--render") return tess::runRender(argc, argv, args);
-    if (tess::isBatchCommand(args)) return tess::runBatch(args);
-    if (!args.empty() && args.front() == "--") {
-        // "--" ends the options: what follows is the file to open, even
-        // when its name begins with "-".
-        argv[1] = argv[0];
-        return tess::runWindow(argc - 1, argv + 1);
+    using namespace tess;
+    const CommandLineRead read = readCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!read.ok()) {
+        std::cerr << "tessaline: " << read.error << "\n" << kTryHelp << "\n";
+        return 2;
     }
-    return tess::runWindow(argc, argv);
+    switch (read.command.verb) {
+    case Verb::Window: return runWindow(argv[0], read.command);
+    case Verb::Render: return runRender(argv[0], read.command);
+    default: return runBatch(read.command);
+    }
 }

@@ -7,7 +7,7 @@
 
 #include "document/LoadedRing.h"
 #include "document/Numbers.h"
-#include "gpx/GpxReader.h"
+#include "formats/DocumentFormats.h"
 #include "platform/Files.h"
 #include "shell/FileHelpers.h"
 #include "editing/HandlesInView.h"
@@ -29,7 +29,7 @@ bool showBackground(State& s, const std::string& path) {
 }  // namespace
 
 void addBackground(State& s) {
-    const std::string path = fileDialog(s.platform, false, polyAndGpxFilters(), "", documentFolder(s.doc));
+    const std::string path = fileDialog(s.platform, false, readableFilters(), "", documentFolder(s.doc));
     if (isBadPolyName(path)) return;
     if (showBackground(s, path)) s.settings.lastBackground = path;
 }
@@ -52,8 +52,5 @@ void useLastBackground(State& s) {
     showBackground(s, s.settings.lastBackground);
 }
 
-bool loadBackgroundFile(State& s, const std::string& path) {
-    return namesGpxFile(path) ? importGpx(s, path, 1) : showPolyBackground(s, path);
-}
 
 }  // namespace tess

@@ -2,6 +2,8 @@
 // drawn in dark red behind the document and fixing the view while shown.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <string>
 #include <vector>
 
@@ -9,8 +11,6 @@
 
 namespace tess {
 
-inline constexpr const char* kNotAPolyFile = "Not a poly file:";
-inline constexpr const char* kNoPreviousBackground = "No previous background found";
 
 // The Background menu: Add Background (a file dialog), Cancel Background
 // (the view back to the loaded ring, nothing read again) and Use Last
@@ -19,12 +19,9 @@ void addBackground(State& s);
 void cancelBackground(State& s);
 void useLastBackground(State& s);
 
-// Shows a .poly file's first ring as the background, the view fitted to
-// it. False after a message; the background and view are then unchanged.
-bool showPolyBackground(State& s, const std::string& path);
-
-// Shows a file as the background: a GPX file's points when its name ends
-// in .gpx, else a .poly file's first ring. False after the file's message.
+// Shows a file as the background, the view fitted to it: a GPX file's
+// points, or the first ring of a .poly or GeoJSON file. False after the
+// file's message; the background and view are then unchanged.
 bool loadBackgroundFile(State& s, const std::string& path);
 
 

@@ -4,6 +4,8 @@
 // holes stay holes ("!" and the number).
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -14,10 +16,6 @@
 
 namespace tess {
 
-inline constexpr const char* kPleaseAddFiles = "Please add Files";
-// Heads the list of chosen files that were missing, empty or unreadable
-// and so added nothing to the merged file.
-inline constexpr const char* kFilesLeftOut = "These files could not be read and were left out:";
 
 // Writes the merge of `files` to `output` under `title`. `progress`, when
 // set, receives the caption text (" 0%", " 50%", ...) before each file.

@@ -23,8 +23,8 @@
 namespace tess {
 namespace {
 
-constexpr const char* kUntitled = "Untitled";
-constexpr const char* kOpenCombined = "The combined file was saved. Open it now?";
+// The title a combined file has until the user types another.
+constexpr const char* kDefaultTitle = "Untitled";
 constexpr int kPathRole = Qt::UserRole;
 
 std::string trimBlanks(const std::string& text) {
@@ -45,7 +45,7 @@ std::string proposedName(const std::string& title) {
     std::string name = trimBlanks(title);
     for (char& c : name)
         if (c == '/' || c == '\\' || c == '\0') c = '_';
-    return (name.empty() ? std::string(kUntitled) : name) + ".poly";
+    return (name.empty() ? std::string(kDefaultTitle) : name) + ".poly";
 }
 
 CombineWindow::CombineWindow(QWidget* parent, State& s) : QDialog(parent), state_(s) {
@@ -55,7 +55,7 @@ CombineWindow::CombineWindow(QWidget* parent, State& s) : QDialog(parent), state
     // A blank remembered title is replaced for good, so the settings file
     // keeps "Untitled" from now on; an edited title box is used for this
     // merge only.
-    if (trimBlanks(state_.settings.mergeTitle).empty()) state_.settings.mergeTitle = kUntitled;
+    if (trimBlanks(state_.settings.mergeTitle).empty()) state_.settings.mergeTitle = kDefaultTitle;
 
     auto* label1 = new QLabel("Title", this);
     titleBox_ = new QLineEdit(toQt(state_.settings.mergeTitle), this);

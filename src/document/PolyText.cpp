@@ -4,7 +4,7 @@
 #include <bit>
 #include <cstring>
 
-#include "document/Messages.h"
+#include "platform/Messages.h"
 #include "document/Numbers.h"
 
 namespace tess {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "document/Messages.h"
+#include "platform/Messages.h"
 #include "document/PolyText.h"
 
 namespace tess {

@@ -9,8 +9,7 @@ namespace tess {
 
 std::string repairNotice(const WriteReport& report) {
     if (report.repairedLines == 0) return {};
-    return std::to_string(report.repairedLines) + (report.repairedLines == 1 ? " line" : " lines") +
-           " repaired so that other tools read them";
+    return std::to_string(report.repairedLines) + (report.repairedLines == 1 ? " line" : " lines") + kLinesRepaired;
 }
 
 std::string polyText(std::string_view title, const std::vector<RingText>& rings, const PolyFrame& frame) {

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/Messages.h"
+#include "platform/Messages.h"
 #include "document/Numbers.h"
 #include "document/PolyText.h"
 #include "platform/Platform.h"

@@ -4,15 +4,12 @@
 // events into these calls; tests make the same calls.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include "state/State.h"
 
 namespace tess {
 
-inline constexpr const char* kNoData = "No Data";
-inline constexpr const char* kTooManyNodes = "Too many nodes to edit ";
-inline constexpr const char* kAddOrCancel = "Please Add (+) or Cancel (ESc) selection";
-inline constexpr const char* kNoCoordinates =
-    "No coordinates found.\r\n\r\nPlease load a background file.";
 
 // Edit mode, as the "Edit" check box or its caption turns it on or off:
 // handles for the vertices in view, or "Too many nodes to edit " and the

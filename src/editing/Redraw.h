@@ -3,11 +3,12 @@
 // progress bar.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include "state/State.h"
 
 namespace tess {
 
-inline constexpr const char* kOutOfViewNotice = "Change background to see selected poly";
 
 // Redraws the canvas: the background and the loaded ring, the handles and
 // edge lines placed on their vertices in edit mode, and the selection

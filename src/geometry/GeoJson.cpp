@@ -6,7 +6,7 @@
 #include <charconv>
 #include <optional>
 
-#include "document/Messages.h"
+#include "platform/Messages.h"
 #include "document/Numbers.h"
 #include "geometry/Geos.h"
 

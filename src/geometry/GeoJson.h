@@ -7,6 +7,8 @@
 // back to the same double.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -17,9 +19,6 @@
 
 namespace tess {
 
-inline constexpr const char* kNotGeoJson = "Not a GeoJSON file: ";
-inline constexpr const char* kNoOuterRing = "Only holes: GeoJSON needs an outer ring to hold them";
-inline constexpr const char* kNoPolygon = "No ring has three distinct vertices: GeoJSON has no polygon to write";
 // The property naming each ring's place in the document.
 inline constexpr const char* kRingPlaces = "tessaline_rings";
 

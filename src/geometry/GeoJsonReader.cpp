@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "document/Messages.h"
+#include "platform/Messages.h"
 #include "document/Numbers.h"
 #include "geometry/GeoJson.h"
 

@@ -1,6 +1,8 @@
 // Growing or shrinking a ring by a distance on the ground.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <vector>
 
 #include "geometry/Vertex.h"
@@ -11,9 +13,6 @@ enum class Corners { Round, Mitre };
 
 // Half the Earth's circumference: no two places are further apart.
 inline constexpr double kFarthestMetres = 20'000'000;
-inline constexpr const char* kBeyondTheEarth = "Distances beyond 20,000 km do not fit on the Earth.";
-inline constexpr const char* kOffTheGlobe =
-    "The ring has coordinates beyond latitude -90..90 or longitude -360..360, which are not places on the Earth.";
 
 struct GrownRing {
     Vertices vertices;  // closed

@@ -435,4 +435,9 @@ bool sameFile(const std::string& a, const std::string& b) {
     return a == b || std::filesystem::equivalent(a, b, ec);
 }
 
+std::string fileNameOf(const std::string& path) {
+    const auto cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
 }  // namespace tess

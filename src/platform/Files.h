@@ -2,6 +2,8 @@
 // contents are bytes, one char per byte.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <initializer_list>
 #include <functional>
 #include <string>
@@ -19,11 +21,6 @@ bool makeFolder(const std::string& path);
 // True when a new file can be created in the folder.
 bool folderIsWritable(const std::string& path);
 
-// The error text for a name that is a folder, a device, a pipe or a
-// socket where a file is wanted.
-inline constexpr const char* kNotRegularFile = "Not a regular file";
-inline constexpr const char* kFileTooLarge = "The file is too large to be read into memory";
-inline constexpr const char* kReadOnlyFile = "The file is read-only";
 
 // The whole content of a regular file, or the reason it could not be had.
 // Anything else (a folder, a pipe, a device such as /dev/zero, a socket)
@@ -138,6 +135,9 @@ std::string appendWholeFile(const std::string& path, std::string_view content);
 // The folder part and the last component of a path, split at the
 // platform's separators.
 std::string folderOf(const std::string& path);
+// The last part of a path, split at "/" and at "\" (files named by other
+// systems); a name without separators is returned whole.
+std::string fileNameOf(const std::string& path);
 std::string joinPath(const std::string& folder, const std::string& name);
 
 }  // namespace tess

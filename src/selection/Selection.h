@@ -2,6 +2,8 @@
 // the outline as a file of its own.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <optional>
 #include <string>
 
@@ -9,11 +11,6 @@
 
 namespace tess {
 
-inline constexpr const char* kCreatePolygon = "Please create a Polygon.";
-inline constexpr const char* kMoreThanOne = "File must contain more than 1 polygon";
-inline constexpr const char* kAreYouSure = "Are you sure?";
-inline constexpr const char* kNoLatLon =
-    "No Latitude/Longitude Data\r\n\r\nPress ESC to cancel selection";
 inline constexpr const char* kSelectionFileName = "untitled.poly";
 
 // "+": the outline, closed on its first point, becomes the document's last

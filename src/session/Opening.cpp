@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "formats/DocumentFormats.h"
 #include "platform/EventBreaks.h"
+#include "session/RecentFiles.h"
 #include "view/Progress.h"
 #include "view/Transform.h"
 
@@ -25,23 +27,31 @@ void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
     loadRing(s, 0);
 }
 
-bool openPolyFile(State& s, const std::string& path) {
+bool openDocumentFile(State& s, const std::string& path) {
+    const DocumentFormat& format = formatToRead(path);
     s.platform.busyPointer();
     // The first half of the bar follows the reading; the window stays drawn.
     EventBreaks breaks(s.platform);
     std::int64_t step = 0;
-    PolyLoad load = readPolyFile(path, [&](std::size_t done, std::size_t total) {
+    DocumentRead read = format.read(path, [&](std::size_t done, std::size_t total) {
         showProgress(s.progress, ProgressPhase::Reading, static_cast<std::int64_t>(done >> 10),
                      static_cast<double>(total >> 10) + 1);
         breaks.tickNow(++step);
     });
     s.platform.normalPointer();
-    if (!load.ok()) {
+    if (!read.ok()) {
         resetProgress(s.progress, s.platform);
-        s.platform.message(load.error);
+        s.platform.message(read.error);
         return false;
     }
-    replaceDocument(s, std::move(load.file), {path, path, false});
+    if (!read.note.empty()) s.platform.message(read.note);
+    // An import is not in a .poly file yet: it is unsaved, and its name is
+    // only a proposal.
+    const DocumentOrigin origin = format.holdsDocuments() ? DocumentOrigin{path, path, false}
+                                                          : DocumentOrigin{polyNameFor(path), "", true};
+    replaceDocument(s, std::move(read.file), origin);
+    // However it was opened, a file of the user's own is a recent file.
+    if (format.holdsDocuments()) addRecentFile(s.settings, path);
     return true;
 }
 

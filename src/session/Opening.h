@@ -24,9 +24,12 @@ struct DocumentOrigin {
 // and fitted, and edit mode, any outline and the rubber band end.
 void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin);
 
-// Reads a .poly file and makes it the document. False after the file's
+// Reads a file of any kind the program reads (its kind told by its name,
+// else by its first bytes) and makes it the document: a .poly file is the
+// document's own file, any other an import, unsaved and named after the
+// file with .poly. What the reading met is told. False after the file's
 // message; the open document is then exactly as it was.
-bool openPolyFile(State& s, const std::string& path);
+bool openDocumentFile(State& s, const std::string& path);
 
 // Makes ring k the loaded ring, unless it is loaded already, and fits the
 // view to it unless a background fixes the view. The caller commits the

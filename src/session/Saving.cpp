@@ -53,6 +53,27 @@ bool saveDocumentTo(OpenDocument& d, Platform& platform, const std::string& path
     });
 }
 
+bool exportDocument(OpenDocument& d, Platform& platform, const DocumentFormat& format, const std::string& path,
+                    int ring) {
+    commitEdits(d);
+    platform.busyPointer();
+    AtomicFile file(path);
+    const DocumentWrite written = format.write(d.content, ring, [&](std::string_view piece) { file.write(piece); });
+    const std::string error = written.ok() ? file.commit() : std::string();
+    platform.processEvents();
+    platform.normalPointer();
+    if (!written.ok()) {
+        platform.message(written.error);
+        return false;
+    }
+    if (!error.empty()) {
+        platform.message(errorSavingMessage(error, path));
+        return false;
+    }
+    if (!written.note.empty()) platform.message(written.note);
+    return true;
+}
+
 bool saveDocumentCommittedTo(OpenDocument& d, Platform& platform, const std::string& path) {
     commitEdits(d);
     return writeRingsTo(d, platform, path, [&](std::size_t k, std::string& out, auto& put, WriteReport& report) {

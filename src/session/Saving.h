@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/Writer.h"
+#include "formats/DocumentFormats.h"
 #include "platform/Platform.h"
 #include "state/OpenDocument.h"
 
@@ -23,6 +24,13 @@ bool commitLoadedRing(OpenDocument& d, Platform& platform);
 // the name and the mark stay as they were, and the message ends in
 // "Error saving " and the path.
 bool saveDocumentTo(OpenDocument& d, Platform& platform, const std::string& path);
+
+// Writes the document as a file of another kind (GPX takes ring `ring`),
+// committing the loaded ring's moves first; the document's name and mark
+// stay. What the writing met is told; false after the message when
+// nothing was written.
+bool exportDocument(OpenDocument& d, Platform& platform, const DocumentFormat& format, const std::string& path,
+                    int ring = 0);
 
 // The same with every ring of two or more vertices in the form a commit
 // gives it. Each ring is loaded and written in turn, straight to the file,

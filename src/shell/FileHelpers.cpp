@@ -1,6 +1,8 @@
 // File-name helpers and the tidied file dialog.
 #include "shell/FileHelpers.h"
 
+#include "formats/DocumentFormats.h"
+
 #include <algorithm>
 
 #include "document/Numbers.h"
@@ -8,13 +10,8 @@
 
 namespace tess {
 
-std::vector<FileFilter> polyFilters() { return {{"Polygon Files (*.poly)", "*.poly"}}; }
+std::vector<FileFilter> polyFilters() { return {polyFormat().filter()}; }
 
-std::vector<FileFilter> gpxFilters() { return {{"GPX Files (*.gpx)", "*.gpx"}}; }
-
-std::vector<FileFilter> polyAndGpxFilters() {
-    return {{"Polygon Files (*.poly)", "*.poly"}, {"GPX Files (*.gpx)", "*.gpx"}};
-}
 
 std::string fileDialog(Platform& platform, bool save, const std::vector<FileFilter>& filters,
                        const std::string& defaultName, const std::string& initialDir) {
@@ -42,11 +39,6 @@ std::string polyFileName(std::string name) {
     const std::string lower = lowerAscii(name);
     if (lower.find(".poly") == std::string::npos || lower.ends_with(".gpx")) name += ".poly";
     return name;
-}
-
-std::string fileNameOf(const std::string& path, int) {
-    const auto cut = path.find_last_of("/\\");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
 }  // namespace tess

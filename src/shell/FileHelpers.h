@@ -3,6 +3,8 @@
 // replaced, recognising a cancelled name, and the last part of a path.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <string>
 #include <vector>
 
@@ -10,14 +12,9 @@
 
 namespace tess {
 
-inline constexpr const char* kReplaceFile = "Replace file?";
-inline constexpr const char* kReplaceReadOnlyFile = "Replace file?\n\nIt is read-only.";
 
 // The type lists of the open and save dialogs.
 std::vector<FileFilter> polyFilters();
-std::vector<FileFilter> gpxFilters();
-// Polygon files first, then GPX files (the background chooser).
-std::vector<FileFilter> polyAndGpxFilters();
 
 // The open (save false) or save dialog. The chosen path with blanks at
 // both ends and NUL characters removed; empty when the user cancels.
@@ -37,8 +34,5 @@ bool isBadPolyName(const std::string& name);
 // .gpx, gains ".poly", so a save never writes over another kind of file.
 std::string polyFileName(std::string name);
 
-// The last component of a path, split at "/" and at "\" (files named by
-// other systems); a name without separators is returned whole.
-std::string fileNameOf(const std::string& path, int mode = 0);
 
 }  // namespace tess

@@ -2,6 +2,8 @@
 // and handing it to the browser as a file URL.
 #pragma once
 
+#include "platform/Messages.h"
+
 #include <string>
 #include <vector>
 
@@ -10,7 +12,6 @@
 namespace tess {
 
 inline constexpr const char* kHelpFileName = "tessaline-help.html";
-inline constexpr const char* kHelpNotFound = "The help page was not found:";
 
 // The places the page may be, most likely first, for a program whose
 // executable lies in exeDir: installed (../share/tessaline/help), beside

@@ -7,11 +7,10 @@
 
 #include "document/Document.h"
 #include "document/LoadedRing.h"
+#include "platform/Version.h"
 #include "state/History.h"
 
 namespace tess {
-
-inline constexpr const char* kAppVersion = "2.1";
 
 // Typing in the title box: it marks the document at once and becomes one
 // undoable step, Edit Title, at a pause.

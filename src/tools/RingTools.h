@@ -1,8 +1,10 @@
 // The polygon tools as changes to the document: each computes the rings
 // that replace one ring (without touching the document), and one
-// procedure applies such a change. GeoJSON import and export of the
-// document. The window and the batch commands both run these.
+// procedure applies such a change. The window and the batch commands both
+// run these.
 #pragma once
+
+#include "platform/Messages.h"
 
 #include <string>
 #include <vector>
@@ -13,11 +15,6 @@
 
 namespace tess {
 
-inline constexpr const char* kNothingLeft = "Nothing is left of the ring at this distance.";
-inline constexpr const char* kToolFailed = "The ring could not be changed: ";
-inline constexpr const char* kCheckFailed = "The document could not be checked: ";
-inline constexpr const char* kNotEnoughMemory = "Not enough memory";
-inline constexpr const char* kExportLeftOut = "Rings of fewer than three distinct vertices were left out:";
 
 // Ring `index` is to be replaced by `rings` (one ring as a rule; a grow
 // or shrink may give several, or none when nothing is left).
@@ -48,22 +45,5 @@ RingChange growChange(const std::vector<RingText>& rings, int index, double metr
 // message when the change cannot be made: no ring, or no outer ring, would
 // be left, or more rings than a document holds.
 bool applyRingChange(State& s, const RingChange& change);
-
-// Opens a GeoJSON file as a new, unsaved document named after it with a
-// .poly ending, asking first when the document has unsaved changes. False
-// when declined or after the file's message; the document then stays.
-bool importGeoJson(State& s, const std::string& path);
-
-// Writes the document as GeoJSON. The document, its name and its unsaved
-// mark stay as they are. False after a message.
-bool exportGeoJson(State& s, const std::string& path);
-
-// File › Import GeoJSON and Export GeoJSON: the file dialog, then the
-// import or export (an existing file is replaced only after a Yes).
-void importGeoJsonCommand(State& s);
-void exportGeoJsonCommand(State& s);
-
-// The document's file name after a GeoJSON import.
-std::string geoJsonDocumentName(const std::string& path);
 
 }  // namespace tess

@@ -15,11 +15,13 @@
 #include "app/Startup.h"
 #include "combine/ChosenFiles.h"
 #include "combine/Merge.h"
-#include "document/Messages.h"
-#include "gpx/GpxReader.h"
-#include "gpx/GpxWriter.h"
+#include "platform/Messages.h"
+#include "formats/Gpx.h"
+#include "platform/Files.h"
+#include "tools/ImportExport.h"
 #include "document/Numbers.h"
 #include "session/Opening.h"
+#include "session/RecentFiles.h"
 #include "shell/FileHelpers.h"
 #include "shell/HelpPage.h"
 #include "support/StateFixture.h"
@@ -56,9 +58,10 @@ TEST(Batch, answersHelpAndVersionAndRefusesWrongCommandLinesWithStatusTwo) {
         EXPECT_TRUE(run.out.empty());
         EXPECT_NE(std::string::npos, run.err.find("Try 'tessaline --help'.")) << run.err;
     }
-    EXPECT_NE(std::string::npos, batch({"--convert", berlin}).err.find("--convert needs an input and -o OUTPUT"));
-    EXPECT_TRUE(isBatchCommand({"--x"}));
-    EXPECT_FALSE(isBatchCommand({"-"}) || isBatchCommand({"--"}) || isBatchCommand({"a.poly"}) || isBatchCommand({}));
+    EXPECT_NE(std::string::npos, batch({"--convert", berlin}).err.find("--convert needs -o OUTPUT"));
+    EXPECT_FALSE(readCommandLine({"--x"}).ok());
+    for (const auto& words : std::vector<std::vector<std::string>>{{"-"}, {"--"}, {"a.poly"}, {}, {"--", "-a.poly"}})
+        EXPECT_EQ(Verb::Window, readCommandLine(words).command.verb);
 }
 
 // The program itself, started as a user starts it.
@@ -92,7 +95,7 @@ TEST(Batch, convertsAndReportsWhatItWrote) {
 class Commands : public test::StateTest {};
 
 TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
-    EXPECT_EQ("/a b/c d.poly", commandLinePath({"\"/a", "b/c", "d.poly\""}));
+    EXPECT_EQ("/a b/c d.poly", readCommandLine({"\"/a", "b/c", "d.poly\""}).command.input());
     startup(state, temp.path(), test::dataFile("gpsbabel_basecamp.gpx"));
     EXPECT_EQ(1, state.doc.ringCount());
     EXPECT_TRUE(state.doc.modified);
@@ -105,7 +108,7 @@ TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
 }
 
 TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
-    ASSERT_TRUE(importGpx(state, file("Walk.GPX", test::readFile(test::dataFile("gpsbabel_basecamp.gpx"))), 0));
+    ASSERT_TRUE(openDocumentFile(state, file("Walk.GPX", test::readFile(test::dataFile("gpsbabel_basecamp.gpx")))));
     EXPECT_EQ(temp.file("Walk.poly"), state.doc.fileName);
     EXPECT_EQ("Walk", state.doc.content.title);
     file("Walk.poly", "old");
@@ -130,9 +133,9 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
 }
 
 TEST_F(Commands, convertToGpxWritesTheLoadedRingAsARouteWhereTheUserSays) {
-    ASSERT_TRUE(openPolyFile(state, test::dataFile("osmium_berlin.poly")));
+    ASSERT_TRUE(openDocumentFile(state, test::dataFile("osmium_berlin.poly")));
     platform.dialogResults = {temp.file("route.gpx")};
-    convertToGpx(state);
+    convertToGpxCommand(state);
     const std::string route = test::readFile(temp.file("route.gpx"));
     std::size_t points = 0;
     for (auto at = route.find("<rtept "); at != std::string::npos; at = route.find("<rtept ", at + 1)) ++points;
@@ -141,7 +144,7 @@ TEST_F(Commands, convertToGpxWritesTheLoadedRingAsARouteWhereTheUserSays) {
 }
 
 TEST_F(Commands, closingAsksToSaveAndACancelledSaveKeepsTheWindowOpen) {
-    ASSERT_TRUE(openPolyFile(state, test::dataFile("osmium_berlin.poly")));
+    ASSERT_TRUE(openDocumentFile(state, test::dataFile("osmium_berlin.poly")));
     state.doc.fileName = kUntitled;  // a document that never had a file
     state.doc.modified = true;
     platform.answers = {Answer::Yes, Answer::Cancel, Answer::No};
@@ -153,7 +156,7 @@ TEST_F(Commands, closingAsksToSaveAndACancelledSaveKeepsTheWindowOpen) {
 
 TEST_F(Commands, recentFilesMoveToTheTopAndOnlyExistingOnesAreEnabled) {
     const std::string a = file("a.poly", "x"), b = file("b.poly", test::readFile(test::dataFile("osmium_berlin.poly")));
-    for (const std::string& path : {a, b, std::string("/gone.poly"), a}) addRecentFile(state, path);
+    for (const std::string& path : {a, b, std::string("/gone.poly"), a}) addRecentFile(state.settings, path);
     EXPECT_EQ(a, state.settings.recent[0].path);
     EXPECT_EQ("/gone.poly", state.settings.recent[1].path);
     EXPECT_EQ(b, state.settings.recent[2].path);

@@ -13,7 +13,7 @@
 #include <utility>
 
 #include "document/Numbers.h"
-#include "gpx/GpxWriter.h"
+#include "formats/Gpx.h"
 
 using namespace tess;
 

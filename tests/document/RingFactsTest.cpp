@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Data, RealFileFacts, testing::ValuesIn(realPolyFiles())
 class LargeRingFacts : public test::StateTest, public testing::WithParamInterface<std::string> {};
 
 TEST_P(LargeRingFacts, countAndFitTheLoadedRingAsItsLinesDo) {
-    ASSERT_TRUE(openPolyFile(state, test::dataFile(GetParam())));
+    ASSERT_TRUE(openDocumentFile(state, test::dataFile(GetParam())));
     for (int k = 0; k < state.doc.ringCount(); ++k) {
         const auto ku = static_cast<std::size_t>(k);
         loadRing(state, k);

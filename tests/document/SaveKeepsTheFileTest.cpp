@@ -108,7 +108,7 @@ protected:
         const std::string original = test::readFile(path);
         const PolyLoad read = readPolyFile(path);
         if (!read.ok()) return;  // refused files are the reading cases' business
-        ASSERT_TRUE(openPolyFile(state, path));
+        ASSERT_TRUE(openDocumentFile(state, path));
         const std::string out = temp.file("saved.poly");
         ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, out));
         const std::string saved = test::readFile(out);
@@ -118,7 +118,7 @@ protected:
         EXPECT_EQ(read.file.title, back.file.title);
         expectSameRings(read.file, back.file);
         // Saved again, nothing more changes.
-        ASSERT_TRUE(openPolyFile(state, out));
+        ASSERT_TRUE(openDocumentFile(state, out));
         ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("again.poly")));
         EXPECT_EQ(saved, test::readFile(temp.file("again.poly")));
         EXPECT_EQ("", state.doc.saveNotice);
@@ -128,10 +128,10 @@ protected:
     }
 
     void moveOneVertexOfEachRing(const std::string& path, const std::string& saved) {
-        ASSERT_TRUE(openPolyFile(state, path));
+        ASSERT_TRUE(openDocumentFile(state, path));
         const int rings = std::min(state.doc.ringCount(), 12);
         for (int k = 0; k < rings; ++k) {
-            ASSERT_TRUE(openPolyFile(state, path));
+            ASSERT_TRUE(openDocumentFile(state, path));
             showRing(state, k);
             holdVertices(state.doc.content, state.doc.loaded);
             if (state.doc.loaded.lastPoint < 3) continue;
@@ -143,7 +143,7 @@ protected:
     }
 
     void commitEveryRing(const std::string& path, const PolyFile& original) {
-        ASSERT_TRUE(openPolyFile(state, path));
+        ASSERT_TRUE(openDocumentFile(state, path));
         for (int k = 0; k < state.doc.ringCount(); ++k) {
             loadRing(state, k);
             if (state.doc.loaded.lastPoint >= 1) {

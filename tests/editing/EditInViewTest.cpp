@@ -37,7 +37,7 @@ protected:
 
 TEST_F(EditInView, aVertexDraggedInAZoomedViewIsTheOnlyLineThatChanges) {
     state.doc.holdAllRings = true;
-    ASSERT_TRUE(openPolyFile(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
+    ASSERT_TRUE(openDocumentFile(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
     ASSERT_GT(state.doc.loaded.lastPoint, kMaxEditableVertices);
     ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("before.poly")));
 
@@ -82,7 +82,7 @@ TEST_F(EditInView, aVertexDraggedInAZoomedViewIsTheOnlyLineThatChanges) {
 
 TEST_F(EditInView, handlesFollowTheViewAndGoWhenTooManyComeIntoIt) {
     state.doc.holdAllRings = true;
-    ASSERT_TRUE(openPolyFile(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
+    ASSERT_TRUE(openDocumentFile(state, file("germany.poly", test::readFile(test::dataFile("geofabrik_germany.poly")))));
     const CanvasPoint p = where(100);
     zoomAt(state, p.x, p.y, 16.0);
     edit(true);

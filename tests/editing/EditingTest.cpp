@@ -25,7 +25,7 @@ constexpr const char* kTwoRings =
 
 class EditingTest : public test::StateTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(openPolyFile(state, file("doc.poly", kTwoRings))); }
+    void SetUp() override { ASSERT_TRUE(openDocumentFile(state, file("doc.poly", kTwoRings))); }
     // Canvas position of a map point in the view shown.
     double xOf(double lon) const { return 100 + (lon - state.view.minLon) / state.view.lonSpan * 4900; }
     double yOf(double lat) const { return 100 + (state.view.maxLat - lat) / state.view.latSpan * 2900; }
@@ -55,7 +55,7 @@ TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
     EXPECT_NE(std::string::npos, ringText(0).find("17.12346  55.5"));
     edit(true);
     dragHandle(1, xOf(11), yOf(51));
-    ASSERT_TRUE(openPolyFile(state, file("again.poly", kTwoRings)));  // the move goes with its document
+    ASSERT_TRUE(openDocumentFile(state, file("again.poly", kTwoRings)));  // the move goes with its document
     ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("again.poly")));
     EXPECT_EQ(kTwoRings, test::readFile(temp.file("again.poly")));
 }
@@ -89,7 +89,7 @@ TEST_F(EditingTest, anOpenRingKeepsEveryVertexThroughDragsAndCommits) {
 TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
     std::string big = "big\n1\n";
     for (int i = 0; i <= 1000; ++i) big += " " + std::to_string(10 + i / 1000.0) + " 50.5\n";
-    ASSERT_TRUE(openPolyFile(state, file("big.poly", big + "END\nEND\n")));
+    ASSERT_TRUE(openDocumentFile(state, file("big.poly", big + "END\nEND\n")));
     edit(true);
     EXPECT_EQ(kTooManyNodes, platform.last());
     EXPECT_FALSE(state.edit.editBoxChecked || state.edit.handlesShown);
@@ -159,7 +159,7 @@ TEST_F(EditingTest, anOutlineBecomesCoordinatesOnlyInAViewWithExtent) {
     // A bound of zero is a bound like any other; a view of no width or height has none.
     for (const auto& [ring, added] : std::vector<std::pair<const char*, bool>>{
              {" 0.0 5.0\n 10.0 6.0", true}, {" 5.0 0.0\n 6.0 10.0", true}, {" 0.0 5.0\n 0.0 6.0", false}}) {
-        ASSERT_TRUE(openPolyFile(state, file("z.poly", std::string("t\n1\n") + ring + "\nEND\nEND\n")));
+        ASSERT_TRUE(openDocumentFile(state, file("z.poly", std::string("t\n1\n") + ring + "\nEND\nEND\n")));
         tool(Tool::Rectangle);
         press(0, 0);
         pressOnCanvas(state, 300, 300);
@@ -190,12 +190,12 @@ TEST_F(EditingTest, aFileOfMoreRingsThanTheLimitIsRefusedWithOrWithoutItsClosing
     std::string rings;
     for (int k = 0; k <= kMaxRings; ++k) rings += "1\n 1 1\nEND\n";
     for (const char* end : {"END\n", ""}) {
-        EXPECT_FALSE(openPolyFile(state, file("many.poly", "t\n" + rings + end)));
+        EXPECT_FALSE(openDocumentFile(state, file("many.poly", "t\n" + rings + end)));
         EXPECT_EQ(kTooManyRings, platform.last());
         EXPECT_EQ(2, state.doc.ringCount());  // the open document stays
     }
     rings.resize(rings.size() - 11);
-    EXPECT_TRUE(openPolyFile(state, file("many.poly", "t\n" + rings)));
+    EXPECT_TRUE(openDocumentFile(state, file("many.poly", "t\n" + rings)));
 }
 
 TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {

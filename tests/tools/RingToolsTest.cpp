@@ -10,6 +10,9 @@
 #include "session/Opening.h"
 #include "geometry/GeoJson.h"
 #include "geometry/GeometryTestHelpers.h"
+#include "formats/DocumentFormats.h"
+#include "session/Saving.h"
+#include "tools/ImportExport.h"
 #include "tools/RingTools.h"
 #include "support/StateFixture.h"
 
@@ -38,7 +41,7 @@ std::pair<int, std::string> run(std::vector<std::string> words) {
 }  // namespace
 
 TEST_F(RingTools, aChangeReplacesTheRingLoadsItAndMarksTheDocument) {
-    ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
+    ASSERT_TRUE(openDocumentFile(state, file("a.poly", kOuterInner)));
     const RingChange change = growChange(state.doc.content.rings, 1, 1000, Corners::Round);
     ASSERT_TRUE(applyRingChange(state, change));
     EXPECT_EQ(2, state.doc.ringCount());
@@ -48,7 +51,7 @@ TEST_F(RingTools, aChangeReplacesTheRingLoadsItAndMarksTheDocument) {
 }
 
 TEST_F(RingTools, aShrinkThatLeavesNoOuterRingIsRefused) {
-    ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
+    ASSERT_TRUE(openDocumentFile(state, file("a.poly", kOuterInner)));
     const auto before = state.doc.content.rings;
     EXPECT_FALSE(applyRingChange(state, growChange(state.doc.content.rings, 0, -100000, Corners::Round)));
     EXPECT_EQ(before.size(), state.doc.content.rings.size());
@@ -67,13 +70,13 @@ TEST_F(RingTools, simplifyKeepsTheNameAndCountsVertices) {
 }
 
 TEST_F(RingTools, exportThenImportGivesTheSameRingsAsANewUnsavedDocument) {
-    ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
+    ASSERT_TRUE(openDocumentFile(state, file("a.poly", kOuterInner)));
     const auto rings = state.doc.content.rings;
     const std::string out = temp.file("a.geojson");
-    ASSERT_TRUE(exportGeoJson(state, out));
+    ASSERT_TRUE(exportDocument(state.doc, state.platform, geoJsonFormat(), out));
     EXPECT_FALSE(state.doc.modified);
     EXPECT_EQ(temp.file("a.poly"), state.doc.fileName);
-    ASSERT_TRUE(importGeoJson(state, out));
+    ASSERT_TRUE(openDocumentFile(state, out));
     EXPECT_EQ(temp.file("a.poly"), state.doc.fileName);
     EXPECT_EQ("", state.doc.ownFile);
     EXPECT_TRUE(state.doc.modified);
@@ -83,8 +86,8 @@ TEST_F(RingTools, exportThenImportGivesTheSameRingsAsANewUnsavedDocument) {
 }
 
 TEST_F(RingTools, aRefusedImportLeavesTheDocument) {
-    ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
-    EXPECT_FALSE(importGeoJson(state, file("bad.geojson", "{\"type\":\"Point\",\"coordinates\":[1,2]}")));
+    ASSERT_TRUE(openDocumentFile(state, file("a.poly", kOuterInner)));
+    EXPECT_FALSE(openDocumentFile(state, file("bad.geojson", "{\"type\":\"Point\",\"coordinates\":[1,2]}")));
     EXPECT_EQ(temp.file("a.poly"), state.doc.fileName);
     EXPECT_EQ(2, state.doc.ringCount());
     ASSERT_EQ(1u, platform.shown.size());
@@ -92,10 +95,11 @@ TEST_F(RingTools, aRefusedImportLeavesTheDocument) {
 }
 
 TEST_F(RingTools, importAsksBeforeDroppingChanges) {
-    ASSERT_TRUE(openPolyFile(state, file("a.poly", kOuterInner)));
+    ASSERT_TRUE(openDocumentFile(state, file("a.poly", kOuterInner)));
     state.doc.modified = true;
     platform.answers.push_back(Answer::No);
-    EXPECT_FALSE(importGeoJson(state, file("b.geojson", geoJsonText("B", state.doc.content.rings))));
+    file("b.geojson", geoJsonText("B", state.doc.content.rings));
+    importGeoJsonCommand(state);  // No: no dialog, no import
     EXPECT_EQ(temp.file("a.poly"), state.doc.fileName);
 }
 

@@ -5,6 +5,7 @@
 #include "shell/FileHelpers.h"
 #include "session/Opening.h"
 #include "support/StateFixture.h"
+#include "tools/ImportExport.h"
 #include "tools/RingTools.h"
 
 using namespace tess;
@@ -13,7 +14,7 @@ using namespace tess::test;
 class ToolsOnFiles : public StateTest {};
 
 TEST_F(ToolsOnFiles, exportAsksBeforeReplacingAReadOnlyFileAndKeepsItOnNo) {
-    ASSERT_TRUE(openPolyFile(state, file("a.poly", "t\n1\n" + vertexLines(square(10, 50, 1)) + "END\n!2\n" +
+    ASSERT_TRUE(openDocumentFile(state, file("a.poly", "t\n1\n" + vertexLines(square(10, 50, 1)) + "END\n!2\n" +
                                                   vertexLines(square(10.4, 50.4, 0.2)) + "END\nEND\n")));
     const std::string out = file("a.geojson", "old");
     ::chmod(out.c_str(), 0444);

@@ -53,14 +53,14 @@ TEST_F(ViewTest, canvasPositionsMapBackToThePointsWithinSinglePrecision) {
 }
 
 TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
-    ASSERT_TRUE(openPolyFile(state, file("r.poly", "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 50.0\nEND\nEND\n")));
+    ASSERT_TRUE(openDocumentFile(state, file("r.poly", "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 50.0\nEND\nEND\n")));
     redraw(state, false);
     ASSERT_EQ(3u, surface.lines.size());
     EXPECT_EQ(colors::blue.r, surface.lines[0].color.r);
     EXPECT_DOUBLE_EQ(100, surface.lines[0].x1);   // (10, 50): the left, bottom corner
     EXPECT_DOUBLE_EQ(3000, surface.lines[0].y1);
     EXPECT_DOUBLE_EQ(5000, surface.lines[0].x2);
-    ASSERT_TRUE(showPolyBackground(state, file("b.poly", "bk\n1\n 0.0 40.0\n 30.0 45.0\n 30.0 70.0\nEND\nEND\n")));
+    ASSERT_TRUE(loadBackgroundFile(state, file("b.poly", "bk\n1\n 0.0 40.0\n 30.0 45.0\n 30.0 70.0\nEND\nEND\n")));
     redraw(state, false);
     std::vector<test::RecordingSurface::Line> darkRed;
     for (const auto& line : surface.lines)
@@ -99,7 +99,7 @@ TEST(PlotWhileDrawing, aDrawingAskedForMeanwhileIsDrawnAfterwardsWhole) {
     s.canvas.surface = &surface;
     test::TempDir dir;
     test::writeFile(dir.file("r.poly"), "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 50.0\nEND\nEND\n");
-    ASSERT_TRUE(openPolyFile(s, dir.file("r.poly")));
+    ASSERT_TRUE(openDocumentFile(s, dir.file("r.poly")));
     platform.state = &s;
     platform.surface = &surface;
     platform.resized = false;
@@ -131,7 +131,7 @@ TEST(ReadingProgress, aLongReadKeepsTheWindowDrawnAndFillsTheFirstHalfOfTheBar) 
     std::string text = "t\n1\n";
     while (text.size() < 5'000'000) text += "   1.037846E+01   5.012345E+01\n";
     test::writeFile(dir.file("big.poly"), text + "END\nEND\n");
-    ASSERT_TRUE(openPolyFile(s, dir.file("big.poly")));
+    ASSERT_TRUE(openDocumentFile(s, dir.file("big.poly")));
     ASSERT_GE(platform.widths.size(), 4u);  // one report for each megabyte read
     EXPECT_TRUE(std::is_sorted(platform.widths.begin(), platform.widths.end()));
     EXPECT_GT(platform.widths.front(), 15);

@@ -141,7 +141,7 @@ namespace {
 class ViewCommandsTest : public test::StateTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(openPolyFile(state, file("r.poly", "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 60.0\n 10.0 50.0\nEND\nEND\n")));
+        ASSERT_TRUE(openDocumentFile(state, file("r.poly", "t\n1\n 10.0 50.0\n 20.0 50.0\n 20.0 60.0\n 10.0 60.0\n 10.0 50.0\nEND\nEND\n")));
     }
     GeoPoint middle() { return geoPointAt(state.view, surface.width() / 2, surface.height() / 2, canvasArea(state.canvas)); }
 };

@@ -1,4 +1,4 @@
-// The text of a GPX 1.1 route file for the current ring.
+// The text of a GPX 1.1 route file.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,8 @@
 #include <string_view>
 
 #include "document/Numbers.h"
-#include "gpx/GpxWriter.h"
+#include "formats/Gpx.h"
+#include "platform/Version.h"
 
 namespace tess {
 

@@ -9,7 +9,8 @@
 #include <type_traits>
 
 #include "document/Numbers.h"
-#include "gpx/GpxReader.h"
+#include "formats/Gpx.h"
+#include "platform/Messages.h"
 
 namespace tess {
 
@@ -179,20 +180,16 @@ GpxImport gpxToPolyFile(std::string_view fileName, std::string_view gpxText) {
     return import;
 }
 
-std::string gpxScanMessage(const std::string& path, const GpxScan& scan) {
+std::string gpxScanNote(const GpxScan& scan) {
     std::string text;
-    if (!scan.whole()) text = "The GPX file breaks off at " + scan.brokenAt + "; the " +
+    if (!scan.whole()) text = kGpxBrokenAt + scan.brokenAt + "; the " +
                               std::to_string(scan.points) + " points before it were read.";
     if (scan.passedOver > 0) {
         if (!text.empty()) text += "\r\n";
-        text += std::to_string(scan.passedOver) + (scan.passedOver == 1 ? " point was" : " points were") +
-                " passed over: their coordinates are not numbers.";
+        text += std::to_string(scan.passedOver) + (scan.passedOver == 1 ? " point was" : " points were") + kGpxPassedOver;
     }
-    return text.empty() ? text : text + "\r\n\r\n" + path;
+    return text;
 }
 
-std::string gpxDocumentName(const std::string& path) {
-    return (namesGpxFile(path) ? path.substr(0, path.size() - 4) : path) + ".poly";
-}
 
 }  // namespace tess

@@ -1,0 +1,120 @@
+// Every message the program shows or prints, word for word: message
+// boxes, questions, the status bar's notes and the batch commands' errors.
+// A text that names a file says its piece first and the file after it.
+#pragma once
+
+#include <string>
+
+namespace tess {
+
+// Opening and saving documents
+
+// Asked before unsaved changes are dropped for another document.
+inline constexpr const char* kChangesNotSaved = "Changes not saved. Continue Anyway?";
+// The name of a document that never had a file.
+inline constexpr const char* kUntitled = "untitled.poly";
+inline constexpr const char* kCannotOpenFile =
+    "Cannot open file.\r\n\r\nTry renaming it ( & folder) using non-Unicode asci";
+inline constexpr const char* kCannotFindEnd = "Cannot find END";
+inline constexpr const char* kCheckPolyFile = "Error. Check poly file ";
+inline constexpr const char* kTooManyRings = "Too many rings: a document holds at most 32,767.";
+inline constexpr const char* kNoDataCommit = "No Data";
+inline constexpr const char* kNoDataSave = "No data";
+inline constexpr const char* kErrorSaving = "Error saving ";
+// After a save: "3 lines repaired so that other tools read them".
+inline constexpr const char* kLinesRepaired = " repaired so that other tools read them";
+
+// Files
+
+// The error text for a name that is a folder, a device, a pipe or a
+// socket where a file is wanted.
+inline constexpr const char* kNotRegularFile = "Not a regular file";
+inline constexpr const char* kFileTooLarge = "The file is too large to be read into memory";
+inline constexpr const char* kReadOnlyFile = "The file is read-only";
+inline constexpr const char* kReplaceFile = "Replace file?";
+inline constexpr const char* kReplaceReadOnlyFile = "Replace file?\n\nIt is read-only.";
+
+// The File menu and closing
+
+inline constexpr const char* kStartNewProject = "Start a new project?";
+inline constexpr const char* kSaveSelectionFirst = "Save Selection";
+inline constexpr const char* kNoSelectionFound = "No selection found";
+inline constexpr const char* kFileNotSaved = "File not saved . Save file ?";
+inline constexpr const char* kSaveChanges = "Save changes";
+
+// GPX
+
+inline constexpr const char* kCannotFindGpx = "Cannot find gpx:";
+inline constexpr const char* kGpxBrokenAt = "The GPX file breaks off at ";
+inline constexpr const char* kGpxPassedOver = " passed over: their coordinates are not numbers.";
+inline constexpr const char* kGpxChangesQuestion =
+    "Current changes not saved.\r\n\r\nContinue anyway?";
+
+// GeoJSON
+
+inline constexpr const char* kNotGeoJson = "Not a GeoJSON file: ";
+inline constexpr const char* kNoOuterRing = "Only holes: GeoJSON needs an outer ring to hold them";
+inline constexpr const char* kNoPolygon = "No ring has three distinct vertices: GeoJSON has no polygon to write";
+
+// Editing
+
+inline constexpr const char* kOutOfViewNotice = "Change background to see selected poly";
+inline constexpr const char* kNoData = "No Data";
+inline constexpr const char* kTooManyNodes = "Too many nodes to edit ";
+inline constexpr const char* kAddOrCancel = "Please Add (+) or Cancel (ESc) selection";
+inline constexpr const char* kNoCoordinates =
+    "No coordinates found.\r\n\r\nPlease load a background file.";
+inline constexpr const char* kZoomInToEdit = "Too many vertices in view to edit: zoom in";
+
+// The selection outline
+
+inline constexpr const char* kCreatePolygon = "Please create a Polygon.";
+inline constexpr const char* kMoreThanOne = "File must contain more than 1 polygon";
+inline constexpr const char* kAreYouSure = "Are you sure?";
+inline constexpr const char* kNoLatLon =
+    "No Latitude/Longitude Data\r\n\r\nPress ESC to cancel selection";
+
+// Backgrounds
+
+inline constexpr const char* kNotAPolyFile = "Not a poly file:";
+inline constexpr const char* kNoPreviousBackground = "No previous background found";
+
+// Combining files
+
+inline constexpr const char* kOpenCombined = "The combined file was saved. Open it now?";
+inline constexpr const char* kPleaseAddFiles = "Please add Files";
+// Heads the list of chosen files that were missing, empty or unreadable
+// and so added nothing to the merged file.
+inline constexpr const char* kFilesLeftOut = "These files could not be read and were left out:";
+
+// The polygon tools
+
+inline constexpr const char* kBeyondTheEarth = "Distances beyond 20,000 km do not fit on the Earth.";
+inline constexpr const char* kOffTheGlobe =
+    "The ring has coordinates beyond latitude -90..90 or longitude -360..360, which are not places on the Earth.";
+inline constexpr const char* kNothingLeft = "Nothing is left of the ring at this distance.";
+inline constexpr const char* kToolFailed = "The ring could not be changed: ";
+inline constexpr const char* kCheckFailed = "The document could not be checked: ";
+inline constexpr const char* kNotEnoughMemory = "Not enough memory";
+inline constexpr const char* kExportLeftOut = "Rings of fewer than three distinct vertices were left out:";
+
+// Help
+
+inline constexpr const char* kHelpNotFound = "The help page was not found:";
+
+// The batch commands' command line
+
+inline constexpr const char* kTryHelp = "Try 'tessaline --help'.";
+
+// A failed write: the system's reason, a blank line, "Error saving " and
+// the file.
+inline std::string errorSavingMessage(const std::string& reason, const std::string& file) {
+    return reason + "\r\n\r\n" + kErrorSaving + file;
+}
+
+// A file that cannot be read: the file, a blank line and the reason.
+inline std::string unreadableFileMessage(const std::string& file, const std::string& reason) {
+    return file + "\r\n\r\n" + reason;
+}
+
+}  // namespace tess
