@@ -30,8 +30,7 @@ struct Window {
     QtCanvas* canvas() { return window.canvas(); }
     void setEditBox(bool on) {
         window.editBox()->setChecked(on);
-        state().edit.editBoxChecked = on;
-        editBoxChanged(state());
+        setEditMode(state(), on);
         window.syncFromState();
     }
     void moveTo(QPointF p) {

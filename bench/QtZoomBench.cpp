@@ -76,12 +76,10 @@ void enterEditModeZoomedMillionVertexRing(benchmark::State& st) {
     tess::zoomAt(w.state(), p.x, p.y, 1000);
     st.counters["handles"] = static_cast<double>(tess::countHandlesInView(w.state(), tess::kMaxEditableVertices));
     for (auto _ : st) {
-        w.state().edit.editBoxChecked = true;
-        tess::editBoxChanged(w.state());
+        tess::setEditMode(w.state(), true);
         w.finish();
         st.PauseTiming();
-        w.state().edit.editBoxChecked = false;
-        tess::editBoxChanged(w.state());
+        tess::setEditMode(w.state(), false);
         st.ResumeTiming();
     }
 }

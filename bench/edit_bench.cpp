@@ -37,8 +37,7 @@ struct EditBench {
         s.doc.loaded.index = 0;
     }
     void enterEditMode() {
-        s.edit.editBoxChecked = true;
-        editBoxChanged(s);
+        setEditMode(s, true);
     }
 };
 
@@ -82,8 +81,8 @@ BENCHMARK(oneMoveOfAVertexHandle)->Unit(benchmark::kMicrosecond);
 // that end at the dragged marker.
 void oneMoveOfAMarkerOfA500PointOutline(benchmark::State& st) {
     EditBench b(1000);  // closed by a copy of its first vertex: 1001
-    b.s.edit.tool = 1;
-    for (int i = 0; i < kMaxSelectionPoints; ++i) pressOnCanvas(b.s, 1, 200 + i * 16, 300 + (i % 7) * 900);
+    b.s.edit.tool = Tool::Polygon;
+    for (int i = 0; i < kMaxSelectionPoints; ++i) pressOnCanvas(b.s, 200 + i * 16, 300 + (i % 7) * 900);
     closeOutline(b.s);
     pressOnMarker(b.s, 250);
     movePointerAcrossTheCanvas(st, b);
@@ -98,17 +97,17 @@ void dropOfAVertexHandle(benchmark::State& st) {
         x = x > 7000 ? 1000 : x + 7;
         pressOnHandle(b.s, 500);
         dragOverCanvas(b.s, x, 2000);
-        dropOnHandle(b.s, 500);
+        dropOnHandle(b.s);
     }
 }
 BENCHMARK(dropOfAVertexHandle)->Unit(benchmark::kMicrosecond);
 
 void selectionTextOfA500PointOutline(benchmark::State& st) {
     EditBench b(1000);  // closed by a copy of its first vertex: 1001
-    b.s.edit.tool = 1;
-    for (int i = 0; i < kMaxSelectionPoints; ++i) pressOnCanvas(b.s, 1, 200 + i * 16, 300 + (i % 7) * 900);
+    b.s.edit.tool = Tool::Polygon;
+    for (int i = 0; i < kMaxSelectionPoints; ++i) pressOnCanvas(b.s, 200 + i * 16, 300 + (i % 7) * 900);
     closeOutline(b.s);
-    for (auto _ : st) benchmark::DoNotOptimize(saveOutline(b.s, true));
+    for (auto _ : st) benchmark::DoNotOptimize(outlineFileText(b.s));
 }
 BENCHMARK(selectionTextOfA500PointOutline)->Unit(benchmark::kMicrosecond);
 

@@ -7,6 +7,7 @@
 
 #include "BenchData.h"
 #include "formats/Gpx.h"
+#include "session/Opening.h"
 #include "platform/Files.h"
 
 using namespace tess;
@@ -54,7 +55,7 @@ void importOneMillionTrackPoints(benchmark::State& st) {
     for (auto _ : st) {
         State s(platform);
         s.settings.systemDir = bench::scratchDir();
-        importGpx(s, file, 0);
+        openDocumentFile(s, file);
         if (s.doc.loaded.lastPoint != kTrackPoints) st.SkipWithError("wrong number of points");
     }
 }
