@@ -19,10 +19,13 @@ inline constexpr const char* kGpxSchemaLocation = "http://www.topografix.com/GPX
 bool namesGpxFile(std::string_view path);
 
 // One point's two coordinates as their attributes hold them, entities
-// decoded and blanks around them removed. Valid while the point is taken.
+// decoded and blanks around them removed, and the numbers they name.
+// Valid while the point is taken.
 struct GpxPointText {
     std::string_view lon;
     std::string_view lat;
+    double lonValue = 0;
+    double latValue = 0;
     friend bool operator==(const GpxPointText&, const GpxPointText&) = default;
 };
 

@@ -54,20 +54,32 @@ constexpr const char* kNoFileName = "No file name";
 
 std::string systemError(int code = errno) { return std::strerror(code); }
 
-// Appends everything the descriptor still holds; false after a failure.
+// Reads everything the descriptor still holds into text: the size the
+// file had when it was looked at goes straight into the string's memory,
+// and only a file that grew since is appended to in pieces; false after a
+// failure.
 bool readToEnd(int fd, std::string& text, std::size_t expected, const ByteProgress& progress) {
+    constexpr std::size_t kPiece = std::size_t{1} << 20;
+    text.resize(expected);
+    std::size_t filled = 0;
+    while (filled < expected) {
+        const ssize_t got = ::read(fd, text.data() + filled, std::min(kPiece, expected - filled));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+        if (progress) progress(filled, expected);
+    }
+    text.resize(filled);
+    if (filled < expected) return true;
     char chunk[1 << 16];
-    std::size_t nextReport = std::size_t{1} << 20;
     for (;;) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return false;
         if (got == 0) return true;
         text.append(chunk, static_cast<std::size_t>(got));
-        if (progress && text.size() >= nextReport) {
-            progress(text.size(), std::max(expected, text.size()));
-            nextReport = text.size() + (std::size_t{1} << 20);
-        }
+        if (progress) progress(text.size(), text.size());
     }
 }
 
@@ -78,7 +90,6 @@ FileRead readOpenFile(int fd, const ByteProgress& progress) {
     if (!S_ISREG(st.st_mode)) return {{}, kNotRegularFile};
     FileRead result;
     try {
-        result.text.reserve(static_cast<std::size_t>(st.st_size));
         if (!readToEnd(fd, result.text, static_cast<std::size_t>(st.st_size), progress)) return {{}, systemError()};
     } catch (const std::bad_alloc&) {
         return {{}, kFileTooLarge};

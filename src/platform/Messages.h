@@ -46,7 +46,8 @@ inline constexpr const char* kSaveChanges = "Save changes";
 
 inline constexpr const char* kCannotFindGpx = "Cannot find gpx:";
 inline constexpr const char* kGpxBrokenAt = "The GPX file breaks off at ";
-inline constexpr const char* kGpxPassedOver = " passed over: their coordinates are not numbers.";
+inline constexpr const char* kGpxPointPassedOver = "1 point was passed over: its coordinates are not numbers.";
+inline constexpr const char* kGpxPointsPassedOver = " points were passed over: their coordinates are not numbers.";
 inline constexpr const char* kGpxChangesQuestion =
     "Current changes not saved.\r\n\r\nContinue anyway?";
 
