@@ -61,8 +61,7 @@ TEST(GrowBounds, aRingCrossingItselfEverywhereGrowsToHoldAllItsVertices) {
 }
 
 TEST(GrowBounds, aRingWithoutAreaGrowsToNothing) {
-    // Three vertices on a meridian, straight in metres too: the repair leaves
-    // a line, which holds no area to grow.
+    // Three vertices on a meridian, straight in metres too: the repair leaves a line, no area.
     EXPECT_TRUE(growRing({{10, 50}, {10, 51}, {10, 52}, {10, 50}}, 100, Corners::Round).empty());
 }
 
