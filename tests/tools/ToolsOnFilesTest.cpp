@@ -24,7 +24,6 @@ TEST_F(ToolsOnFiles, exportAsksBeforeReplacingAReadOnlyFileAndKeepsItOnNo) {
         EXPECT_EQ(kReplaceReadOnlyFile, platform.last());
         EXPECT_EQ(answer == Answer::No, readFile(out) == "old");
     }
-    // Grown far enough, the hole closes up and goes.
-    ASSERT_TRUE(applyRingChange(state, growChange(state.doc.ringTexts, 1, 20000, Corners::Round)));
+    ASSERT_TRUE(applyRingChange(state, growChange(state.doc.ringTexts, 1, 20000, Corners::Round)));  // the hole grows away
     EXPECT_EQ(1, state.doc.ringCount());
 }
