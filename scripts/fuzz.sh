@@ -12,7 +12,7 @@ command -v clang++ >/dev/null || { apt-get install -y -qq clang >/dev/null; }
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALINE_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j2
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_poly fuzz_gpx fuzz_merge fuzz_settings fuzz_background)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_poly fuzz_gpx fuzz_merge fuzz_settings fuzz_background fuzz_geojson fuzz_tools)
 for target in "${targets[@]}"; do
   corpus=build-fuzz/corpus/$target
   findings=build-fuzz/findings/$target
@@ -20,6 +20,13 @@ for target in "${targets[@]}"; do
   case $target in
     fuzz_gpx) cp -n tests/data/*.gpx "$corpus"/ 2>/dev/null || true ;;
     fuzz_settings) printf '\xa3)*(\r\n/a.poly\r\n\r\n\r\n\r\n\r\nUntitled\r\n/b.gpx\r\n\r\n' > "$corpus/seed.dat" ;;
+    # The first byte chooses the size of the pieces the text comes in.
+    fuzz_geojson) for f in tests/cases/*.geojson; do { printf '\x07'; cat "$f"; } > "$corpus/$(basename "$f")"; done ;;
+    # The last eight bytes are the distance, a double.
+    fuzz_tools)
+      for f in tests/cases/*.poly tests/data/osmium_polygon-outer-inner.poly tests/data/osmosis_testPolygon.poly; do
+        { cat "$f"; printf '\x00\x00\x00\x00\x00\x88\xc3\x40'; } > "$corpus/$(basename "$f")"
+      done ;;
     *) cp -n tests/data/*.poly "$corpus"/ 2>/dev/null || true ;;
   esac
   echo "== $target for ${seconds}s"

@@ -48,10 +48,9 @@ std::int64_t meetingsByEveryPair(const Vertices& ring) {
 
 Vertices randomRing(std::mt19937& random, int n, int grid) {
     std::uniform_int_distribution<int> step(0, grid);
-    Vertices v;
-    for (int i = 0; i < n; ++i) v.push_back({10 + 0.25 * step(random), 50 + 0.25 * step(random)});
-    v.push_back(v.front());
-    return v;
+    Vertices v(static_cast<std::size_t>(n));
+    for (Vertex& x : v) x = {10 + 0.25 * step(random), 50 + 0.25 * step(random)};
+    return closed(v);
 }
 
 }  // namespace

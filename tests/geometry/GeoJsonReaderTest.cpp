@@ -37,9 +37,10 @@ TEST(GeoJsonReader, readsWhatToolsWrite) {
     const std::string triangle = "1:    0.0 0.0|   1.0 0.0|   1.0 1.0|   0.0 0.0| ";
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"\xEF\xBB\xBF" + polygon(kTriangle), triangle},
-        {" \r\n\t" + polygon(kTriangle) + " \n\n", triangle},
+        {R"({"type":"Feature","properties":{"tessaline_rings":[[1,0],[0,1]]},"geometry":{"type":"MultiPolygon","coordinates":[)" + std::string(kTriangle) + ",[[[5,5],[6,5],[6,6],[5,5]]]]}}",
+         "1:    5.0 5.0|   6.0 6.0|   6.0 5.0|   5.0 5.0| 2" + triangle.substr(1)},  // put back in the document's order, turned back
         // Members in any order: the type after the coordinates.
-        {std::string(R"({"coordinates":)") + kTriangle + R"(,"type":"Polygon"})", triangle},
+        {std::string(R"({"coordinates":)") + kTriangle + R"(,"crs":{"a":[1,{"b":null}],"c":true},"type":"Polygon"})", triangle},
         {std::string(R"({"geometry":)") + polygon(kTriangle) + R"(,"properties":{"name":"Lake"},"type":"Feature"})", "[Lake] " + triangle},
         // Lines and points read before their type are dropped again.
         {std::string(R"({"type":"GeometryCollection","geometries":[{"coordinates":[[0,0],[1,1]],"type":"LineString"},)") +

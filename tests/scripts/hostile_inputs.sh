@@ -72,10 +72,10 @@ more=$(tail -1 "$work/out" | sed -n 's/^and \([0-9]*\) more$/\1/p')
 every_verb "$work/squares.poly" 180
 [ "$(tail -1 "$work/out")" = "and 31766 more" ] || fail "check of the squares: $(tail -1 "$work/out")"
 
-# A tolerance of 0 is allowed; a ring the file does not have is refused.
-run "simplify by 0" 60 1024 "$bin" --simplify 0 "$work/square.poly" -o "$work/out.poly"
+# A ring the file does not have, and a background that is not there, are refused.
 run "GeoJSON to GPX" 60 1024 "$bin" --convert "$work/out-square.poly.geojson" -o "$work/out.gpx" --ring 2
 expect "GeoJSON to GPX" 1 "no ring 2"
+run "no background" 60 1024 "$bin" --render "$work/square.poly" -o "$work/out.png" --background "$work/none.poly"; expect "no background" 1 none.poly
 # Too little memory for the work: a message, not an abort.
 run "grow with little memory" 120 120 "$bin" --grow 100 "$work/random.poly" -o "$work/kept.poly"
 expect "grow with little memory" 1 "Not enough memory"
