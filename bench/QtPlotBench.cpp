@@ -1,4 +1,4 @@
-// Drawing speed in the window: plot of a 1,000,000-vertex ring on the
+// Drawing speed in the window: drawing a 1,000,000-vertex ring on the
 // canvas at its start-up size, and the redraw after a resize of a
 // 10,000-vertex ring.
 #include <benchmark/benchmark.h>
@@ -32,7 +32,7 @@ void redrawAfterResizeTenThousandVertices(benchmark::State& st) {
     for (auto _ : st) {
         wide = !wide;
         w.window.resize(wide ? 700 : 653, wide ? 700 : 660);
-        QApplication::processEvents();  // the resize event: layout, plot
+        QApplication::processEvents();  // the resize event: layout, drawing
         benchmark::DoNotOptimize(w.window.canvas()->image().constBits());
     }
 }

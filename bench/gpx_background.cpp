@@ -1,4 +1,4 @@
-// Reading a large background with loadpolybk.
+// Reading a large background file.
 #include <benchmark/benchmark.h>
 
 #include "BenchData.h"

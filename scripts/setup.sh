@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libxml2-utils xvfb xauth xdotool desktop-file-utils dpkg-dev shared-mime-info
-          man-db python3 qt6-qpa-plugins pkg-config libgeos-dev libsimdjson-dev
+          man-db python3 qt6-qpa-plugins pkg-config libgeos-dev
           gdal-bin)
 missing=()
 for p in "${packages[@]}"; do

@@ -96,8 +96,10 @@ bool saveDocument(State& s, SaveMode mode) {
         if (isBadPolyName(target)) return false;
     }
     target = polyFileName(target);
-    // Only the document's own file is replaced without a question.
-    if (target != s.doc.ownFile && !confirmReplace(s.platform, target)) return false;
+    // Only the document's own file is replaced without a question, and
+    // only while it may be written.
+    const bool ownWritableFile = target == s.doc.ownFile && !isReadOnlyFile(target);
+    if (!ownWritableFile && !confirmReplace(s.platform, target)) return false;
     if (!saveDocumentTo(s.doc, s.platform, target)) return false;
     addRecentFile(s.settings, target);
     return true;

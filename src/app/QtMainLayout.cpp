@@ -34,7 +34,7 @@ void QtMainWindow::buildControls() {
     setCentralWidget(form_);
 
     canvas_ = new QtCanvas(state_, form_);
-    canvas_->setObjectName("p1");
+    canvas_->setObjectName("canvas");
     canvas_->setOnChanged([this] { syncFromState(); });
     canvas_->setOnFileDropped([this](std::string path) { dropFile(path); });
     canvas_->setOnPointer([this](std::optional<std::pair<double, double>> at) {
@@ -79,10 +79,10 @@ void QtMainWindow::buildControls() {
     connect(titleBox_, &QLineEdit::textEdited, this, typed);
 
     progressFrame_ = new QFrame(form_);
-    progressFrame_->setObjectName("Shape2_0");
+    progressFrame_->setObjectName("progressFrame");
     progressFrame_->setFrameShape(QFrame::Box);
     progressBar_ = new QWidget(form_);
-    progressBar_->setObjectName("Shape2_1");
+    progressBar_->setObjectName("progressBar");
     progressBar_->setAutoFillBackground(true);
     QPalette barPalette = progressBar_->palette();
     barPalette.setColor(QPalette::Window, QColor(colors::progress.r, colors::progress.g, colors::progress.b));

@@ -1,5 +1,5 @@
 // The main window: menus, ring list, title box, "Edit" box, tool buttons,
-// bound labels, "+" and "-", progress bar and the map canvas p1. It owns
+// bound labels, "+" and "-", progress bar and the canvas. It owns
 // the program's State, turns widget events into the program's handlers
 // and, after each one, shows the state again.
 #pragma once

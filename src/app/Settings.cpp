@@ -1,5 +1,5 @@
 // Reading and writing tessaline.dat. Whatever the file holds (nothing,
-// too few lines, binary bytes, megabytes) loaddat only takes what looks
+// too few lines, binary bytes, megabytes) readSettingsFile only takes what looks
 // like its own lines and never fails.
 #include "app/Settings.h"
 

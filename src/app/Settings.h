@@ -28,7 +28,7 @@ std::vector<std::string> settingsLines(const std::string& text);
 // What a settings text holds; missing lines, and lines that cannot be
 // ours (binary bytes, absurd lengths), read as empty.
 SettingsSnapshot parseSettings(const std::string& text);
-// The text of the settings (without the final line break savetext adds).
+// The text of the settings (without the final line break the file gets).
 std::string settingsText(const SettingsSnapshot& settings);
 // The text of this process's settings.
 std::string settingsText(const State& s);

@@ -28,7 +28,7 @@ bool combineFiles(Platform& platform, const std::vector<std::string>& files,
                 const std::function<void(const std::string&)>& progress = {});
 
 // The merged text of file contents given in list order, exactly as
-// save_merge writes it.
+// combineFiles writes it.
 std::string mergeTexts(const std::vector<std::string_view>& texts, const std::string& title);
 
 // The caption while file `index` of `count` is merged: the whole percent

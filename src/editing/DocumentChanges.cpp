@@ -105,6 +105,12 @@ private:
         leaveLoadedRing(d, r);
         const auto from = rings.begin() + static_cast<std::ptrdiff_t>(index_);
         const auto to = from + static_cast<std::ptrdiff_t>(inDocument_);
+        // As many rings for as many (a ring simplified) trade places, so a
+        // batch run over every ring of a large document moves no others.
+        if (held_.size() == inDocument_) {
+            std::swap_ranges(from, to, held_.begin());
+            return static_cast<int>(index_);
+        }
         std::vector<RingText> out(std::make_move_iterator(from), std::make_move_iterator(to));
         rings.erase(from, to);
         inDocument_ = held_.size();

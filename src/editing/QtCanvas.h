@@ -1,4 +1,4 @@
-// The map canvas p1: a persistent back buffer that plot draws on (through
+// The canvas: a persistent back buffer that the drawing goes to (through
 // the Surface interface, in twips), with the canvas objects (handles,
 // edge lines, markers, segments, rubber band) painted above it from the
 // state. Mouse events are turned into the editing calls, in twips.

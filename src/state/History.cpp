@@ -43,7 +43,9 @@ bool sameAsSaved(const OpenDocument& d) {
     const std::vector<RingText>& rings = d.content.rings;
     if (d.content.title != h.savedTitle || rings.size() != h.savedRings.size()) return false;
     const bool moved = d.loaded.movedElsewhere();
-    for (std::size_t k = 0; k < rings.size(); ++k) {
+    // From the last ring back: a batch tool changes the rings from the last
+    // to the first, so the difference is found at once.
+    for (std::size_t k = rings.size(); k-- > 0;) {
         const bool loaded = moved && static_cast<int>(k) == d.loaded.index;
         if (!((loaded ? heldIdentity(d.content, d.loaded) : identityOf(rings[k])) == h.savedRings[k])) return false;
     }

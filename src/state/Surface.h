@@ -1,4 +1,4 @@
-// What plot draws on: a persistent picture measured in twips. The window
+// What the drawing goes to: a persistent picture measured in twips. The window
 // backs it with an image it repaints from; tests record the calls.
 #pragma once
 

@@ -20,7 +20,7 @@ struct ViewState {
     float maxLat = kSentinelMax;
     float lonSpan = 0;
     float latSpan = 0;
-    // Label1(0..3): minLon, minLat, maxLon, maxLat. "0000" means that
+    // The four bound labels: minLon, minLat, maxLon, maxLat. "0000" means that
     // nothing has been fitted yet.
     std::array<std::string, 4> labels{"0000", "0000", "0000", "0000"};
 

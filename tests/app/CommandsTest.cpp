@@ -3,6 +3,7 @@
 // and the small file-name helpers.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -105,6 +106,22 @@ TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
     EXPECT_EQ("Tessaline 2.1 ", windowCaption(empty.doc));
     EXPECT_EQ(-1, empty.doc.loaded.index);
     EXPECT_EQ(100, centerWindow(1000, 800, 800, 600).left);
+}
+
+TEST_F(Commands, saveAsksBeforeReplacingItsOwnFileOnceItIsReadOnly) {
+    const std::string path = file("own.poly", "t\n1\n   10.0 50.0\n   11.0 50.0\n   11.0 51.0\n   10.0 50.0\nEND\nEND\n");
+    ASSERT_TRUE(openDocumentFile(state, path));
+    ::chmod(path.c_str(), 0444);
+    state.doc.content.title = "changed";
+    state.doc.modified = true;
+    platform.answers = {Answer::No};
+    EXPECT_FALSE(saveDocument(state, SaveMode::Save));
+    EXPECT_EQ(kReplaceReadOnlyFile, platform.last());
+    EXPECT_TRUE(test::readFile(path).starts_with("t\n"));
+    platform.answers = {Answer::Yes};
+    EXPECT_TRUE(saveDocument(state, SaveMode::Save));
+    EXPECT_TRUE(test::readFile(path).starts_with("changed\n"));
+    EXPECT_TRUE(isReadOnlyFile(path));
 }
 
 TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {

@@ -30,6 +30,7 @@ def poly(name, rings):
                                       for i, r in enumerate(rings)) + "END\n")
 square, ring = [(10, 50), (11, 50), (11, 51), (10, 51), (10, 50)], [(10 + random.random(), 50 + random.random()) for _ in range(1000)]
 poly("square.poly", [square]), poly("random.poly", [ring + ring[:1]]), poly("squares.poly", [square] * 32767)
+poly("twenty-thousand.poly", [square] * 20000)
 with open(os.path.join(sys.argv[1], "nested.geojson"), "w") as f:
     f.write('{"type":"GeometryCollection","geometries":[' * 200000 + '{"type":"Polygon","coordinates":[[[0,0],[1,0],[1,1],[0,0]]]}'
             + "]}" * 200000)
@@ -71,6 +72,11 @@ more=$(tail -1 "$work/out" | sed -n 's/^and \([0-9]*\) more$/\1/p')
 [ "$(wc -l <"$work/out")" -eq 1001 ] && grep -q ": $((more + 1000)) problems" "$work/err" || fail "check of the random ring"
 every_verb "$work/squares.poly" 180
 [ "$(tail -1 "$work/out")" = "and 31766 more" ] || fail "check of the squares: $(tail -1 "$work/out")"
+
+# Two files of 20,000 rings are more than a document holds: the combine is refused and OUT kept.
+run "combine past the ring limit" 120 1024 "$bin" --combine "$work/twenty-thousand.poly" "$work/twenty-thousand.poly" -o "$work/kept.poly"
+expect "combine past the ring limit" 1 "Too many rings"
+[ "$(cat "$work/kept.poly")" = old ] || fail "a refused combine replaced OUT"
 
 # A ring the file does not have, and a background that is not there, are refused.
 run "GeoJSON to GPX" 60 1024 "$bin" --convert "$work/out-square.poly.geojson" -o "$work/out.gpx" --ring 2
