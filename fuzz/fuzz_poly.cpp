@@ -22,8 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int rings = std::min(s.doc.ringCount(), 16);
     for (int k = 0; k < rings; ++k) {
         loadRing(s, k);
-        if (s.doc.loaded.lastPoint >= 1) commitLoadedRing(s);
+        if (s.doc.loaded.lastPoint >= 1) commitLoadedRing(s.doc, platform);
     }
-    polyText(s.doc.content.title, s.doc.content.rings);
+    // What is written reads back with as many rings.
+    const std::string written = polyText(s.doc.content.title, s.doc.content.rings, s.doc.content.frame);
+    const PolyParse again = parsePolyText(written);
+    if (!again.ok() || again.file.rings.size() != s.doc.content.rings.size()) __builtin_trap();
     return 0;
 }
