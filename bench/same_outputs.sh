@@ -49,7 +49,8 @@ for input in "${inputs[@]}"; do
         sed -i "s|$work/new|DIR|g" "$work/new/stderr"
         if ! diff -r "$work/old" "$work/new" >/dev/null; then
             differ=$((differ + 1))
-            echo "differs: --convert $input ${args[*]}"
+            what=$(diff -rq "$work/old" "$work/new" | sed -n "s|.*$work/old/\([^ ]*\).*|\1|p" | tr '\n' ' ')
+            echo "differs ($what): --convert $input ${args[*]}"
         fi
     done
 done

@@ -126,8 +126,11 @@ int runConvert(const CommandLine& c) {
     ConsolePlatform platform(std::cerr);
     State s(platform);
     if (!openDocumentFile(s, c.input())) return 1;
-    if (!writeDocumentAs(s, c.input(), c.output, c.ring.value_or(1), c.commit)) return 1;
-    wrote(c.output, s.doc.ringCount());
+    const int ring = c.ring.value_or(1);
+    if (!writeDocumentAs(s, c.input(), c.output, ring, c.commit)) return 1;
+    const DocumentFormat* format = formatNamedBy(c.output);
+    if (format && format->writesOneRing()) std::cerr << "Wrote " << c.output << " (ring " << ring << ")\n";
+    else wrote(c.output, s.doc.ringCount());
     return 0;
 }
 

@@ -97,6 +97,8 @@ public:
         return read;
     }
 
+    bool writesOneRing() const override { return true; }
+
     // The route of ring `ring`, closed on its first vertex.
     DocumentWrite write(const Document& d, int ring, const TextPut& put) const override {
         DocumentWrite written;

@@ -52,6 +52,8 @@ public:
     // Writes the document, or its ring `ring` for a kind that holds one
     // ring, to `put` in pieces. Nothing is put when it is refused.
     virtual DocumentWrite write(const Document& d, int ring, const TextPut& put) const = 0;
+    // Its files hold one ring of a document (a GPX route), not all of them.
+    virtual bool writesOneRing() const { return false; }
 
     bool namesFile(std::string_view path) const;
 };
