@@ -6,14 +6,6 @@ namespace tess {
 
 namespace {
 
-void appendVertexLine(std::string& out, double lon, double lat, std::string_view lineEnd) {
-    out += "   ";
-    appendCommitLon(out, lon);
-    out += ' ';
-    appendCommitLat(out, lat);
-    out += lineEnd;
-}
-
 // The line end a ring's lines take: their own for a ring read from a file,
 // the document's for a ring made here, whose lines end in line feeds.
 std::string_view lineEndOf(const RingText& ring, std::string_view own, std::string_view documentEnd) {

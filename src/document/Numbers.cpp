@@ -287,11 +287,6 @@ std::string shortestText(double value, int digits) {
     return out;
 }
 
-void appendShortestText(std::string& out, double value, int digits) {
-    if (isZero(value)) out += '0';
-    else appendPlain(out, roundedDigits(value, digits));
-}
-
 std::string shortestText(float value) {
     if (isZero(value)) return "0";
     std::string out;
@@ -347,6 +342,14 @@ void appendCommitLat(std::string& out, double value) {
     } else if (d.exponent < 0) {
         out.erase(from + (d.negative ? 1 : 0), 1);  // ".25", "-.25"
     }
+}
+
+void appendVertexLine(std::string& out, double lon, double lat, std::string_view lineEnd) {
+    out += "   ";
+    appendCommitLon(out, lon);
+    out += ' ';
+    appendCommitLat(out, lat);
+    out += lineEnd;
 }
 
 std::string commitLonText(double value) {

@@ -36,8 +36,6 @@ std::string shortestText(float value);
 // The value of that text for the value in single precision: what a handle
 // shows, to seven digits (13.679683 is 13.67968).
 double sevenDigitValue(double value);
-// shortestText appended to a text, for writers of many numbers.
-void appendShortestText(std::string& out, double value, int digits = 15);
 
 // The signed-field form of the bound labels: one blank before a value that
 // is not negative, "-" before a negative one, and no "0" before the point
@@ -53,6 +51,9 @@ std::string commitLatText(double value);  // 0.25 -> " .25", -0.25 -> "-.25", 1e
 // The same, appended to a text without building one of their own.
 void appendCommitLon(std::string& out, double value);
 void appendCommitLat(std::string& out, double value);
+// A whole vertex line in the committed form: three blanks, the two
+// numbers, the line end.
+void appendVertexLine(std::string& out, double lon, double lat, std::string_view lineEnd = "\n");
 
 // What one line of a ring is, as the common tools read it:
 // - Vertex: it starts like a number (a digit, a sign or a period after

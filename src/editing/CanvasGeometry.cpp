@@ -16,7 +16,6 @@ double canvasHeight(const State& s) { return canvasArea(s.canvas).height; }
 
 double markerHalf(const State& s) { return std::nearbyint(s.edit.overlays.markers.templ().width / 2); }
 
-double handleHalf(const State& s) { return s.edit.overlays.handles.templ().width / 2; }
 
 bool canvasToMap(const State& s, double x, double y, float& lon, float& lat) {
     const CanvasArea area = canvasArea(s.canvas);

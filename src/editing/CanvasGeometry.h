@@ -14,8 +14,6 @@ double canvasHeight(const State& s);
 
 // Half the width of the marker template, rounded to a whole twip (50).
 double markerHalf(const State& s);
-// Half the width of the vertex handle template (50).
-double handleHalf(const State& s);
 
 struct Centre {
     double x = 0, y = 0;

@@ -67,25 +67,6 @@ bool hasThreeDistinct(const Vertices& v) {
 
 }  // namespace
 
-bool namesGeoJsonFile(std::string_view path) {
-    const std::string lower = lowerAscii(std::string(path));
-    return lower.ends_with(".geojson") || lower.ends_with(".json");
-}
-
-void appendExactVertexLine(std::string& out, Vertex v) {
-    auto append = [&out](double value) {
-        const std::size_t start = out.size();
-        // Fixed notation keeps the period every reader looks for.
-        appendNumber(out, value == 0 ? 0.0 : value, std::chars_format::fixed);
-        if (out.find('.', start) == std::string::npos) out += ".0";
-    };
-    out += "   ";
-    append(v.lon);
-    out += ' ';
-    append(v.lat);
-    out += '\n';
-}
-
 GeoJsonPlan planGeoJson(const std::vector<RingText>& rings) {
     GeoJsonPlan plan;
     plan.rings.resize(rings.size());

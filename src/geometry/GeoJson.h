@@ -22,8 +22,6 @@ namespace tess {
 // The property naming each ring's place in the document.
 inline constexpr const char* kRingPlaces = "tessaline_rings";
 
-// The name ends in .geojson or .json, in any letter case.
-bool namesGeoJsonFile(std::string_view path);
 
 struct GeoJsonRead {
     PolyFile file;       // the title is the first feature's "name", or empty
@@ -68,9 +66,5 @@ GeoJsonPlan planGeoJson(const std::vector<RingText>& rings);
 // The GeoJSON text of the plan; `put` receives it in pieces.
 void writeGeoJson(std::string_view title, const GeoJsonPlan& plan, const std::function<void(std::string_view)>& put);
 std::string geoJsonText(std::string_view title, const std::vector<RingText>& rings);
-
-// A vertex line in the shortest text that reads back to the same numbers,
-// never with an exponent, and with ".0" on a whole number.
-void appendExactVertexLine(std::string& out, Vertex v);
 
 }  // namespace tess

@@ -26,13 +26,7 @@ Vertices closedVerticesOf(std::string_view lines) { return closed(verticesOf(lin
 std::string vertexLines(const Vertices& vertices) {
     std::string out;
     out.reserve(vertices.size() * 40);
-    for (const Vertex& v : vertices) {
-        out += "   ";
-        appendCommitLon(out, v.lon);
-        out += ' ';
-        appendCommitLat(out, v.lat);
-        out += '\n';
-    }
+    for (const Vertex& v : vertices) appendVertexLine(out, v.lon, v.lat);
     return out;
 }
 

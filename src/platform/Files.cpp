@@ -422,17 +422,6 @@ std::string writeWholeFile(const std::string& path, std::initializer_list<std::s
     return file.commit(flush);
 }
 
-std::string appendWholeFile(const std::string& path, std::string_view content) {
-    FileRead old;
-    // A file that exists but cannot be read must not lose its content.
-    if (fileExists(path)) old = readFile(path);
-    if (!old.ok()) return old.error;
-    AtomicFile file(path);
-    file.write(old.text);
-    file.write(content);
-    return file.commit();
-}
-
 std::string folderOf(const std::string& path) { return fs::path(path).parent_path().string(); }
 
 std::string joinPath(const std::string& folder, const std::string& name) {

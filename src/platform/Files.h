@@ -127,10 +127,6 @@ bool sameFile(const std::string& a, const std::string& b);
 std::string writeWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces,
                            bool flush = true);
 
-// Appends to a file, creating it when missing. The old content is kept
-// and the whole file is replaced atomically, like writeWholeFile; a file
-// that exists but cannot be read is left as it is.
-std::string appendWholeFile(const std::string& path, std::string_view content);
 
 // The folder part and the last component of a path, split at the
 // platform's separators.

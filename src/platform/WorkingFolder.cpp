@@ -10,13 +10,6 @@
 
 namespace tess {
 
-std::string executableDir() {
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return std::filesystem::current_path(ec).string();
-    return exe.parent_path().string();
-}
-
 namespace {
 
 std::string userDataDir() {

@@ -13,9 +13,6 @@ inline constexpr const char* kSettingsFileName = "tessaline.dat";
 // stays as older versions read it.
 inline constexpr const char* kPreferencesFileName = "tessaline.ini";
 
-// The folder holding the running executable.
-std::string executableDir();
-
 // Creates the working folder when needed and returns its path.
 std::string chooseSystemDir(const std::string& exeDir);
 

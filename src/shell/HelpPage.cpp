@@ -63,12 +63,6 @@ std::string fileUrl(const std::string& absolutePath) {
     return url;
 }
 
-std::string helpPageUrl(const std::string& exeDir) {
-    std::string path = helpPagePath(exeDir);
-    if (path.empty()) path = helpPageCandidates(exeDir).front();
-    return fileUrl(path);
-}
-
 void openHelpPage(Platform& platform, const std::string& exeDir) {
     const std::string path = helpPagePath(exeDir);
     if (path.empty()) {

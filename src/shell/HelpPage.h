@@ -21,9 +21,6 @@ std::vector<std::string> helpPageCandidates(const std::string& exeDir);
 // The first candidate that exists, as an absolute path; empty when none.
 std::string helpPagePath(const std::string& exeDir);
 
-// The page as a file:// URL; when no copy exists, the URL of the
-// installed place, so that the browser names what is missing.
-std::string helpPageUrl(const std::string& exeDir);
 
 // An absolute path as a file:// URL, with every byte that may not stand
 // in a URL written as %XX.

@@ -70,15 +70,6 @@ TEST(GeoJson, refusesMoreRingsThanADocumentHolds) {
     EXPECT_EQ("Too many rings: a document holds at most 32,767.", parseGeoJson(text).error);
 }
 
-TEST(GeoJson, writesNumbersThatReadBackExactly) {
-    std::string line;
-    appendExactVertexLine(line, {0.1 + 0.2, -1e-7});
-    EXPECT_EQ("   0.30000000000000004 -0.0000001\n", line);
-    line.clear();
-    appendExactVertexLine(line, {180, -0.0});
-    EXPECT_EQ("   180.0 0.0\n", line);
-}
-
 TEST(GeoJson, writesOneFeatureWithHolesInTheirOuterRingAndRfcWinding) {
     // Ring 1 runs clockwise; the hole !3 lies in ring 2 although it follows it only later.
     Vertices clockwise = square(0, 0, 1);
