@@ -24,7 +24,6 @@
 #include "session/Opening.h"
 #include "session/RecentFiles.h"
 #include "shell/FileHelpers.h"
-#include "shell/HelpPage.h"
 #include "support/StateFixture.h"
 
 using namespace tess;
@@ -193,30 +192,12 @@ TEST(ChosenFilesList, refusesOnlyAPathAlreadyChosen) {
     removeChosenFiles(chosen, {0, 7, 0});
     EXPECT_EQ((std::vector<std::string>{"/m/lin.poly", "/n/berlin.poly"}), chosen.paths);
     EXPECT_TRUE(addChosenFile(chosen, "/m", "berlin.poly"));
+}
+
+TEST(Combine, ofNoFilesAsksForSome) {
     test::ScriptedPlatform platform;
     EXPECT_FALSE(combineFiles(platform, {}, "t", "/tmp/never.poly"));
     EXPECT_EQ(kPleaseAddFiles, platform.last());
-}
-
-TEST(FileNames, cancelledDialogsLastPathPartsAndHelpPageUrls) {
-    for (const char* bad : {"", "*.poly", "/m/a*b.poly", ".poly"}) EXPECT_TRUE(isBadPolyName(bad)) << bad;
-    EXPECT_FALSE(isBadPolyName("/m/area"));
-    EXPECT_EQ("area.poly", fileNameOf("C:\\maps\\area.poly"));
-    EXPECT_EQ("a.gpx", fileNameOf("/h/a.gpx"));
-    EXPECT_EQ("azaz@[`{", lowerAscii("AZaz@[`{"));
-    test::ScriptedPlatform platform;
-    platform.dialogResults = {std::string("  /m/a b.poly \0", 15)};
-    EXPECT_EQ("/m/a b.poly", fileDialog(platform, false, polyFilters(), ""));
-    EXPECT_EQ("file:///Az%20b/%C3%A9%25.html", fileUrl("/Az b/\xC3\xA9%.html"));
-    test::TempDir root;
-    std::filesystem::create_directories(root.file("share/tessaline/help"));
-    std::filesystem::create_directories(root.file("bin/help"));
-    test::writeFile(root.file("share/tessaline/help/tessaline-help.html"), "x");
-    test::writeFile(root.file("bin/help/tessaline-help.html"), "x");
-    EXPECT_EQ(root.file("share/tessaline/help/tessaline-help.html"), helpPagePath(root.file("bin")));
-    std::filesystem::remove(root.file("share/tessaline/help/tessaline-help.html"));
-    openHelpPage(platform, root.file("bin"));
-    EXPECT_EQ(std::vector<std::string>{"file://" + root.file("bin/help/tessaline-help.html")}, platform.openedUrls);
 }
 
 }  // namespace
