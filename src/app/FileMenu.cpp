@@ -20,11 +20,12 @@ namespace {
 // Nothing the user made is lost without a Yes.
 bool mayDropChanges(State& s) { return !s.doc.modified || s.platform.askYesNo(kChangesNotSaved); }
 
-// Opens the file as the document and shows it.
-bool openAndShow(State& s, const std::string& path) {
-    if (!openDocumentFile(s, path)) return false;
-    redraw(s, true);
-    return true;
+// Opens the file as the document, reading it away from the window, and
+// shows it once it is read.
+void openAndShow(State& s, const std::string& path) {
+    openDocumentFileInBackground(s, path, [&s](bool opened) {
+        if (opened) redraw(s, true);
+    });
 }
 
 }  // namespace
@@ -52,13 +53,15 @@ void chooseAndOpenPolyFile(State& s) {
     openAndShow(s, path);
 }
 
-bool openPolyPath(State& s, const std::string& path) { return mayDropChanges(s) && openAndShow(s, path); }
+void openPolyPath(State& s, const std::string& path) {
+    if (mayDropChanges(s)) openAndShow(s, path);
+}
 
 void chooseAndImportGpx(State& s) {
     const std::string path = fileDialog(s.platform, false, {gpxFormat().filter()}, "", documentFolder(s.doc));
     if (isBadPolyName(path)) return;
     if (s.doc.modified && s.platform.askYesNoCancel(kGpxChangesQuestion) != Answer::Yes) return;
-    if (openDocumentFile(s, path)) redraw(s, true);
+    openAndShow(s, path);
 }
 
 void saveSelectionCommand(State& s) {

@@ -27,9 +27,9 @@ enum class SaveMode { Save, SaveAs };
 // Save or Save As. True when the document was written.
 bool saveDocument(State& s, SaveMode mode);
 // Opens a .poly file as the document, asking first when there are unsaved
-// changes, and puts it first in the recent files. False when declined or
-// refused.
-bool openPolyPath(State& s, const std::string& path);
+// changes, and puts it first in the recent files. The file is read away
+// from the window; a refused file leaves everything as it was.
+void openPolyPath(State& s, const std::string& path);
 
 // Opens a dropped file of any kind the program reads as the document,
 // unless it is the open document's own; "Save changes" first when there

@@ -26,6 +26,7 @@
 
 #include "app/FileMenu.h"
 #include "app/QtControls.h"
+#include "app/QtWorkIndicator.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/StatusLine.h"
@@ -65,6 +66,8 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
     if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&platform)) {
         qtPlatform->setParentWindow(this);
         qtPlatform->setYesKeepsWork({kSaveChanges});
+        // A file read or a tool run away from the window changes what it shows.
+        qtPlatform->setAfterTasks([this] { syncFromState(); });
         // Long loads and drawings pump events; show their progress, and
         // the drawing so far a few times a second.
         auto timer = std::make_shared<QElapsedTimer>();
@@ -101,7 +104,10 @@ QtMainWindow::~QtMainWindow() {
     titlePause_->stop();
     state_.canvas.surface = nullptr;
     if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&state_.platform)) {
+        state_.work.cancel();
+        qtPlatform->abandonBackground();
         qtPlatform->setBeforeEvents({});
+        qtPlatform->setAfterTasks({});
         qtPlatform->setParentWindow(nullptr);
     }
 }
@@ -168,12 +174,47 @@ void QtMainWindow::syncFromState() {
     action(Command::Undo)->setEnabled(canUndo(state_.doc));
     action(Command::Redo)->setText(QString::fromUtf8(("&" + redoCaption(state_.doc)).c_str()));
     action(Command::Redo)->setEnabled(!state_.doc.history.undone.empty());
+    syncWork();
     syncProgress();
     syncStatus();
     canvas_->update();
     syncing_ = false;
     // Names in the ring list widened it: the canvas makes room.
     if (relayout) windowResized();
+}
+
+namespace {
+
+// The commands that leave the document alone, which stay at hand while a
+// file is read or a tool runs.
+bool leavesDocumentAlone(Command command) {
+    switch (command) {
+    case Command::ZoomIn:
+    case Command::ZoomOut:
+    case Command::FitRing:
+    case Command::KeepProportions:
+    case Command::About:
+    case Command::Help:
+    case Command::Exit: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+void QtMainWindow::syncWork() {
+    const bool waiting = work_->sync();
+    // Undo, Redo and the recent files have their own say when nothing runs.
+    for (const auto& [command, entry] : actions_) {
+        if (leavesDocumentAlone(command)) continue;
+        if (command == Command::Undo || command == Command::Redo) entry->setEnabled(entry->isEnabled() && !waiting);
+        else entry->setEnabled(!waiting);
+    }
+    for (QAction* recent : recentActions_) recent->setEnabled(recent->isEnabled() && !waiting);
+    titleBox_->setReadOnly(waiting);
+    editBox_->setEnabled(!waiting);
+    for (ToolButton* button : toolButtons_) button->setEnabled(!waiting);
+    for (ClickLabel* button : ringButtons_) button->setEnabled(!waiting);
 }
 
 void QtMainWindow::buildStatusBar() {
@@ -185,6 +226,8 @@ void QtMainWindow::buildStatusBar() {
     statusBar()->addWidget(status_[1]);
     statusBar()->addWidget(status_[3], 1);
     statusBar()->addPermanentWidget(status_[2]);
+    work_ = new QtWorkIndicator(state_, [this] { syncProgress(); }, this);
+    statusBar()->addPermanentWidget(work_);
     status_[3]->setStyleSheet("color: #b00000");
 }
 
@@ -230,6 +273,11 @@ void QtMainWindow::closeEvent(QCloseEvent* e) {
         syncFromState();
         return;
     }
+    // Work under way is stopped and waited for: nothing may follow it into
+    // a window that is gone.
+    state_.work.cancel();
+    if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&state_.platform)) qtPlatform->abandonBackground();
+    state_.work = WorkUnderWay{};
     writeSettingsFile(state_);
     removeHandlesAndOutline(state_);
     e->accept();

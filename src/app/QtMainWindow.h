@@ -24,6 +24,10 @@ class QStatusBar;
 class QTimer;
 
 namespace tess {
+class QtWorkIndicator;
+}
+
+namespace tess {
 
 class ClickLabel;
 class ToolButton;
@@ -78,6 +82,8 @@ public:
     void run(Command command, bool checked = false);
     // The status bar's pointer, ring, zoom and hint labels.
     QLabel* statusLabel(int i) const { return status_[static_cast<std::size_t>(i)]; }
+    // The report on work under way, with its Cancel button.
+    QtWorkIndicator* workIndicator() const { return work_; }
 
     // Shows the state in the widgets.
     void syncFromState();
@@ -102,6 +108,9 @@ private:
     // Sizes the ring list for its entries; true when its width changed.
     bool fitRingListTo(const QStringList& entries);
     void syncProgress();
+    // While work runs away from the window, only what leaves the document
+    // alone may be used.
+    void syncWork();
     void helpPage();
 
     State state_;
@@ -122,6 +131,7 @@ private:
     std::map<Command, QAction*> actions_;
     std::array<QAction*, kRecentCount> recentActions_{};
     std::array<QLabel*, 4> status_{};
+    QtWorkIndicator* work_ = nullptr;
     std::optional<std::pair<double, double>> pointer_;  // over the canvas, twips
     bool syncing_ = false;
     // The ring list as shown.

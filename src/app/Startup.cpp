@@ -30,8 +30,13 @@ void startup(State& s, const std::string& exeDir, const std::string& commandLine
     loadPreferences(s);
 
     clearLeftovers(s.settings.systemDir);
-    // A file that cannot be read leaves the window empty, after its message.
-    if (!commandLine.empty() && openDocumentFile(s, commandLine)) redraw(s, true);
+    // A file that cannot be read leaves the window empty, after its
+    // message. It is read away from the window, which shows at once.
+    if (!commandLine.empty()) {
+        openDocumentFileInBackground(s, commandLine, [&s](bool opened) {
+            if (opened) redraw(s, true);
+        });
+    }
     s.canvas.margin = kMargin;
 }
 

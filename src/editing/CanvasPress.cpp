@@ -101,6 +101,8 @@ void rectanglePress(State& s, double x, double y) {
 }  // namespace
 
 void pressOnCanvas(State& s, double x, double y) {
+    // The document waits while other work is under way.
+    if (s.work.running()) return;
     if (!viewFitted(s)) {
         if (s.edit.tool != Tool::Pointer) s.platform.message(kNoCoordinates);
         return;

@@ -174,11 +174,15 @@ void makeChange(State& s, std::unique_ptr<Change> change) {
 }
 
 void undoLast(State& s) {
+    // The document waits while other work is under way.
+    if (s.work.running()) return;
     const int shownBefore = s.doc.loaded.index;
     if (const std::optional<int> ring = undoChange(s.doc)) showAfterChange(s, *ring, shownBefore);
 }
 
 void redoLast(State& s) {
+    // The document waits while other work is under way.
+    if (s.work.running()) return;
     const int shownBefore = s.doc.loaded.index;
     if (const std::optional<int> ring = redoChange(s.doc)) showAfterChange(s, *ring, shownBefore);
 }

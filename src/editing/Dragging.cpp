@@ -110,12 +110,16 @@ void storeMarker(State& s) {
 }  // namespace
 
 void pressOnHandle(State& s, int index) {
+    // The document waits while other work is under way.
+    if (s.work.running()) return;
     if (index <= 0 || !s.edit.overlays.handles.exists(static_cast<std::size_t>(index))) return;
     s.edit.draggedHandle = index;
     s.edit.drag = DragKind::Handle;
 }
 
 void pressOnMarker(State& s, int index) {
+    // The document waits while other work is under way.
+    if (s.work.running()) return;
     // Markers of an open outline stay where they were put.
     if (s.edit.outline.state != OutlineState::Closed) return;
     if (index <= 0 || index > s.edit.outline.pointCount ||

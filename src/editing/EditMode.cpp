@@ -23,6 +23,8 @@ void uncheckEditBox(State& s) {
 }  // namespace
 
 void setEditMode(State& s, bool on) {
+    // The document waits while other work is under way.
+    if (s.work.running()) return;
     s.edit.editBoxChecked = on;
     if (s.doc.loaded.lastPoint <= 0 && on) {
         s.platform.message(kNoData);

@@ -9,6 +9,8 @@
 namespace tess {
 
 void chooseTool(State& s, Tool tool) {
+    // The document waits while other work is under way.
+    if (s.work.running()) return;
     s.edit.tool = tool;
     if (s.doc.loaded.lastPoint > 0) {
         // Choosing a tool ends edit mode; the dragged vertices are kept by

@@ -29,6 +29,7 @@ inline constexpr const char* kLinesRepaired = " repaired so that other tools rea
 // The error text for a name that is a folder, a device, a pipe or a
 // socket where a file is wanted.
 inline constexpr const char* kNotRegularFile = "Not a regular file";
+inline constexpr const char* kOpeningFile = "Opening ";
 inline constexpr const char* kFileTooLarge = "The file is too large to be read into memory";
 inline constexpr const char* kReadOnlyFile = "The file is read-only";
 inline constexpr const char* kReplaceFile = "Replace file?";

@@ -51,6 +51,15 @@ public:
         task();
     }
 
+    // Runs work on a thread of its own, so that the window goes on
+    // answering and drawing meanwhile, then done on the window's thread.
+    // Work must touch nothing the window shows, and must not throw. Without
+    // a window both run at once, one after the other.
+    virtual void runInBackground(std::function<void()> work, std::function<void()> done) {
+        work();
+        done();
+    }
+
     // The open (save false) or save dialog; the chosen path, or the empty
     // text when the user cancels.
     virtual std::string fileDialog(bool save, const std::vector<FileFilter>& filters,

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -93,7 +94,41 @@ void QtPlatform::runAfter(int milliseconds, std::function<void()> task) {
     QTimer::singleShot(milliseconds, parent_, [this, task = std::move(task)] {
         task();
         if (beforeEvents_) beforeEvents_();
+        if (afterTasks_) afterTasks_();
     });
+}
+
+QtPlatform::~QtPlatform() { abandonBackground(); }
+
+void QtPlatform::runInBackground(std::function<void()> work, std::function<void()> done) {
+    const std::uint64_t id = ++lastWorker_;
+    QThread* worker = QThread::create(std::move(work));
+    workers_[id] = worker;
+    afterWork_[id] = std::move(done);
+    // The application is the context: the finish is seen on the window's
+    // thread, in the event loop, whatever the window does meanwhile.
+    QObject::connect(worker, &QThread::finished, qApp, [this, id, worker] {
+        workers_.erase(id);
+        worker->deleteLater();
+        const auto after = afterWork_.find(id);
+        if (after == afterWork_.end()) return;
+        const std::function<void()> done = std::move(after->second);
+        afterWork_.erase(after);
+        done();
+        if (afterTasks_) afterTasks_();
+    });
+    worker->start();
+}
+
+void QtPlatform::abandonBackground() {
+    afterWork_.clear();
+    for (const auto& [id, worker] : workers_) {
+        // Its finish must not reach a platform that is gone.
+        QObject::disconnect(worker, nullptr, qApp, nullptr);
+        worker->wait();
+        delete worker;
+    }
+    workers_.clear();
 }
 
 std::string QtPlatform::fileDialog(bool save, const std::vector<FileFilter>& filters,

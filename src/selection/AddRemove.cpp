@@ -56,6 +56,8 @@ void askAndRemoveLoadedRing(State& s) {
 }  // namespace
 
 void addOutlineAsRing(State& s) {
+    // The document waits while other work is under way.
+    if (s.work.running()) return;
     // An open outline of two points or more is closed by the ring's
     // repeated first point.
     if (s.edit.outline.state != OutlineState::Closed && s.edit.outline.pointCount < 2) {
@@ -67,6 +69,8 @@ void addOutlineAsRing(State& s) {
 }
 
 void removeLoadedRing(State& s) {
+    // The document waits while other work is under way.
+    if (s.work.running()) return;
     if (s.edit.outline.pointCount > 0) {
         s.platform.message(kAddOrCancel);
         return;

@@ -7,39 +7,80 @@
 
 #include "formats/DocumentFormats.h"
 #include "platform/EventBreaks.h"
+#include "platform/Files.h"
+#include "platform/Messages.h"
 #include "session/RecentFiles.h"
 #include "view/Progress.h"
 #include "view/Transform.h"
 
 namespace tess {
 
-void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
+namespace {
+
+// The document, with its first ring when that is held already.
+void replaceWith(State& s, Document document, LoadedRing firstRing, const DocumentOrigin& origin) {
     endEditing(s.edit);
     if (s.canvas.surface) s.canvas.surface->clear();
     OpenDocument& d = s.doc;
-    d.content = Document{std::move(file.title), std::move(file.rings), std::move(file.frame)};
+    d.content = std::move(document);
     d.fileName = origin.fileName;
     d.ownFile = origin.ownFile;
     // Nothing of the document before stays loaded, even when this one has
     // no ring to load.
     unloadRing(d.loaded);
+    if (firstRing.index == 0 && firstRing.loaded(d.content)) d.loaded = std::move(firstRing);
     startHistory(d, origin.modified);
     loadRing(s, 0);
 }
 
-bool openDocumentFile(State& s, const std::string& path) {
+// The reading's share of the work: the bytes first, then the first ring's
+// vertices held as numbers.
+constexpr double kBytesShare = 0.7;
+
+}  // namespace
+
+void replaceDocument(State& s, PolyFile file, const DocumentOrigin& origin) {
+    replaceWith(s, Document{std::move(file.title), std::move(file.rings), std::move(file.frame)}, LoadedRing{},
+                origin);
+}
+
+DocumentFileRead readDocumentFile(const std::string& path, bool holdAllRings,
+                                  const std::function<void(double share)>& share) {
+    DocumentFileRead result;
     const DocumentFormat& format = formatToRead(path);
-    s.platform.busyPointer();
-    // The first half of the bar follows the reading; the window stays drawn.
-    EventBreaks breaks(s.platform);
-    std::int64_t step = 0;
-    DocumentRead read = format.read(path, [&](std::size_t done, std::size_t total) {
-        showProgress(s.progress, ProgressPhase::Reading, static_cast<std::int64_t>(done >> 10),
-                     static_cast<double>(total >> 10) + 1);
-        breaks.tickNow(++step);
-    });
-    s.platform.normalPointer();
-    if (!read.ok()) {
+    result.format = &format;
+    try {
+        DocumentRead read = format.read(path, [&](std::size_t done, std::size_t total) {
+            share(kBytesShare * static_cast<double>(done) / static_cast<double>(std::max<std::size_t>(total, 1)));
+        });
+        result.error = std::move(read.error);
+        result.note = std::move(read.note);
+        if (!result.error.empty()) return result;
+        result.document = Document{std::move(read.file.title), std::move(read.file.rings), std::move(read.file.frame)};
+        if (result.document.ringCount() > 0) {
+            const double vertices = static_cast<double>(result.document.rings.front().facts.vertices) + 1;
+            loadRingNumbers(result.document, result.firstRing, 0, holdAllRings, [&](std::int64_t done) {
+                share(kBytesShare + (1 - kBytesShare) * static_cast<double>(done) / vertices);
+            });
+        }
+    } catch (const WorkCancelled&) {
+        result.cancelled = true;
+    } catch (const std::bad_alloc&) {
+        result.error = unreadableFileMessage(path, kFileTooLarge);
+    } catch (const std::exception& e) {
+        // The reading may run on a thread of its own, which nothing may
+        // leave by an exception: whatever else went wrong refuses the file.
+        result.error = unreadableFileMessage(path, e.what());
+    }
+    return result;
+}
+
+bool acceptDocumentFile(State& s, const std::string& path, DocumentFileRead read) {
+    if (read.cancelled) {
+        resetProgress(s.progress, s.platform);
+        return false;
+    }
+    if (!read.error.empty()) {
         resetProgress(s.progress, s.platform);
         s.platform.message(read.error);
         return false;
@@ -47,12 +88,41 @@ bool openDocumentFile(State& s, const std::string& path) {
     if (!read.note.empty()) s.platform.message(read.note);
     // An import is not in a .poly file yet: it is unsaved, and its name is
     // only a proposal.
-    const DocumentOrigin origin = format.holdsDocuments() ? DocumentOrigin{path, path, false}
-                                                          : DocumentOrigin{polyNameFor(path), "", true};
-    replaceDocument(s, std::move(read.file), origin);
+    const bool ownFile = read.format->holdsDocuments();
+    const DocumentOrigin origin = ownFile ? DocumentOrigin{path, path, false} : DocumentOrigin{polyNameFor(path), "", true};
+    replaceWith(s, std::move(read.document), std::move(read.firstRing), origin);
     // However it was opened, a file of the user's own is a recent file.
-    if (format.holdsDocuments()) addRecentFile(s.settings, path);
+    if (ownFile) addRecentFile(s.settings, path);
     return true;
+}
+
+bool openDocumentFile(State& s, const std::string& path) {
+    s.platform.busyPointer();
+    // The first half of the bar follows the reading; the window stays drawn.
+    EventBreaks breaks(s.platform);
+    std::int64_t step = 0;
+    DocumentFileRead read = readDocumentFile(path, s.doc.holdAllRings, [&](double share) {
+        showProgress(s.progress, ProgressPhase::Reading, static_cast<std::int64_t>(share * 1000), 1000);
+        breaks.tickNow(++step);
+    });
+    s.platform.normalPointer();
+    return acceptDocumentFile(s, path, std::move(read));
+}
+
+void openDocumentFileInBackground(State& s, const std::string& path, std::function<void(bool opened)> then) {
+    if (s.work.running()) return;
+    auto progress = std::make_shared<WorkProgress>();
+    s.work = WorkUnderWay{std::string(kOpeningFile) + fileNameOf(path), progress};
+    auto read = std::make_shared<DocumentFileRead>();
+    s.platform.runInBackground(
+        [read, progress, path, holdAll = s.doc.holdAllRings] {
+            *read = readDocumentFile(path, holdAll, [&](double share) { progress->report(share); });
+        },
+        [&s, read, path, then = std::move(then)] {
+            s.work = WorkUnderWay{};
+            const bool opened = acceptDocumentFile(s, path, std::move(*read));
+            if (then) then(opened);
+        });
 }
 
 void loadRing(State& s, int k) {

@@ -1,6 +1,7 @@
 // Everything the main window owns, as parts that each side of the program
 // owns: the open document with its history, the view, the canvas, the edit
-// session, the background, the progress bar and the remembered settings.
+// session, the background, the progress bar, the work under way away from
+// the window and the remembered settings.
 // Commands that span them take a State&; the parts below are passed alone
 // wherever a function needs no more. The Qt window shows it, batch commands
 // and tests drive it without a window.
@@ -14,6 +15,7 @@
 #include "state/ProgressBar.h"
 #include "state/Settings.h"
 #include "state/ViewState.h"
+#include "state/WorkUnderWay.h"
 
 namespace tess {
 
@@ -27,6 +29,7 @@ struct State {
     EditSession edit;
     Background background;
     ProgressBar progress;
+    WorkUnderWay work;
     Settings settings;
 };
 

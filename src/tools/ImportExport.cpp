@@ -33,7 +33,10 @@ std::string exportPath(State& s, const DocumentFormat& format) {
 void importGeoJsonCommand(State& s) {
     if (s.doc.modified && !s.platform.askYesNo(kChangesNotSaved)) return;
     const std::string path = fileDialog(s.platform, false, {geoJsonFormat().filter()}, "", documentFolder(s.doc));
-    if (!path.empty() && openDocumentFile(s, path)) redraw(s, true);
+    if (path.empty()) return;
+    openDocumentFileInBackground(s, path, [&s](bool opened) {
+        if (opened) redraw(s, true);
+    });
 }
 
 void exportGeoJsonCommand(State& s) {

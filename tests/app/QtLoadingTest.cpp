@@ -1,0 +1,81 @@
+// A large file is read away from the window: the window shows at once,
+// answers its menus meanwhile, and Cancel leaves the document it had.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <cstdio>
+
+#include "app/FileMenu.h"
+#include "app/QtMainWindow.h"
+#include "app/QtWorkIndicator.h"
+#include "platform/QtPlatform.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+using namespace tess;
+
+// A ring of four million vertices, 100 MB: long enough to read that the
+// window is seen answering before it is done.
+std::string largeFile(test::TempDir& temp) {
+    const std::string path = temp.file("large.poly");
+    std::string text = "large\n1\n";
+    constexpr int kVertices = 4000000;
+    text.reserve(static_cast<std::size_t>(kVertices) * 26);
+    char line[64];
+    for (int i = 0; i < kVertices; ++i) {
+        const double a = 2 * M_PI * i / kVertices;
+        std::snprintf(line, sizeof line, "   %.7f %.7f\n", 10 + std::cos(a), 50 + std::sin(a));
+        text += line;
+    }
+    text += "END\nEND\n";
+    test::writeFile(path, text);
+    return path;
+}
+
+void cancelAndWait(QtMainWindow& window) {
+    QTest::mouseClick(window.workIndicator()->cancelButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.state().work.running(), 30000);
+}
+
+TEST(Loading, theWindowShowsAndAnswersWhileALargeFileIsReadAndCancelKeepsWhatItHad) {
+    test::TempDir temp;
+    const std::string large = largeFile(temp);
+    QtPlatform platform;
+    {
+        QtMainWindow window(platform, WindowStart{temp.path(), large, false});
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(window.state().work.running()) << "the window waited for the file";
+        QMenu* help = window.menuBar()->actions().back()->menu();
+        help->popup(window.mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(help->isVisible());
+        EXPECT_TRUE(window.state().work.running()) << "the menu waited for the file";
+        help->hide();
+        cancelAndWait(window);
+        EXPECT_EQ(0, window.state().doc.ringCount());
+        EXPECT_EQ("", window.state().doc.fileName);
+    }
+    const std::string small = temp.file("small.poly");
+    test::writeFile(small, "small\n1\n   10.0 50.0\n   11.0 50.0\n   11.0 51.0\n   10.0 50.0\nEND\nEND\n");
+    QtMainWindow window(platform, WindowStart{temp.path(), small, false});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.state().doc.ringCount(), 1);
+    openPolyPath(window.state(), large);
+    window.syncFromState();
+    ASSERT_TRUE(window.state().work.running());
+    EXPECT_FALSE(window.action(Command::Save)->isEnabled()) << "commands that change the document wait";
+    EXPECT_TRUE(window.action(Command::ZoomIn)->isEnabled());
+    cancelAndWait(window);
+    EXPECT_EQ(small, window.state().doc.fileName);
+    EXPECT_EQ("small", window.state().doc.content.title);
+    EXPECT_FALSE(window.state().doc.modified);
+    EXPECT_TRUE(window.action(Command::Save)->isEnabled());
+}
+
+}  // namespace
