@@ -36,7 +36,7 @@ class WatchingPlatform : public ConsolePlatform {
 public:
     using ConsolePlatform::ConsolePlatform;
     void message(std::string_view text) override {
-        if (text == kTooManyNodes) tooManyNodes = true;
+        if (text.starts_with(kTooManyNodes)) tooManyNodes = true;
         ConsolePlatform::message(text);
     }
     bool tooManyNodes = false;

@@ -18,7 +18,7 @@ bool loadBackgroundFile(State& s, const std::string& path) {
     s.platform.normalPointer();
     if (!read.ok()) {
         const bool noEnd = read.error == kCannotFindEnd;
-        s.platform.message(noEnd ? std::string(kNotAPolyFile) + path : read.error);
+        s.platform.message(noEnd ? fileMessage(kNotAPolyFile, path) : read.error);
         return false;
     }
     if (!read.note.empty()) s.platform.message(read.note);

@@ -37,7 +37,7 @@ void setEditMode(State& s, bool on) {
         // any ring can be edited.
         holdVertices(s.doc.content, s.doc.loaded);
         if (!makeHandlesInView(s)) {
-            s.platform.message(kTooManyNodes);
+            s.platform.message(std::string(kTooManyNodes) + "\r\n" + kZoomInToEditLine);
             uncheckEditBox(s);
             return;
         }

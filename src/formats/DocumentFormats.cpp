@@ -32,9 +32,9 @@ std::string baseName(const DocumentFormat& format, const std::string& path) {
     return name;
 }
 
-// With the file on a line of its own after the text.
+// With the file on the second line.
 std::string aboutFile(const std::string& text, const std::string& path) {
-    return text.empty() ? text : text + "\r\n\r\n" + path;
+    return text.empty() ? text : fileMessage(text, path);
 }
 
 class PolyFormat : public DocumentFormat {
@@ -74,7 +74,7 @@ public:
     DocumentRead read(const std::string& path, const ReadProgress&) const override {
         DocumentRead read;
         if (path.empty() || !fileExists(path)) {
-            read.error = std::string(kCannotFindGpx) + path;
+            read.error = fileMessage(kCannotFindGpx, path);
             return read;
         }
         try {

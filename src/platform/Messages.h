@@ -1,9 +1,11 @@
 // Every message the program shows or prints, word for word: message
 // boxes, questions, the status bar's notes and the batch commands' errors.
-// A text that names a file says its piece first and the file after it.
+// A text that names a file says its own first line as it stands and the
+// file on the second (fileMessage).
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tess {
 
@@ -63,6 +65,7 @@ inline constexpr const char* kNoPolygon = "No ring has three distinct vertices: 
 inline constexpr const char* kOutOfViewNotice = "Change background to see selected poly";
 inline constexpr const char* kNoData = "No Data";
 inline constexpr const char* kTooManyNodes = "Too many nodes to edit ";
+inline constexpr const char* kZoomInToEditLine = "Zoom in to edit the vertices in view.";
 inline constexpr const char* kAddOrCancel = "Please Add (+) or Cancel (ESc) selection";
 inline constexpr const char* kNoCoordinates =
     "No coordinates found.\r\n\r\nPlease load a background file.";
@@ -108,15 +111,28 @@ inline constexpr const char* kHelpNotFound = "The help page was not found:";
 
 inline constexpr const char* kTryHelp = "Try 'tessaline --help'.";
 
-// A failed write: the system's reason, a blank line, "Error saving " and
-// the file.
-inline std::string errorSavingMessage(const std::string& reason, const std::string& file) {
-    return reason + "\r\n\r\n" + kErrorSaving + file;
+// A message about a file: its own first line as it stands, the file on the
+// second, and the rest of what there is to say after a blank line.
+inline std::string fileMessage(std::string_view text, std::string_view file) {
+    const std::size_t lineEnd = text.find("\r\n");
+    std::string message(text.substr(0, lineEnd));
+    message += "\r\n";
+    message += file;
+    if (lineEnd != std::string_view::npos) {
+        message += "\r\n\r\n";
+        message += text.substr(lineEnd + 2);
+    }
+    return message;
 }
 
-// A file that cannot be read: the file, a blank line and the reason.
+// A failed write: "Error saving ", the file, and the system's reason.
+inline std::string errorSavingMessage(const std::string& reason, const std::string& file) {
+    return fileMessage(std::string(kErrorSaving) + "\r\n" + reason, file);
+}
+
+// A file that cannot be read: the reason, then the file.
 inline std::string unreadableFileMessage(const std::string& file, const std::string& reason) {
-    return file + "\r\n\r\n" + reason;
+    return fileMessage(reason, file);
 }
 
 }  // namespace tess

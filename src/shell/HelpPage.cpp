@@ -66,7 +66,7 @@ std::string fileUrl(const std::string& absolutePath) {
 void openHelpPage(Platform& platform, const std::string& exeDir) {
     const std::string path = helpPagePath(exeDir);
     if (path.empty()) {
-        platform.message(std::string(kHelpNotFound) + "\r\n\r\n" + helpPageCandidates(exeDir).front());
+        platform.message(fileMessage(kHelpNotFound, helpPageCandidates(exeDir).front()));
         return;
     }
     platform.openUrl(fileUrl(path));

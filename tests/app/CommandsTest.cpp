@@ -143,7 +143,7 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
     platform.dialogResults = {temp.file("no/folder.poly")};
     state.doc.modified = true;
     EXPECT_FALSE(saveDocument(state, SaveMode::SaveAs));  // fails: the name and the mark stay
-    EXPECT_NE(std::string::npos, platform.last().find("Error saving " + temp.file("no/folder.poly")));
+    EXPECT_TRUE(platform.last().starts_with("Error saving \r\n" + temp.file("no/folder.poly") + "\r\n")) << platform.last();
     EXPECT_EQ(temp.file("e.poly.gpx.poly"), state.doc.fileName);
     EXPECT_TRUE(state.doc.modified);
 }

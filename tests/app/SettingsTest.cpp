@@ -48,7 +48,7 @@ TEST_F(SettingsTest, ABrokenFileGivesOnlyTheLinesThatCanBeOurs) {
     }
     ASSERT_TRUE(deleteFile(path()) && makeFolder(path()));  // a folder in its place is never replaced
     writeSettingsFile(state);
-    EXPECT_NE(platform.last().find(std::string("Error saving ") + path()), std::string::npos);
+    EXPECT_TRUE(platform.last().starts_with(std::string("Error saving \r\n") + path() + "\r\n")) << platform.last();
 }
 
 TEST_F(SettingsTest, TwoWindowsKeepWhatTheOtherAddedOrChanged) {

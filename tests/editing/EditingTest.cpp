@@ -91,7 +91,7 @@ TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
     for (int i = 0; i <= 1000; ++i) big += " " + std::to_string(10 + i / 1000.0) + " 50.5\n";
     ASSERT_TRUE(openDocumentFile(state, file("big.poly", big + "END\nEND\n")));
     edit(true);
-    EXPECT_EQ(kTooManyNodes, platform.last());
+    EXPECT_EQ(std::string(kTooManyNodes) + "\r\n" + kZoomInToEditLine, platform.last());
     EXPECT_FALSE(state.edit.editBoxChecked || state.edit.handlesShown);
     platform.answers = {Answer::Yes};  // Start a new project?
     newDocument(state);

@@ -3,6 +3,7 @@
 // over, and the line where the markup breaks off.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ struct Case {
     int passedOver = 0;
     const char* brokenAt = "";
 };
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.text; }
 
 const Case kCases[] = {
     {R"(<gpx:trkpt lat="1.0" lon="2.0"/>)", {"2.0 1.0"}},  // a prefixed point at the very start
@@ -49,7 +52,11 @@ TEST_P(GpxPoints, areTheStartTagsOfPointsOutsideOtherMarkup) {
     EXPECT_EQ(std::string(c.brokenAt), scan.brokenAt) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, GpxPoints, testing::ValuesIn(kCases));
+// Each case is named by its row, so a failure says which line of the table it was.
+INSTANTIATE_TEST_SUITE_P(Table, GpxPoints, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             return "row" + std::to_string(info.index + 1);
+                         });
 
 TEST(GpxImport, isTitledAfterItsFileWithoutTheEndingWhateverTheNameLength) {
     const std::string point = R"(<wpt lat="1" lon="2"/>)";
