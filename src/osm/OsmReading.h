@@ -1,0 +1,22 @@
+// One pass over an OpenStreetMap file with libosmium's reader, for the
+// kinds of object asked for, with progress and a way to stop; every
+// failure of the file becomes a message naming it.
+#pragma once
+
+#include <osmium/osm/entity_bits.hpp>
+#include <osmium/osm/object.hpp>
+
+#include <functional>
+#include <string>
+
+#include "osm/Boundaries.h"
+
+namespace tess {
+
+// Hands each object of the kinds `kinds` to `visit`, in the file's order.
+// The empty text when the whole file was read; else the message (the file,
+// a blank line and why). `cancelled` is set when `progress` said stop.
+std::string readOsmPass(const std::string& path, osmium::osm_entity_bits::type kinds, const OsmProgress& progress,
+                        bool& cancelled, const std::function<void(const osmium::OSMObject&)>& visit);
+
+}  // namespace tess
