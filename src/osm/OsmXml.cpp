@@ -5,7 +5,9 @@
 #include <osmium/io/xml_output.hpp>
 
 #include <cmath>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <unistd.h>
 
@@ -20,7 +22,8 @@ namespace {
 using namespace osmium::builder::attr;  // NOLINT: the builder's attribute names read as a sentence
 
 // The document's objects, in the order OSM files keep: nodes, ways, the
-// relation. False when a vertex has no place on the globe.
+// relation. False when a vertex has no place on the globe. New objects
+// carry no version, as editors expect of objects not yet uploaded.
 bool buildObjects(const Document& d, osmium::memory::Buffer& buffer) {
     std::int64_t nextNode = 0;
     std::vector<std::vector<std::int64_t>> ringNodes;
@@ -35,7 +38,7 @@ bool buildObjects(const Document& d, osmium::memory::Buffer& buffer) {
             if (!nodes.empty() && lon == firstLon && lat == firstLat) return;
             if (nodes.empty()) firstLon = lon, firstLat = lat;
             nodes.push_back(--nextNode);
-            osmium::builder::add_node(buffer, _id(nextNode), _version(1), _location(lon, lat));
+            osmium::builder::add_node(buffer, _id(nextNode), _location(lon, lat));
         });
         if (!onGlobe) return false;
         if (!nodes.empty()) nodes.push_back(nodes.front());
@@ -45,11 +48,12 @@ bool buildObjects(const Document& d, osmium::memory::Buffer& buffer) {
     for (std::size_t k = 0; k < ringNodes.size(); ++k) {
         if (ringNodes[k].size() < 4) continue;  // no area: three distinct nodes and the closing one
         const std::int64_t way = -static_cast<std::int64_t>(k) - 1;
-        osmium::builder::add_way(buffer, _id(way), _version(1), _nodes(ringNodes[k].begin(), ringNodes[k].end()));
+        osmium::builder::add_way(buffer, _id(way), _nodes(ringNodes[k].begin(), ringNodes[k].end()));
         members.emplace_back(osmium::item_type::way, way, isHoleName(d.rings[k].name) ? "inner" : "outer");
     }
-    osmium::builder::add_relation(buffer, _id(-1), _version(1), _tag("type", "multipolygon"),
-                                  _tag("name", d.title), _members(members.begin(), members.end()));
+    std::vector<std::pair<std::string, std::string>> tags{{"type", "multipolygon"}};
+    if (!d.title.empty()) tags.emplace_back("name", d.title);
+    osmium::builder::add_relation(buffer, _id(-1), _tags(tags), _members(members.begin(), members.end()));
     return true;
 }
 
@@ -63,7 +67,7 @@ std::string writeOsmXml(const Document& d, const std::function<void(std::string_
     // is still replaced whole by the caller.
     std::string scratch = (std::filesystem::temp_directory_path() / "tessaline-osm-XXXXXX").string();
     const int fd = ::mkstemp(scratch.data());
-    if (fd < 0) return kErrorSaving;
+    if (fd < 0) return std::strerror(errno);
     ::close(fd);
     std::string error;
     try {

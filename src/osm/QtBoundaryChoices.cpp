@@ -72,10 +72,12 @@ void QtBoundaryChoices::endWork() { progress_.reset(); }
 
 std::vector<std::int64_t> QtBoundaryChoices::choose(const std::vector<Boundary>& found) {
     QDialog dialog(parent_);
+    dialog.setObjectName("chooseBoundaries");
     dialog.setWindowTitle(kChooseBoundaries);
     dialog.resize(640, 420);
     auto* layout = new QVBoxLayout(&dialog);
     auto* filter = new QLineEdit(&dialog);
+    filter->setObjectName("filter");
     filter->setPlaceholderText(kBoundaryFilter);
     filter->setClearButtonEnabled(true);
     layout->addWidget(filter);

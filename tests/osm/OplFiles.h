@@ -1,0 +1,31 @@
+// OpenStreetMap files for tests, written by hand as OPL text and turned
+// into .osm.pbf by libosmium's writer.
+#pragma once
+
+#include <osmium/io/any_input.hpp>
+#include <osmium/io/any_output.hpp>
+
+#include <string>
+
+#include "support/TestFiles.h"
+
+namespace tess::test {
+
+inline void oplToPbf(const std::string& opl, const std::string& pbf) {
+    osmium::io::Reader reader{opl};
+    osmium::io::Writer writer{pbf, osmium::io::overwrite::allow};
+    while (osmium::memory::Buffer buffer = reader.read()) writer(std::move(buffer));
+    writer.close();
+    reader.close();
+}
+
+// The OPL text as NAME.osm.pbf in the folder; its path.
+inline std::string pbfFile(const TempDir& dir, const std::string& name, const std::string& opl) {
+    const std::string oplPath = dir.file(name + ".opl");
+    writeFile(oplPath, opl);
+    const std::string pbf = dir.file(name + ".osm.pbf");
+    oplToPbf(oplPath, pbf);
+    return pbf;
+}
+
+}  // namespace tess::test
