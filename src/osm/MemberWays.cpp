@@ -38,7 +38,8 @@ std::string MemberWays::read(const std::string& path, std::vector<std::int64_t> 
                                         ways_.commit();
                                         for (const osmium::NodeRef& ref : static_cast<const osmium::Way&>(object).nodes())
                                             nodeIds.push_back(ref.ref());
-                                    });
+                                    },
+                                    osmium::osm_entity_bits::relation);
     if (!error.empty() || cancelled) return error;
     std::sort(offsets_.begin(), offsets_.end());
     sortUnique(nodeIds);
@@ -48,7 +49,7 @@ std::string MemberWays::read(const std::string& path, std::vector<std::int64_t> 
         const auto at = std::lower_bound(nodeIds.begin(), nodeIds.end(), object.id());
         if (at != nodeIds.end() && *at == object.id())
             places[static_cast<std::size_t>(at - nodeIds.begin())] = static_cast<const osmium::Node&>(object).location();
-    });
+    }, osmium::osm_entity_bits::way | osmium::osm_entity_bits::relation);
     if (!error.empty() || cancelled) return error;
 
     for (const auto& [id, offset] : offsets_) {

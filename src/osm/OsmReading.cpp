@@ -10,7 +10,8 @@
 namespace tess {
 
 std::string readOsmPass(const std::string& path, osmium::osm_entity_bits::type kinds, const OsmProgress& progress,
-                        bool& cancelled, const std::function<void(const osmium::OSMObject&)>& visit) {
+                        bool& cancelled, const std::function<void(const osmium::OSMObject&)>& visit,
+                        osmium::osm_entity_bits::type after) {
     cancelled = false;
     {
         // Refuses a folder, a device or a missing file at once, as every
@@ -19,11 +20,18 @@ std::string readOsmPass(const std::string& path, osmium::osm_entity_bits::type k
         if (!probe.error().empty()) return unreadableFileMessage(path, probe.error());
     }
     try {
-        osmium::io::Reader reader(path, kinds);
+        // Who edited what and when is of no use here: it is not decoded.
+        osmium::io::Reader reader(path, kinds | after, osmium::io::read_meta::no);
         const std::uint64_t total = reader.file_size();
         while (osmium::memory::Buffer buffer = reader.read()) {
-            for (const osmium::OSMObject& object : buffer.select<osmium::OSMObject>())
-                if (kinds & osmium::osm_entity_bits::from_item_type(object.type())) visit(object);
+            for (const osmium::OSMObject& object : buffer.select<osmium::OSMObject>()) {
+                const osmium::osm_entity_bits::type kind = osmium::osm_entity_bits::from_item_type(object.type());
+                if (kind & after) {
+                    reader.close();
+                    return {};
+                }
+                if (kind & kinds) visit(object);
+            }
             if (progress && !progress(reader.offset(), total)) {
                 cancelled = true;
                 reader.close();

@@ -13,10 +13,14 @@
 
 namespace tess {
 
-// Hands each object of the kinds `kinds` to `visit`, in the file's order.
-// The empty text when the whole file was read; else the message (the file,
-// a blank line and why). `cancelled` is set when `progress` said stop.
+// Hands each object of the kinds `kinds` to `visit`, in the file's order,
+// and stops at the first object of the kinds `after`: OpenStreetMap files
+// hold their nodes, then their ways, then their relations, so a pass for
+// nodes need not decompress the ways. The empty text when the pass ended
+// well; else the message (the file, a blank line and why). `cancelled` is
+// set when `progress` said stop.
 std::string readOsmPass(const std::string& path, osmium::osm_entity_bits::type kinds, const OsmProgress& progress,
-                        bool& cancelled, const std::function<void(const osmium::OSMObject&)>& visit);
+                        bool& cancelled, const std::function<void(const osmium::OSMObject&)>& visit,
+                        osmium::osm_entity_bits::type after = osmium::osm_entity_bits::nothing);
 
 }  // namespace tess
