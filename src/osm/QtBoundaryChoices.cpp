@@ -100,9 +100,11 @@ std::vector<std::int64_t> QtBoundaryChoices::choose(const std::vector<Boundary>&
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     layout->addWidget(table);
-    QObject::connect(filter, &QLineEdit::textChanged, proxy, [proxy](const QString& text) {
+    QObject::connect(filter, &QLineEdit::textChanged, proxy, [proxy, table](const QString& text) {
         proxy->setFilterRegularExpression(QRegularExpression(QRegularExpression::escape(text),
                                                              QRegularExpression::CaseInsensitiveOption));
+        // Enter imports what the filter found when the chosen row is gone.
+        if (!table->selectionModel()->hasSelection() && proxy->rowCount() > 0) table->selectRow(0);
     });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
