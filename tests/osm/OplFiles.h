@@ -7,8 +7,6 @@
 
 #include <string>
 
-#include "support/TestFiles.h"
-
 namespace tess::test {
 
 inline void oplToPbf(const std::string& opl, const std::string& pbf) {
@@ -17,15 +15,6 @@ inline void oplToPbf(const std::string& opl, const std::string& pbf) {
     while (osmium::memory::Buffer buffer = reader.read()) writer(std::move(buffer));
     writer.close();
     reader.close();
-}
-
-// The OPL text as NAME.osm.pbf in the folder; its path.
-inline std::string pbfFile(const TempDir& dir, const std::string& name, const std::string& opl) {
-    const std::string oplPath = dir.file(name + ".opl");
-    writeFile(oplPath, opl);
-    const std::string pbf = dir.file(name + ".osm.pbf");
-    oplToPbf(oplPath, pbf);
-    return pbf;
 }
 
 }  // namespace tess::test

@@ -1,6 +1,6 @@
 // Boundaries as cases in files: every tests/osm/cases/NAME.opl is written
 // by hand as OPL text, turned into NAME.osm.pbf by libosmium's writer, and
-// its relations (those in NAME.relations, else every one) imported twice:
+// its relations (those in NAME.relations, else its one relation) imported twice:
 // as --convert does, which must give NAME.error when there is one, and
 // with the rings that close, which must give NAME.expected (the .poly
 // text) and NAME.notes (what the user is told, one line each). A new case
@@ -15,6 +15,7 @@
 #include "formats/DocumentFormats.h"
 #include "osm/OplFiles.h"
 #include "osm/OsmImport.h"
+#include "support/TestFiles.h"
 
 namespace fs = std::filesystem;
 
