@@ -12,7 +12,6 @@ namespace tess {
 std::string readOsmPass(const std::string& path, osmium::osm_entity_bits::type kinds, const OsmProgress& progress,
                         bool& cancelled, const std::function<void(const osmium::OSMObject&)>& visit,
                         osmium::osm_entity_bits::type after) {
-    cancelled = false;
     {
         // Refuses a folder, a device or a missing file at once, as every
         // other reader does.

@@ -18,7 +18,7 @@ namespace tess {
 // hold their nodes, then their ways, then their relations, so a pass for
 // nodes need not decompress the ways. The empty text when the pass ended
 // well; else the message (the file, a blank line and why). `cancelled` is
-// set when `progress` said stop.
+// set to true when `progress` said stop, and left as it is otherwise.
 std::string readOsmPass(const std::string& path, osmium::osm_entity_bits::type kinds, const OsmProgress& progress,
                         bool& cancelled, const std::function<void(const osmium::OSMObject&)>& visit,
                         osmium::osm_entity_bits::type after = osmium::osm_entity_bits::nothing);
