@@ -9,6 +9,7 @@
 #include <osmium/osm/area.hpp>
 
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <new>
 
@@ -143,11 +144,9 @@ BoundaryAssembly assembleBoundaries(const std::string& path, const std::vector<B
 }
 
 std::string osmCoordinateText(std::int32_t value) {
-    const std::int64_t v = value;
-    const std::int64_t whole = (v < 0 ? -v : v) / kPrecision;
-    const std::int64_t fraction = (v < 0 ? -v : v) % kPrecision;
-    std::string text = (v < 0 ? "-" : "") + std::to_string(whole) + ".";
-    std::string digits = std::to_string(fraction + kPrecision).substr(1);
+    const std::int64_t magnitude = std::abs(static_cast<std::int64_t>(value));
+    const std::string text = (value < 0 ? "-" : "") + std::to_string(magnitude / kPrecision) + ".";
+    std::string digits = std::to_string(magnitude % kPrecision + kPrecision).substr(1);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     return text + digits;
 }

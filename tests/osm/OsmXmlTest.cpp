@@ -3,9 +3,12 @@
 // tests/scripts/osm_boundaries.sh.)
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/CommandLine.h"
 #include "formats/DocumentFormats.h"
 #include "osm/BoundaryAssembly.h"
+#include "osm/Boundaries.h"
 
 using namespace tess;
 
@@ -31,11 +34,19 @@ TEST(BoundaryCommandLine, RelationsAndPartialAreRead) {
         EXPECT_FALSE(readCommandLine({"--convert", "a.pbf", "--relation", bad, "-o", "b.poly"}).ok()) << bad;
 }
 
+TEST(OsmOutlines, AreMeasuredOnTheSphere) {
+    const std::string opl = std::string(TESSALINE_TEST_DATA) + "/../osm/cases/square.opl";
+    const BoundaryAssembly square = assembleBoundaries(opl, scanBoundaries(opl).boundaries);
+    const double r = 6371008.8, band = std::sin(52.6 * M_PI / 180) - std::sin(52.5 * M_PI / 180);
+    EXPECT_NEAR(square.outlines.at(0).rings.at(0).squareMetres, r * r * (0.1 * M_PI / 180) * band, 1.0);
+}
+
 TEST(OsmCoordinates, AreWrittenExactlyWithAPeriod) {
     EXPECT_EQ(osmCoordinateText(134123456), "13.4123456");
     EXPECT_EQ(osmCoordinateText(130000000), "13.0");
     EXPECT_EQ(osmCoordinateText(-5), "-0.0000005");
     EXPECT_EQ(osmCoordinateText(10), "0.000001");
+    EXPECT_EQ(osmCoordinateText(0), "0.0");
 }
 
 }  // namespace
