@@ -5,6 +5,7 @@
 
 #include <iostream>
 
+#include "app/BatchBoundaries.h"
 #include "app/BatchTools.h"
 #include "combine/Merge.h"
 #include "formats/DocumentFormats.h"
@@ -30,6 +31,8 @@ constexpr const char* kUsage =
     "  or:  tessaline --simplify METRES IN -o OUT [--ring N]\n"
     "  or:  tessaline --grow METRES IN -o OUT [--ring N] [--mitre]\n"
     "  or:  tessaline --check IN\n"
+    "  or:  tessaline --list-boundaries IN.osm.pbf [--admin-level N]\n"
+    "  or:  tessaline --convert IN.osm.pbf --relation ID... -o OUT [--partial]\n"
     "  or:  tessaline --render IN -o OUT.png [--ring N] [--size WxH] [--window]\n"
     "                 [--edit] [--background FILE] [--view W,S,E,N] [--proportional]\n"
     "  or:  tessaline --help | --version\n"
@@ -48,10 +51,19 @@ constexpr const char* kUsage =
     "                            or .json, or a GPX 1.1 route of one ring when\n"
     "                            OUT ends in .gpx; a .poly file is written as\n"
     "                            read but for the repairs other tools need,\n"
-    "                            which are named on standard error\n"
+    "                            which are named on standard error; OUT ending\n"
+    "                            in .osm gets one OpenStreetMap multipolygon\n"
+    "                            relation (OSM XML, negative ids)\n"
     "      --ring N              the ring to write as GPX (default 1)\n"
     "      --commit              rewrite every ring's coordinates in the form\n"
     "                            the editor writes after an edit\n"
+    "      --relation ID         with OpenStreetMap data as IN (.osm.pbf, .osm,\n"
+    "                            .osm.bz2, .osm.gz, .opl): assemble relation ID\n"
+    "                            into outer rings, each followed by its holes,\n"
+    "                            largest first; given again, more relations\n"
+    "      --partial             write the rings that close of a relation whose\n"
+    "                            member ways are missing or do not close, instead\n"
+    "                            of exiting with status 1\n"
     "  --combine IN... -o OUT    join .poly files into one; rings keep their\n"
     "                            names and lines, numbers follow the new places\n"
     "                            and holes stay holes\n"
@@ -75,6 +87,10 @@ constexpr const char* kUsage =
     "                            rings, vertices outside -180..180, -90..90;\n"
     "                            the first 1000 and how many more; exit\n"
     "                            status 1 when there is any\n"
+    "  --list-boundaries IN      list the relations of OpenStreetMap data tagged\n"
+    "                            type=boundary or type=multipolygon, one a line:\n"
+    "                            id, admin_level and name, separated by tabs\n"
+    "      --admin-level N       only those whose admin_level is N\n"
     "  --render IN -o OUT.png    draw what the canvas shows for IN (.poly or\n"
     "                            .gpx) into a PNG image\n"
     "      --ring N              the ring to draw (default 1)\n"
@@ -123,6 +139,7 @@ void wrote(const std::string& path, int rings) {
 }
 
 int runConvert(const CommandLine& c) {
+    if (!c.relations.empty() || c.partial) return runConvertBoundaries(c);
     ConsolePlatform platform(std::cerr);
     State s(platform);
     if (!openDocumentFile(s, c.input())) return 1;
@@ -167,6 +184,7 @@ int runBatch(const CommandLine& c) {
     case Verb::Simplify:
     case Verb::Grow: return runSimplifyOrGrow(c);
     case Verb::Check: return runCheck(c);
+    case Verb::ListBoundaries: return runListBoundaries(c);
     case Verb::Window:
     case Verb::Render: break;
     }

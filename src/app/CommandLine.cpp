@@ -11,7 +11,7 @@ namespace tess {
 
 namespace {
 
-enum class Option { Output, Title, Ring, Commit, Mitre, Size, Window, Edit, Proportional, Background, View };
+enum class Option { Output, Title, Ring, Commit, Mitre, Size, Window, Edit, Proportional, Background, View, Relation, Partial, AdminLevel };
 
 struct OptionWord {
     const char* word;
@@ -26,6 +26,8 @@ constexpr OptionWord kOptions[] = {
     {"--size", Option::Size, true},         {"--window", Option::Window, false},
     {"--edit", Option::Edit, false},        {"--proportional", Option::Proportional, false},
     {"--background", Option::Background, true}, {"--view", Option::View, true},
+    {"--relation", Option::Relation, true},     {"--partial", Option::Partial, false},
+    {"--admin-level", Option::AdminLevel, true},
 };
 
 // What each verb takes: its options, how many inputs, whether it writes a
@@ -41,11 +43,12 @@ struct VerbRule {
 
 const std::vector<VerbRule>& verbRules() {
     static const std::vector<VerbRule> rules = {
-        {"--convert", Verb::Convert, {Option::Output, Option::Ring, Option::Commit}},
+        {"--convert", Verb::Convert, {Option::Output, Option::Ring, Option::Commit, Option::Relation, Option::Partial}},
         {"--combine", Verb::Combine, {Option::Output, Option::Title}, true},
         {"--simplify", Verb::Simplify, {Option::Output, Option::Ring}, false, true, true},
         {"--grow", Verb::Grow, {Option::Output, Option::Ring, Option::Mitre}, false, true, true},
         {"--check", Verb::Check, {}, false, false},
+        {"--list-boundaries", Verb::ListBoundaries, {Option::AdminLevel}, false, false},
         {"--render", Verb::Render,
          {Option::Output, Option::Ring, Option::Size, Option::Window, Option::Edit, Option::Background, Option::View,
           Option::Proportional}},
@@ -119,6 +122,21 @@ std::string take(CommandLine& c, Option option, const std::string& word, const s
     case Option::Edit: c.edit = true; break;
     case Option::Proportional: c.proportional = true; break;
     case Option::Background: c.background = value; break;
+    case Option::Relation: {
+        // An OpenStreetMap id: digits alone, from 1.
+        std::int64_t id = 0;
+        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), id);
+        if (value.empty() || value[0] == '+' || ec != std::errc() || end != value.data() + value.size() || id < 1)
+            return "--relation takes a relation id, not '" + value + "'";
+        c.relations.push_back(id);
+        break;
+    }
+    case Option::Partial: c.partial = true; break;
+    case Option::AdminLevel:
+        if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos)
+            return "--admin-level takes a number, not '" + value + "'";
+        c.adminLevel = value;
+        break;
     case Option::View: {
         std::array<double, 4> bounds{};
         if (!readBounds(value, bounds)) return "--view takes WEST,SOUTH,EAST,NORTH in degrees, not '" + value + "'";

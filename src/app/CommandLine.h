@@ -4,13 +4,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tess {
 
-enum class Verb { Window, Convert, Combine, Simplify, Grow, Check, Render, Help, Version };
+enum class Verb { Window, Convert, Combine, Simplify, Grow, Check, Render, Help, Version, ListBoundaries };
 
 struct CommandLine {
     Verb verb = Verb::Window;
@@ -30,6 +31,10 @@ struct CommandLine {
     bool proportional = false;       // --proportional
     std::string background;          // --background FILE
     std::optional<std::array<double, 4>> view;  // --view W,S,E,N
+    // OpenStreetMap boundaries
+    std::vector<std::int64_t> relations;  // --relation ID, each time given
+    bool partial = false;                 // --partial
+    std::string adminLevel;               // --admin-level N
 
     const std::string& input() const { return inputs.front(); }
 };

@@ -13,6 +13,8 @@
 #include "combine/QtCombineWindow.h"
 #include "editing/DocumentChanges.h"
 #include "shell/QtAboutWindow.h"
+#include "osm/QtBoundaryChoices.h"
+#include "tools/BoundaryImport.h"
 #include "tools/ImportExport.h"
 #include "tools/QtToolDialogs.h"
 #include "tools/RingTools.h"
@@ -56,6 +58,7 @@ void QtMainWindow::buildMenus() {
                                     {Command::OpenPolyFile, "&Open Poly File", {"Ctrl+O"}},
                                     {Command::OpenGpx, "Open &GPX"},
                                     {Command::ImportGeoJson, "&Import GeoJSON…"},
+                                    {Command::ImportOsmBoundary, "Import OS&M Boundary…"},
                                     kSeparator,
                                     {Command::Save, "&Save ", {"Ctrl+S"}},
                                     {Command::SaveAs, "Save &As", {"Ctrl+Shift+S"}},
@@ -105,6 +108,11 @@ void QtMainWindow::run(Command command, bool checked) {
     case Command::OpenPolyFile: chooseAndOpenPolyFile(state_); break;
     case Command::OpenGpx: chooseAndImportGpx(state_); break;
     case Command::ImportGeoJson: importGeoJsonCommand(state_); break;
+    case Command::ImportOsmBoundary: {
+        QtBoundaryChoices choices(this);
+        importOsmBoundaryCommand(state_, choices, refresh);
+        break;
+    }
     case Command::Save: saveDocument(state_, SaveMode::Save); break;
     case Command::SaveAs: saveDocument(state_, SaveMode::SaveAs); break;
     case Command::ExportGeoJson: exportGeoJsonCommand(state_); break;

@@ -47,6 +47,7 @@ enum class Command {
     ZoomIn, ZoomOut, FitRing, KeepProportions,
     AddBackground, CancelBackground, UseLastBackground,
     CombineFiles, ConvertToGpx, Simplify, Grow, CheckDocument,
+    ImportOsmBoundary,
     About, Help,
     Separator,  // not a command: a line between entries
 };

@@ -8,6 +8,9 @@
 #include "formats/Gpx.h"
 #include "geometry/GeoJson.h"
 #include "geometry/Geos.h"
+#include "osm/Boundaries.h"
+#include "osm/OsmImport.h"
+#include "osm/OsmXml.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
 
@@ -166,6 +169,48 @@ public:
     }
 };
 
+// OpenStreetMap data. Read as a document, the file must hold one boundary
+// relation (the import chooses among several); .osm files are written as
+// one multipolygon relation, other kinds are not written.
+class OsmFormat : public DocumentFormat {
+public:
+    explicit OsmFormat(bool xml) : xml_(xml) {}
+    FileFilter filter() const override {
+        return xml_ ? FileFilter{"OpenStreetMap XML (*.osm)", "*.osm"}
+                    : FileFilter{"OpenStreetMap Data (*.osm.pbf *.pbf *.osm.bz2 *.osm.gz *.opl)",
+                                 "*.osm.pbf *.pbf *.osm.bz2 *.osm.gz *.opl"};
+    }
+    std::vector<std::string> endings() const override {
+        if (xml_) return {".osm"};
+        return {".osm.pbf", ".pbf", ".osm.bz2", ".osm.gz", ".opl"};
+    }
+    bool looksLike(std::string_view start) const override { return xml_ && contentStart(start).starts_with("<osm"); }
+
+    DocumentRead read(const std::string& path, const ReadProgress& progress) const override {
+        BoundaryImport import = importBoundaries(path, {}, false, [&](std::uint64_t done, std::uint64_t total) {
+            if (progress) progress(done, total);
+            return true;
+        });
+        DocumentRead read;
+        if (!import.ok()) {
+            read.error = import.error;
+            return read;
+        }
+        read.file = std::move(import.file);
+        for (const std::string& note : import.notes) read.note += (read.note.empty() ? "" : "\n") + note;
+        return read;
+    }
+
+    DocumentWrite write(const Document& d, int, const TextPut& put) const override {
+        DocumentWrite written;
+        written.error = xml_ ? writeOsmXml(d, put) : std::string(kOsmWritesXml);
+        return written;
+    }
+
+private:
+    bool xml_;
+};
+
 // The first bytes of a file, enough to tell its kind.
 std::string firstBytes(const std::string& path) {
     FileReader file(path);
@@ -198,8 +243,19 @@ const DocumentFormat& geoJsonFormat() {
     return format;
 }
 
+const DocumentFormat& osmXmlFormat() {
+    static const OsmFormat format(true);
+    return format;
+}
+
+const DocumentFormat& osmDataFormat() {
+    static const OsmFormat format(false);
+    return format;
+}
+
 const std::vector<const DocumentFormat*>& documentFormats() {
-    static const std::vector<const DocumentFormat*> formats{&polyFormat(), &gpxFormat(), &geoJsonFormat()};
+    static const std::vector<const DocumentFormat*> formats{&polyFormat(), &gpxFormat(), &geoJsonFormat(),
+                                                            &osmXmlFormat(), &osmDataFormat()};
     return formats;
 }
 

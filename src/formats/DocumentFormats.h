@@ -61,6 +61,8 @@ public:
 const DocumentFormat& polyFormat();
 const DocumentFormat& gpxFormat();
 const DocumentFormat& geoJsonFormat();
+const DocumentFormat& osmXmlFormat();
+const DocumentFormat& osmDataFormat();
 const std::vector<const DocumentFormat*>& documentFormats();
 
 // The format a path's ending names, or null.

@@ -4,6 +4,7 @@
 // file on the second (fileMessage).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -133,6 +134,64 @@ inline std::string errorSavingMessage(const std::string& reason, const std::stri
 // A file that cannot be read: the reason, then the file.
 inline std::string unreadableFileMessage(const std::string& file, const std::string& reason) {
     return fileMessage(reason, file);
+}
+
+// OpenStreetMap boundaries
+
+inline constexpr const char* kImportOsmBoundary = "Import OSM Boundary\u2026";
+inline constexpr const char* kOsmFilesFilter = "OpenStreetMap Files (*.osm.pbf *.pbf *.osm *.osm.bz2 *.osm.gz *.opl)";
+inline constexpr const char* kNotOsmData = "Not OpenStreetMap data: ";
+inline constexpr const char* kNoBoundaries = "No relation tagged type=boundary or type=multipolygon was found in this file.";
+inline constexpr const char* kListingBoundaries = "Listing the boundaries\u2026";
+inline constexpr const char* kAssemblingOutlines = "Assembling the outlines\u2026";
+inline constexpr const char* kChooseBoundaries = "Choose Boundaries";
+inline constexpr const char* kBoundaryFilter = "Filter by name or id";
+inline constexpr const char* kBoundaryColumns[] = {"Name", "admin_level", "boundary", "Id", "Members"};
+inline constexpr const char* kImportClosingRings = "Import the rings that close?";
+inline constexpr const char* kNoRingCloses = "No ring of the chosen relations closes: nothing was imported.";
+inline constexpr const char* kOutlineProblems = "Where the outline is incomplete";
+inline constexpr const char* kOutsideOsmRange = "A vertex lies outside -180..180, -90..90, where OpenStreetMap data has no place.";
+// An OpenStreetMap file opened as a document must hold one boundary.
+inline std::string chooseRelationsMessage(std::size_t count) {
+    return "This file holds " + std::to_string(count) +
+           " boundary relations: choose them with File \u203a Import OSM Boundary\u2026 or --relation ID.";
+}
+inline constexpr const char* kOsmWritesXml = "OpenStreetMap data is written as OSM XML: name the file .osm";
+
+// "Relation 62422 (Berlin) is incomplete: 3 member ways are missing from
+// this file"; without missing ways, where its rings stay open.
+inline std::string incompleteRelationMessage(const std::string& label, std::int64_t missingWays, std::int64_t openEnds) {
+    std::string text = "Relation " + label + " is incomplete: ";
+    if (missingWays > 0)
+        return text + std::to_string(missingWays) + (missingWays == 1 ? " member way is" : " member ways are") +
+               " missing from this file";
+    return text + "its rings do not close at " + std::to_string(openEnds) + (openEnds == 1 ? " place" : " places");
+}
+
+// "Relation 51477 (Deutschland): 16 member relations (subarea) are not assembled"
+inline std::string nestedRelationsMessage(const std::string& label, std::size_t count, const std::string& roles) {
+    return "Relation " + label + ": " + std::to_string(count) + (count == 1 ? " member relation" : " member relations") +
+           (roles.empty() ? "" : " (" + roles + ")") + (count == 1 ? " is" : " are") + " not assembled";
+}
+
+inline std::string relationNotFoundMessage(std::int64_t id) {
+    return "Relation " + std::to_string(id) + " is no boundary or multipolygon relation of this file";
+}
+
+// A relation whose rings would not join for another reason (crossing or
+// touching rings, ways that overlap).
+inline std::string unassembledRelationMessage(const std::string& label, std::size_t problems) {
+    return "Relation " + label + " could not be assembled: " + std::to_string(problems) +
+           (problems == 1 ? " problem" : " problems");
+}
+
+inline constexpr const char* kRingsCrossAt = "Rings cross at ";
+inline constexpr const char* kRingsTouchAt = "Rings touch at ";
+inline constexpr const char* kWaysOverlapAt = "Ways overlap at ";
+
+// One place where an outline stays open: "Open end at 13.1 52.4 (way 123)".
+inline std::string openEndMessage(const std::string& lon, const std::string& lat, std::int64_t way) {
+    return "Open end at " + lon + " " + lat + " (way " + std::to_string(way) + ")";
 }
 
 }  // namespace tess
