@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Tessaline needs on Debian 12,
 # when it is missing. Safe to run again. gdal-bin is for the tests alone:
-# its ogrinfo checks the GeoJSON the program writes.
+# its ogrinfo checks the GeoJSON the program writes, and geographiclib-tools'
+# Planimeter the areas the program measures.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libxml2-utils xvfb xauth xdotool desktop-file-utils dpkg-dev shared-mime-info
           man-db python3 qt6-qpa-plugins pkg-config libgeos-dev
-          gdal-bin)
+          gdal-bin libgeographiclib-dev geographiclib-tools)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -43,6 +43,7 @@ enum class Command {
     ZoomIn, ZoomOut, FitRing, KeepProportions,
     AddBackground, CancelBackground, UseLastBackground,
     CombineFiles, ConvertToGpx, Simplify, Grow, CheckDocument,
+    Union, ClipToFile, SubtractFile, RemoveSmallHoles, SplitAt180,
     About, Help,
     Separator,  // not a command: a line between entries
 };
