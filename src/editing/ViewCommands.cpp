@@ -53,7 +53,8 @@ void fitViewToRing(State& s) {
     resetFit(s.view);
     bool any = false;
     // Fitted to the ring as it is drawn: whole across the ±180° line.
-    ContinuousLongitude unwrap;
+    const OpenDocument& d = s.doc;
+    ContinuousLongitude unwrap(d.loaded.loaded(d.content) && mayCrossAntimeridian(d.content.rings[static_cast<std::size_t>(d.loaded.index)].facts));
     forEachLoadedVertex(s.doc.content, s.doc.loaded, [&](double lon, double lat) {
         widenFit(s.view, unwrap.next(lon, lat), lat);
         any = true;

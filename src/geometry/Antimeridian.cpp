@@ -33,6 +33,7 @@ Vertices movedBy(Vertices ring, double by) {
 }  // namespace
 
 double ContinuousLongitude::next(double lon, double lat) {
+    if (!across_) return lon;
     if (started_ && !alongPole({0, previousLat_}, {0, lat})) {
         // The step from the last longitude given back, as the ring draws
         // it, made no longer than half a turn (in one go: a coordinate far
@@ -49,6 +50,7 @@ double ContinuousLongitude::next(double lon, double lat) {
 bool jumpsAcrossAntimeridian(Vertex from, Vertex to) { return std::abs(to.lon - from.lon) > 180 && !alongPole(from, to); }
 
 bool crossesAntimeridian(const Vertices& ring) {
+    if (std::any_of(ring.begin(), ring.end(), [](Vertex v) { return !(std::abs(v.lon) <= 180); })) return false;
     for (std::size_t i = 1; i < ring.size(); ++i)
         if (jumpsAcrossAntimeridian(ring[i - 1], ring[i])) return true;
     return ring.size() > 1 && jumpsAcrossAntimeridian(ring.back(), ring.front());
@@ -74,7 +76,7 @@ double shiftIntoEasternFrame(double minLon, double maxLon) {
 
 Vertices ringInFrame(Vertices ring, bool shifted) {
     if (shifted && !ring.empty()) {
-        ring = unwrapped(std::move(ring));
+        if (crossesAntimeridian(ring)) ring = unwrapped(std::move(ring));
         const LonSpan span = lonSpan(ring);
         ring = movedBy(std::move(ring), shiftIntoEasternFrame(span.min, span.max));
     }
@@ -89,11 +91,13 @@ RingFrame frameOf(std::vector<Vertices> rings) {
     return frame;
 }
 
+bool mayCrossAntimeridian(const RingFacts& f) {
+    return !f.known || (f.minLon >= -180 && f.maxLon <= 180 && f.maxLon - f.minLon > 180);
+}
+
 bool anyCrossesAntimeridian(const std::vector<RingText>& rings) {
-    return std::any_of(rings.begin(), rings.end(), [](const RingText& r) {
-        if (r.facts.known && r.facts.maxLon - r.facts.minLon <= 180) return false;
-        return crossesAntimeridian(verticesOf(r.lines));
-    });
+    return std::any_of(rings.begin(), rings.end(),
+                       [](const RingText& r) { return mayCrossAntimeridian(r.facts) && crossesAntimeridian(verticesOf(r.lines)); });
 }
 
 std::vector<Vertices> splitAtAntimeridian(const Vertices& ring) {

@@ -19,6 +19,8 @@ namespace tess {
 // nowhere.
 class ContinuousLongitude {
 public:
+    // A follower that is not `across` gives every longitude back as it is.
+    explicit ContinuousLongitude(bool across = true) : across_(across) {}
     double next(double lon, double lat);
 
 private:
@@ -26,12 +28,18 @@ private:
     double previous_ = 0;
     double previousLat_ = 0;
     bool started_ = false;
+    bool across_;
 };
 
 // The edge jumps more than 180° in longitude (edges along a pole aside).
 bool jumpsAcrossAntimeridian(Vertex from, Vertex to);
-// Some edge of the ring does.
+// Some edge of the ring does, and every longitude lies within -180..180,
+// as files write such a ring (one whose longitudes run past 180 already
+// keeps itself whole, and one far off the globe crosses nothing).
 bool crossesAntimeridian(const Vertices& ring);
+// What a ring's facts allow: its longitudes lie within -180..180 and span
+// more than 180° (the facts not known, maybe).
+bool mayCrossAntimeridian(const RingFacts& facts);
 
 // The ring with every longitude shifted by whole turns so that no edge
 // jumps more than half a turn; the first vertex stays where it is.

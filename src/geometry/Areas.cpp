@@ -55,25 +55,31 @@ bool sameRing(const Vertices& a, const Vertices& b) {
     return forward || backward;
 }
 
+// A ring's area as GEOS takes it: a ring that crosses or touches itself
+// is repaired to the area it winds around (GEOS's structure method, fast
+// on many crossings). The check costs a twentieth of an overlay; running
+// the overlay first and repairing only when it fails would cost minutes on
+// a ring of many crossings, which GEOS tries to node in several ways
+// before it gives up.
+Geom validPolygon(const Geos& geos, const Vertices& ring) {
+    Geom polygon = geos.polygon(ring);
+    if (geos.check(GEOSisValid_r(geos.handle(), polygon.get()))) return polygon;
+    GEOSMakeValidParams* params = GEOSMakeValidParams_create_r(geos.handle());
+    if (!params) geos.fail();
+    GEOSMakeValidParams_setMethod_r(geos.handle(), params, GEOS_MAKE_VALID_STRUCTURE);
+    GEOSMakeValidParams_setKeepCollapsed_r(geos.handle(), params, 0);
+    GEOSGeometry* valid = GEOSMakeValidWithParams_r(geos.handle(), polygon.get(), params);
+    GEOSMakeValidParams_destroy_r(geos.handle(), params);
+    return geos.own(valid);
+}
+
 // GEOS polygons of the rings chosen, in a collection; rings of fewer than
 // three distinct vertices enclose nothing and are left out.
-Geom collectionOf(const Geos& geos, const FramedRings& f, bool holes, std::size_t from, std::size_t to, bool repair) {
+Geom collectionOf(const Geos& geos, const FramedRings& f, bool holes, std::size_t from, std::size_t to) {
     std::vector<GEOSGeometry*> polygons;
     try {
-        for (std::size_t i = from; i < to; ++i) {
-            if (f.holes[i] != holes || f.rings[i].size() < 4) continue;
-            Geom polygon = geos.polygon(f.rings[i]);
-            if (repair && !geos.check(GEOSisValid_r(geos.handle(), polygon.get()))) {
-                GEOSMakeValidParams* params = GEOSMakeValidParams_create_r(geos.handle());
-                if (!params) geos.fail();
-                GEOSMakeValidParams_setMethod_r(geos.handle(), params, GEOS_MAKE_VALID_STRUCTURE);
-                GEOSMakeValidParams_setKeepCollapsed_r(geos.handle(), params, 0);
-                GEOSGeometry* valid = GEOSMakeValidWithParams_r(geos.handle(), polygon.get(), params);
-                GEOSMakeValidParams_destroy_r(geos.handle(), params);
-                polygon = geos.own(valid);
-            }
-            polygons.push_back(polygon.release());
-        }
+        for (std::size_t i = from; i < to; ++i)
+            if (f.holes[i] == holes && f.rings[i].size() >= 4) polygons.push_back(validPolygon(geos, f.rings[i]).release());
     } catch (...) {
         for (GEOSGeometry* g : polygons) GEOSGeom_destroy_r(geos.handle(), g);
         throw;
@@ -82,25 +88,19 @@ Geom collectionOf(const Geos& geos, const FramedRings& f, bool holes, std::size_
                                                 static_cast<unsigned>(polygons.size())));
 }
 
-// The area of rings [from, to): outer rings joined, holes taken out.
-Geom areaOf(const Geos& geos, const FramedRings& f, std::size_t from, std::size_t to, bool repair) {
-    Geom outers = geos.own(GEOSUnaryUnion_r(geos.handle(), collectionOf(geos, f, false, from, to, repair).get()));
-    Geom holes = collectionOf(geos, f, true, from, to, repair);
-    if (GEOSGetNumGeometries_r(geos.handle(), holes.get()) == 0) return outers;
-    holes = geos.own(GEOSUnaryUnion_r(geos.handle(), holes.get()));
-    return geos.own(GEOSDifference_r(geos.handle(), outers.get(), holes.get()));
+// The rings' areas joined; a single area, valid already, needs no join.
+Geom joined(const Geos& geos, Geom collection) {
+    if (GEOSGetNumGeometries_r(geos.handle(), collection.get()) != 1) return geos.own(GEOSUnaryUnion_r(geos.handle(), collection.get()));
+    return geos.own(GEOSGeom_clone_r(geos.handle(), GEOSGetGeometryN_r(geos.handle(), collection.get(), 0)));
 }
 
-// Runs an operation on the rings as they are; GEOS refuses rings that
-// cross themselves, and then it runs again on their repaired areas, which
-// costs a validity check of every ring that the ordinary case is spared.
-template <class Operation>
-Geom withRepairIfNeeded(Operation operation) {
-    try {
-        return operation(false);
-    } catch (const GeosError&) {
-        return operation(true);
-    }
+// The area of rings [from, to): outer rings joined, holes taken out.
+Geom areaOf(const Geos& geos, const FramedRings& f, std::size_t from, std::size_t to) {
+    Geom outers = joined(geos, collectionOf(geos, f, false, from, to));
+    Geom holes = collectionOf(geos, f, true, from, to);
+    if (GEOSGetNumGeometries_r(geos.handle(), holes.get()) == 0) return outers;
+    holes = joined(geos, std::move(holes));
+    return geos.own(GEOSDifference_r(geos.handle(), outers.get(), holes.get()));
 }
 
 // Turns an area back into rings, reusing the inputs' texts and names.
@@ -175,13 +175,12 @@ std::vector<RingText> operate(Operation op, const std::vector<RingText>& rings, 
     const FramedRings f = framed({&rings, &other});
     Geos geos;
     const std::size_t n = rings.size(), all = f.rings.size();
-    Geom result = withRepairIfNeeded([&](bool repair) {
-        Geom mine = areaOf(geos, f, 0, n, repair);
-        if (op == Operation::Union) return mine;
-        Geom theirs = areaOf(geos, f, n, all, repair);
-        return geos.own(op == Operation::Clip ? GEOSIntersection_r(geos.handle(), mine.get(), theirs.get())
-                                              : GEOSDifference_r(geos.handle(), mine.get(), theirs.get()));
-    });
+    Geom result = areaOf(geos, f, 0, n);
+    if (op != Operation::Union) {
+        Geom theirs = areaOf(geos, f, n, all);
+        result = geos.own(op == Operation::Clip ? GEOSIntersection_r(geos.handle(), result.get(), theirs.get())
+                                                : GEOSDifference_r(geos.handle(), result.get(), theirs.get()));
+    }
     return RingsFromArea(geos, f, rings).rings(result.get());
 }
 
@@ -242,7 +241,7 @@ double documentArea(const std::vector<RingText>& rings) {
     const FramedRings f = framed({&rings});
     if (const std::optional<double> separate = separateRingsArea(f)) return *separate;
     Geos geos;
-    Geom area = withRepairIfNeeded([&](bool repair) { return areaOf(geos, f, 0, f.rings.size(), repair); });
+    Geom area = areaOf(geos, f, 0, f.rings.size());
     return areaOfParts(geos, area.get());
 }
 

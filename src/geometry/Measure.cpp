@@ -61,7 +61,7 @@ int piecesOf(double dLat) { return std::max(1, static_cast<int>(std::ceil(std::a
 
 double ringArea(const Vertices& ring) {
     if (ring.size() < 3) return 0;
-    ContinuousLongitude unwrap;
+    ContinuousLongitude unwrap(crossesAntimeridian(ring));
     const double firstLon = unwrap.next(ring.front().lon, ring.front().lat);
     double lon = firstLon, lat = ring.front().lat;
     StripArea s = stripArea(lat * kDegree);

@@ -45,7 +45,7 @@ bool drawLoadedRing(Surface& surface, const ViewMapping& mapping, const Document
     std::int64_t i = 0;
     // A ring across the ±180° line is drawn as one shape, its longitudes
     // running on past the line instead of jumping back across the map.
-    ContinuousLongitude unwrap;
+    ContinuousLongitude unwrap(r.loaded(d) && mayCrossAntimeridian(d.rings[static_cast<std::size_t>(r.index)].facts));
     forEachLoadedVertex(d, r, [&](double lon, double lat) {
         if (--untilProgress == -1) {
             untilProgress = step - 1;
