@@ -74,12 +74,17 @@ Geom validPolygon(const Geos& geos, const Vertices& ring) {
 }
 
 // GEOS polygons of the rings chosen, in a collection; rings of fewer than
-// three distinct vertices enclose nothing and are left out.
-Geom collectionOf(const Geos& geos, const FramedRings& f, bool holes, std::size_t from, std::size_t to) {
+// three distinct vertices enclose nothing and are left out. Each ring's
+// vertices go once GEOS holds its copy, so a large ring is held twice at
+// most for a moment.
+Geom collectionOf(const Geos& geos, FramedRings& f, bool holes, std::size_t from, std::size_t to) {
     std::vector<GEOSGeometry*> polygons;
     try {
-        for (std::size_t i = from; i < to; ++i)
-            if (f.holes[i] == holes && f.rings[i].size() >= 4) polygons.push_back(validPolygon(geos, f.rings[i]).release());
+        for (std::size_t i = from; i < to; ++i) {
+            if (f.holes[i] != holes) continue;
+            if (f.rings[i].size() >= 4) polygons.push_back(validPolygon(geos, f.rings[i]).release());
+            Vertices().swap(f.rings[i]);
+        }
     } catch (...) {
         for (GEOSGeometry* g : polygons) GEOSGeom_destroy_r(geos.handle(), g);
         throw;
@@ -95,7 +100,7 @@ Geom joined(const Geos& geos, Geom collection) {
 }
 
 // The area of rings [from, to): outer rings joined, holes taken out.
-Geom areaOf(const Geos& geos, const FramedRings& f, std::size_t from, std::size_t to) {
+Geom areaOf(const Geos& geos, FramedRings& f, std::size_t from, std::size_t to) {
     Geom outers = joined(geos, collectionOf(geos, f, false, from, to));
     Geom holes = collectionOf(geos, f, true, from, to);
     if (GEOSGetNumGeometries_r(geos.handle(), holes.get()) == 0) return outers;
@@ -106,7 +111,9 @@ Geom areaOf(const Geos& geos, const FramedRings& f, std::size_t from, std::size_
 // Turns an area back into rings, reusing the inputs' texts and names.
 class RingsFromArea {
 public:
-    RingsFromArea(const Geos& geos, const FramedRings& f, const std::vector<RingText>& inputs) : geos_(geos), f_(f), inputs_(inputs) {
+    // Before the rings' vertices go to GEOS: only where each begins is kept.
+    RingsFromArea(const Geos& geos, const FramedRings& f, const std::vector<RingText>& inputs)
+        : geos_(geos), shifted_(f.shifted), inputs_(inputs) {
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             const Vertices& ring = f.rings[i];
             if (ring.size() < 4) continue;
@@ -149,7 +156,7 @@ private:
         const auto found = byWest.find(key(v[westernmost(v)]));
         if (found != byWest.end()) {
             const std::size_t i = found->second;
-            if (sameRing(v, f_.rings[i])) return {inputs_[i], i};
+            if (sameRing(v, ringInFrame(verticesOf(inputs_[i].lines), shifted_))) return {inputs_[i], i};
             return {newRing(inputs_[i].name, hole, std::move(v)), i};
         }
         // A new hole is named after its outer ring; a ring named by its
@@ -160,11 +167,11 @@ private:
     // A name that is a number, or none, is filled in by the ring's place.
     RingText newRing(std::string name, bool hole, Vertices v) const {
         if (isNumberName(name) || name.empty() || name == "!") name = hole ? "!" : "";
-        return ownRingText(std::move(name), vertexLines(f_.shifted ? wrapped(std::move(v)) : std::move(v)));
+        return ownRingText(std::move(name), vertexLines(shifted_ ? wrapped(std::move(v)) : std::move(v)));
     }
 
     const Geos& geos_;
-    const FramedRings& f_;
+    bool shifted_;
     const std::vector<RingText>& inputs_;
     std::map<Key, std::size_t> outerByWest_, holeByWest_;
 };
@@ -172,8 +179,9 @@ private:
 enum class Operation { Union, Clip, Subtract };
 
 std::vector<RingText> operate(Operation op, const std::vector<RingText>& rings, const std::vector<RingText>& other) {
-    const FramedRings f = framed({&rings, &other});
+    FramedRings f = framed({&rings, &other});
     Geos geos;
+    RingsFromArea back(geos, f, rings);
     const std::size_t n = rings.size(), all = f.rings.size();
     Geom result = areaOf(geos, f, 0, n);
     if (op != Operation::Union) {
@@ -181,7 +189,7 @@ std::vector<RingText> operate(Operation op, const std::vector<RingText>& rings, 
         result = geos.own(op == Operation::Clip ? GEOSIntersection_r(geos.handle(), result.get(), theirs.get())
                                                 : GEOSDifference_r(geos.handle(), result.get(), theirs.get()));
     }
-    return RingsFromArea(geos, f, rings).rings(result.get());
+    return back.rings(result.get());
 }
 
 struct Box {
@@ -238,7 +246,7 @@ std::vector<RingText> subtractRings(const std::vector<RingText>& rings, const st
 }
 
 double documentArea(const std::vector<RingText>& rings) {
-    const FramedRings f = framed({&rings});
+    FramedRings f = framed({&rings});
     if (const std::optional<double> separate = separateRingsArea(f)) return *separate;
     Geos geos;
     Geom area = areaOf(geos, f, 0, f.rings.size());
