@@ -84,3 +84,4 @@ BENCHMARK(areaOfOneMillionVertexRing)->Unit(benchmark::kMillisecond);
 BENCHMARK(unionOfHighland)->Unit(benchmark::kMillisecond);
 BENCHMARK(clipHighland)->Unit(benchmark::kMillisecond);
 BENCHMARK(areaOfHighland)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

@@ -156,12 +156,21 @@ private:
         const auto found = byWest.find(key(v[westernmost(v)]));
         if (found != byWest.end()) {
             const std::size_t i = found->second;
-            if (sameRing(v, ringInFrame(verticesOf(inputs_[i].lines), shifted_))) return {inputs_[i], i};
+            if (closedCount(inputs_[i]) == v.size() && sameRing(v, ringInFrame(verticesOf(inputs_[i].lines), shifted_)))
+                return {inputs_[i], i};
             return {newRing(inputs_[i].name, hole, std::move(v)), i};
         }
         // A new hole is named after its outer ring; a ring named by its
         // number is numbered by its place below.
         return {newRing(hole ? "!" + outerName : outerName, hole, std::move(v)), SIZE_MAX};
+    }
+
+    // The vertices of the input closed, from what reading it found: a ring
+    // of another count is not read again to be compared.
+    static std::size_t closedCount(const RingText& r) {
+        if (!r.facts.known) return closedVerticesOf(r.lines).size();
+        const bool open = r.facts.vertices >= 2 && (r.facts.firstLon != r.facts.lastLon || r.facts.firstLat != r.facts.lastLat);
+        return static_cast<std::size_t>(r.facts.vertices) + (open ? 1 : 0);
     }
 
     // A name that is a number, or none, is filled in by the ring's place.
