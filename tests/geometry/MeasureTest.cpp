@@ -5,6 +5,7 @@
 #include "document/PolyText.h"
 #include "geometry/Antimeridian.h"
 #include "geometry/AreaTestHelpers.h"
+#include "geometry/Areas.h"
 #include "geometry/Measure.h"
 
 using namespace tess;
@@ -16,6 +17,7 @@ TEST(Measure, aCellOfOneDegreeAtTheEquatorIsWhatPlanimeterMeasures) {
     const double reference = planimeterArea(cell, true);
     ASSERT_GT(reference, 1e10) << "Planimeter (geographiclib-tools) is needed";
     expectRelativelyNear(reference, ringArea(cell), 1e-9);
+    EXPECT_EQ(ringArea(cell), documentArea({ringText("cell", cell)}));
     expectRelativelyNear(reference, planimeterArea(cell, false, 0.001), 1e-6);
     expectRelativelyNear(443770.9176786, ringPerimeter(cell), 1e-6);
 }
