@@ -18,8 +18,11 @@ TEST(Measure, aCellOfOneDegreeAtTheEquatorIsWhatPlanimeterMeasures) {
     ASSERT_GT(reference, 1e10) << "Planimeter (geographiclib-tools) is needed";
     expectRelativelyNear(reference, ringArea(cell), 1e-9);
     EXPECT_EQ(ringArea(cell), documentArea({ringText("cell", cell)}));
+    const Vertices hole{{0.5, 0.5}, {0.6, 0.5}, {0.6, 0.6}, {0.5, 0.5}};
+    expectRelativelyNear(ringArea(cell) - ringArea(hole), documentArea({ringText("cell", cell), ringText("!hole", hole)}), 1e-13);
     expectRelativelyNear(reference, planimeterArea(cell, false, 0.001), 1e-6);
     expectRelativelyNear(443770.9176786, ringPerimeter(cell), 1e-6);
+    EXPECT_EQ(ringPerimeter({{0, 0}, {1, 0}, {0, 0}}), ringPerimeter({{0, 0}, {1, 0}}));  // there and back
 }
 
 TEST(Measure, everyRingOfRealFilesIsWhatPlanimeterMeasuresAlongItsEdges) {
@@ -63,6 +66,7 @@ TEST(Measure, aRingAroundAPoleEnclosesThePoleOnItsSide) {
     for (int lon = -180; lon <= 180; lon += 5) cap.push_back({double(lon), 80});
     cap.insert(cap.end(), {{180, 90}, {-180, 90}, {-180, 80}});
     EXPECT_GT(ringArea(cap), 3.8e12);
+    EXPECT_FALSE(crossesAntimeridian(cap));
     expectRelativelyNear(ringArea(cap), ringArea(closed(north)), 1e-12);
     expectRelativelyNear(ringArea(cap), ringArea(closed(south)), 1e-12);
 }

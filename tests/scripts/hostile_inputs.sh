@@ -43,7 +43,7 @@ every_verb() {
   for words in "--convert $in -o $out.poly --commit" "--convert $in -o $out.gpx" "--convert $in -o $out.geojson" \
                "--combine $in -o $out.poly" "--simplify 100 $in -o $out.poly" "--grow 100 $in -o $out.poly" \
                "--grow -100 $in -o $out.poly --mitre" "--render $in -o $out.png --size 200x150" \
-               "--union $in -o $out.poly" "--clip $in $in -o $out.poly" "--subtract $in $in -o $out.poly" \
+               "--union $in -o $out.poly" "--clip $work/square.poly $in -o $out.poly" "--subtract $work/square.poly $in -o $out.poly" \
                "--drop-holes 1 $in -o $out.poly" "--split-at-180 $in -o $out.poly" "--check $in"; do
     # shellcheck disable=SC2086
     run "$words" "$seconds" 1024 "$bin" $words
