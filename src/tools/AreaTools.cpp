@@ -183,18 +183,19 @@ std::string loadedRingSize(const State& s) {
     struct Measured {
         const char* lines = nullptr;
         std::size_t size = 0;
+        std::uint64_t checksum = 0;  // told apart from another text at the same address
         std::vector<double> lon, lat;  // the vertices, when some were moved
         std::string text;
     };
     static Measured last;
     const RingText& ring = s.doc.content.rings[static_cast<std::size_t>(r.index)];
     const bool movedNow = r.movedElsewhere();
-    if (last.lines == ring.lines.data() && last.size == ring.lines.size() && !last.text.empty() &&
+    if (last.lines == ring.lines.data() && last.size == ring.lines.size() && last.checksum == ring.facts.checksum && !last.text.empty() &&
         (!movedNow ? last.lon.empty() : last.lon == r.lon && last.lat == r.lat))
         return last.text;
     Vertices v;
     forEachLoadedVertex(s.doc.content, r, [&](double lon, double lat) { v.push_back({lon, lat}); });
-    last = {ring.lines.data(), ring.lines.size(), movedNow ? r.lon : std::vector<double>{}, movedNow ? r.lat : std::vector<double>{},
+    last = {ring.lines.data(), ring.lines.size(), ring.facts.checksum, movedNow ? r.lon : std::vector<double>{}, movedNow ? r.lat : std::vector<double>{},
             squareKilometresText(ringArea(v)) + ", " + kilometresText(ringPerimeter(v)) + " around"};
     return last.text;
 }
