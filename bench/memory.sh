@@ -59,6 +59,13 @@ measure "$work/ring.poly" "--convert -o OUT.geojson" --convert "$work/ring.poly"
 measure "$work/ring.poly" "--check" --check "$work/ring.poly"
 measure "$work/ring.poly" "--simplify 10" --simplify 10 "$work/ring.poly" -o "$work/out.poly"
 measure "$work/ring.poly" "--grow 100" --grow 100 "$work/ring.poly" -o "$work/out.poly"
+# The area tools on the same ring: the clip keeps its western half.
+printf 'half\n1\n   8.0 48.0\n   10.0 48.0\n   10.0 52.0\n   8.0 52.0\n   8.0 48.0\nEND\nEND\n' >"$work/half.clip"
+measure "$work/ring.poly" "--union" --union "$work/ring.poly" -o "$work/out.poly"
+measure "$work/ring.poly" "--clip HALF" --clip "$work/half.clip" "$work/ring.poly" -o "$work/out.poly"
+measure "$work/ring.poly" "--subtract HALF" --subtract "$work/half.clip" "$work/ring.poly" -o "$work/out.poly"
+measure "$work/ring.poly" "--drop-holes 1" --drop-holes 1 "$work/ring.poly" -o "$work/out.poly"
+measure "$work/ring.poly" "--split-at-180" --split-at-180 "$work/ring.poly" -o "$work/out.poly"
 for f in "$work"/*.poly "$work"/*.gpx; do
   [[ $f == */ring.poly ]] && continue
   size=$(stat -c %s "$f")

@@ -27,12 +27,16 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tessaline [FILE]\n"
     "  or:  tessaline --convert IN -o OUT [--ring N] [--commit]\n"
-    "  or:  tessaline --combine IN... -o OUT [--title TITLE]\n"
+    "  or:  tessaline --combine IN... -o OUT [--title TITLE] [--union]\n"
     "  or:  tessaline --simplify METRES IN -o OUT [--ring N]\n"
     "  or:  tessaline --grow METRES IN -o OUT [--ring N] [--mitre]\n"
     "  or:  tessaline --check IN\n"
     "  or:  tessaline --list-boundaries IN.osm.pbf [--admin-level N]\n"
     "  or:  tessaline --convert IN.osm.pbf --relation ID... -o OUT [--partial]\n"
+    "  or:  tessaline --union IN -o OUT\n"
+    "  or:  tessaline --clip FILE IN -o OUT | --subtract FILE IN -o OUT\n"
+    "  or:  tessaline --drop-holes KM2 IN -o OUT\n"
+    "  or:  tessaline --split-at-180 IN -o OUT\n"
     "  or:  tessaline --render IN -o OUT.png [--ring N] [--size WxH] [--window]\n"
     "                 [--edit] [--background FILE] [--view W,S,E,N] [--proportional]\n"
     "  or:  tessaline --help | --version\n"
@@ -68,6 +72,8 @@ constexpr const char* kUsage =
     "                            names and lines, numbers follow the new places\n"
     "                            and holes stay holes\n"
     "      --title TITLE         the title line of OUT (default Untitled)\n"
+    "      --union               merge the rings where they overlap or touch,\n"
+    "                            as --union does\n"
     "  --simplify METRES IN -o OUT\n"
     "                            thin every ring: drop the vertices that lie\n"
     "                            within METRES on the ground of the line their\n"
@@ -85,8 +91,23 @@ constexpr const char* kUsage =
     "                            rings, rings of fewer than three vertices, holes\n"
     "                            outside every outer ring, overlapping outer\n"
     "                            rings, vertices outside -180..180, -90..90;\n"
+    "                            rings that cross the +-180 degree line;\n"
     "                            the first 1000 and how many more; exit\n"
-    "                            status 1 when there is any\n"
+    "                            status 1 when there is any. Then every\n"
+    "                            ring's area in km2 and the document's total,\n"
+    "                            holes taken out and overlaps counted once,\n"
+    "                            on the WGS84 ellipsoid\n"
+    "  --union IN -o OUT         merge the outer rings wherever they overlap or\n"
+    "                            touch, into as few rings as possible, with\n"
+    "                            the holes worked out again\n"
+    "  --clip FILE IN -o OUT     keep only what lies inside the area of FILE\n"
+    "  --subtract FILE IN -o OUT\n"
+    "                            remove the area of FILE\n"
+    "  --drop-holes KM2 IN -o OUT\n"
+    "                            remove the holes smaller than KM2 square\n"
+    "                            kilometres, and say how many went\n"
+    "  --split-at-180 IN -o OUT  rewrite every ring that crosses the +-180\n"
+    "                            degree line as rings on either side of it\n"
     "  --list-boundaries IN      list the relations of OpenStreetMap data tagged\n"
     "                            type=boundary or type=multipolygon, one a line:\n"
     "                            id, admin_level and name, separated by tabs\n"
@@ -153,7 +174,7 @@ int runConvert(const CommandLine& c) {
 
 int runCombine(const CommandLine& c) {
     ConsolePlatform platform(std::cerr);
-    if (!combineFiles(platform, c.inputs, c.title.value_or("Untitled"), c.output)) return 1;
+    if (!combineFiles(platform, c.inputs, c.title.value_or("Untitled"), c.output, {}, c.mergeAreas)) return 1;
     std::cerr << "Wrote " << c.output << "\n";
     return 0;
 }
@@ -185,6 +206,11 @@ int runBatch(const CommandLine& c) {
     case Verb::Grow: return runSimplifyOrGrow(c);
     case Verb::Check: return runCheck(c);
     case Verb::ListBoundaries: return runListBoundaries(c);
+    case Verb::Union:
+    case Verb::Clip:
+    case Verb::Subtract:
+    case Verb::DropHoles:
+    case Verb::SplitAt180: return runAreaTool(c);
     case Verb::Window:
     case Verb::Render: break;
     }

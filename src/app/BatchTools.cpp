@@ -7,11 +7,13 @@
 #include <new>
 
 #include "app/Batch.h"
+#include "geometry/Antimeridian.h"
 #include "geometry/Check.h"
 #include "geometry/Geos.h"
 #include "platform/ConsolePlatform.h"
 #include "platform/Messages.h"
 #include "session/Opening.h"
+#include "tools/AreaTools.h"
 #include "tools/RingTools.h"
 
 namespace tess {
@@ -77,8 +79,46 @@ int check(const CommandLine& c) {
     }
     for (const Problem& p : report.problems) std::cout << describe(p) << "\n";
     if (const auto more = report.total - static_cast<std::int64_t>(report.problems.size())) std::cout << "and " << more << " more\n";
+    try {
+        for (const std::string& line : areaLines(s.doc.content.rings)) std::cout << line << "\n";
+    } catch (const GeosError& e) {
+        std::cerr << kCheckFailed << e.what() << "\n";
+        return 1;
+    }
     std::cerr << c.input() << ": " << report.total << (report.total == 1 ? " problem\n" : " problems\n");
     return report.total == 0 ? 0 : 1;
+}
+
+bool changeArea(State& s, const CommandLine& c) {
+    switch (c.verb) {
+    case Verb::Union: return applyAreaTool(s, AreaTool::Union);
+    case Verb::Clip: return applyAreaTool(s, AreaTool::Clip, c.areaFile);
+    case Verb::Subtract: return applyAreaTool(s, AreaTool::Subtract, c.areaFile);
+    case Verb::DropHoles:
+        if (const std::optional<int> removed = removeHolesSmallerThan(s, c.squareKilometres)) {
+            std::cerr << holesRemovedText(*removed) << "\n";
+            return true;
+        }
+        return false;
+    case Verb::SplitAt180:
+        // A document with no ring across the line is written as it is.
+        if (!anyCrossesAntimeridian(s.doc.content.rings)) return true;
+        return splitRingsAtAntimeridian(s);
+    default: return false;
+    }
+}
+
+int runAreaChange(const CommandLine& c) {
+    ConsolePlatform platform(std::cerr);
+    State s(platform);
+    if (!openDocumentFile(s, c.input())) return 1;
+    const std::int64_t before = vertexTotal(s.doc.content.rings);
+    if (!changeArea(s, c)) return 1;
+    if (!writeDocumentAs(s, c.input(), c.output, 1, false)) return 1;
+    const int rings = s.doc.ringCount();
+    std::cerr << "Wrote " << c.output << " (" << rings << " ring" << (rings == 1 ? "" : "s") << ", " << before << " vertices before, "
+              << vertexTotal(s.doc.content.rings) << " after)\n";
+    return 0;
 }
 
 // Running out of memory, in GEOS or anywhere, ends the run with a message
@@ -97,5 +137,6 @@ int withinMemory(Run run) {
 
 int runSimplifyOrGrow(const CommandLine& c) { return withinMemory([&] { return runChange(c); }); }
 int runCheck(const CommandLine& c) { return withinMemory([&] { return check(c); }); }
+int runAreaTool(const CommandLine& c) { return withinMemory([&] { return runAreaChange(c); }); }
 
 }  // namespace tess

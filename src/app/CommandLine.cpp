@@ -11,7 +11,8 @@ namespace tess {
 
 namespace {
 
-enum class Option { Output, Title, Ring, Commit, Mitre, Size, Window, Edit, Proportional, Background, View, Relation, Partial, AdminLevel };
+enum class Option { Output, Title, Ring, Commit, Mitre, Size, Window, Edit, Proportional, Background, View,
+                    Relation, Partial, AdminLevel, MergeAreas };
 
 struct OptionWord {
     const char* word;
@@ -28,6 +29,7 @@ constexpr OptionWord kOptions[] = {
     {"--background", Option::Background, true}, {"--view", Option::View, true},
     {"--relation", Option::Relation, true},     {"--partial", Option::Partial, false},
     {"--admin-level", Option::AdminLevel, true},
+    {"--union", Option::MergeAreas, false},
 };
 
 // What each verb takes: its options, how many inputs, whether it writes a
@@ -39,12 +41,15 @@ struct VerbRule {
     bool manyInputs = false;
     bool output = true;
     bool metres = false;
+    // A file (--clip, --subtract) or an area in km² (--drop-holes) first.
+    bool areaFile = false;
+    bool squareKilometres = false;
 };
 
 const std::vector<VerbRule>& verbRules() {
     static const std::vector<VerbRule> rules = {
         {"--convert", Verb::Convert, {Option::Output, Option::Ring, Option::Commit, Option::Relation, Option::Partial}},
-        {"--combine", Verb::Combine, {Option::Output, Option::Title}, true},
+        {"--combine", Verb::Combine, {Option::Output, Option::Title, Option::MergeAreas}, true},
         {"--simplify", Verb::Simplify, {Option::Output, Option::Ring}, false, true, true},
         {"--grow", Verb::Grow, {Option::Output, Option::Ring, Option::Mitre}, false, true, true},
         {"--check", Verb::Check, {}, false, false},
@@ -52,6 +57,11 @@ const std::vector<VerbRule>& verbRules() {
         {"--render", Verb::Render,
          {Option::Output, Option::Ring, Option::Size, Option::Window, Option::Edit, Option::Background, Option::View,
           Option::Proportional}},
+        {"--union", Verb::Union, {Option::Output}},
+        {"--clip", Verb::Clip, {Option::Output}, false, true, false, true},
+        {"--subtract", Verb::Subtract, {Option::Output}, false, true, false, true},
+        {"--drop-holes", Verb::DropHoles, {Option::Output}, false, true, false, false, true},
+        {"--split-at-180", Verb::SplitAt180, {Option::Output}},
     };
     return rules;
 }
@@ -115,6 +125,7 @@ std::string take(CommandLine& c, Option option, const std::string& word, const s
         break;
     case Option::Commit: c.commit = true; break;
     case Option::Mitre: c.mitre = true; break;
+    case Option::MergeAreas: c.mergeAreas = true; break;
     case Option::Size:
         if (!readSize(value, c.width, c.height)) return "--size takes WIDTHxHEIGHT in pixels, not '" + value + "'";
         break;
@@ -166,6 +177,25 @@ CommandLineRead readVerb(const VerbRule& rule, const std::vector<std::string>& a
             return read;
         }
         c.metres = *metres;
+        i = 2;
+    }
+    if (rule.areaFile || rule.squareKilometres) {
+        const std::string verb = rule.word;
+        const char* wanted = rule.areaFile ? " needs the FILE whose area it takes" : " needs an area in km\xC2\xB2";
+        if (args.size() < 2) {
+            read.error = verb + wanted;
+            return read;
+        }
+        if (rule.areaFile) {
+            c.areaFile = args[1];
+        } else {
+            const std::optional<double> area = readNumber(args[1]);
+            if (!area || *area < 0) {
+                read.error = verb + " takes an area in km\xC2\xB2 from 0, not '" + args[1] + "'";
+                return read;
+            }
+            c.squareKilometres = *area;
+        }
         i = 2;
     }
     for (; i < args.size(); ++i) {

@@ -11,7 +11,8 @@
 
 namespace tess {
 
-enum class Verb { Window, Convert, Combine, Simplify, Grow, Check, Render, Help, Version, ListBoundaries };
+enum class Verb { Window, Convert, Combine, Simplify, Grow, Check, Render, Help, Version,
+                  ListBoundaries, Union, Clip, Subtract, DropHoles, SplitAt180 };
 
 struct CommandLine {
     Verb verb = Verb::Window;
@@ -24,6 +25,9 @@ struct CommandLine {
     double metres = 0;               // --simplify's and --grow's distance
     bool commit = false;             // --commit
     bool mitre = false;              // --mitre
+    std::string areaFile;            // --clip's and --subtract's FILE
+    double squareKilometres = 0;     // --drop-holes KM2
+    bool mergeAreas = false;         // --combine ... --union
     // --render
     int width = 0, height = 0;       // --size WxH; 0 keeps the design size
     bool window = false;             // --window

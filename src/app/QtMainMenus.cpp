@@ -15,6 +15,7 @@
 #include "shell/QtAboutWindow.h"
 #include "osm/QtBoundaryChoices.h"
 #include "tools/BoundaryImport.h"
+#include "tools/AreaTools.h"
 #include "tools/ImportExport.h"
 #include "tools/QtToolDialogs.h"
 #include "tools/RingTools.h"
@@ -92,7 +93,13 @@ void QtMainWindow::buildMenus() {
                        kSeparator,
                        {Command::Simplify, "&Simplify Ring…"},
                        {Command::Grow, "G&row or Shrink Ring…"},
-                       {Command::CheckDocument, "C&heck Document"}});
+                       {Command::CheckDocument, "C&heck Document"},
+                       kSeparator,
+                       {Command::Union, "&Union"},
+                       {Command::ClipToFile, "Clip &to File…"},
+                       {Command::SubtractFile, "Subtract &File…"},
+                       {Command::RemoveSmallHoles, "Remove &Holes Smaller Than…"},
+                       {Command::SplitAt180, "Split at ±180°"}});
     addMenu("&Help", {{Command::About, "&About Tessaline"}, {Command::Help, "&Help", {"F1"}}});
 }
 
@@ -138,6 +145,11 @@ void QtMainWindow::run(Command command, bool checked) {
     case Command::Simplify: simplifyCommand(this, state_); break;
     case Command::Grow: growCommand(this, state_); break;
     case Command::CheckDocument: checkDocumentCommand(this, state_, refresh); break;
+    case Command::Union: areaToolCommand(state_, AreaTool::Union); break;
+    case Command::ClipToFile: areaToolCommand(state_, AreaTool::Clip); break;
+    case Command::SubtractFile: areaToolCommand(state_, AreaTool::Subtract); break;
+    case Command::RemoveSmallHoles: removeSmallHolesCommand(this, state_); break;
+    case Command::SplitAt180: splitRingsAtAntimeridian(state_); break;
     case Command::About: showAboutWindow(state_); break;
     case Command::Help: helpPage(); break;
     case Command::Separator: break;

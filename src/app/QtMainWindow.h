@@ -48,6 +48,7 @@ enum class Command {
     AddBackground, CancelBackground, UseLastBackground,
     CombineFiles, ConvertToGpx, Simplify, Grow, CheckDocument,
     ImportOsmBoundary,
+    Union, ClipToFile, SubtractFile, RemoveSmallHoles, SplitAt180,
     About, Help,
     Separator,  // not a command: a line between entries
 };

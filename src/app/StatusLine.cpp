@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "tools/AreaTools.h"
 #include "view/ViewArea.h"
 #include "view/Zoom.h"
 
@@ -53,6 +54,7 @@ StatusLine statusLine(const State& s, std::optional<std::pair<double, double>> p
         line.ring = "Ring " + std::to_string(r.index + 1) + ": " + groupedNumber(vertices) +
                     (vertices == 1 ? " vertex" : " vertices");
         if (isHoleName(s.doc.content.rings[static_cast<std::size_t>(r.index)].name)) line.ring += ", hole";
+        line.ring += ", " + loadedRingSize(s);
     }
     if (fitted) line.zoom = zoomText(zoomFactor(v));
     if (s.edit.tooManyInView) line.hint = kZoomInToEdit;

@@ -15,7 +15,7 @@ namespace tess {
 
 struct StatusLine {
     std::string pointer;  // "Lon 7.5667020  Lat 48.0576400", empty off the canvas
-    std::string ring;     // "Ring 3: 1,489 vertices, hole"
+    std::string ring;     // "Ring 3: 1,489 vertices, hole, 12.5 km², 20.3 km around"
     std::string zoom;     // "Zoom 4×"
     std::string hint;     // kZoomInToEdit, or what the last save repaired
 };

@@ -11,6 +11,8 @@
 
 #include "document/PolyText.h"
 #include "document/Writer.h"
+#include "geometry/Areas.h"
+#include "geometry/Geos.h"
 #include "platform/Files.h"
 
 namespace tess {
@@ -50,7 +52,7 @@ std::string mergeTexts(const std::vector<std::string_view>& texts, const std::st
 }
 
 bool combineFiles(Platform& platform, const std::vector<std::string>& files, const std::string& title,
-                const std::string& output, const std::function<void(const std::string&)>& progress) {
+                const std::string& output, const std::function<void(const std::string&)>& progress, bool mergeAreas) {
     if (files.empty()) {
         platform.message(kPleaseAddFiles);
         return false;
@@ -77,6 +79,15 @@ bool combineFiles(Platform& platform, const std::vector<std::string>& files, con
         if (overLimit) break;
     }
     const bool tooMany = overLimit;
+    if (mergeAreas && !rings.empty() && !tooMany) {
+        try {
+            rings = unionOfRings(rings);
+        } catch (const GeosError& e) {
+            platform.normalPointer();
+            platform.message(std::string(kAreaToolFailed) + e.what());
+            return false;
+        }
+    }
     std::string error;
     if (!rings.empty() && !tooMany) {
         AtomicFile file(output);

@@ -22,10 +22,11 @@ namespace tess {
 // Files that add no ring are named in one message afterwards. False when
 // nothing was written (no files, none readable, more rings than a document
 // holds, or the write failed; each is reported through the platform);
-// `output` is then left as it was.
+// `output` is then left as it was. With `mergeAreas` the rings are merged
+// where they overlap or touch (geometry/Areas.h) before they are written.
 bool combineFiles(Platform& platform, const std::vector<std::string>& files,
                 const std::string& title, const std::string& output,
-                const std::function<void(const std::string&)>& progress = {});
+                const std::function<void(const std::string&)>& progress = {}, bool mergeAreas = false);
 
 // The merged text of file contents given in list order, exactly as
 // combineFiles writes it.

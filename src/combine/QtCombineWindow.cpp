@@ -3,6 +3,7 @@
 // merged file on top. "Save" asks where the merge goes.
 #include "combine/QtCombineWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -97,7 +98,9 @@ CombineWindow::CombineWindow(QWidget* parent, State& s) : QDialog(parent), state
     lists->addLayout(middle);
     lists->addWidget(list1_, 1);
 
+    mergeAreas_ = new QCheckBox(toQt(kMergeOverlappingAreas), this);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(mergeAreas_);
     buttons->addStretch(1);
     buttons->addWidget(save_);
     buttons->addWidget(cancel_);
@@ -226,7 +229,8 @@ void CombineWindow::saveAndClose() {
 
     const QString caption = windowTitle();
     const bool written = combineFiles(platform, chosen_.paths, title, output,
-                                    [this](const std::string& progress) { setWindowTitle(toQt(progress)); });
+                                    [this](const std::string& progress) { setWindowTitle(toQt(progress)); },
+                                    mergeAreas_->isChecked());
     setWindowTitle(caption);
     if (!written) return;
     if (platform.askYesNo(std::string(kOpenCombined) + "\r\n\r\n" + output)) toOpen_ = output;

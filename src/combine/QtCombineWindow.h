@@ -6,6 +6,7 @@
 
 #include "combine/ChosenFiles.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -71,6 +72,7 @@ private:
     QPushButton* command3_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QCheckBox* mergeAreas_ = nullptr;  // the rings merged where they overlap
 };
 
 }  // namespace tess

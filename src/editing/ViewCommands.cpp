@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "document/LoadedRing.h"
+#include "geometry/Antimeridian.h"
 #include "editing/HandlesInView.h"
 #include "editing/Redraw.h"
 #include "view/Transform.h"
@@ -51,8 +52,11 @@ void panView(State& s, double dx, double dy) {
 void fitViewToRing(State& s) {
     resetFit(s.view);
     bool any = false;
+    // Fitted to the ring as it is drawn: whole across the ±180° line.
+    const OpenDocument& d = s.doc;
+    ContinuousLongitude unwrap(d.loaded.loaded(d.content) && mayCrossAntimeridian(d.content.rings[static_cast<std::size_t>(d.loaded.index)].facts));
     forEachLoadedVertex(s.doc.content, s.doc.loaded, [&](double lon, double lat) {
-        widenFit(s.view, lon, lat);
+        widenFit(s.view, unwrap.next(lon, lat), lat);
         any = true;
     });
     if (any) {

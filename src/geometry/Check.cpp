@@ -20,7 +20,9 @@
 #include <unordered_map>
 
 #include "document/Numbers.h"
+#include "geometry/Antimeridian.h"
 #include "geometry/Geos.h"
+#include "platform/Messages.h"
 
 namespace tess {
 
@@ -321,7 +323,16 @@ bool addRingProblems(const Geos& geos, int ringIndex, const Vertices& raw, Listi
     for (std::size_t i = 1; i < raw.size(); ++i)
         if (raw[i] == raw[i - 1])
             listing.add({.kind = ProblemKind::RepeatedVertex, .ring = ringIndex, .vertex = static_cast<std::int64_t>(i), .place = raw[i]});
-    SelfMeetings(geos, raw, listing.room()).listInto(ringIndex, listing);
+    // A ring across the ±180° line meets itself only where it does whole.
+    const bool acrossTheLine = crossesAntimeridian(raw);
+    if (acrossTheLine) {
+        std::size_t jump = 1;
+        while (jump < raw.size() && !jumpsAcrossAntimeridian(raw[jump - 1], raw[jump])) ++jump;
+        if (jump == raw.size()) jump = raw.size() - 1;  // the edge back to the first vertex of an open ring
+        listing.add({.kind = ProblemKind::CrossesAntimeridian, .ring = ringIndex, .vertex = static_cast<std::int64_t>(jump), .place = raw[jump]});
+    }
+    const Vertices whole = acrossTheLine ? unwrapped(raw) : Vertices();
+    SelfMeetings(geos, acrossTheLine ? whole : raw, listing.room()).listInto(ringIndex, listing);
     return true;
 }
 
@@ -329,7 +340,8 @@ bool addRingProblems(const Geos& geos, int ringIndex, const Vertices& raw, Listi
 // them, so a document whose rings lie apart never holds them.
 class Areas {
 public:
-    Areas(const Geos& geos, const std::vector<RingText>& rings) : geos_(geos), rings_(rings), made_(rings.size()) {}
+    Areas(const Geos& geos, const std::vector<RingText>& rings, bool shifted)
+        : geos_(geos), rings_(rings), shifted_(shifted), made_(rings.size()) {}
 
     struct Area {
         Geom polygon;
@@ -338,7 +350,7 @@ public:
     Area& at(int ring) {
         std::optional<Area>& a = made_[static_cast<std::size_t>(ring)];
         if (!a) {
-            Geom polygon = geos_.polygon(verticesOf(rings_[static_cast<std::size_t>(ring)].lines));
+            Geom polygon = geos_.polygon(ringInFrame(verticesOf(rings_[static_cast<std::size_t>(ring)].lines), shifted_));
             Prepared prepared = geos_.prepare(polygon.get());
             a = Area{std::move(polygon), std::move(prepared)};
         }
@@ -348,6 +360,7 @@ public:
 private:
     const Geos& geos_;
     const std::vector<RingText>& rings_;
+    bool shifted_;  // in the frame that keeps rings across the ±180° line whole
     std::vector<std::optional<Area>> made_;
 };
 
@@ -438,7 +451,7 @@ struct RingSummary {
 };
 
 void addRelations(const Geos& geos, const std::vector<RingText>& rings, const std::vector<RingSummary>& summary,
-                  Listing& listing) {
+                  bool shifted, Listing& listing) {
     std::vector<int> outers, holes;
     std::vector<Bounds> bounds;
     std::vector<bool> outer;
@@ -447,7 +460,7 @@ void addRelations(const Geos& geos, const std::vector<RingText>& rings, const st
         outer.push_back(summary[k].hasArea && !isHoleName(rings[k].name));
         if (summary[k].hasArea) (outer.back() ? outers : holes).push_back(static_cast<int>(k));
     }
-    Areas areas(geos, rings);
+    Areas areas(geos, rings, shifted);
     Overlaps overlaps(geos, areas, bounds, outer);
     Geom together;
     std::optional<Prepared> cover;
@@ -477,12 +490,15 @@ CheckReport checkDocument(const std::vector<RingText>& rings, std::size_t mostLi
     Geos geos;
     Listing listing(mostListed);
     std::vector<RingSummary> summary(rings.size());
+    // Rings relate to each other in the frame that keeps any ring across
+    // the ±180° line whole.
+    const bool shifted = anyCrossesAntimeridian(rings);
     for (std::size_t k = 0; k < rings.size(); ++k) {
         const Vertices raw = verticesOf(rings[k].lines);
         if (!addRingProblems(geos, static_cast<int>(k), raw, listing)) continue;
-        summary[k] = {true, boundsOf(raw), raw.front()};
+        summary[k] = {true, shifted ? boundsOf(ringInFrame(raw, true)) : boundsOf(raw), raw.front()};
     }
-    addRelations(geos, rings, summary, listing);
+    addRelations(geos, rings, summary, shifted, listing);
     return listing.take();
 }
 
@@ -507,6 +523,8 @@ std::string describe(const Problem& p) {
         return ring + "hole outside every outer ring";
     case ProblemKind::OuterOverlap:
         return ring + "overlaps ring " + std::to_string(p.otherRing + 1);
+    case ProblemKind::CrossesAntimeridian:
+        return ring + "edge " + edge(p.vertex - 1) + " " + kCrossesLine;
     case ProblemKind::OutOfRange:
         return ring + "vertex " + std::to_string(p.vertex + 1) + " (" + at + ") lies outside -180..180, -90..90" +
                (p.more ? ", and " + std::to_string(p.more) + " more" : "");

@@ -19,6 +19,7 @@ enum class ProblemKind {
     HoleOutside,       // a hole inside no outer ring: it cuts nothing out
     OuterOverlap,      // two outer rings share area
     OutOfRange,        // vertices beyond -180..180 or -90..90
+    CrossesAntimeridian,  // an edge jumps across the ±180° line
 };
 
 // Rings and vertices are counted from 0 here, and shown from 1.

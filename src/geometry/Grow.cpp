@@ -21,6 +21,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "geometry/Antimeridian.h"
 #include "geometry/Geos.h"
 #include "geometry/LocalProjection.h"
 
@@ -139,13 +140,18 @@ void refuseOffTheGlobe(const Vertices& ring, double metres) {
 
 std::vector<GrownRing> growRing(const Vertices& ring, double metres, Corners corners, bool isHole) {
     refuseOffTheGlobe(ring, metres);
-    const LocalProjection projection = LocalProjection::around(ring);
+    // A ring across the ±180° line grows whole, and its pieces come back
+    // within -180..180 vertex by vertex, as the file wrote it.
+    const bool acrossTheLine = crossesAntimeridian(ring);
+    const Vertices whole = acrossTheLine ? unwrapped(ring) : Vertices();
+    const Vertices& frame = acrossTheLine ? whole : ring;
+    const LocalProjection projection = LocalProjection::around(frame);
     Geos geos;
     // A hole's ring bounds what is cut out: the file's area grows where
     // the hole shrinks.
     const double asked = isHole ? -metres : metres;
     const double detail = kDetailFraction * std::abs(asked);
-    Geom area = validPolygon(geos, projection.forward(ring), detail);
+    Geom area = validPolygon(geos, projection.forward(frame), detail);
     Geom grown = grownArea(geos, area.get(), asked, detail, corners);
 
     std::vector<GrownRing> out;
@@ -154,8 +160,10 @@ std::vector<GrownRing> growRing(const Vertices& ring, double metres, Corners cor
         for (Vertices& hole : geos.holes(polygon)) out.push_back({projection.inverse(hole), !isHole});
     }
     // The closing vertex is the first again, exactly, after the round trip.
-    for (GrownRing& r : out)
+    for (GrownRing& r : out) {
+        if (acrossTheLine) r.vertices = wrapped(std::move(r.vertices));
         if (!r.vertices.empty()) r.vertices.back() = r.vertices.front();
+    }
     return out;
 }
 

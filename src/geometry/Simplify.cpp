@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "geometry/Antimeridian.h"
 #include "geometry/Geos.h"
 #include "geometry/LocalProjection.h"
 
@@ -59,8 +60,12 @@ Vertices simplifyProjected(const Geos& geos, const Vertices& closedRing, double 
 Vertices simplifyRing(Vertices ring, double metres) {
     Vertices closedRing = closed(std::move(ring));
     if (!(metres > 0) || closedRing.size() < 4) return closedRing;
-    const LocalProjection projection = LocalProjection::around(closedRing);
-    const Vertices projected = projection.forward(closedRing);
+    // A ring across the ±180° line is projected whole; the vertices kept
+    // are still taken from the ring as it was.
+    const Vertices whole = crossesAntimeridian(closedRing) ? unwrapped(closedRing) : Vertices();
+    const Vertices& frame = whole.empty() ? closedRing : whole;
+    const LocalProjection projection = LocalProjection::around(frame);
+    const Vertices projected = projection.forward(frame);
     Geos geos;
     const Vertices kept = simplifyProjected(geos, projected, metres);
     if (kept.size() < 4) return closedRing;

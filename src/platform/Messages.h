@@ -104,6 +104,18 @@ inline constexpr const char* kCheckFailed = "The document could not be checked: 
 inline constexpr const char* kNotEnoughMemory = "Not enough memory";
 inline constexpr const char* kExportLeftOut = "Rings of fewer than three distinct vertices were left out:";
 
+// The area tools
+
+inline constexpr const char* kNothingLeftOfArea = "Nothing is left of the area.";
+inline constexpr const char* kAreaToolFailed = "The area could not be changed: ";
+inline constexpr const char* kOneHoleRemoved = "1 hole was removed.";
+inline constexpr const char* kHolesRemoved = " holes were removed.";
+inline constexpr const char* kNoRingCrossesLine = "No ring crosses the \xC2\xB1" "180\xC2\xB0 line.";
+inline constexpr const char* kHoleAreaPrompt = "Remove the holes smaller than this area, in km\xC2\xB2:";
+inline constexpr const char* kAreasHeading = "Areas on the WGS84 ellipsoid:";
+inline constexpr const char* kMergeOverlappingAreas = "Merge overlapping areas";
+inline constexpr const char* kCrossesLine = "crosses the \xC2\xB1" "180\xC2\xB0 line: extract tools refuse it (Tools \xE2\x80\xBA Split at \xC2\xB1" "180\xC2\xB0)";
+
 // Help
 
 inline constexpr const char* kHelpNotFound = "The help page was not found:";

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "formats/DocumentFormats.h"
+#include "geometry/Antimeridian.h"
 #include "platform/EventBreaks.h"
 #include "platform/Files.h"
 #include "platform/Messages.h"
@@ -146,7 +147,12 @@ void loadRing(State& s, int k) {
     // reading found.
     if (!s.background.shown()) {
         resetFit(s.view);
-        if (d.loaded.held()) {
+        if (mayCrossAntimeridian(ring.facts)) {
+            // A ring that may cross the ±180° line is fitted as it is drawn,
+            // whole across it.
+            ContinuousLongitude unwrap;
+            forEachLoadedVertex(d.content, d.loaded, [&](double lon, double lat) { widenFit(s.view, unwrap.next(lon, lat), lat); });
+        } else if (d.loaded.held()) {
             for (std::size_t i = 0; i < d.loaded.lon.size(); ++i) widenFit(s.view, d.loaded.lon[i], d.loaded.lat[i]);
         } else if (ring.facts.vertices > 0) {
             widenFit(s.view, ring.facts.minLon, ring.facts.minLat);

@@ -25,9 +25,16 @@ std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingTex
 // GEOS fails.
 std::optional<RingChange> askGrow(QWidget* parent, const std::vector<RingText>& rings, int index);
 
-// Check Document: the problems listed and their count; choosing one calls
-// `show` with it.
-void showProblems(QWidget* parent, const CheckReport& report, const std::function<void(const Problem&)>& show);
+// Check Document: the problems listed and their count, then the rings'
+// areas and the document's (`areas`, one line each, the total last);
+// choosing a problem calls `show` with it, choosing an area
+// `showRing` with its ring.
+void showProblems(QWidget* parent, const CheckReport& report, const std::vector<std::string>& areas,
+                  const std::function<void(const Problem&)>& show, const std::function<void(int)>& showRing);
+
+// Tools › Remove Holes Smaller Than…: an area in km², then the holes
+// smaller than that removed in one step, and how many went told.
+void removeSmallHolesCommand(QWidget* parent, State& s);
 
 // Tools › Simplify Ring and Grow or Shrink Ring on the loaded ring: the
 // dialog, then the change as one undoable step.

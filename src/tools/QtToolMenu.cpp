@@ -4,6 +4,7 @@
 
 #include "editing/Editing.h"
 #include "geometry/Geos.h"
+#include "tools/AreaTools.h"
 #include "tools/QtToolDialogs.h"
 #include "editing/ViewCommands.h"
 
@@ -51,9 +52,11 @@ void growCommand(QWidget* parent, State& s) { ringToolCommand(parent, s, askGrow
 
 void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>& refresh) {
     CheckReport report;
+    std::vector<std::string> areas;
     s.platform.busyPointer();
     try {
         report = checkDocument(committedRings(s), kMostListed);
+        areas = areaLines(s.doc.content.rings);
     } catch (const GeosError& e) {
         s.platform.normalPointer();
         s.platform.message(std::string(kCheckFailed) + e.what());
@@ -64,14 +67,21 @@ void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>
         return;
     }
     s.platform.normalPointer();
-    showProblems(parent, report, [&](const Problem& p) {
-        // As a click on the ring's entry in the list would, then the view
-        // closes in on the place.
-        if (s.edit.outline.pointCount > 0) return;
-        if (p.ring != s.doc.loaded.index) chooseRing(s, p.ring);
-        centreViewOn(s, p.place.lon, p.place.lat, kProblemZoom);
-        refresh();
-    });
+    showProblems(
+        parent, report, areas,
+        [&](const Problem& p) {
+            // As a click on the ring's entry in the list would, then the
+            // view closes in on the place.
+            if (s.edit.outline.pointCount > 0) return;
+            if (p.ring != s.doc.loaded.index) chooseRing(s, p.ring);
+            centreViewOn(s, p.place.lon, p.place.lat, kProblemZoom);
+            refresh();
+        },
+        [&](int ring) {
+            if (s.edit.outline.pointCount > 0) return;
+            if (ring != s.doc.loaded.index) chooseRing(s, ring);
+            refresh();
+        });
 }
 
 }  // namespace tess

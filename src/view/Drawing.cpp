@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "geometry/Antimeridian.h"
 #include "platform/EventBreaks.h"
 #include "view/LineThinner.h"
 
@@ -42,13 +43,16 @@ bool drawLoadedRing(Surface& surface, const ViewMapping& mapping, const Document
     bool inView = false;
     std::size_t nextAbove = 0;  // the edges above met as the vertices pass
     std::int64_t i = 0;
+    // A ring across the ±180° line is drawn as one shape, its longitudes
+    // running on past the line instead of jumping back across the map.
+    ContinuousLongitude unwrap(r.loaded(d) && mayCrossAntimeridian(d.rings[static_cast<std::size_t>(r.index)].facts));
     forEachLoadedVertex(d, r, [&](double lon, double lat) {
         if (--untilProgress == -1) {
             untilProgress = step - 1;
             if (progress && step > 1) progress(i);
         }
         breaks.tick(i);
-        const CanvasPoint p = single(mapping(lon, lat));
+        const CanvasPoint p = single(mapping(unwrap.next(lon, lat), lat));
         if (p.x > -1 && p.x <= fullWidth) inView = true;
         const auto k = static_cast<std::size_t>(i);
         while (nextAbove < edgesAbove.size() && edgesAbove[nextAbove] < k) ++nextAbove;

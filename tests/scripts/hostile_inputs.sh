@@ -36,15 +36,21 @@ with open(os.path.join(sys.argv[1], "nested.geojson"), "w") as f:
             + "]}" * 200000)
 PY
 
-# Every verb on one input, --check last (its listing is left in $work/out).
+# Every verb on one input, --check last (its listing of problems is left
+# in $work/out, the areas that follow it in $work/areas).
 every_verb() {
   local in=$1 seconds=$2 out=$work/out-$(basename "$1")
   for words in "--convert $in -o $out.poly --commit" "--convert $in -o $out.gpx" "--convert $in -o $out.geojson" \
                "--combine $in -o $out.poly" "--simplify 100 $in -o $out.poly" "--grow 100 $in -o $out.poly" \
-               "--grow -100 $in -o $out.poly --mitre" "--render $in -o $out.png --size 200x150" "--check $in"; do
+               "--grow -100 $in -o $out.poly --mitre" "--render $in -o $out.png --size 200x150" \
+               "--union $in -o $out.poly" "--clip $work/square.poly $in -o $out.poly" "--subtract $work/square.poly $in -o $out.poly" \
+               "--drop-holes 1 $in -o $out.poly" "--split-at-180 $in -o $out.poly" "--check $in"; do
     # shellcheck disable=SC2086
     run "$words" "$seconds" 1024 "$bin" $words
   done
+  grep -e ' km²' "$work/out" >"$work/areas" || true
+  grep -v -e ' km²' "$work/out" >"$work/problems" || true
+  mv "$work/problems" "$work/out"
 }
 
 # GeoJSON nested 200,000 deep (9 MB): refused by every verb, OUT kept.
@@ -72,6 +78,8 @@ more=$(tail -1 "$work/out" | sed -n 's/^and \([0-9]*\) more$/\1/p')
 [ "$(wc -l <"$work/out")" -eq 1001 ] && grep -q ": $((more + 1000)) problems" "$work/err" || fail "check of the random ring"
 every_verb "$work/squares.poly" 180
 [ "$(tail -1 "$work/out")" = "and 31766 more" ] || fail "check of the squares: $(tail -1 "$work/out")"
+# Every square's area, and their total counted once: the square's own.
+[ "$(wc -l <"$work/areas")" -eq 32768 ] && [ "$(tail -1 "$work/areas")" = "Total: 7,892 km²" ] || fail "areas of the squares"
 
 # Two files of 20,000 rings are more than a document holds: the combine is refused and OUT kept.
 run "combine past the ring limit" 120 1024 "$bin" --combine "$work/twenty-thousand.poly" "$work/twenty-thousand.poly" -o "$work/kept.poly"
