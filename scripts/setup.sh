@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libxml2-utils xvfb xauth xdotool desktop-file-utils dpkg-dev shared-mime-info
           man-db python3 qt6-qpa-plugins pkg-config libgeos-dev
-          gdal-bin)
+          gdal-bin libqt6sql6-sqlite)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,12 +6,13 @@
 #include <cstdlib>
 
 #include "document/PolyText.h"
+#include "platform/Messages.h"
 
 namespace tess {
 
 namespace {
 
-enum class Option { Output, Title, Ring, Commit, Mitre, Size, Window, Edit, Proportional, Background, View };
+enum class Option { Output, Title, Ring, Commit, Mitre, Size, Window, Edit, Proportional, Background, View, Map, MapTimeout };
 
 struct OptionWord {
     const char* word;
@@ -26,6 +27,7 @@ constexpr OptionWord kOptions[] = {
     {"--size", Option::Size, true},         {"--window", Option::Window, false},
     {"--edit", Option::Edit, false},        {"--proportional", Option::Proportional, false},
     {"--background", Option::Background, true}, {"--view", Option::View, true},
+    {"--map", Option::Map, true},           {"--map-timeout", Option::MapTimeout, true},
 };
 
 // What each verb takes: its options, how many inputs, whether it writes a
@@ -48,7 +50,7 @@ const std::vector<VerbRule>& verbRules() {
         {"--check", Verb::Check, {}, false, false},
         {"--render", Verb::Render,
          {Option::Output, Option::Ring, Option::Size, Option::Window, Option::Edit, Option::Background, Option::View,
-          Option::Proportional}},
+          Option::Proportional, Option::Map, Option::MapTimeout}},
     };
     return rules;
 }
@@ -123,6 +125,13 @@ std::string take(CommandLine& c, Option option, const std::string& word, const s
         std::array<double, 4> bounds{};
         if (!readBounds(value, bounds)) return "--view takes WEST,SOUTH,EAST,NORTH in degrees, not '" + value + "'";
         c.view = bounds;
+        break;
+    }
+    case Option::Map: c.map = value; break;
+    case Option::MapTimeout: {
+        const std::optional<double> seconds = readNumber(value);
+        if (!seconds || *seconds < 0 || *seconds > 3600) return kMapTimeoutWanted + value + "'";
+        c.mapTimeout = *seconds;
         break;
     }
     }

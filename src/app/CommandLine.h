@@ -30,6 +30,8 @@ struct CommandLine {
     bool proportional = false;       // --proportional
     std::string background;          // --background FILE
     std::optional<std::array<double, 4>> view;  // --view W,S,E,N
+    std::string map;                 // --map SOURCE
+    double mapTimeout = 10;          // --map-timeout SECONDS
 
     const std::string& input() const { return inputs.front(); }
 };

@@ -32,6 +32,7 @@ public:
     void processEvents() override;
     void pumpEventsFor(int milliseconds) override;
     void runAfter(int milliseconds, std::function<void()> task) override;
+    std::string folderDialog(const std::string& initialDir) override;
     std::string fileDialog(bool save, const std::vector<FileFilter>& filters,
                            const std::string& initialDir, const std::string& defaultName) override;
     void openUrl(const std::string& url) override;
