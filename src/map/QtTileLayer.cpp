@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "state/Surface.h"
 #include "view/Transform.h"
@@ -67,6 +68,8 @@ void QtTileLayer::paint(QPainter& painter, const ViewState& v, const CanvasArea&
     const std::vector<TileKey> around = tilesNearestFirst(tilesCovering(v, area, zoom_, 1), kMostTilesInView);
 
     // Edges on whole device pixels, shared by neighbours, leave no seams.
+    // A tile shown twice (a view wider than the world) counts once.
+    std::set<TileKey> missing, awaited;
     auto snap = [pixelRatio](double twips) { return std::round(twips / kTwipsPerPixel * pixelRatio) / pixelRatio; };
     for (const TileKey& k : shown) {
         const CanvasRect r = tileOnCanvas(mapping, k);
@@ -79,13 +82,16 @@ void QtTileLayer::paint(QPainter& painter, const ViewState& v, const CanvasArea&
         const auto failure = failed_.find(source);
         if (failure != failed_.end()) {
             painter.fillRect(target, QColor::fromRgba(kMissingTileGrey));
-            ++missing_;
+            missing.insert(source);
             reason_ = failure->second;
             continue;
         }
-        ++awaited_;
+        awaited.insert(source);
         if (!paintStandIn(painter, source, target)) painter.fillRect(target, QColor::fromRgba(kAwaitedTileGrey));
     }
+
+    missing_ = static_cast<int>(missing.size());
+    awaited_ = static_cast<int>(awaited.size());
 
     // Ask for what is neither held nor known to be missing; the same list
     // again asks nothing new.

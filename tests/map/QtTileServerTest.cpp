@@ -1,0 +1,210 @@
+// Web tiles against a tile server in the test (127.0.0.1, a port of its
+// own): which tiles a known view asks for, nothing asked twice, the ETag
+// revalidated, the User-Agent sent, never more than two connections, and
+// failures that leave the outline drawn and are named in the status bar.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+#include <map>
+#include <set>
+
+#include "app/QtMapMenu.h"
+#include "app/QtWindowFixture.h"
+#include "editing/Editing.h"
+#include "editing/QtCanvas.h"
+#include "editing/ViewCommands.h"
+#include "map/QtTileLayer.h"
+#include "map/QtWebTiles.h"
+#include "map/TileDiskCache.h"
+#include "view/WebMercator.h"
+
+using namespace tess;
+
+namespace {
+
+QByteArray pngTile(QColor colour) {
+    QImage image(256, 256, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// Serves every path with one answer, one request per connection, and
+// counts what it was asked.
+class TileServer : public QObject {
+public:
+    enum class Answer { Tile, NotFound, ServerError, Slow, Broken };
+    explicit TileServer(Answer answer = Answer::Tile) : answer_(answer) {
+        server_.listen(QHostAddress::LocalHost, 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                ++open_;
+                mostOpen = std::max(mostOpen, open_);
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
+                connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+                    --open_;
+                    socket->deleteLater();
+                });
+            }
+        });
+    }
+    QString pattern() const { return QString("http://127.0.0.1:%1/{z}/{x}/{y}.png").arg(server_.serverPort()); }
+
+    std::vector<std::string> paths;                  // in the order asked
+    std::vector<std::string> userAgents, ifNoneMatch;  // per request
+    int mostOpen = 0;
+
+private:
+    void read(QTcpSocket* socket) {
+        QByteArray& got = partial_[socket];
+        got += socket->readAll();
+        const int end = got.indexOf("\r\n\r\n");
+        if (end < 0) return;
+        const QList<QByteArray> lines = got.left(end).split('\n');
+        paths.push_back(lines[0].split(' ').value(1).toStdString());
+        std::string agent, etag;
+        for (const QByteArray& line : lines) {
+            const QByteArray lower = line.toLower();
+            if (lower.startsWith("user-agent:")) agent = line.mid(11).trimmed().toStdString();
+            if (lower.startsWith("if-none-match:")) etag = line.mid(14).trimmed().toStdString();
+        }
+        userAgents.push_back(agent);
+        ifNoneMatch.push_back(etag);
+        partial_.erase(socket);
+        // Slow enough that requests overlap, so that a third connection
+        // would show.
+        QTimer::singleShot(answer_ == Answer::Slow ? 3000 : 30, socket, [this, socket, etag] { reply(socket, etag); });
+    }
+    void reply(QTcpSocket* socket, const std::string& etag) {
+        QByteArray status = "200 OK", body;
+        if (!etag.empty() && etag == "\"v1\"") status = "304 Not Modified";
+        else if (answer_ == Answer::NotFound) status = "404 Not Found";
+        else if (answer_ == Answer::ServerError) status = "500 Internal Server Error";
+        else if (answer_ == Answer::Broken) body = "this is no picture";
+        else body = pngTile(QColor(20, 160, 60));
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: image/png\r\nETag: \"v1\"\r\nCache-Control: max-age=60\r\n" +
+                      "Connection: close\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    Answer answer_;
+    QTcpServer server_;
+    int open_ = 0;
+    std::map<QTcpSocket*, QByteArray> partial_;
+};
+
+// The view of the test: 90 degrees east from Greenwich and north from the
+// equator on 512 × 512 pixels, zoom 3.
+constexpr CanvasArea kArea{512 * 15 + 200, 512 * 15 + 200, kMargin};
+
+ViewState knownView() {
+    ViewState v;
+    v.webMercator = true;
+    v.minLon = 0, v.maxLon = 90, v.minLat = 0, v.maxLat = static_cast<float>(latitudeOfProjected(90));
+    finishFit(v);
+    return v;
+}
+
+// Paints the view until every tile asked for is answered.
+void paintUntilAnswered(QtTileLayer& layer, const ViewState& v) {
+    QImage canvas(kArea.width / 15, kArea.height / 15, QImage::Format_ARGB32_Premultiplied);
+    for (int k = 0; k < 500; ++k) {
+        QPainter painter(&canvas);
+        layer.paint(painter, v, kArea, 1.0);
+        painter.end();
+        if (layer.awaited() == 0 && layer.backend().waiting() == 0) return;
+        QTest::qWait(10);
+    }
+    ADD_FAILURE() << "tiles still awaited";
+}
+
+class TileServerTest : public test::QtWindowTest {
+protected:
+    WebTileOptions options() const { return {QString::fromStdString(temp.file("cache")), 1ull << 30, 1000}; }
+    std::unique_ptr<QtTileLayer> layerOn(const TileServer& server) {
+        const MapSource source{MapKind::Url, server.pattern().toStdString(), "Test server"};
+        return std::make_unique<QtTileLayer>(std::make_unique<WebTileBackend>(source, options()));
+    }
+};
+
+}  // namespace
+
+TEST_F(TileServerTest, aKnownViewAsksForItsTilesAndOneAroundOnceWithTheUserAgentOnTwoConnections) {
+    TileServer server;
+    auto layer = layerOn(server);
+    paintUntilAnswered(*layer, knownView());
+    std::set<std::string> expected;
+    for (int x = 2; x <= 7; ++x)
+        for (int y = 0; y <= 5; ++y) expected.insert("/3/" + std::to_string(x) + "/" + std::to_string(y) + ".png");
+    EXPECT_EQ(std::set<std::string>(server.paths.begin(), server.paths.end()), expected);
+    EXPECT_EQ(server.paths.size(), expected.size());
+    EXPECT_EQ(layer->zoom(), 3);
+    EXPECT_EQ(layer->missing(), 0);
+    for (const std::string& agent : server.userAgents) EXPECT_EQ(agent.rfind("Tessaline/", 0), 0u) << agent;
+    EXPECT_LE(server.mostOpen, kRequestsPerServer);
+    EXPECT_GE(server.mostOpen, 1);
+
+    // The same view again, in this window or the next, asks nothing.
+    paintUntilAnswered(*layer, knownView());
+    auto next = layerOn(server);
+    paintUntilAnswered(*next, knownView());
+    EXPECT_EQ(server.paths.size(), expected.size());
+    EXPECT_EQ(next->missing(), 0);
+}
+
+TEST_F(TileServerTest, anExpiredTileIsRevalidatedAndA304KeepsIt) {
+    TileServer server;
+    const TileDiskCache cache(temp.file("cache"), 1ull << 30);
+    const std::string name = cacheFolderName(server.pattern().toStdString());
+    const std::int64_t now = QDateTime::currentSecsSinceEpoch();
+    ASSERT_EQ(cache.write(name, {3, 4, 2}, {pngTile(Qt::red).toStdString(), "\"v1\"", now - 10}), "");
+    auto layer = layerOn(server);
+    paintUntilAnswered(*layer, knownView());
+    const auto asked = std::find(server.paths.begin(), server.paths.end(), "/3/4/2.png");
+    ASSERT_NE(asked, server.paths.end());
+    EXPECT_EQ(server.ifNoneMatch[static_cast<std::size_t>(asked - server.paths.begin())], "\"v1\"");
+    EXPECT_EQ(layer->missing(), 0);
+    const auto kept = cache.read(name, {3, 4, 2});
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->bytes, pngTile(Qt::red).toStdString());  // the 304 kept the tile we had
+    EXPECT_GE(kept->freshUntil, now + 7 * 24 * 3600);
+}
+
+TEST_F(TileServerTest, tilesThatCannotBeHadLeaveTheOutlineDrawnAndAreNamedInTheStatusBar) {
+    const std::pair<TileServer::Answer, const char*> cases[] = {{TileServer::Answer::NotFound, "HTTP 404"},
+                                                                {TileServer::Answer::ServerError, "HTTP 500"},
+                                                                {TileServer::Answer::Slow, "no answer in time"},
+                                                                {TileServer::Answer::Broken, "a broken image"}};
+    const std::string poly = temp.file("square.poly");
+    test::writeFile(poly, "square\n1\n   10.0   20.0\n   40.0   20.0\n   40.0   50.0\n   10.0   50.0\n   10.0   20.0\nEND\nEND\n");
+    for (const auto& [answer, reason] : cases) {
+        TileServer server(answer);
+        QtMainWindow& w = start(poly);
+        w.mapControl()->setWebOptions(options());
+        ASSERT_TRUE(w.mapControl()->show({MapKind::Url, server.pattern().toStdString(), "Test"}, false));
+        const int missing = w.mapControl()->waitForTiles(4000);
+        EXPECT_GT(missing, 0) << reason;
+        EXPECT_NE(w.mapControl()->statusNote()->text().toStdString().find(reason), std::string::npos)
+            << w.mapControl()->statusNote()->text().toStdString();
+        // The ring is still drawn in blue over the grey, and editable.
+        const QImage drawn = w.canvas()->grab().toImage();
+        int blue = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) blue += drawn.pixel(x, y) == qRgb(0, 0, 255);
+        EXPECT_GT(blue, 100) << reason;
+        setEditMode(w.state(), true);
+        EXPECT_TRUE(w.state().edit.handlesShown) << reason;
+        restart();
+    }
+}

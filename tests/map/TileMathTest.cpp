@@ -1,0 +1,164 @@
+// The Web Mercator view and the tile arithmetic: a vertex is drawn on the
+// tile pixel that covers it, the view keeps square pixels, zoom and pan
+// keep the point under the pointer, and a known view needs known tiles.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "map/TileMath.h"
+#include "view/Transform.h"
+#include "view/WebMercator.h"
+#include "view/Zoom.h"
+
+using namespace tess;
+
+namespace {
+
+constexpr CanvasArea kArea{1600 * 15, 1000 * 15, kMargin};
+
+// A view with a map, `lonSpan` degrees wide, centred on (lon, lat).
+ViewState mapView(double lon, double lat, double lonSpan) {
+    ViewState v;
+    v.webMercator = true;
+    resetFit(v);
+    widenFit(v, lon - lonSpan / 2, lat);
+    widenFit(v, lon + lonSpan / 2, lat + 1e-3);
+    finishFit(v);
+    settleView(v, kArea);
+    return v;
+}
+
+double down(const CanvasArea& a) { return a.height - 2.0 * a.margin; }
+double across(const CanvasArea& a) { return a.width - 2.0 * a.margin; }
+
+}  // namespace
+
+TEST(TileMath, aVertexIsDrawnOnTheTilePixelThatCoversIt) {
+    std::mt19937 rng(21);
+    std::uniform_real_distribution<double> lonIn(-179.9, 179.9), latIn(-85, 85);
+    for (const int z : {1, 4, 8, 12, 16}) {
+        for (int n = 0; n < 200; ++n) {
+            const double lon = lonIn(rng), lat = n < 2 ? (n == 0 ? 85.0 : -85.0) : latIn(rng);
+            // One tile pixel per canvas pixel at zoom z.
+            const ViewState v = mapView(lon, lat, 360.0 * 1600 / (kTilePixels * std::ldexp(1.0, z)));
+            const ViewMapping mapping(v, kArea.width, kArea.height, kArea.margin);
+            const CanvasPoint vertex = mapping(lon, lat);
+            const TilePixel covering = tilePixelAt(lon, lat, z);
+            const CanvasRect tile = tileOnCanvas(mapping, covering.tile);
+            // The tile's pixels as drawn (the view's bounds are single
+            // precision, so they are square only to a few thousandths).
+            const double wide = (tile.right - tile.left) / kTilePixels, tall = (tile.bottom - tile.top) / kTilePixels;
+            // Narrower than the canvas, the whole world is shown smaller.
+            if (z >= 3) {
+                EXPECT_NEAR(wide, 15.0, 0.3) << "z " << z;
+            }
+            EXPECT_NEAR(tall / wide, 1.0, 5e-3) << "z " << z;
+            EXPECT_GE(vertex.x, tile.left + covering.px * wide - 1e-6) << lon << " " << lat << " z " << z;
+            EXPECT_LE(vertex.x, tile.left + (covering.px + 1) * wide + 1e-6) << lon << " " << lat << " z " << z;
+            EXPECT_GE(vertex.y, tile.top + covering.py * tall - 1e-6) << lon << " " << lat << " z " << z;
+            EXPECT_LE(vertex.y, tile.top + (covering.py + 1) * tall + 1e-6) << lon << " " << lat << " z " << z;
+        }
+    }
+}
+
+TEST(TileMath, theTileZoomGivesAboutOneTilePixelPerDevicePixel) {
+    // The whole world over 256 pixels is zoom 0; twice the pixels, one deeper.
+    EXPECT_EQ(tileZoomFor(360, 256), 0);
+    EXPECT_EQ(tileZoomFor(360, 512), 1);
+    EXPECT_EQ(tileZoomFor(90, 512), 3);
+    EXPECT_EQ(tileZoomFor(90, 1024), 4);  // a device pixel ratio of 2
+    EXPECT_EQ(tileZoomFor(90, 700), 3);   // 1.37 device pixels a tile pixel
+    EXPECT_EQ(tileZoomFor(90, 800), 4);
+    EXPECT_EQ(tileZoomFor(1e-9, 1000), kDeepestTileZoom);
+    EXPECT_EQ(tileZoomFor(0, 1000), 0);
+}
+
+TEST(TileMath, aKnownViewNeedsKnownTiles) {
+    // 90 degrees over 512 pixels, from the equator north: zoom 3, columns
+    // 4 and 5, rows 2 and 3, and the margin reaches one tile further.
+    const CanvasArea area{512 * 15 + 200, 512 * 15 + 200, kMargin};
+    ViewState v;
+    v.webMercator = true;
+    v.minLon = 0, v.maxLon = 90, v.minLat = 0, v.maxLat = static_cast<float>(latitudeOfProjected(90));
+    finishFit(v);
+    const TileRange r = tilesCovering(v, area, 3, 0);
+    EXPECT_EQ(r.xFirst, 3);
+    EXPECT_EQ(r.xLast, 6);
+    EXPECT_EQ(r.yFirst, 1);
+    EXPECT_EQ(r.yLast, 4);
+    const TileRange around = tilesCovering(v, area, 3, 1);
+    EXPECT_EQ(around.count(), 36);
+    const auto keys = tilesNearestFirst(around, 100);
+    ASSERT_EQ(keys.size(), 36u);
+    EXPECT_TRUE((keys.front() == TileKey{3, 4, 2} || keys.front() == TileKey{3, 5, 3} || keys.front() == TileKey{3, 4, 3} ||
+                 keys.front() == TileKey{3, 5, 2}));
+    EXPECT_TRUE(tilesNearestFirst(around, 35).empty());
+    // Rows stop at the world's edges.
+    EXPECT_EQ(tilesCovering(v, area, 1, 5).yFirst, 0);
+    EXPECT_EQ(tilesCovering(v, area, 1, 5).yLast, 1);
+}
+
+TEST(TileMath, columnsWrapAndAncestorsHoldTheirDescendants) {
+    EXPECT_EQ(wrapped({2, -1, 3}), (TileKey{2, 3, 3}));
+    EXPECT_EQ(wrapped({2, 4, 0}), (TileKey{2, 0, 0}));
+    EXPECT_EQ(wrapped({0, 5, 0}), (TileKey{0, 0, 0}));
+    const TilePart part = ancestorPart({5, 13, 6}, 2);
+    EXPECT_EQ(part.tile, (TileKey{3, 3, 1}));
+    EXPECT_EQ(part.size, 64.0);
+    EXPECT_EQ(part.left, 64.0);
+    EXPECT_EQ(part.top, 128.0);
+}
+
+TEST(MapView, pixelsAreSquareAndZoomAndPanKeepThePointUnderThePointer) {
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> lonIn(-170, 170), latIn(-80, 80), spanIn(0.01, 40), x(0, kArea.width),
+        y(0, kArea.height), f(1.1, 30);
+    for (int n = 0; n < 300; ++n) {
+        ViewState v = mapView(lonIn(rng), latIn(rng), spanIn(rng));
+        auto square = [&] {
+            const double height = projectedLatitude(v.maxLat) - projectedLatitude(v.minLat);
+            // Square to the single precision of the bounds.
+            EXPECT_NEAR(v.lonSpan / across(kArea), height / down(kArea), 2e-3 * v.lonSpan / across(kArea));
+        };
+        square();
+        const double px = x(rng), py = y(rng);
+        const GeoPoint before = geoPointAt(v, px, py, kArea);
+        ASSERT_TRUE(zoomAround(v, px, py, f(rng), kArea));
+        const CanvasPoint after = *toCanvas(v, before.lon, before.lat, kArea.width, kArea.height);
+        EXPECT_NEAR(after.x, px, 15.0);  // a pixel
+        EXPECT_NEAR(after.y, py, 15.0);  // a pixel
+        square();
+        const GeoPoint grabbed = geoPointAt(v, px, py, kArea);
+        ASSERT_TRUE(panBy(v, 300, -200, kArea));
+        const CanvasPoint moved = *toCanvas(v, grabbed.lon, grabbed.lat, kArea.width, kArea.height);
+        if (std::fabs(v.maxLat) < 85 && std::fabs(v.minLat) < 85) {
+            EXPECT_NEAR(moved.x, px + 300, 15.0);  // a pixel
+            EXPECT_NEAR(moved.y, py - 200, 15.0);  // a pixel
+        }
+    }
+}
+
+TEST(MapView, theViewStaysInsideTheSquareWorld) {
+    ViewState v = mapView(10, 50, 20);
+    for (int k = 0; k < 40; ++k) zoomAround(v, kArea.width / 2, kArea.height / 2, 0.5, kArea);
+    EXPECT_LE(projectedLatitude(v.maxLat) - projectedLatitude(v.minLat), 360.0 + 1e-3);
+    EXPECT_GE(v.minLat, -kMercatorLimit - 1e-3);
+    EXPECT_LE(v.maxLat, kMercatorLimit + 1e-3);
+    panBy(v, 0, 1e6, kArea);  // far south
+    EXPECT_NEAR(v.minLat, -kMercatorLimit, 1e-3);
+}
+
+TEST(MapView, withoutAMapTheMappingIsThePlainLinearOne) {
+    ViewState v;
+    v.minLon = -10, v.maxLon = 30, v.minLat = 40, v.maxLat = 60;
+    finishFit(v);
+    const ViewMapping plain(v, kArea.width, kArea.height, kArea.margin);
+    const CanvasPoint p = plain(10, 50);
+    EXPECT_DOUBLE_EQ(p.x, kArea.margin + across(kArea) / 2);
+    EXPECT_DOUBLE_EQ(p.y, kArea.margin + down(kArea) / 2);
+    v.webMercator = true;
+    const ViewMapping mercator(v, kArea.width, kArea.height, kArea.margin);
+    EXPECT_DOUBLE_EQ(mercator(10, 50).x, p.x);
+    EXPECT_GT(mercator(10, 50).y, p.y);  // the middle latitude lies south of the middle
+}
