@@ -95,8 +95,11 @@ void QtTileLayer::paint(QPainter& painter, const ViewState& v, const CanvasArea&
 
     // Ask for what is neither held nor known to be missing; the same list
     // again asks nothing new.
+    // The view's own tiles first, then the ring around it.
     std::vector<TileKey> wanted;
-    for (const TileKey& k : around) {
+    std::vector<TileKey> order = shown;
+    order.insert(order.end(), around.begin(), around.end());
+    for (const TileKey& k : order) {
         const TileKey source = wrapped(k);
         if (!held_.contains(source) && !failed_.count(source) &&
             std::find(wanted.begin(), wanted.end(), source) == wanted.end())

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
 #include "map/HttpFreshness.h"
@@ -14,6 +15,7 @@ namespace {
 
 // Trims the disk cache after this many new tiles, besides at the start.
 constexpr int kWritesBetweenTrims = 200;
+constexpr int kFirstTrimDelayMs = 5000;
 
 std::int64_t now() { return QDateTime::currentSecsSinceEpoch(); }
 
@@ -23,7 +25,8 @@ WebTileBackend::WebTileBackend(MapSource source, const WebTileOptions& options)
     : source_(std::move(source)), cacheName_(cacheFolderName(source_.location)),
       cache_(options.cacheFolder.toStdString(), options.cacheLimitBytes), answerMilliseconds_(options.answerMilliseconds) {
     disk_.setMaxThreadCount(2);
-    disk_.start([cache = cache_] { cache.trim(); });
+    // The trim walks the whole cache: not while the first view is read.
+    QTimer::singleShot(kFirstTrimDelayMs, this, [this] { disk_.start([cache = cache_] { cache.trim(); }); });
 }
 
 WebTileBackend::~WebTileBackend() {
