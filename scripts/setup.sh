@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Tessaline needs on Debian 12,
 # when it is missing. Safe to run again. gdal-bin is for the tests alone:
-# its ogrinfo checks the GeoJSON the program writes.
+# its ogrinfo checks the GeoJSON the program writes. libqt6sql6-sqlite reads
+# MBTiles maps, qt6-image-formats-plugins their WebP tiles.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libxml2-utils xvfb xauth xdotool desktop-file-utils dpkg-dev shared-mime-info
           man-db python3 qt6-qpa-plugins pkg-config libgeos-dev
-          gdal-bin libqt6sql6-sqlite)
+          gdal-bin libqt6sql6-sqlite qt6-image-formats-plugins)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -39,7 +39,10 @@ void LocalTileBackend::stopWorker() {
 void LocalTileBackend::fetch(const std::vector<TileKey>& keys) {
     QMutexLocker lock(&mutex_);
     if (stopped_) return;
-    queue_.assign(keys.begin(), keys.end());
+    // The tile being read now is not read again.
+    queue_.clear();
+    for (const TileKey& k : keys)
+        if (!(busy_ > 0 && k == reading_)) queue_.push_back(k);
     if (running_ || queue_.empty()) return;
     running_ = true;
     worker_.start([this] { work(); });
@@ -61,6 +64,7 @@ void LocalTileBackend::work() {
             }
             k = queue_.front();
             queue_.pop_front();
+            reading_ = k;
             ++busy_;
         }
         const QByteArray bytes = readTile(k);

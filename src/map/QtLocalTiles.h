@@ -42,6 +42,7 @@ private:
     QThreadPool worker_;
     mutable QMutex mutex_;
     std::deque<TileKey> queue_;
+    TileKey reading_;  // while busy_
     bool running_ = false;
     bool stopped_ = false;
     std::atomic<int> busy_{0};

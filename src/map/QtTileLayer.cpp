@@ -22,12 +22,6 @@ int kilobytesOf(const QImage& image) { return std::max<int>(1, static_cast<int>(
 
 size_t qHash(const TileKey& k, size_t seed) noexcept { return qHashMulti(seed, k.z, k.x, k.y); }
 
-int tileZoomForView(const ViewState& v, const CanvasArea& area, double pixelRatio, int minZoom, int maxZoom) {
-    const double across = area.width - 2.0 * area.margin;
-    const double devicePixels = across / kTwipsPerPixel * pixelRatio;
-    return std::clamp(tileZoomFor(v.lonSpan, devicePixels), minZoom, std::max(minZoom, maxZoom));
-}
-
 QtTileLayer::QtTileLayer(std::unique_ptr<TileBackend> backend) : backend_(std::move(backend)) {
     held_.setMaxCost(kHeldKilobytes);
     connect(backend_.get(), &TileBackend::tileReady, this, &QtTileLayer::arrived);

@@ -69,8 +69,4 @@ private:
     QString reason_;
 };
 
-// The tile zoom for a view: about one tile pixel per device pixel, kept
-// within the zooms the source holds.
-int tileZoomForView(const ViewState& v, const CanvasArea& area, double pixelRatio, int minZoom, int maxZoom);
-
 }  // namespace tess

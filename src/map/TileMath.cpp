@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "state/Surface.h"
 #include "view/WebMercator.h"
 
 namespace tess {
@@ -27,8 +28,9 @@ TilePixel tilePixelAt(double lon, double lat, int z) {
     const auto tx = static_cast<std::int64_t>(std::floor(fx)), ty = static_cast<std::int64_t>(std::floor(fy));
     TilePixel p;
     p.tile = {z, static_cast<int>(tx), static_cast<int>(ty)};
-    p.px = std::min(kTilePixels - 1, static_cast<int>((fx - static_cast<double>(tx)) * kTilePixels));
-    p.py = std::min(kTilePixels - 1, static_cast<int>((fy - static_cast<double>(ty)) * kTilePixels));
+    // A fraction below 1 times 256 stays below 256: no pixel past the tile.
+    p.px = static_cast<int>((fx - static_cast<double>(tx)) * kTilePixels);
+    p.py = static_cast<int>((fy - static_cast<double>(ty)) * kTilePixels);
     return p;
 }
 
@@ -37,6 +39,11 @@ int tileZoomFor(double lonSpan, double devicePixels) {
     const double z = std::log2(devicePixels / kTilePixels * 360.0 / lonSpan);
     if (!std::isfinite(z)) return 0;
     return static_cast<int>(std::clamp(std::round(z), 0.0, double(kDeepestTileZoom)));
+}
+
+int tileZoomForView(const ViewState& v, const CanvasArea& area, double pixelRatio, int minZoom, int maxZoom) {
+    const double devicePixels = (area.width - 2.0 * area.margin) / kTwipsPerPixel * pixelRatio;
+    return std::clamp(tileZoomFor(v.lonSpan, devicePixels), minZoom, std::max(minZoom, maxZoom));
 }
 
 TileRange tilesCovering(const ViewState& v, const CanvasArea& area, int z, int around) {

@@ -39,6 +39,10 @@ TilePixel tilePixelAt(double lon, double lat, int z);
 // `lonSpan` degrees of longitude shown over `devicePixels` pixels.
 int tileZoomFor(double lonSpan, double devicePixels);
 
+// The tile zoom for a view on a canvas (twips) of a device with this
+// pixel ratio, kept within the zooms the source holds.
+int tileZoomForView(const ViewState& v, const CanvasArea& area, double pixelRatio, int minZoom, int maxZoom);
+
 // The tiles of zoom z over the whole canvas, widened by `around` tiles on
 // every side. Columns are not wrapped (a view past the 180th meridian has
 // columns beyond the world); rows stop at the world's edges.

@@ -6,12 +6,14 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "map/QtTilePictures.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -20,18 +22,8 @@ namespace {
 // south-west, south-east.
 const QColor kColours[2][2] = {{QColor(200, 40, 40), QColor(40, 200, 40)}, {QColor(200, 200, 40), QColor(40, 200, 200)}};
 
-QByteArray png(QColor colour) {
-    QImage image(256, 256, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-// An MBTiles file with zoom 1 only, rows in TMS order (from the south);
-// `leaveOut` tiles (counted from the last) are not in it.
+// The four tiles of zoom 1 as an MBTiles file (rows in TMS order, from
+// the south; the last `leaveOut` left out) or as a {z}/{x}/{y} folder.
 void makeMbTiles(const QString& path, int leaveOut = 0) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "make");
@@ -42,26 +34,23 @@ void makeMbTiles(const QString& path, int leaveOut = 0) {
         q.exec("CREATE TABLE tiles (zoom_level INTEGER, tile_column INTEGER, tile_row INTEGER, tile_data BLOB)");
         q.exec("INSERT INTO metadata VALUES ('minzoom', '1'), ('maxzoom', '1'), ('attribution', 'Made in the test')");
         for (int n = 0; n < 4 - leaveOut; ++n) {
-            const int x = n % 2, y = n / 2;
             q.prepare("INSERT INTO tiles VALUES (1, ?, ?, ?)");
-            q.addBindValue(x);
-            q.addBindValue(1 - y);
-            q.addBindValue(png(kColours[y][x]));
+            q.addBindValue(n % 2);
+            q.addBindValue(1 - n / 2);
+            q.addBindValue(pngTile(kColours[n / 2][n % 2]));
             ASSERT_TRUE(q.exec());
         }
-        db.close();
     }
     QSqlDatabase::removeDatabase("make");
 }
 
 void makeFolder(const QString& path) {
-    for (int x = 0; x < 2; ++x)
-        for (int y = 0; y < 2; ++y) {
-            QDir().mkpath(QString("%1/1/%2").arg(path).arg(x));
-            QImage image(256, 256, QImage::Format_RGB32);
-            image.fill(kColours[y][x]);
-            image.save(QString("%1/1/%2/%3.png").arg(path).arg(x).arg(y));
-        }
+    for (int n = 0; n < 4; ++n) {
+        QDir().mkpath(QString("%1/1/%2").arg(path).arg(n % 2));
+        QFile file(QString("%1/1/%2/%3.png").arg(path).arg(n % 2).arg(n / 2));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(pngTile(kColours[n / 2][n % 2]));
+    }
 }
 
 struct Rendered {
@@ -77,8 +66,7 @@ Rendered render(const tess::test::TempDir& temp, const QString& map, const QStri
     p.start(TESSALINE_BINARY, {"--render", QString::fromStdString(poly), "--map", map, "-o", QString::fromStdString(temp.file("out.png")),
                                "--size", "512x512", "--view", view, "--map-timeout", "5"});
     p.waitForFinished(60000);
-    Rendered r{p.exitCode(), QString::fromUtf8(p.readAllStandardError()), QImage(QString::fromStdString(temp.file("out.png")))};
-    return r;
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()), QImage(QString::fromStdString(temp.file("out.png")))};
 }
 
 // The colour at a point of the world shown whole on the 512-pixel canvas.
@@ -93,10 +81,7 @@ void expectTilesInPlace(const Rendered& r) {
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 2; ++x) EXPECT_EQ(at(r.picture, 0.1 + 0.8 * x, 0.1 + 0.8 * y), kColours[y][x]) << x << " " << y;
     // The ring's top edge at 30° north, in blue over the tiles.
-    int blue = 0;
-    for (int x = 0; x < r.picture.width(); ++x)
-        for (int y = 0; y < r.picture.height(); ++y) blue += r.picture.pixelColor(x, y) == QColor(0, 0, 255);
-    EXPECT_GT(blue, 300);
+    EXPECT_GT(bluePixels(r.picture), 300);
 }
 
 constexpr const char* kWorld = "-180,-85.0511,180,85.0511";

@@ -72,6 +72,14 @@ TEST(TileMath, theTileZoomGivesAboutOneTilePixelPerDevicePixel) {
     EXPECT_EQ(tileZoomFor(90, 800), 4);
     EXPECT_EQ(tileZoomFor(1e-9, 1000), kDeepestTileZoom);
     EXPECT_EQ(tileZoomFor(0, 1000), 0);
+    // The device pixel ratio counts, and the source's zooms bound it.
+    ViewState v;
+    v.lonSpan = 90;
+    const CanvasArea area{512 * 15 + 200, 100 * 15, kMargin};
+    EXPECT_EQ(tileZoomForView(v, area, 1.0, 0, 19), 3);
+    EXPECT_EQ(tileZoomForView(v, area, 2.0, 0, 19), 4);
+    EXPECT_EQ(tileZoomForView(v, area, 2.0, 0, 2), 2);
+    EXPECT_EQ(tileZoomForView(v, area, 1.0, 5, 9), 5);
 }
 
 TEST(TileMath, aKnownViewNeedsKnownTiles) {
@@ -91,8 +99,7 @@ TEST(TileMath, aKnownViewNeedsKnownTiles) {
     EXPECT_EQ(around.count(), 36);
     const auto keys = tilesNearestFirst(around, 100);
     ASSERT_EQ(keys.size(), 36u);
-    EXPECT_TRUE((keys.front() == TileKey{3, 4, 2} || keys.front() == TileKey{3, 5, 3} || keys.front() == TileKey{3, 4, 3} ||
-                 keys.front() == TileKey{3, 5, 2}));
+    EXPECT_LE(std::abs(keys.front().x - 4.5) + std::abs(keys.front().y - 2.5), 1.0);  // a middle tile first
     EXPECT_TRUE(tilesNearestFirst(around, 35).empty());
     // Rows stop at the world's edges.
     EXPECT_EQ(tilesCovering(v, area, 1, 5).yFirst, 0);
@@ -102,7 +109,6 @@ TEST(TileMath, aKnownViewNeedsKnownTiles) {
 TEST(TileMath, columnsWrapAndAncestorsHoldTheirDescendants) {
     EXPECT_EQ(wrapped({2, -1, 3}), (TileKey{2, 3, 3}));
     EXPECT_EQ(wrapped({2, 4, 0}), (TileKey{2, 0, 0}));
-    EXPECT_EQ(wrapped({0, 5, 0}), (TileKey{0, 0, 0}));
     const TilePart part = ancestorPart({5, 13, 6}, 2);
     EXPECT_EQ(part.tile, (TileKey{3, 3, 1}));
     EXPECT_EQ(part.size, 64.0);
@@ -147,18 +153,4 @@ TEST(MapView, theViewStaysInsideTheSquareWorld) {
     EXPECT_LE(v.maxLat, kMercatorLimit + 1e-3);
     panBy(v, 0, 1e6, kArea);  // far south
     EXPECT_NEAR(v.minLat, -kMercatorLimit, 1e-3);
-}
-
-TEST(MapView, withoutAMapTheMappingIsThePlainLinearOne) {
-    ViewState v;
-    v.minLon = -10, v.maxLon = 30, v.minLat = 40, v.maxLat = 60;
-    finishFit(v);
-    const ViewMapping plain(v, kArea.width, kArea.height, kArea.margin);
-    const CanvasPoint p = plain(10, 50);
-    EXPECT_DOUBLE_EQ(p.x, kArea.margin + across(kArea) / 2);
-    EXPECT_DOUBLE_EQ(p.y, kArea.margin + down(kArea) / 2);
-    v.webMercator = true;
-    const ViewMapping mercator(v, kArea.width, kArea.height, kArea.margin);
-    EXPECT_DOUBLE_EQ(mercator(10, 50).x, p.x);
-    EXPECT_GT(mercator(10, 50).y, p.y);  // the middle latitude lies south of the middle
 }
