@@ -2,7 +2,6 @@
 // of the preferences and the command line.
 #include <gtest/gtest.h>
 
-#include "app/CommandLine.h"
 #include "app/Preferences.h"
 #include "map/HttpFreshness.h"
 #include "map/MapSource.h"
@@ -43,6 +42,9 @@ TEST(HttpFreshness, aTileIsKeptAtLeastAWeek) {
     EXPECT_EQ(httpDate("Sun, 06 Nov 1994 08:49:37 GMT"), 784111777);
     EXPECT_EQ(httpDate("Thu, 01 Jan 1970 00:00:00 GMT"), 0);
     EXPECT_EQ(httpDate("Tue, 29 Feb 2000 12:00:00 GMT"), 951825600);
+    EXPECT_EQ(httpDate("Tue, 01 Mar 2022 23:59:60 GMT"), 1646179200);  // a leap second
+    EXPECT_FALSE(httpDate("Tue, 01 Mar 2022 23:60:00 GMT"));
+    EXPECT_FALSE(httpDate("Tue, 01 Mar 2022 23:59:61 GMT"));
     EXPECT_FALSE(httpDate("Sun, 06 Nov 1994 08:49:37 CET"));
     EXPECT_FALSE(httpDate("Sun, 06 Nov 1994 08:49:37 GMT trailing"));
     const std::int64_t now = 1'700'000'000, week = kShortestKeepSeconds;
@@ -65,15 +67,7 @@ TEST(MapPreferences, theMapRecentMapsAndCacheLimitAreRemembered) {
     EXPECT_EQ(back.map, p.map);
     EXPECT_EQ(back.recentMaps, p.recentMaps);
     EXPECT_EQ(back.mapCacheMegabytes, 200u);
-    // The defaults add nothing to the file.
+    // The defaults add nothing to the file; a limit reads within bounds.
     EXPECT_EQ(preferencesText(Preferences()), "keep_proportions=false\n");
     EXPECT_EQ(parsePreferences("map_cache_mb=1\n").mapCacheMegabytes, 10u);
-    EXPECT_EQ(parsePreferences("map_cache_mb=lots\n").mapCacheMegabytes, 500u);
-}
-
-TEST(MapCommandLine, renderTakesAMapAndATimeout) {
-    const CommandLineRead read = readCommandLine({"--render", "a.poly", "-o", "a.png", "--map", "t.mbtiles", "--map-timeout", "2.5"});
-    EXPECT_EQ(read.command.mapTimeout, 2.5);
-    EXPECT_FALSE(readCommandLine({"--render", "a.poly", "-o", "a.png", "--map-timeout", "-1"}).ok());
-    EXPECT_FALSE(readCommandLine({"--convert", "a.poly", "-o", "b.poly", "--map", "t.mbtiles"}).ok());
 }

@@ -4,27 +4,19 @@
 // failures that leave the outline drawn and are named in the status bar.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QDateTime>
-#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
-#include <QTimer>
-#include <map>
 #include <set>
 
 #include "app/QtMapMenu.h"
 #include "app/QtWindowFixture.h"
-#include "editing/Editing.h"
 #include "editing/QtCanvas.h"
-#include "editing/ViewCommands.h"
 #include "map/QtTileLayer.h"
 #include "map/QtWebTiles.h"
 #include "map/QtTilePictures.h"
-#include "map/TileDiskCache.h"
 #include "view/WebMercator.h"
 
 using namespace tess;
@@ -54,24 +46,22 @@ public:
     }
     QString pattern() const { return QString("http://127.0.0.1:%1/{z}/{x}/{y}.png").arg(server_.serverPort()); }
 
-    std::vector<std::string> paths;                     // in the order asked
-    std::vector<std::map<QByteArray, QByteArray>> headers;  // per request, names in lower case
+    std::vector<std::string> paths;   // in the order asked
+    std::vector<QByteArray> requests;  // the request lines and headers, as sent
     int mostOpen = 0;
 
 private:
     void read(QTcpSocket* socket) {
-        const QList<QByteArray> lines = socket->readAll().split('\n');
-        paths.push_back(lines[0].split(' ').value(1).toStdString());
-        auto& header = headers.emplace_back();
-        for (const QByteArray& line : lines) header[line.left(line.indexOf(':')).toLower()] = line.mid(line.indexOf(':') + 1).trimmed();
-        const std::string etag = header["if-none-match"].toStdString();
+        const QByteArray& request = requests.emplace_back(socket->readAll());
+        paths.push_back(request.split(' ').value(1).toStdString());
+        const bool known = request.contains("\r\nIf-None-Match: \"v1\"\r\n");
         // Slow enough that requests overlap, so that a third connection
         // would show.
-        QTimer::singleShot(answer_ == Answer::Slow ? 3000 : 30, socket, [this, socket, etag] { reply(socket, etag); });
+        QTimer::singleShot(answer_ == Answer::Slow ? 3000 : 30, socket, [this, socket, known] { reply(socket, known); });
     }
-    void reply(QTcpSocket* socket, const std::string& etag) {
+    void reply(QTcpSocket* socket, bool known) {
         QByteArray status = "200 OK", body;
-        if (!etag.empty() && etag == "\"v1\"") status = "304 Not Modified";
+        if (known) status = "304 Not Modified";
         else if (answer_ == Answer::NotFound) status = "404 Not Found";
         else if (answer_ == Answer::ServerError) status = "500 Internal Server Error";
         else if (answer_ == Answer::Broken) body = "this is no picture";
@@ -133,9 +123,8 @@ TEST_F(TileServerTest, aKnownViewAsksForItsTilesAndOneAroundOnceWithTheUserAgent
     EXPECT_EQ(server.paths.size(), expected.size());
     EXPECT_EQ(layer->zoom(), 3);
     EXPECT_EQ(layer->missing(), 0);
-    for (auto& header : server.headers) EXPECT_TRUE(header["user-agent"].startsWith("Tessaline/"));
+    for (const QByteArray& request : server.requests) EXPECT_TRUE(request.contains("\r\nUser-Agent: Tessaline/")) << request.toStdString();
     EXPECT_LE(server.mostOpen, kRequestsPerServer);
-    EXPECT_GE(server.mostOpen, 1);
 
     // The same view again, in this window or the next, asks nothing.
     paintUntilAnswered(*layer, knownView());
@@ -153,9 +142,9 @@ TEST_F(TileServerTest, anExpiredTileIsRevalidatedAndA304KeepsIt) {
     ASSERT_EQ(cache.write(name, {3, 4, 2}, {pngTile(Qt::red).toStdString(), "\"v1\"", now - 10}), "");
     auto layer = layerOn(server);
     paintUntilAnswered(*layer, knownView());
-    const auto asked = std::find(server.paths.begin(), server.paths.end(), "/3/4/2.png");
-    ASSERT_NE(asked, server.paths.end());
-    EXPECT_EQ(server.headers[static_cast<std::size_t>(asked - server.paths.begin())]["if-none-match"], "\"v1\"");
+    const auto asked = std::find(server.paths.begin(), server.paths.end(), "/3/4/2.png") - server.paths.begin();
+    ASSERT_LT(asked, std::ssize(server.paths));
+    EXPECT_TRUE(server.requests[static_cast<std::size_t>(asked)].contains("If-None-Match: \"v1\""));
     EXPECT_EQ(layer->missing(), 0);
     const auto kept = cache.read(name, {3, 4, 2});
     ASSERT_TRUE(kept);
