@@ -30,8 +30,10 @@ WebTileBackend::WebTileBackend(MapSource source, const WebTileOptions& options)
 }
 
 WebTileBackend::~WebTileBackend() {
-    // Answers still in flight are dropped with the manager; the disk
-    // thread finishes what it writes, so no cache file is left half done.
+    // Answers still in flight are dropped with the manager, without
+    // reaching this half-gone object; the disk threads finish what they
+    // write, so no cache file is left half done.
+    for (QNetworkReply* reply : network_.findChildren<QNetworkReply*>()) reply->disconnect(this);
     disk_.waitForDone();
 }
 
