@@ -180,8 +180,7 @@ std::unique_ptr<TileBackend> openMbTiles(const QString& path, QString& error) {
         QSqlQuery meta(db);
         if (hasTiles && meta.exec("SELECT name, value FROM metadata"))
             while (meta.next()) metadata.insert(meta.value(0).toString(), meta.value(1).toString());
-        db.close();
-    }
+    }  // every handle gone, so that the connection can be removed
     QSqlDatabase::removeDatabase(name);
     if (!hasTiles) {
         error = QString::fromUtf8(kMapNotMbTiles);

@@ -177,6 +177,8 @@ TEST_F(TileServerTest, tilesThatCannotBeHadLeaveTheOutlineDrawnAndAreNamedInTheS
             << w.mapControl()->statusNote()->text().toStdString();
         // The ring is still drawn in blue over the grey.
         EXPECT_GT(bluePixels(w.canvas()->grab().toImage()), 100) << reason;
+        ASSERT_TRUE(w.mapControl()->show({}, false));  // None: the plain canvas again
+        EXPECT_FALSE(w.state().view.webMercator);
         restart();
     }
 }
