@@ -8,7 +8,7 @@
 # Usage: check-layers.sh [SRC]   (default: the src folder beside this script)
 set -euo pipefail
 src=${1:-$(cd "$(dirname "$0")/../src" && pwd)}
-layers=(platform document geometry osm formats state shell view session editing background selection combine tools app)
+layers=(platform document geometry osm formats state shell view map session editing background selection combine tools app)
 
 declare -A rank
 for i in "${!layers[@]}"; do rank[${layers[$i]}]=$i; done

@@ -6,13 +6,14 @@
 #include <cstdlib>
 
 #include "document/PolyText.h"
+#include "platform/Messages.h"
 
 namespace tess {
 
 namespace {
 
 enum class Option { Output, Title, Ring, Commit, Mitre, Size, Window, Edit, Proportional, Background, View,
-                    Relation, Partial, AdminLevel, MergeAreas };
+                    Relation, Partial, AdminLevel, MergeAreas, Map, MapTimeout };
 
 struct OptionWord {
     const char* word;
@@ -30,6 +31,7 @@ constexpr OptionWord kOptions[] = {
     {"--relation", Option::Relation, true},     {"--partial", Option::Partial, false},
     {"--admin-level", Option::AdminLevel, true},
     {"--union", Option::MergeAreas, false},
+    {"--map", Option::Map, true},           {"--map-timeout", Option::MapTimeout, true},
 };
 
 // What each verb takes: its options, how many inputs, whether it writes a
@@ -56,7 +58,7 @@ const std::vector<VerbRule>& verbRules() {
         {"--list-boundaries", Verb::ListBoundaries, {Option::AdminLevel}, false, false},
         {"--render", Verb::Render,
          {Option::Output, Option::Ring, Option::Size, Option::Window, Option::Edit, Option::Background, Option::View,
-          Option::Proportional}},
+          Option::Proportional, Option::Map, Option::MapTimeout}},
         {"--union", Verb::Union, {Option::Output}},
         {"--clip", Verb::Clip, {Option::Output}, false, true, false, true},
         {"--subtract", Verb::Subtract, {Option::Output}, false, true, false, true},
@@ -152,6 +154,13 @@ std::string take(CommandLine& c, Option option, const std::string& word, const s
         std::array<double, 4> bounds{};
         if (!readBounds(value, bounds)) return "--view takes WEST,SOUTH,EAST,NORTH in degrees, not '" + value + "'";
         c.view = bounds;
+        break;
+    }
+    case Option::Map: c.map = value; break;
+    case Option::MapTimeout: {
+        const std::optional<double> seconds = readNumber(value);
+        if (!seconds || *seconds < 0 || *seconds > 3600) return kMapTimeoutWanted + value + "'";
+        c.mapTimeout = *seconds;
         break;
     }
     }

@@ -39,6 +39,8 @@ struct CommandLine {
     std::vector<std::int64_t> relations;  // --relation ID, each time given
     bool partial = false;                 // --partial
     std::string adminLevel;               // --admin-level N
+    std::string map;                 // --map SOURCE
+    double mapTimeout = 10;          // --map-timeout SECONDS
 
     const std::string& input() const { return inputs.front(); }
 };

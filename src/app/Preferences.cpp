@@ -1,5 +1,7 @@
 #include "app/Preferences.h"
 
+#include <algorithm>
+#include <charconv>
 #include <filesystem>
 
 #include "document/PolyText.h"
@@ -12,6 +14,10 @@ namespace tess {
 namespace {
 
 constexpr const char* kKeepProportions = "keep_proportions";
+constexpr std::string_view kMap = "map", kRecentMap = "recent_map", kMapCache = "map_cache_mb";
+// Remembered maps, and the least and most a tile cache may take.
+constexpr std::size_t kRecentMaps = 5;
+constexpr std::uint64_t kSmallestCache = 10, kLargestCache = 1024 * 1024;
 // A preferences file above this size is not ours: the defaults hold.
 constexpr std::uintmax_t kMaxPreferencesBytes = 64 * 1024;
 
@@ -32,12 +38,27 @@ Preferences parsePreferences(const std::string& text) {
         if (equals == std::string_view::npos) return;
         const std::string_view key = trimmed(line.substr(0, equals)), value = trimmed(line.substr(equals + 1));
         if (key == kKeepProportions) p.keepProportions = value == "true" || value == "1";
+        // A map line keeps its tabs: only the key is trimmed.
+        const std::string_view raw = line.substr(equals + 1);
+        if (key == kMap) p.map = std::string(raw);
+        if (key == kRecentMap && !raw.empty() && p.recentMaps.size() < kRecentMaps) p.recentMaps.emplace_back(raw);
+        if (key == kMapCache) {
+            std::uint64_t megabytes = 0;
+            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), megabytes);
+            if (ec == std::errc() && end == value.data() + value.size())
+                p.mapCacheMegabytes = std::clamp(megabytes, kSmallestCache, kLargestCache);
+        }
     });
     return p;
 }
 
 std::string preferencesText(const Preferences& p) {
-    return std::string(kKeepProportions) + "=" + (p.keepProportions ? "true" : "false") + "\n";
+    std::string text = std::string(kKeepProportions) + "=" + (p.keepProportions ? "true" : "false") + "\n";
+    if (!p.map.empty()) text += std::string(kMap) + "=" + p.map + "\n";
+    for (const std::string& recent : p.recentMaps) text += std::string(kRecentMap) + "=" + recent + "\n";
+    if (p.mapCacheMegabytes != Preferences().mapCacheMegabytes)
+        text += std::string(kMapCache) + "=" + std::to_string(p.mapCacheMegabytes) + "\n";
+    return text;
 }
 
 void loadPreferences(State& s) {
@@ -47,11 +68,14 @@ void loadPreferences(State& s) {
     if (ec || size > kMaxPreferencesBytes) return;
     const Preferences p = parsePreferences(readWholeFile(path));
     s.view.keepProportions = p.keepProportions;
+    s.settings.map = p.map;
+    s.settings.recentMaps = p.recentMaps;
+    s.settings.mapCacheMegabytes = p.mapCacheMegabytes;
 }
 
 bool savePreferences(State& s) {
     const std::string path = preferencesPath(s);
-    const std::string error = writeWholeFile(path, preferencesText({s.view.keepProportions}));
+    const std::string error = writeWholeFile(path, preferencesText({s.view.keepProportions, s.settings.map, s.settings.recentMaps, s.settings.mapCacheMegabytes}));
     if (error.empty()) return true;
     s.platform.message(errorSavingMessage(error, path));
     return false;

@@ -3,7 +3,9 @@
 // passed over) and written whole whenever a preference changes.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "state/State.h"
 
@@ -11,6 +13,11 @@ namespace tess {
 
 struct Preferences {
     bool keepProportions = false;
+    // The map shown, the maps shown before and the tile cache's limit
+    // (Settings.h); written only when they differ from the defaults.
+    std::string map;
+    std::vector<std::string> recentMaps;
+    std::uint64_t mapCacheMegabytes = 500;
 };
 
 Preferences parsePreferences(const std::string& text);

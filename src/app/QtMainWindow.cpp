@@ -27,6 +27,7 @@
 #include "app/FileMenu.h"
 #include "app/QtControls.h"
 #include "app/QtWorkIndicator.h"
+#include "app/QtMapMenu.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "app/StatusLine.h"
@@ -83,6 +84,7 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
 
     state_.canvas.surface = canvas_;
     startup(state_, start.exeDir, start.commandLine);
+    map_ = new QtMapControl(*this, start.restoreMap);
     action(Command::KeepProportions)->setChecked(state_.view.keepProportions);
     // Space held over the window turns a left drag into a pan.
     qApp->installEventFilter(this);

@@ -38,6 +38,7 @@ struct WindowStart {
     std::string exeDir;       // the folder of the executable
     std::string commandLine;  // the file to open, quotes already removed
     bool center = true;       // centre the window on the screen
+    bool restoreMap = true;   // show the map of the preferences again
 };
 
 // What the menus offer.
@@ -56,6 +57,8 @@ enum class Command {
 // The smallest window, in pixels, at which no control covers another.
 inline constexpr int kMinimumWidth = 650;
 inline constexpr int kMinimumHeight = 400;
+
+class QtMapControl;
 
 class QtMainWindow : public QMainWindow {
     Q_OBJECT
@@ -76,6 +79,8 @@ public:
     QLabel* toolIndicator(int i) const { return toolIndicators_[static_cast<std::size_t>(i)]; }
     QWidget* progressFrame() const;
     QWidget* progressBar() const;
+    // View › Map and the map under the outline.
+    QtMapControl* mapControl() const { return map_; }
     // The menu entry of a command, and of recent file k (0 the newest).
     QAction* action(Command command) const;
     QAction* recentFileAction(int k) const { return recentActions_[static_cast<std::size_t>(k)]; }
@@ -119,6 +124,7 @@ private:
     WindowLayout layout_;
     QWidget* form_ = nullptr;  // the client area, positions in twips / 15
     QtCanvas* canvas_ = nullptr;
+    QtMapControl* map_ = nullptr;
     QTimer* titlePause_ = nullptr;  // ends a spell of typing in the title box
     QListWidget* ringList_ = nullptr;
     TitleBox* titleBox_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
 #include <QStatusBar>
@@ -15,6 +16,7 @@
 #include <iostream>
 
 #include "app/QtMainWindow.h"
+#include "app/QtMapMenu.h"
 #include "background/Background.h"
 #include "document/Numbers.h"
 #include "document/Reader.h"
@@ -55,6 +57,7 @@ int runRender(const char* program, const CommandLine& o) {
     WindowStart start;
     start.exeDir = QCoreApplication::applicationDirPath().toStdString();
     start.center = false;
+    start.restoreMap = false;
     QtMainWindow window(platform, start);
     State& s = window.state();
     // The picture depends on the command line alone, not on the
@@ -76,6 +79,11 @@ int runRender(const char* program, const CommandLine& o) {
         QApplication::processEvents();
     }
     window.windowResized();
+    // A map asked for that cannot be opened at all makes no picture.
+    if (!o.map.empty()) {
+        const auto source = sourceFromArgument(o.map, QFileInfo(QString::fromStdString(o.map)).isDir());
+        if (!source || !window.mapControl()->show(*source, false)) return 1;
+    }
 
     // A picture without the background asked for is no picture of it.
     if (!o.background.empty() && !loadBackgroundFile(s, o.background)) {
@@ -103,6 +111,15 @@ int runRender(const char* program, const CommandLine& o) {
     }
     window.syncFromState();
     QApplication::processEvents();
+    if (!o.map.empty()) {
+        // What arrived in time is drawn; the rest is counted.
+        const int missing = window.mapControl()->waitForTiles(static_cast<int>(o.mapTimeout * 1000));
+        if (missing > 0) {
+            const QtTileLayer* layer = window.mapControl()->layer();
+            const std::string reason = layer->missing() > 0 ? layer->missingReason().toStdString() : kMapTileNoAnswer;
+            std::cerr << "tessaline: " << mapTilesMissingMessage(missing, reason) << "\n";
+        }
+    }
 
     const QImage picture = o.window ? window.grab().toImage() : window.canvas()->grab().toImage();
     // Written whole through a temporary file, like every file we write.

@@ -75,11 +75,22 @@ double QtCanvas::width() const { return QWidget::width() * kTwips; }
 double QtCanvas::height() const { return QWidget::height() * kTwips; }
 double QtCanvas::fullWidth() const { return QWidget::width() * kTwips; }
 
+QColor QtCanvas::paper() const { return underlay_ ? QColor(Qt::transparent) : QColor(Qt::white); }
+
+void QtCanvas::setUnderlay(std::function<void(QPainter&)> paint) {
+    underlay_ = std::move(paint);
+    flush();
+    image_ = QImage();
+    ensureImageSize();
+    update();
+}
+
 void QtCanvas::ensureImageSize() {
     const QSize want(std::max(1, QWidget::width()), std::max(1, QWidget::height()));
-    if (image_.size() == want) return;
-    QImage fresh(want, QImage::Format_RGB32);
-    fresh.fill(Qt::white);
+    const QImage::Format format = underlay_ ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (image_.size() == want && image_.format() == format) return;
+    QImage fresh(want, format);
+    fresh.fill(paper());
     if (!image_.isNull()) {
         QPainter p(&fresh);
         p.drawImage(0, 0, image_);
@@ -90,7 +101,7 @@ void QtCanvas::ensureImageSize() {
 void QtCanvas::clear() {
     pending_.clear();
     ensureImageSize();
-    image_.fill(Qt::white);
+    image_.fill(paper());
     update();
 }
 
@@ -173,6 +184,10 @@ void QtCanvas::paintObjects(QPainter& painter) const {
 void QtCanvas::paintEvent(QPaintEvent*) {
     flush();
     QPainter painter(this);
+    if (underlay_) {
+        painter.fillRect(rect(), Qt::white);
+        underlay_(painter);
+    }
     painter.drawImage(0, 0, image_);
     painter.setPen(QColor(160, 160, 160));
     painter.drawRect(0, 0, QWidget::width() - 1, QWidget::height() - 1);

@@ -49,6 +49,9 @@ public:
     void setOnPointer(std::function<void(std::optional<std::pair<double, double>>)> f) { onPointer_ = std::move(f); }
     // While Space is held, a left drag with the pointer tool pans.
     void setSpaceHeld(bool held);
+    // Paints what lies under the drawing (the map); while one is set, the
+    // drawing is kept on a transparent picture so that it shows through.
+    void setUnderlay(std::function<void(QPainter&)> paint);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -69,6 +72,7 @@ private:
         QRgb color;
     };
     void ensureImageSize();
+    QColor paper() const;
     void flush();
     void changed();
     void paintObjects(QPainter& painter) const;
@@ -84,6 +88,7 @@ private:
     bool panning_ = false;
     QPointF panFrom_;
     double wheelRest_ = 0;  // wheel turn not yet used, in notches
+    std::function<void(QPainter&)> underlay_;
 };
 
 }  // namespace tess

@@ -101,7 +101,7 @@ void showBounds(State& s, double west, double south, double east, double north) 
     v.maxLat = static_cast<float>(north);
     finishFit(v);
     v.userMoved = true;
-    if (v.keepProportions) applyProportions(v, canvasArea(s.canvas), ShapeFix::WidenShortSide);
+    if (v.keepProportions || v.webMercator) applyProportions(v, canvasArea(s.canvas), ShapeFix::WidenShortSide);
     viewMoved(s);
 }
 

@@ -138,6 +138,32 @@ inline std::string fileMessage(std::string_view text, std::string_view file) {
     return message;
 }
 
+// The map under the outline
+
+inline constexpr const char* kOsmAttribution = "© OpenStreetMap contributors";
+inline constexpr const char* kMapCannotOpen = "The map cannot be shown: ";
+inline constexpr const char* kMapNoSuchFile = "there is no such file.";
+inline constexpr const char* kMapNoSuchFolder = "there is no such folder.";
+inline constexpr const char* kMapNoSqlite = "the SQLite driver of Qt SQL (libqt6sql6-sqlite) is not installed.";
+inline constexpr const char* kMapNotMbTiles = "the file is not an MBTiles file (it has no tiles table).";
+inline constexpr const char* kMapNotTileFolder = "the folder holds no {z}/{x}/{y} tiles.";
+inline constexpr const char* kMapNotTemplate =
+    "a tile URL starts with http:// or https:// and contains {z}, {x} and {y}.";
+// Why a tile is missing, as the status bar names it.
+inline constexpr const char* kMapTileNotInSource = "not in the source";
+inline constexpr const char* kMapTileBroken = "a broken image";
+inline constexpr const char* kMapTileNoAnswer = "no answer in time";
+inline constexpr const char* kMapTileUrlTitle = "Tile URL";
+inline constexpr const char* kMapTileUrlPrompt = "Tile URL with {z}, {x} and {y} (and {s} for a, b, c):";
+inline constexpr const char* kMapAttributionPrompt = "Attribution shown on the map:";
+
+inline const std::string kMapTimeoutWanted = "--map-timeout takes seconds from 0 to 3600, not '";
+
+// "3 map tiles missing: HTTP 404", for the status bar.
+inline std::string mapTilesMissingMessage(long long count, const std::string& reason) {
+    return std::to_string(count) + (count == 1 ? " map tile missing: " : " map tiles missing: ") + reason;
+}
+
 // A failed write: "Error saving ", the file, and the system's reason.
 inline std::string errorSavingMessage(const std::string& reason, const std::string& file) {
     return fileMessage(std::string(kErrorSaving) + "\r\n" + reason, file);

@@ -66,6 +66,13 @@ public:
                                    const std::string& initialDir,
                                    const std::string& defaultName) = 0;
 
+    // The folder dialog; the chosen folder, or the empty text when the
+    // user cancels (or nobody is there to choose).
+    virtual std::string folderDialog(const std::string& initialDir) {
+        (void)initialDir;
+        return {};
+    }
+
     // Hands an address (web or file URL) to the desktop shell. Errors are
     // ignored, as nobody could act on them.
     virtual void openUrl(const std::string& url) = 0;

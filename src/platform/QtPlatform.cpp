@@ -145,6 +145,13 @@ std::string QtPlatform::fileDialog(bool save, const std::vector<FileFilter>& fil
     return path.toStdString();
 }
 
+std::string QtPlatform::folderDialog(const std::string& initialDir) {
+    const QString start = QString::fromStdString(initialDir.empty() ? lastFolder_ : initialDir);
+    const QString path = QFileDialog::getExistingDirectory(parent_, "Choose Folder", start);
+    if (!path.isEmpty()) lastFolder_ = path.toStdString();
+    return path.toStdString();
+}
+
 void QtPlatform::openUrl(const std::string& url) {
     QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
 }

@@ -43,6 +43,7 @@ public:
     // Waits for every worker still running and drops what was to follow
     // them: the window that asked for them is going.
     void abandonBackground();
+    std::string folderDialog(const std::string& initialDir) override;
     std::string fileDialog(bool save, const std::vector<FileFilter>& filters,
                            const std::string& initialDir, const std::string& defaultName) override;
     void openUrl(const std::string& url) override;

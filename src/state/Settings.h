@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tess {
 
@@ -27,6 +29,11 @@ struct Settings {
     std::string mergeTitle;
     std::string lastBackground;
     SettingsSnapshot atStart;
+    // The map under the outline and the maps shown before, the newest
+    // first, each as its preferences line; empty is no map.
+    std::string map;
+    std::vector<std::string> recentMaps;
+    std::uint64_t mapCacheMegabytes = 500;  // the disk cache of web tiles
     std::string exeDir;     // the folder of the executable
     std::string systemDir;  // the working folder (the settings file)
 };

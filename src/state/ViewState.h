@@ -35,13 +35,18 @@ struct ViewState {
     // A degree of longitude is shown cos(latitude) as wide as a degree of
     // latitude, so outlines keep their shape on the ground.
     bool keepProportions = false;
+    // A map is shown under the outline: latitudes are spaced in Web
+    // Mercator and pixels are square, so that the tiles and the outline
+    // line up. Off, the mapping is the plain linear one.
+    bool webMercator = false;
 };
 
 // Back to nothing fitted; the user's choice of proportions stays.
 inline void forgetBounds(ViewState& v) {
-    const bool keep = v.keepProportions;
+    const bool keep = v.keepProportions, mercator = v.webMercator;
     v = ViewState();
     v.keepProportions = keep;
+    v.webMercator = mercator;
 }
 
 }  // namespace tess

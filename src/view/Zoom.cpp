@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "view/Transform.h"
+#include "view/WebMercator.h"
 
 namespace tess {
 
@@ -52,11 +53,98 @@ double middleCosine(const ViewState& v) {
     return std::max(kSmallestCosine, std::cos(middle * std::numbers::pi / 180.0));
 }
 
+// While a map is shown the latitude axis is linear in the projected
+// latitude (WebMercator.h); these are the zoom, pan and shape of the view
+// on that axis. The square world of the tiles is 360 projected degrees
+// tall: the view never reaches past it.
+constexpr double kWorldEdge = 180.0;
+
+struct ProjectedRange {
+    double bottom, top;
+};
+
+ProjectedRange projectedRange(const ViewState& v) {
+    return {projectedLatitude(v.minLat), projectedLatitude(v.maxLat)};
+}
+
+// Sets the latitudes from a projected range, moved inside the world
+// without changing its height where it sticks out.
+void setProjectedRange(ViewState& v, double bottom, double top) {
+    const double height = std::min(top - bottom, 2 * kWorldEdge);
+    if (top > kWorldEdge) {
+        top = kWorldEdge;
+        bottom = top - height;
+    }
+    if (bottom < -kWorldEdge) {
+        bottom = -kWorldEdge;
+        top = bottom + height;
+    }
+    v.maxLat = static_cast<float>(latitudeOfProjected(top));
+    v.minLat = static_cast<float>(latitudeOfProjected(bottom));
+}
+
+GeoPoint projectedPointAt(const ViewState& v, double x, double y, double across, double down, int margin) {
+    const ProjectedRange r = projectedRange(v);
+    const double lonSpan = std::fabs(double(v.maxLon) - double(v.minLon));
+    return {v.minLon + (x - margin) * lonSpan / across, latitudeOfProjected(r.top - (y - margin) * (r.top - r.bottom) / down)};
+}
+
+bool zoomProjected(ViewState& v, double x, double y, double factor, const CanvasArea& area) {
+    const double across = area.width - 2.0 * area.margin, down = area.height - 2.0 * area.margin;
+    const ProjectedRange r = projectedRange(v);
+    const double height = r.top - r.bottom;
+    if (!(height > 0)) return false;
+    double f = factor;
+    f = std::min(f, std::min(v.lonSpan / narrowestSpan(v.minLon, v.maxLon), v.latSpan / narrowestSpan(v.minLat, v.maxLat)));
+    f = std::max(f, std::max(v.lonSpan / kWidestSpan, height / (2 * kWorldEdge)));
+    if ((factor >= 1 && f < 1.001) || (factor < 1 && f > 0.999)) return false;
+    const GeoPoint under = projectedPointAt(v, x, y, across, down, area.margin);
+    const double lonSpan = v.lonSpan / f, newHeight = height / f;
+    setLonRange(v, under.lon - (x - area.margin) / across * lonSpan, lonSpan);
+    const double top = projectedLatitude(under.lat) + (y - area.margin) / down * newHeight;
+    setProjectedRange(v, top - newHeight, top);
+    finish(v);
+    v.userMoved = true;
+    return true;
+}
+
+bool panProjected(ViewState& v, double dx, double dy, const CanvasArea& area) {
+    const double across = area.width - 2.0 * area.margin, down = area.height - 2.0 * area.margin;
+    const ProjectedRange r = projectedRange(v);
+    const double height = r.top - r.bottom, shift = dy / down * height;
+    setLonRange(v, v.minLon - dx / across * v.lonSpan, v.lonSpan);
+    setProjectedRange(v, r.bottom + shift, r.top + shift);
+    finish(v);
+    v.userMoved = true;
+    return true;
+}
+
+// Square pixels: a projected degree as tall as a degree of longitude is
+// wide. After a fit the short side widens; otherwise the longitude span
+// follows the height, as with proportions kept.
+void squarePixels(ViewState& v, const CanvasArea& area, ShapeFix fix) {
+    const double across = area.width - 2.0 * area.margin, down = area.height - 2.0 * area.margin;
+    const ProjectedRange r = projectedRange(v);
+    const double height = r.top - r.bottom, middle = (r.top + r.bottom) / 2.0;
+    const double lonMiddle = (double(v.minLon) + double(v.maxLon)) / 2.0;
+    const double heightForLon = v.lonSpan / across * down;
+    if (fix == ShapeFix::WidenShortSide && heightForLon > height) {
+        const double wanted = std::min(heightForLon, 2 * kWorldEdge);
+        setProjectedRange(v, middle - wanted / 2.0, middle + wanted / 2.0);
+        if (wanted < heightForLon) setLonRange(v, lonMiddle - wanted / down * across / 2.0, wanted / down * across);
+    } else if (height > 0) {
+        const double lonSpan = std::max(height / down * across, narrowestSpan(v.minLon, v.maxLon));
+        setLonRange(v, lonMiddle - lonSpan / 2.0, lonSpan);
+    }
+    finish(v);
+}
+
 }  // namespace
 
 GeoPoint geoPointAt(const ViewState& v, double x, double y, const CanvasArea& area) {
     const double across = area.width - 2.0 * area.margin, down = area.height - 2.0 * area.margin;
     if (across <= 0 || down <= 0) return {v.minLon, v.maxLat};
+    if (v.webMercator) return projectedPointAt(v, x, y, across, down, area.margin);
     // The spans in double precision: the difference of two floats is exact.
     const double lonSpan = std::fabs(double(v.maxLon) - double(v.minLon));
     const double latSpan = std::fabs(double(v.maxLat) - double(v.minLat));
@@ -68,6 +156,7 @@ bool hasRoom(const CanvasArea& area) { return area.width > 2.0 * area.margin && 
 bool zoomAround(ViewState& v, double x, double y, double factor, const CanvasArea& area) {
     const double across = area.width - 2.0 * area.margin, down = area.height - 2.0 * area.margin;
     if (!fitted(v) || across <= 0 || down <= 0 || !(factor > 0)) return false;
+    if (v.webMercator) return zoomProjected(v, x, y, factor, area);
     // One factor for both spans, limited by whichever span reaches its
     // limit first, so the shape of the view never changes.
     double f = factor;
@@ -88,6 +177,7 @@ bool zoomAround(ViewState& v, double x, double y, double factor, const CanvasAre
 bool panBy(ViewState& v, double dx, double dy, const CanvasArea& area) {
     const double across = area.width - 2.0 * area.margin, down = area.height - 2.0 * area.margin;
     if (!fitted(v) || across <= 0 || down <= 0 || (dx == 0 && dy == 0)) return false;
+    if (v.webMercator) return panProjected(v, dx, dy, area);
     const double lonSpan = v.lonSpan, latSpan = v.latSpan;
     setLonRange(v, v.minLon - dx / across * lonSpan, lonSpan);
     setLatRange(v, v.maxLat + dy / down * latSpan, latSpan);
@@ -99,6 +189,7 @@ bool panBy(ViewState& v, double dx, double dy, const CanvasArea& area) {
 void applyProportions(ViewState& v, const CanvasArea& area, ShapeFix fix) {
     const double across = area.width - 2.0 * area.margin, down = area.height - 2.0 * area.margin;
     if (!fitted(v) || across <= 0 || down <= 0) return;
+    if (v.webMercator) return squarePixels(v, area, fix);
     const double k = middleCosine(v);
     const double lonForLat = v.latSpan / down * across / k;
     const double lonMiddle = (double(v.minLon) + double(v.maxLon)) / 2.0;
@@ -118,7 +209,7 @@ void applyProportions(ViewState& v, const CanvasArea& area, ShapeFix fix) {
 }
 
 void settleView(ViewState& v, const CanvasArea& area) {
-    if (v.keepProportions) applyProportions(v, area, v.freshFit ? ShapeFix::WidenShortSide : ShapeFix::FollowLatitude);
+    if (v.keepProportions || v.webMercator) applyProportions(v, area, v.freshFit ? ShapeFix::WidenShortSide : ShapeFix::FollowLatitude);
     if (v.freshFit) {
         v.fitLonSpan = v.lonSpan;
         v.fitLatSpan = v.latSpan;

@@ -18,13 +18,14 @@ fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 deb=$(ls "$work"/pkg/tessaline_2.1-1_*.deb) || exit 1
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = science ] || fail "Section is '$(field Section)'"
-for dep in libqt6widgets6 libc6 qt6-qpa-plugins; do
+for dep in libqt6widgets6 libc6 qt6-qpa-plugins libqt6sql6-sqlite; do
   field Depends | tr ',' '\n' | sed -e 's/(.*)//' -e 's/ //g' | grep -qx "$dep" || fail "Depends lacks $dep"
 done
 dpkg-deb -c "$deb" | awk '{ print $NF }' | sed 's|^\./|/|' | grep -v '/$' | sort >"$work/contents"
 printf '%s\n' /usr/bin/tessaline /usr/share/applications/tessaline.desktop \
   /usr/share/icons/hicolor/scalable/apps/tessaline.svg /usr/share/man/man1/tessaline.1.gz \
-  /usr/share/mime/packages/tessaline.xml /usr/share/tessaline/help/tessaline-help.html | sort >"$work/expected"
+  /usr/share/mime/packages/tessaline.xml /usr/share/tessaline/help/tessaline-help.html \
+  /usr/share/tessaline/help/tessaline-map.png | sort >"$work/expected"
 diff "$work/expected" "$work/contents" >/dev/null || fail "package contents: $(diff "$work/expected" "$work/contents")"
 dpkg-deb -x "$deb" "$work/root"
 [ "$("$work/root/usr/bin/tessaline" --version | head -1)" = "tessaline 2.1" ] || fail "the packaged program does not run"
