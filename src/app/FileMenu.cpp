@@ -93,9 +93,9 @@ bool saveDocument(State& s, SaveMode mode) {
     // folder would otherwise land wherever the program was started.
     if (!s.doc.modified || folderOf(target).empty()) mode = SaveMode::SaveAs;
     if (mode == SaveMode::SaveAs) {
-        // The document's own name is proposed, in its own folder.
-        const std::string own = s.doc.ownFile.empty() ? std::string() : fileNameOf(s.doc.ownFile);
-        target = fileDialog(s.platform, true, polyFilters(), own.empty() ? std::string(kUntitled) : own, documentFolder(s.doc));
+        // The document's own name is proposed, in its own folder: an
+        // imported file's is the .poly name beside it.
+        target = fileDialog(s.platform, true, polyFilters(), fileNameOf(target), documentFolder(s.doc));
         if (isBadPolyName(target)) return false;
     }
     target = polyFileName(target);

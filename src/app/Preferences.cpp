@@ -14,7 +14,7 @@ namespace tess {
 namespace {
 
 constexpr const char* kKeepProportions = "keep_proportions";
-constexpr std::string_view kMap = "map", kRecentMap = "recent_map", kMapCache = "map_cache_mb";
+constexpr std::string_view kMap = "map", kRecentMap = "recent_map", kMapCache = "map_cache_mb", kWindow = "window";
 // Remembered maps, and the least and most a tile cache may take.
 constexpr std::size_t kRecentMaps = 5;
 constexpr std::uint64_t kSmallestCache = 10, kLargestCache = 1024 * 1024;
@@ -25,6 +25,20 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     return text;
+}
+
+// "left,top,width,height"; a size below 1 pixel or text that is not four
+// whole numbers is no place.
+WindowPlace windowPlaceFrom(std::string_view text) {
+    int numbers[4] = {};
+    for (int k = 0; k < 4; ++k) {
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), numbers[k]);
+        const std::size_t used = static_cast<std::size_t>(end - text.data());
+        if (ec != std::errc() || (k < 3 ? used >= text.size() || text[used] != ',' : used != text.size())) return {};
+        text.remove_prefix(k < 3 ? used + 1 : used);
+    }
+    if (numbers[2] < 1 || numbers[3] < 1) return {};
+    return {numbers[0], numbers[1], numbers[2], numbers[3]};
 }
 
 std::string preferencesPath(const State& s) { return joinPath(s.settings.systemDir, kPreferencesFileName); }
@@ -48,6 +62,7 @@ Preferences parsePreferences(const std::string& text) {
             if (ec == std::errc() && end == value.data() + value.size())
                 p.mapCacheMegabytes = std::clamp(megabytes, kSmallestCache, kLargestCache);
         }
+        if (key == kWindow) p.window = windowPlaceFrom(value);
     });
     return p;
 }
@@ -58,6 +73,9 @@ std::string preferencesText(const Preferences& p) {
     for (const std::string& recent : p.recentMaps) text += std::string(kRecentMap) + "=" + recent + "\n";
     if (p.mapCacheMegabytes != Preferences().mapCacheMegabytes)
         text += std::string(kMapCache) + "=" + std::to_string(p.mapCacheMegabytes) + "\n";
+    if (const WindowPlace& w = p.window; w.width > 0)
+        text += std::string(kWindow) + "=" + std::to_string(w.left) + "," + std::to_string(w.top) + "," +
+                std::to_string(w.width) + "," + std::to_string(w.height) + "\n";
     return text;
 }
 
@@ -65,17 +83,19 @@ void loadPreferences(State& s) {
     const std::string path = preferencesPath(s);
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaxPreferencesBytes) return;
-    const Preferences p = parsePreferences(readWholeFile(path));
+    // Without a file of ours, the defaults hold: shapes drawn true among them.
+    const Preferences p = ec || size > kMaxPreferencesBytes ? Preferences() : parsePreferences(readWholeFile(path));
     s.view.keepProportions = p.keepProportions;
     s.settings.map = p.map;
     s.settings.recentMaps = p.recentMaps;
     s.settings.mapCacheMegabytes = p.mapCacheMegabytes;
+    s.settings.window = p.window;
 }
 
 bool savePreferences(State& s) {
     const std::string path = preferencesPath(s);
-    const std::string error = writeWholeFile(path, preferencesText({s.view.keepProportions, s.settings.map, s.settings.recentMaps, s.settings.mapCacheMegabytes}));
+    const std::string error = writeWholeFile(path, preferencesText(
+        {s.view.keepProportions, s.settings.map, s.settings.recentMaps, s.settings.mapCacheMegabytes, s.settings.window}));
     if (error.empty()) return true;
     s.platform.message(errorSavingMessage(error, path));
     return false;

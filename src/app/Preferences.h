@@ -12,12 +12,13 @@
 namespace tess {
 
 struct Preferences {
-    bool keepProportions = false;
+    bool keepProportions = true;
     // The map shown, the maps shown before and the tile cache's limit
     // (Settings.h); written only when they differ from the defaults.
     std::string map;
     std::vector<std::string> recentMaps;
     std::uint64_t mapCacheMegabytes = 500;
+    WindowPlace window;
 };
 
 Preferences parsePreferences(const std::string& text);

@@ -23,6 +23,7 @@ int runWindow(const char* program, const CommandLine& command) {
     QGuiApplication::setDesktopFileName("tessaline");
     QtPlatform platform;
     WindowStart start;
+    start.placeOnScreen = true;
     start.exeDir = QCoreApplication::applicationDirPath().toStdString();
     if (!command.inputs.empty()) start.commandLine = command.input();
     QtMainWindow window(platform, start);

@@ -12,14 +12,15 @@
 #include "background/Background.h"
 #include "combine/QtCombineWindow.h"
 #include "editing/DocumentChanges.h"
-#include "shell/QtAboutWindow.h"
+#include "editing/ViewCommands.h"
 #include "osm/QtBoundaryChoices.h"
-#include "tools/BoundaryImport.h"
+#include "selection/Selection.h"
+#include "shell/QtAboutWindow.h"
 #include "tools/AreaTools.h"
+#include "tools/BoundaryImport.h"
 #include "tools/ImportExport.h"
 #include "tools/QtToolDialogs.h"
 #include "tools/RingTools.h"
-#include "editing/ViewCommands.h"
 
 namespace tess {
 
@@ -57,43 +58,50 @@ void QtMainWindow::buildMenus() {
     QMenu* file = addMenu("&File", {{Command::New, "&New", {"Ctrl+N"}},
                                     kSeparator,
                                     {Command::OpenPolyFile, "&Open Poly File", {"Ctrl+O"}},
-                                    {Command::OpenGpx, "Open &GPX"},
-                                    {Command::ImportGeoJson, "&Import GeoJSON…"},
+                                    {Command::OpenGpx, "Open &GPX", {"Ctrl+Shift+O"}},
+                                    {Command::ImportGeoJson, "&Import GeoJSON…", {"Ctrl+I"}},
                                     {Command::ImportOsmBoundary, "Import OS&M Boundary…"},
                                     kSeparator,
                                     {Command::Save, "&Save ", {"Ctrl+S"}},
                                     {Command::SaveAs, "Save &As", {"Ctrl+Shift+S"}},
-                                    {Command::ExportGeoJson, "&Export GeoJSON…"},
+                                    {Command::ExportGeoJson, "&Export GeoJSON…", {"Ctrl+E"}},
                                     kSeparator,
                                     {Command::SaveSelection, "Save Se&lection"},
                                     kSeparator,
                                     {Command::Exit, "E&xit", {"Ctrl+Q"}}});
-    // The recent files close the File menu; an entry naming no file is hidden.
+    // The recent files have a submenu of their own above Exit; an entry
+    // naming no file is hidden.
+    QMenu* recentMenu = new QMenu("Open &Recent", file);
+    file->insertMenu(action(Command::Exit), recentMenu);
+    file->insertSeparator(action(Command::Exit));
     for (std::size_t k = 0; k < recentActions_.size(); ++k) {
-        QAction* recent = file->addAction(QString());
+        QAction* recent = recentMenu->addAction(QString());
         connect(recent, &QAction::triggered, this, [this, k] {
             openRecentFile(state_, static_cast<int>(k));
             syncFromState();
         });
         recentActions_[k] = recent;
     }
-    addMenu("&Edit", {{Command::Undo, "&Undo", {"Ctrl+Z"}}, {Command::Redo, "&Redo", {"Ctrl+Shift+Z", "Ctrl+Y"}}});
+    addMenu("&Edit", {{Command::Undo, "&Undo", {"Ctrl+Z"}},
+                      {Command::Redo, "&Redo", {"Ctrl+Shift+Z", "Ctrl+Y"}},
+                      kSeparator,
+                      {Command::RemoveRing, "Remove &Ring", {"Del"}}});
     addMenu("&View", {{Command::ZoomIn, "Zoom &In", {"Ctrl++", "Ctrl+="}},
                       {Command::ZoomOut, "Zoom &Out", {"Ctrl+-"}},
                       {Command::FitRing, "&Fit Ring", {"Ctrl+0"}},
                       kSeparator,
                       {Command::KeepProportions, "&Keep Proportions"}});
     action(Command::KeepProportions)->setCheckable(true);
-    addMenu("&Background", {{Command::AddBackground, "&Add Background"},
+    addMenu("&Background", {{Command::AddBackground, "&Add Background", {"Ctrl+Shift+B"}},
                             {Command::CancelBackground, "&Cancel Background"},
                             kSeparator,
                             {Command::UseLastBackground, "Use &Last Background", {"Ctrl+B"}}});
     addMenu("&Tools", {{Command::CombineFiles, "&Combine Poly Files"},
                        {Command::ConvertToGpx, "Convert to &GPX"},
                        kSeparator,
-                       {Command::Simplify, "&Simplify Ring…"},
-                       {Command::Grow, "G&row or Shrink Ring…"},
-                       {Command::CheckDocument, "C&heck Document"},
+                       {Command::Simplify, "&Simplify Ring…", {"Ctrl+M"}},
+                       {Command::Grow, "G&row or Shrink Ring…", {"Ctrl+G"}},
+                       {Command::CheckDocument, "C&heck Document", {"F7"}},
                        kSeparator,
                        {Command::Union, "&Union"},
                        {Command::ClipToFile, "Clip &to File…"},
@@ -127,6 +135,7 @@ void QtMainWindow::run(Command command, bool checked) {
     case Command::Exit: close(); return;
     case Command::Undo: undoLast(state_); break;
     case Command::Redo: redoLast(state_); break;
+    case Command::RemoveRing: removeLoadedRing(state_); break;
     case Command::ZoomIn: zoomIn(state_); break;
     case Command::ZoomOut: zoomOut(state_); break;
     case Command::FitRing: fitView(state_); break;

@@ -25,6 +25,7 @@
 #include <QUrl>
 
 #include "app/FileMenu.h"
+#include "app/Preferences.h"
 #include "app/QtControls.h"
 #include "app/QtWorkIndicator.h"
 #include "app/QtMapMenu.h"
@@ -89,7 +90,14 @@ QtMainWindow::QtMainWindow(Platform& platform, const WindowStart& start) : state
     // Space held over the window turns a left drag into a pan.
     qApp->installEventFilter(this);
 
-    if (start.center) {
+    if (QScreen* screen = QGuiApplication::primaryScreen(); screen && start.placeOnScreen) {
+        const QRect area = screen->availableGeometry();
+        const WindowPlace place = openingPlace({area.left(), area.top(), area.width(), area.height()},
+                                               state_.settings.window, kMinimumWidth, kMinimumHeight);
+        resize(place.width, place.height);
+        move(place.left, place.top);
+        remembersPlace_ = true;
+    } else if (start.center) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
             const WindowPosition at = centerWindow(area.width(), area.height(), width(), height());
@@ -157,8 +165,13 @@ void QtMainWindow::syncFromState() {
     const QString title = shownText(doc.content.title);
     if (titleBox_->text() != title) titleBox_->setText(title);
     editBox_->setChecked(state_.edit.editBoxChecked);
-    for (std::size_t i = 0; i < boundLabels_.size(); ++i)
-        boundLabels_[i]->setText(QString::fromUtf8(state_.view.labels[i].c_str()));
+    // Each bound says which it is: west, south, east, north.
+    static constexpr const char* kBoundNames[] = {"W ", "S ", "E ", "N "};
+    for (std::size_t i = 0; i < boundLabels_.size(); ++i) {
+        const std::string& bound = state_.view.labels[i];
+        const std::size_t figure = bound.starts_with(' ') ? 1 : 0;
+        boundLabels_[i]->setText(QString::fromUtf8((kBoundNames[i] + bound.substr(figure)).c_str()));
+    }
     for (std::size_t i = 0; i < 3; ++i) {
         toolIndicators_[i]->setVisible(state_.edit.toolIndicatorShown && state_.edit.tool == static_cast<Tool>(i));
     }
@@ -281,6 +294,15 @@ void QtMainWindow::closeEvent(QCloseEvent* e) {
     if (auto* qtPlatform = dynamic_cast<QtPlatform*>(&state_.platform)) qtPlatform->abandonBackground();
     state_.work = WorkUnderWay{};
     writeSettingsFile(state_);
+    // A maximised or full-screen window has the screen's size, not one of
+    // the user's choosing: the place it had before is kept.
+    if (remembersPlace_ && !isMaximized() && !isFullScreen()) {
+        const WindowPlace place{x(), y(), width(), height()};
+        if (place != state_.settings.window) {
+            state_.settings.window = place;
+            savePreferences(state_);
+        }
+    }
     removeHandlesAndOutline(state_);
     e->accept();
 }

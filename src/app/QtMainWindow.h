@@ -38,13 +38,14 @@ struct WindowStart {
     std::string exeDir;       // the folder of the executable
     std::string commandLine;  // the file to open, quotes already removed
     bool center = true;       // centre the window on the screen
+    bool placeOnScreen = false;  // where it last closed, or at 70 % of the screen
     bool restoreMap = true;   // show the map of the preferences again
 };
 
 // What the menus offer.
 enum class Command {
     New, OpenPolyFile, OpenGpx, ImportGeoJson, Save, SaveAs, ExportGeoJson, SaveSelection, Exit,
-    Undo, Redo,
+    Undo, Redo, RemoveRing,
     ZoomIn, ZoomOut, FitRing, KeepProportions,
     AddBackground, CancelBackground, UseLastBackground,
     CombineFiles, ConvertToGpx, Simplify, Grow, CheckDocument,
@@ -142,6 +143,7 @@ private:
     QtWorkIndicator* work_ = nullptr;
     std::optional<std::pair<double, double>> pointer_;  // over the canvas, twips
     bool syncing_ = false;
+    bool remembersPlace_ = false;  // the window's place is kept when it closes
     // The ring list as shown.
     struct ListedRing {
         bool hole = false;

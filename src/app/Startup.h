@@ -20,4 +20,10 @@ struct WindowPosition {
 WindowPosition centerWindow(int screenWidth, int screenHeight, int windowWidth,
                             int windowHeight);
 
+// Where the window opens on a screen's free area: where it last closed,
+// when that place still shows enough of it to grab, no larger than the
+// area; else at about 70 % of the area in its middle, never below the
+// smallest window.
+WindowPlace openingPlace(const WindowPlace& area, const WindowPlace& remembered, int minWidth, int minHeight);
+
 }  // namespace tess

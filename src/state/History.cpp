@@ -9,7 +9,12 @@
 namespace tess {
 
 std::string windowCaption(const OpenDocument& d) {
-    return std::string("Tessaline ") + kAppVersion + " " + d.fileName + (d.modified ? "+" : "");
+    const std::string program = std::string("Tessaline ") + kAppVersion;
+    if (d.fileName.empty()) return d.modified ? "+ — " + program : program;
+    // The file's own name first, its folder after it, as the taskbar has room.
+    std::string caption = fileNameOf(d.fileName) + (d.modified ? "+" : "");
+    if (const std::string folder = folderOf(d.fileName); !folder.empty()) caption += " (" + folder + ")";
+    return caption + " — " + program;
 }
 
 std::string documentFolder(const OpenDocument& d) {

@@ -24,6 +24,13 @@ struct SettingsSnapshot {
     std::string lastBackground;
 };
 
+// The window's place and size on the desktop, in pixels; a width of 0
+// is none remembered.
+struct WindowPlace {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const WindowPlace&) const = default;
+};
+
 struct Settings {
     std::array<RecentEntry, kRecentCount> recent;  // the newest first
     std::string mergeTitle;
@@ -34,6 +41,7 @@ struct Settings {
     std::string map;
     std::vector<std::string> recentMaps;
     std::uint64_t mapCacheMegabytes = 500;  // the disk cache of web tiles
+    WindowPlace window;  // where the window was when it last closed
     std::string exeDir;     // the folder of the executable
     std::string systemDir;  // the working folder (the settings file)
 };

@@ -166,9 +166,12 @@ bool zoomAround(ViewState& v, double x, double y, double factor, const CanvasAre
     // At a limit, what is left of a step is rounding: nothing to do.
     if ((factor >= 1 && f < 1.001) || (factor < 1 && f > 0.999)) return false;
     const GeoPoint under = geoPointAt(v, x, y, area);
-    const double lonSpan = v.lonSpan / f, latSpan = v.latSpan / f;
-    setLonRange(v, under.lon - (x - area.margin) / across * lonSpan, lonSpan);
+    const double latSpan = v.latSpan / f;
     setLatRange(v, under.lat + (y - area.margin) / down * latSpan, latSpan);
+    // Drawn true, the longitude span follows the latitude now in the middle,
+    // around the point under the pointer rather than the middle of the view.
+    const double lonSpan = v.keepProportions ? latSpan / down * across / middleCosine(v) : v.lonSpan / f;
+    setLonRange(v, under.lon - (x - area.margin) / across * lonSpan, lonSpan);
     finish(v);
     v.userMoved = true;
     return true;

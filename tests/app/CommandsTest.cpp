@@ -102,7 +102,7 @@ TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
     State empty(platform);
     startup(empty, temp.path(), temp.file("missing.poly"));
     EXPECT_EQ(kCannotOpenFile, platform.last());
-    EXPECT_EQ("Tessaline 2.1 ", windowCaption(empty.doc));
+    EXPECT_EQ("Tessaline 2.1", windowCaption(empty.doc));
     EXPECT_EQ(-1, empty.doc.loaded.index);
     EXPECT_EQ(100, centerWindow(1000, 800, 800, 600).left);
 }
@@ -132,12 +132,17 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
     EXPECT_FALSE(saveDocument(state, SaveMode::Save));
     EXPECT_EQ(kReplaceFile, platform.last());
     EXPECT_EQ("old", test::readFile(temp.file("Walk.poly")));
+    // Save As proposes the name the document goes by, beside the file it came from.
+    platform.dialogResults = {""};
+    EXPECT_FALSE(saveDocument(state, SaveMode::SaveAs));
+    EXPECT_EQ("Walk.poly", platform.lastDefaultName);
+    EXPECT_EQ(temp.path(), platform.lastInitialDir);
     for (const auto& [typed, written] : std::vector<std::pair<std::string, std::string>>{
              {"b.gpx", "b.gpx.poly"}, {"c", "c.poly"}, {"D.POLY", "D.POLY"}, {"e.poly.gpx", "e.poly.gpx.poly"}}) {
         platform.dialogResults = {temp.file(typed)};
         EXPECT_TRUE(saveDocument(state, SaveMode::SaveAs));
         EXPECT_EQ(temp.file(written), state.doc.fileName);
-        EXPECT_EQ("Tessaline 2.1 " + temp.file(written), windowCaption(state.doc));
+        EXPECT_EQ(written + " (" + temp.path() + ") — Tessaline 2.1", windowCaption(state.doc));
     }
     EXPECT_FALSE(std::filesystem::exists(temp.file("b.gpx")));
     platform.dialogResults = {temp.file("no/folder.poly")};

@@ -4,6 +4,7 @@
 
 #include "app/Preferences.h"
 #include "app/Settings.h"
+#include "app/Startup.h"
 #include "platform/Files.h"
 #include "support/StateFixture.h"
 
@@ -67,17 +68,40 @@ TEST_F(SettingsTest, TwoWindowsKeepWhatTheOtherAddedOrChanged) {
 }
 
 // Keep Proportions lives in a file of its own, so tessaline.dat keeps the
-// layout older versions read; a broken file leaves the default.
+// layout older versions read; it is on until the user turns it off, and a
+// broken file leaves it on.
 TEST_F(SettingsTest, KeepProportionsIsRememberedBesideTheSettingsWithoutChangingThem) {
-    state.view.keepProportions = true;
+    loadPreferences(state);
+    EXPECT_TRUE(state.view.keepProportions);
+    state.view.keepProportions = false;
     writeSettingsFile(state);
     const std::string settings = test::readFile(path());
     ASSERT_TRUE(savePreferences(state));
     EXPECT_EQ(settings, test::readFile(path()));
     State next(platform);
     next.settings.systemDir = temp.path();
+    next.view.keepProportions = true;
     loadPreferences(next);
-    EXPECT_TRUE(next.view.keepProportions);
-    EXPECT_FALSE(parsePreferences("keep_proportions\n\x01=true\n").keepProportions);
+    EXPECT_FALSE(next.view.keepProportions);
+    EXPECT_TRUE(parsePreferences("keep_proportions\n\x01=false\n").keepProportions);
     EXPECT_TRUE(parsePreferences("other=1\r\n keep_proportions = 1 \r\n").keepProportions);
+}
+
+// The window opens where it closed while enough of it is on a screen to
+// take hold of, no larger than the screen; else at 70 % in the middle.
+TEST(WindowPlaceTest, IsTheOneRememberedWhileItCanBeGrabbedElseSeventyPercentInTheMiddle) {
+    const WindowPlace screen{0, 30, 1000, 800};
+    EXPECT_EQ(openingPlace(screen, {}, 650, 480), (WindowPlace{150, 150, 700, 560}));
+    EXPECT_EQ(openingPlace(screen, {100, 100, 500, 400}, 650, 480), (WindowPlace{100, 100, 500, 400}));
+    EXPECT_EQ(openingPlace(screen, {-20, 40, 3000, 2000}, 650, 480), (WindowPlace{-20, 40, 1000, 800}));
+    for (const WindowPlace gone : {WindowPlace{1950, 100, 500, 400}, WindowPlace{-450, 100, 500, 400},
+                                   WindowPlace{100, 0, 500, 400}, WindowPlace{100, 790, 500, 400}})
+        EXPECT_EQ(openingPlace(screen, gone, 650, 480), (WindowPlace{150, 150, 700, 560}));
+    EXPECT_EQ(openingPlace({0, 0, 600, 400}, {}, 650, 480), (WindowPlace{0, 0, 650, 480}));
+
+    Preferences placed;
+    placed.window = {-8, 20, 900, 700};
+    EXPECT_EQ(parsePreferences(preferencesText(placed)).window, placed.window);
+    for (const char* broken : {"window=1,2,3\n", "window=1,2,3,4,5\n", "window=1,2,0,4\n", "window=a,2,3,4\n"})
+        EXPECT_EQ(parsePreferences(broken).window, WindowPlace{}) << broken;
 }

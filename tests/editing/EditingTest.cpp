@@ -50,7 +50,7 @@ TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
     dragHandle(2, xOf(17.123456), yOf(55.5));
     EXPECT_EQ("17.12346 55.5", handleTip(state.edit.overlays.handles[2]));
     EXPECT_DOUBLE_EQ(17.12346, state.doc.loaded.lon[2]);
-    EXPECT_EQ("Tessaline 2.1 " + temp.file("doc.poly") + "+", windowCaption(state.doc));
+    EXPECT_EQ("doc.poly+ (" + temp.path() + ") — Tessaline 2.1", windowCaption(state.doc));
     edit(false);  // leaving edit mode writes the ring back
     EXPECT_NE(std::string::npos, ringText(0).find("17.12346  55.5"));
     edit(true);

@@ -67,6 +67,6 @@ TEST(MapPreferences, theMapRecentMapsAndCacheLimitAreRemembered) {
     EXPECT_EQ(back.recentMaps, p.recentMaps);
     EXPECT_EQ(back.mapCacheMegabytes, 200u);
     // The defaults add nothing to the file; a limit reads within bounds.
-    EXPECT_EQ(preferencesText(Preferences()), "keep_proportions=false\n");
+    EXPECT_EQ(preferencesText(Preferences()), "keep_proportions=true\n");
     EXPECT_EQ(parsePreferences("map_cache_mb=1\n").mapCacheMegabytes, 10u);
 }
