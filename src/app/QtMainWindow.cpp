@@ -23,6 +23,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 #include "app/FileMenu.h"
 #include "app/Preferences.h"
@@ -237,13 +239,24 @@ void QtMainWindow::buildStatusBar() {
     // The pointer's position changes constantly: it keeps a fixed width
     // so that the rest of the bar does not jump.
     status_[0]->setMinimumWidth(status_[0]->fontMetrics().horizontalAdvance("Lon -180.0000000  Lat -90.0000000 "));
-    statusBar()->addWidget(status_[0]);
-    statusBar()->addWidget(status_[1]);
-    statusBar()->addWidget(status_[3], 1);
+    // The hint, when there is one, is read whole: it has a line of its own
+    // under the pointer and the ring, and takes more where the bar is narrow.
+    auto* rows = new QWidget(this);
+    auto* column = new QVBoxLayout(rows);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* line = new QHBoxLayout;
+    line->addWidget(status_[0]);
+    line->addWidget(status_[1], 1);
+    column->addLayout(line);
+    column->addWidget(status_[3]);
+    status_[3]->setWordWrap(true);
+    status_[3]->setStyleSheet("color: #b00000");
+    status_[3]->hide();
+    statusBar()->addWidget(rows, 1);
     statusBar()->addPermanentWidget(status_[2]);
     work_ = new QtWorkIndicator(state_, [this] { syncProgress(); }, this);
     statusBar()->addPermanentWidget(work_);
-    status_[3]->setStyleSheet("color: #b00000");
 }
 
 void QtMainWindow::syncStatus() {
@@ -251,6 +264,12 @@ void QtMainWindow::syncStatus() {
     const StatusLine line = statusLine(state_, pointer_);
     const std::string* texts[] = {&line.pointer, &line.ring, &line.zoom, &line.hint};
     for (std::size_t i = 0; i < status_.size(); ++i) status_[i]->setText(QString::fromUtf8(texts[i]->c_str()));
+    // A hint that comes or goes changes the bar's height, and the canvas
+    // above it follows once the bar has its new size.
+    if (status_[3]->isHidden() != line.hint.empty()) {
+        status_[3]->setHidden(line.hint.empty());
+        QTimer::singleShot(0, this, [this] { windowResized(); });
+    }
 }
 
 bool QtMainWindow::eventFilter(QObject* watched, QEvent* e) {
@@ -270,7 +289,8 @@ bool QtMainWindow::eventFilter(QObject* watched, QEvent* e) {
 void QtMainWindow::windowResized() {
     const QRect outer = frameGeometry();
     // The status bar takes its height from the bottom of the window.
-    const int statusHeight = statusBar()->isHidden() ? 0 : statusBar()->sizeHint().height();
+    // A hint on two lines makes it taller than its size hint says.
+    const int statusHeight = statusBar()->isHidden() ? 0 : std::max(statusBar()->height(), statusBar()->sizeHint().height());
     layoutForWindow(layout_, outer.width() * kTwipsPerPixel, (outer.height() - statusHeight) * kTwipsPerPixel);
     applyLayout();
     canvasResized(state_);

@@ -17,6 +17,8 @@
 #include "editing/Redraw.h"
 #include "editing/Clearing.h"
 #include "editing/ViewCommands.h"
+#include "view/Transform.h"
+#include "view/ViewArea.h"
 
 namespace tess {
 
@@ -155,6 +157,26 @@ const QImage& QtCanvas::image() {
     return image_;
 }
 
+void QtCanvas::paintMarkedPlace(QPainter& painter) const {
+    const MarkedPlace& place = state_.edit.overlays.problem;
+    if (place.ring < 0 || place.ring != state_.doc.loaded.index || place.historySteps != state_.doc.history.done.size())
+        return;
+    const CanvasArea area = canvasArea(state_.canvas);
+    const ViewMapping mapping(state_.view, area.width, area.height, area.margin);
+    if (!mapping.valid()) return;
+    const CanvasPoint at = mapping(place.lon, place.lat);
+    // A red ring with a white edge, seen on the outline and on a map alike.
+    constexpr double kRadius = 14;
+    const QPointF centre(at.x / kTwips, at.y / kTwips);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 5));
+    painter.drawEllipse(centre, kRadius, kRadius);
+    painter.setPen(QPen(QColor(220, 0, 0), 3));
+    painter.drawEllipse(centre, kRadius, kRadius);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
 void QtCanvas::paintObjects(QPainter& painter) const {
     const Overlays& o = state_.edit.overlays;
     auto paintLines = [&](const ObjectFamily<LineObject>& family) {
@@ -173,6 +195,7 @@ void QtCanvas::paintObjects(QPainter& painter) const {
     paintLines(o.segments);
     paintSquares(o.handles);
     paintSquares(o.markers);
+    paintMarkedPlace(painter);
     if (o.rubberBand.visible) {
         painter.setPen(QPen(Qt::black, 0, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);

@@ -76,6 +76,8 @@ private:
     void flush();
     void changed();
     void paintObjects(QPainter& painter) const;
+    // The ring around the place Check Document shows.
+    void paintMarkedPlace(QPainter& painter) const;
 
     State& state_;
     QImage image_;

@@ -2,15 +2,21 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
+#include <QTextBrowser>
 #include <QThread>
 #include <QTimer>
+#include <QTreeView>
 #include <QUrl>
+#include <algorithm>
 
 namespace tess {
 
@@ -29,6 +35,39 @@ QString qtFilter(const std::vector<FileFilter>& filters) {
         else parts << description + " (" + pattern + ")";
     }
     return parts.join(";;");
+}
+
+// Qt's own file dialog opens small, with the names cut short: it takes most
+// of the window, and the name column half its width. A desktop's own
+// dialog keeps its own size.
+void makeRoomy(QFileDialog& dialog, const QWidget* window) {
+    const QSize room = window ? window->size() : QSize(1000, 700);
+    dialog.resize(std::max(760, room.width() * 4 / 5), std::max(520, room.height() * 4 / 5));
+    dialog.setViewMode(QFileDialog::Detail);
+    if (auto* details = dialog.findChild<QTreeView*>()) details->header()->resizeSection(0, dialog.width() / 2);
+}
+
+std::string chosenPath(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front().toStdString();
+}
+
+// The help page in a window of the program's own, for a desktop with no
+// program to show web pages; one window, brought forward when asked again.
+void showPageInOwnWindow(const QUrl& page) {
+    static QPointer<QTextBrowser> viewer;
+    if (!viewer) {
+        viewer = new QTextBrowser;
+        viewer->setObjectName("helpViewer");
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->setWindowTitle(QString(kApplicationTitle) + " Help");
+        viewer->setOpenExternalLinks(true);
+        viewer->resize(860, 700);
+    }
+    viewer->setSource(page);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
 }
 
 }  // namespace
@@ -137,23 +176,56 @@ std::string QtPlatform::fileDialog(bool save, const std::vector<FileFilter>& fil
     QString start = QString::fromStdString(initialDir.empty() ? lastFolder_ : initialDir);
     if (!defaultName.empty()) start = start.isEmpty() ? QString::fromStdString(defaultName)
                                                       : start + "/" + QString::fromStdString(defaultName);
+    QFileDialog dialog(parent_, save ? "Save File" : "Open File", start, qtFilter(filters));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // Replacing and extensions are the program's own questions.
-    const QString path = save ? QFileDialog::getSaveFileName(parent_, "Save File", start, qtFilter(filters),
-                                                             nullptr, QFileDialog::DontConfirmOverwrite)
-                              : QFileDialog::getOpenFileName(parent_, "Open File", start, qtFilter(filters));
-    if (!path.isEmpty()) lastFolder_ = QFileInfo(path).absolutePath().toStdString();
-    return path.toStdString();
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    makeRoomy(dialog, parent_);
+    const std::string path = chosenPath(dialog);
+    if (!path.empty()) lastFolder_ = QFileInfo(QString::fromStdString(path)).absolutePath().toStdString();
+    return path;
 }
 
 std::string QtPlatform::folderDialog(const std::string& initialDir) {
-    const QString start = QString::fromStdString(initialDir.empty() ? lastFolder_ : initialDir);
-    const QString path = QFileDialog::getExistingDirectory(parent_, "Choose Folder", start);
-    if (!path.isEmpty()) lastFolder_ = path.toStdString();
-    return path.toStdString();
+    QFileDialog dialog(parent_, "Choose Folder", QString::fromStdString(initialDir.empty() ? lastFolder_ : initialDir));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    makeRoomy(dialog, parent_);
+    const std::string path = chosenPath(dialog);
+    if (!path.empty()) lastFolder_ = path;
+    return path;
 }
 
 void QtPlatform::openUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
+    const QUrl target = QUrl::fromUserInput(QString::fromStdString(url));
+    if (!target.isLocalFile()) {
+        QDesktopServices::openUrl(target);
+        return;
+    }
+    // A page of our own opens in the desktop's browser when there is one;
+    // without xdg-open, or when it finds no program for the page, it opens
+    // in the program.
+    const QString opener = QStandardPaths::findExecutable("xdg-open");
+    if (opener.isEmpty()) {
+        showPageInOwnWindow(target);
+        return;
+    }
+    // Without a parent and with no pipes, a browser xdg-open waits for
+    // outlives the program: a QProcess deleted at exit would end it.
+    auto* process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process, [process, target](int exitCode, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || exitCode != 0) showPageInOwnWindow(target);
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, target](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart) return;
+        showPageInOwnWindow(target);
+        process->deleteLater();
+    });
+    process->start(opener, {target.toString()});
 }
 
 }  // namespace tess

@@ -21,6 +21,7 @@ namespace {
 // The document, with its first ring when that is held already.
 void replaceWith(State& s, Document document, LoadedRing firstRing, const DocumentOrigin& origin) {
     endEditing(s.edit);
+    s.edit.overlays.problem = {};  // a place in the document that goes
     if (s.canvas.surface) s.canvas.surface->clear();
     OpenDocument& d = s.doc;
     d.content = std::move(document);

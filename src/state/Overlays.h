@@ -96,12 +96,21 @@ private:
     std::map<std::size_t, T> items_;
 };
 
+// A place Check Document points at. It is ringed on the canvas while its
+// ring is the one shown and the document has taken no step since.
+struct MarkedPlace {
+    double lon = 0, lat = 0;
+    int ring = -1;                // none marked
+    std::size_t historySteps = 0;  // the steps done when it was marked
+};
+
 struct Overlays {
     ObjectFamily<SquareObject> handles{SquareObject{}};
     ObjectFamily<LineObject> edgeLines{LineObject{}};
     ObjectFamily<SquareObject> markers{SquareObject{0, 0, 100, 100, colors::red, false, 0, 0}};
     ObjectFamily<LineObject> segments{LineObject{0, 0, 0, 0, colors::red, false}};
     RectObject rubberBand;
+    MarkedPlace problem;
 };
 
 }  // namespace tess

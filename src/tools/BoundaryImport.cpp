@@ -75,6 +75,7 @@ void importOsmBoundaryCommand(State& s, BoundaryChoices& choices, const std::fun
     refresh();
     choices.listProblems(import.problems, [&](const OutlinePlace& place) {
         centreViewOn(s, place.lon, place.lat, kPlaceZoom);
+        s.edit.overlays.problem = {place.lon, place.lat, s.doc.loaded.index, s.doc.history.done.size()};
         refresh();
     });
 }

@@ -75,6 +75,7 @@ void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>
             if (s.edit.outline.pointCount > 0) return;
             if (p.ring != s.doc.loaded.index) chooseRing(s, p.ring);
             centreViewOn(s, p.place.lon, p.place.lat, kProblemZoom);
+            s.edit.overlays.problem = {p.place.lon, p.place.lat, p.ring, s.doc.history.done.size()};
             refresh();
         },
         [&](int ring) {

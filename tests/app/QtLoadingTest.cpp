@@ -39,7 +39,7 @@ std::string largeFile(test::TempDir& temp) {
 
 void cancelAndWait(QtMainWindow& window) {
     QTest::mouseClick(window.workIndicator()->cancelButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!window.state().work.running(), 30000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.state().work.running(); }, 30000));
 }
 
 TEST(Loading, theWindowShowsAndAnswersWhileALargeFileIsReadAndCancelKeepsWhatItHad) {
@@ -53,7 +53,7 @@ TEST(Loading, theWindowShowsAndAnswersWhileALargeFileIsReadAndCancelKeepsWhatItH
         ASSERT_TRUE(window.state().work.running()) << "the window waited for the file";
         QMenu* help = window.menuBar()->actions().back()->menu();
         help->popup(window.mapToGlobal(QPoint(10, 10)));
-        QTRY_VERIFY(help->isVisible());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return help->isVisible(); }));
         EXPECT_TRUE(window.state().work.running()) << "the menu waited for the file";
         help->hide();
         cancelAndWait(window);
@@ -65,7 +65,7 @@ TEST(Loading, theWindowShowsAndAnswersWhileALargeFileIsReadAndCancelKeepsWhatItH
     QtMainWindow window(platform, WindowStart{temp.path(), small, false});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QTRY_COMPARE(window.state().doc.ringCount(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.state().doc.ringCount() == 1; })) << window.state().doc.ringCount();
     openPolyPath(window.state(), large);
     window.syncFromState();
     ASSERT_TRUE(window.state().work.running());

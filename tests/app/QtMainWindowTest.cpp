@@ -203,8 +203,9 @@ TEST_F(MainWindowTest, ctrlZTakesBackEveryKindOfChangeAndCtrlShiftZMakesThemAgai
     click(canvas(), QPoint(250, 200));
     click(window().selectionLabel(0));
     EXPECT_EQ(3, window().ringList()->count());
-    platform.answers.push_back(Answer::Yes);  // "Are you sure?"
-    click(window().selectionLabel(1));
+    platform.answers.push_back(Answer::Yes);  // "Are you sure?": Delete asks as "-" does
+    canvas()->setFocus();
+    QTest::keyClick(canvas(), Qt::Key_Delete);
     EXPECT_EQ("Undo Remove Ring 3", window().action(Command::Undo)->text().remove(QChar('&')).toStdString());
     window().titleBox()->setFocus();
     QTest::keyClicks(window().titleBox(), "X");
@@ -225,6 +226,48 @@ TEST_F(MainWindowTest, ctrlZTakesBackEveryKindOfChangeAndCtrlShiftZMakesThemAgai
     EXPECT_EQ("SQUARESX", saved.file.title);
     ASSERT_EQ(2u, saved.file.rings.size());
     EXPECT_FALSE(window().windowTitle().contains("+ ("));
+}
+
+// The place Check Document points at is ringed on the canvas until the
+// document takes a step.
+TEST_F(MainWindowTest, aCheckedPlaceIsRingedUntilTheDocumentChanges) {
+    open();
+    const double lon = 15, lat = 55;
+    const CanvasArea area = canvasArea(state().canvas);
+    const CanvasPoint at = ViewMapping(state().view, area.width, area.height, area.margin)(lon, lat);
+    const QPoint onRing(static_cast<int>(at.x / kTwipsPerPixel) + 14, static_cast<int>(at.y / kTwipsPerPixel));
+    auto redAt = [&](QPoint p) {
+        const QColor c = canvas()->grab().toImage().pixelColor(p);
+        return c.red() > 180 && c.green() < 80 && c.blue() < 80;
+    };
+    EXPECT_FALSE(redAt(onRing));
+    state().edit.overlays.problem = {lon, lat, 0, state().doc.history.done.size()};
+    canvas()->update();
+    EXPECT_TRUE(redAt(onRing));
+    window().titleBox()->setFocus();
+    QTest::keyClicks(window().titleBox(), "X");
+    canvas()->setFocus();
+    EXPECT_FALSE(redAt(onRing));
+}
+
+// A long hint in a narrow window takes another line of the status bar
+// rather than losing its end.
+TEST_F(MainWindowTest, theStatusHintIsShownWholeInTheNarrowestWindow) {
+    open();
+    window().resize(kMinimumWidth, kMinimumHeight);
+    state().doc.saveNotice = "Saved with repairs other programs need: 3 coordinates written with a period, "
+                             "1 ring closed with its first vertex again, 2 lines of blanks removed";
+    window().syncFromState();
+    QLabel* hint = window().statusLabel(3);
+    const QString text = QString::fromStdString(state().doc.saveNotice);
+    auto shownWhole = [&] {
+        if (!hint->isVisible() || hint->width() <= 0) return false;
+        const QRect needed = hint->fontMetrics().boundingRect(QRect(0, 0, hint->width(), 1000), Qt::TextWordWrap, text);
+        return needed.width() <= hint->width() && needed.height() <= hint->height();
+    };
+    EXPECT_TRUE(QTest::qWaitFor(shownWhole, 2000)) << hint->width() << " x " << hint->height();
+    EXPECT_LE(hint->geometry().right(), window().width());
+    EXPECT_EQ(window().width(), kMinimumWidth);  // and the window did not have to widen for it
 }
 
 }  // namespace

@@ -1,13 +1,18 @@
 // The window's own platform: the full progress bar after a drawing stays
-// up a while by itself, and never makes the user's next key wait for it.
+// up a while by itself, and never makes the user's next key wait for it;
+// the help page opens in a window of the program's own on a desktop with
+// no way to show web pages.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <filesystem>
 #include <QListWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "app/QtMainWindow.h"
 #include "platform/QtPlatform.h"
+#include "shell/HelpPage.h"
 #include "support/TestFiles.h"
 
 using namespace tess;
@@ -24,8 +29,8 @@ TEST(QtPlatform, theNextKeyIsHandledAtOnceWhileTheFullBarStaysUpAWhile) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const ProgressBar& bar = window.state().progress;
-    QTRY_COMPARE(window.state().doc.loaded.index, 0);  // read away from the window
-    QTRY_COMPARE(bar.barWidth, 15);                    // the load's full bar went by itself
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.state().doc.loaded.index == 0; })) << window.state().doc.loaded.index;  // read away from the window
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.barWidth == 15; })) << bar.barWidth;                    // the load's full bar went by itself
 
     QListWidget* list = window.ringList();
     list->setFocus();
@@ -36,8 +41,36 @@ TEST(QtPlatform, theNextKeyIsHandledAtOnceWhileTheFullBarStaysUpAWhile) {
     EXPECT_EQ(bar.frameWidth, bar.barWidth);
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_EQ(0, window.state().doc.loaded.index);
-    QTRY_COMPARE(bar.barWidth, 15);
-    QTRY_COMPARE(window.progressBar()->width(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar.barWidth == 15; })) << bar.barWidth;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.progressBar()->width() == 1; })) << window.progressBar()->width();
+}
+
+// The viewer the platform opened, or none.
+QTextBrowser* helpViewer() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "helpViewer" && w->isVisible()) return qobject_cast<QTextBrowser*>(w);
+    return nullptr;
+}
+
+TEST(QtPlatform, opensTheHelpPageInAWindowOfItsOwnWhereNoProgramShowsWebPages) {
+    test::TempDir nowhere;  // a PATH with no xdg-open in it, then one that finds no browser
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(nowhere.path()));
+    QtPlatform platform;
+    const std::string page = helpPagePath(QCoreApplication::applicationDirPath().toStdString());
+    ASSERT_FALSE(page.empty());
+    platform.openUrl(fileUrl(page));
+    ASSERT_NE(helpViewer(), nullptr);
+    EXPECT_TRUE(helpViewer()->toPlainText().contains("Keep Proportions"));
+    helpViewer()->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return helpViewer() == nullptr; }));
+
+    test::writeFile(nowhere.file("xdg-open"), "#!/bin/sh\nexit 3\n");
+    std::filesystem::permissions(nowhere.file("xdg-open"), std::filesystem::perms::owner_all);
+    platform.openUrl(fileUrl(page));
+    qputenv("PATH", path);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return helpViewer() != nullptr; }));
+    helpViewer()->close();
 }
 
 }  // namespace
