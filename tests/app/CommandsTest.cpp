@@ -105,6 +105,15 @@ TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
     EXPECT_EQ("Tessaline 2.1", windowCaption(empty.doc));
     EXPECT_EQ(-1, empty.doc.loaded.index);
     EXPECT_EQ(100, centerWindow(1000, 800, 800, 600).left);
+    // A read that failed or was cancelled takes its progress back.
+    for (const bool cancelled : {false, true}) {
+        empty.progress.barWidth = 400;
+        DocumentFileRead failed;
+        failed.cancelled = cancelled;
+        failed.error = cancelled ? "" : "broken";
+        EXPECT_FALSE(acceptDocumentFile(empty, temp.file("x.poly"), std::move(failed)));
+        EXPECT_EQ(15, empty.progress.barWidth) << cancelled;
+    }
 }
 
 TEST_F(Commands, saveAsksBeforeReplacingItsOwnFileOnceItIsReadOnly) {

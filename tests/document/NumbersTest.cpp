@@ -98,6 +98,16 @@ TEST(NumberTexts, EveryFormReadsBackAsTheValueRoundedToFifteenDigits) {
     }
 }
 
+// GPX longitudes lie in [-180, 180): the schema has no 180, which is -180,
+// and a value beyond wraps round; latitudes stop at the poles.
+TEST(NumberTexts, GpxCoordinatesAreWithinTheSchemasRanges) {
+    const std::pair<double, const char*> longitudes[] = {
+        {180, "-180"}, {-180, "-180"}, {179.5, "179.5"}, {190, "-170"}, {-190, "170"}, {540, "-180"}};
+    for (const auto& [lon, text] : longitudes) EXPECT_EQ(gpxLongitudeText(lon), text) << lon;
+    EXPECT_EQ(gpxLatitudeText(91), "90");
+    EXPECT_EQ(gpxLatitudeText(-90.5), "-90");
+}
+
 // A ring's line is a vertex when it starts like a number and its first two
 // words are numbers; one that starts like a number but is no vertex, or
 // that holds a period, cannot be read; every other line is passed over.

@@ -8,6 +8,7 @@
 #include "session/Opening.h"
 #include "session/Saving.h"
 #include "editing/Editing.h"
+#include "editing/ViewCommands.h"
 #include "selection/Selection.h"
 #include "support/StateFixture.h"
 #include "editing/Clearing.h"
@@ -58,6 +59,23 @@ TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
     ASSERT_TRUE(openDocumentFile(state, file("again.poly", kTwoRings)));  // the move goes with its document
     ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("again.poly")));
     EXPECT_EQ(kTwoRings, test::readFile(temp.file("again.poly")));
+}
+
+// While a handle is dragged, the edge that ends at its vertex and the one
+// that starts there follow the pointer; the closing vertex's next edge is
+// the first.
+TEST_F(EditingTest, theTwoEdgesMeetingADraggedVertexFollowThePointer) {
+    edit(true);
+    const std::int64_t last = state.doc.loaded.lastPoint;
+    for (const std::int64_t k : {last - 1, last}) {
+        pressOnHandle(state, static_cast<int>(k));
+        dragOverCanvas(state, 1234, 2345);
+        const LineObject& into = state.edit.overlays.edgeLines[static_cast<std::size_t>(k)];
+        const LineObject& out = state.edit.overlays.edgeLines[k == last ? 1 : static_cast<std::size_t>(k + 1)];
+        EXPECT_EQ(std::make_pair(into.x2, into.y2), std::make_pair(1234.0, 2345.0)) << k;
+        EXPECT_EQ(std::make_pair(out.x1, out.y1), std::make_pair(1234.0, 2345.0)) << k;
+        cancelDrag(state);
+    }
 }
 
 TEST_F(EditingTest, theClosingHandleMovesTheFirstVertexWithIt) {

@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/StatusLine.h"
 #include "editing/DocumentChanges.h"
+#include "editing/Editing.h"
 #include "geometry/Antimeridian.h"
 #include "geometry/Areas.h"
 #include "session/Opening.h"
@@ -56,6 +57,12 @@ TEST_F(AreaTools, aToolThatChangesNothingOrWouldLeaveNothingMakesNoStep) {
     EXPECT_FALSE(applyAreaTool(state, AreaTool::Clip, file("s.poly", kSquares)));
     EXPECT_EQ(kNothingLeftOfArea, platform.last());
     EXPECT_FALSE(canUndo(state.doc));
+    // An outline begun, even of one point, is added or cancelled first.
+    chooseTool(state, Tool::Polygon);
+    pressOnCanvas(state, 2000, 1500);
+    ASSERT_EQ(1, state.edit.outline.pointCount);
+    areaToolCommand(state, AreaTool::Union);
+    EXPECT_EQ(kAddOrCancel, platform.last());
 }
 
 TEST_F(AreaTools, clipAndSubtractAskForTheFileAndSplitTheAreaBetweenThem) {
