@@ -101,6 +101,7 @@ inline constexpr const char* kOffTheGlobe =
 inline constexpr const char* kNothingLeft = "Nothing is left of the ring at this distance.";
 inline constexpr const char* kToolFailed = "The ring could not be changed: ";
 inline constexpr const char* kCheckFailed = "The document could not be checked: ";
+inline constexpr const char* kCheckingDocument = "Checking the document";
 inline constexpr const char* kNotEnoughMemory = "Not enough memory";
 inline constexpr const char* kExportLeftOut = "Rings of fewer than three distinct vertices were left out:";
 

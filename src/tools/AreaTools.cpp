@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <new>
+#include <optional>
 #include <utility>
 
 #include "document/Commit.h"
@@ -14,6 +15,7 @@
 #include "geometry/Geos.h"
 #include "geometry/Measure.h"
 #include "platform/Messages.h"
+#include "tools/ToolAway.h"
 #include "shell/FileHelpers.h"
 #include "tools/RingTools.h"
 
@@ -94,35 +96,50 @@ bool replaceAllRings(State& s, std::vector<RingText> rings, const std::string& n
     return true;
 }
 
-bool applyAreaTool(State& s, AreaTool tool, const std::string& otherFile) {
-    std::vector<RingText> other;
-    if (tool != AreaTool::Union) {
-        DocumentRead read = formatToRead(otherFile).read(otherFile, {});
-        if (!read.ok()) {
-            s.platform.message(read.error);
-            return false;
-        }
-        other = std::move(read.file.rings);
+namespace {
+
+const char* areaToolName(AreaTool tool) {
+    return tool == AreaTool::Union ? "Union" : tool == AreaTool::Clip ? "Clip to File" : "Subtract File";
+}
+
+std::vector<RingText> areaToolResult(AreaTool tool, const std::vector<RingText>& rings, const std::vector<RingText>& other) {
+    return tool == AreaTool::Union ? unionOfRings(rings) : tool == AreaTool::Clip ? clipRings(rings, other) : subtractRings(rings, other);
+}
+
+// The rings of the file a clip or subtract takes, none for a union; empty
+// after a message when the file cannot be read.
+std::optional<std::vector<RingText>> otherRings(State& s, AreaTool tool, const std::string& otherFile) {
+    if (tool == AreaTool::Union) return std::vector<RingText>{};
+    DocumentRead read = formatToRead(otherFile).read(otherFile, {});
+    if (!read.ok()) {
+        s.platform.message(read.error);
+        return std::nullopt;
     }
+    return std::move(read.file.rings);
+}
+
+}  // namespace
+
+bool applyAreaTool(State& s, AreaTool tool, const std::string& otherFile) {
+    const std::optional<std::vector<RingText>> other = otherRings(s, tool, otherFile);
+    if (!other) return false;
     return guarded(s, [&] {
         const std::vector<RingText>& rings = committedRings(s);
         s.platform.busyPointer();
         std::vector<RingText> result;
         try {
-            result = tool == AreaTool::Union  ? unionOfRings(rings)
-                     : tool == AreaTool::Clip ? clipRings(rings, other)
-                                              : subtractRings(rings, other);
+            result = areaToolResult(tool, rings, *other);
         } catch (...) {
             s.platform.normalPointer();
             throw;
         }
         s.platform.normalPointer();
-        const char* name = tool == AreaTool::Union ? "Union" : tool == AreaTool::Clip ? "Clip to File" : "Subtract File";
-        return replaceAllRings(s, std::move(result), name);
+        return replaceAllRings(s, std::move(result), areaToolName(tool));
     });
 }
 
 void areaToolCommand(State& s, AreaTool tool) {
+    if (s.work.running()) return;
     if (s.edit.outline.pointCount > 0) {
         s.platform.message(kAddOrCancel);
         return;
@@ -132,7 +149,14 @@ void areaToolCommand(State& s, AreaTool tool) {
         file = fileDialog(s.platform, false, readableFilters(), "", documentFolder(s.doc));
         if (file.empty()) return;
     }
-    applyAreaTool(s, tool, file);
+    std::optional<std::vector<RingText>> other = otherRings(s, tool, file);
+    if (!other) return;
+    // The rings are copies that share their text: the document may be
+    // looked through meanwhile, never changed.
+    runToolAway<std::vector<RingText>>(
+        s, areaToolName(tool), kAreaToolFailed,
+        [rings = committedRings(s), other = std::move(*other), tool](WorkProgress&) { return areaToolResult(tool, rings, other); },
+        [&s, tool](std::vector<RingText>& result) { replaceAllRings(s, std::move(result), areaToolName(tool)); });
 }
 
 std::optional<int> removeHolesSmallerThan(State& s, double squareKilometres) {

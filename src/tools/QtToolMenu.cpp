@@ -6,6 +6,7 @@
 #include "geometry/Geos.h"
 #include "tools/AreaTools.h"
 #include "tools/QtToolDialogs.h"
+#include "tools/ToolAway.h"
 #include "editing/ViewCommands.h"
 
 namespace tess {
@@ -51,37 +52,32 @@ void simplifyCommand(QWidget* parent, State& s) { ringToolCommand(parent, s, ask
 void growCommand(QWidget* parent, State& s) { ringToolCommand(parent, s, askGrow); }
 
 void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>& refresh) {
-    CheckReport report;
-    std::vector<std::string> areas;
-    s.platform.busyPointer();
-    try {
-        report = checkDocument(committedRings(s), kMostListed);
-        areas = areaLines(s.doc.content.rings);
-    } catch (const GeosError& e) {
-        s.platform.normalPointer();
-        s.platform.message(std::string(kCheckFailed) + e.what());
-        return;
-    } catch (const std::bad_alloc&) {
-        s.platform.normalPointer();
-        s.platform.message(kNotEnoughMemory);
-        return;
-    }
-    s.platform.normalPointer();
-    showProblems(
-        parent, report, areas,
-        [&](const Problem& p) {
-            // As a click on the ring's entry in the list would, then the
-            // view closes in on the place.
-            if (s.edit.outline.pointCount > 0) return;
-            if (p.ring != s.doc.loaded.index) chooseRing(s, p.ring);
-            centreViewOn(s, p.place.lon, p.place.lat, kProblemZoom);
-            s.edit.overlays.problem = {p.place.lon, p.place.lat, p.ring, s.doc.history.done.size()};
-            refresh();
-        },
-        [&](int ring) {
-            if (s.edit.outline.pointCount > 0) return;
-            if (ring != s.doc.loaded.index) chooseRing(s, ring);
-            refresh();
+    struct Checked {
+        CheckReport report;
+        std::vector<std::string> areas;
+    };
+    // The check of a large document runs away from the window, on copies
+    // of the rings that share their text.
+    runToolAway<Checked>(
+        s, kCheckingDocument, kCheckFailed,
+        [rings = committedRings(s)](WorkProgress&) { return Checked{checkDocument(rings, kMostListed), areaLines(rings)}; },
+        [parent, &s, refresh](Checked& checked) {
+            showProblems(
+                parent, checked.report, checked.areas,
+                [&](const Problem& p) {
+                    // As a click on the ring's entry in the list would, then
+                    // the view closes in on the place.
+                    if (s.edit.outline.pointCount > 0) return;
+                    if (p.ring != s.doc.loaded.index) chooseRing(s, p.ring);
+                    centreViewOn(s, p.place.lon, p.place.lat, kProblemZoom);
+                    s.edit.overlays.problem = {p.place.lon, p.place.lat, p.ring, s.doc.history.done.size()};
+                    refresh();
+                },
+                [&](int ring) {
+                    if (s.edit.outline.pointCount > 0) return;
+                    if (ring != s.doc.loaded.index) chooseRing(s, ring);
+                    refresh();
+                });
         });
 }
 

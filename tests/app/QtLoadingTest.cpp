@@ -78,4 +78,46 @@ TEST(Loading, theWindowShowsAndAnswersWhileALargeFileIsReadAndCancelKeepsWhatItH
     EXPECT_TRUE(window.action(Command::Save)->isEnabled());
 }
 
+// Rings that overlap each other everywhere: their union takes GEOS a while.
+std::string overlappingRings(test::TempDir& temp) {
+    const std::string path = temp.file("overlapping.poly");
+    std::string text = "overlapping\n";
+    char line[64];
+    for (int ring = 0; ring < 60; ++ring) {
+        text += std::to_string(ring + 1) + "\n";
+        constexpr int kVertices = 20000;
+        for (int i = 0; i <= kVertices; ++i) {
+            const double a = 2 * M_PI * (i % kVertices) / kVertices, wobble = 0.02 * std::sin(a * (50 + ring));
+            std::snprintf(line, sizeof line, "   %.7f %.7f\n", 10 + ring * 0.01 + (1 + wobble) * std::cos(a),
+                          50 + (1 + wobble) * std::sin(a));
+            text += line;
+        }
+        text += "END\n";
+    }
+    test::writeFile(path, text + "END\n");
+    return path;
+}
+
+TEST(Loading, aLongUnionRunsAwayFromTheWindowAndCancelLeavesTheDocument) {
+    test::TempDir temp;
+    QtPlatform platform;
+    QtMainWindow window(platform, WindowStart{temp.path(), overlappingRings(temp), false});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.state().doc.ringCount() == 60; }, 30000));
+    window.action(Command::Union)->trigger();
+    ASSERT_TRUE(window.state().work.running()) << "the window waited for the union";
+    EXPECT_FALSE(window.action(Command::Save)->isEnabled());
+    EXPECT_TRUE(window.action(Command::ZoomIn)->isEnabled());
+    cancelAndWait(window);
+    EXPECT_EQ(60, window.state().doc.ringCount());
+    EXPECT_FALSE(window.state().doc.modified);
+    EXPECT_TRUE(window.action(Command::Save)->isEnabled());
+
+    window.action(Command::Union)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.state().work.running(); }, 120000));
+    EXPECT_EQ(1, window.state().doc.ringCount());
+    EXPECT_TRUE(window.state().doc.modified);
+}
+
 }  // namespace
