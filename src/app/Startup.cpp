@@ -13,6 +13,7 @@
 #include "editing/Redraw.h"
 #include "session/Opening.h"
 #include "platform/Files.h"
+#include "platform/StartTimes.h"
 #include "platform/WorkingFolder.h"
 
 namespace tess {
@@ -40,7 +41,9 @@ void startup(State& s, const std::string& exeDir, const std::string& commandLine
         const std::filesystem::path given(commandLine);
         const std::string path = given.is_absolute() ? commandLine : std::filesystem::absolute(given, ec).lexically_normal().string();
         openDocumentFileInBackground(s, ec ? commandLine : path, [&s](bool opened) {
+            reportStartStep("read");
             if (opened) redraw(s, true);
+            reportStartStep("drawn");
         });
     }
     s.canvas.margin = kMargin;

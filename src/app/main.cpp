@@ -9,9 +9,11 @@
 #include "app/QtApplication.h"
 #include "app/QtRender.h"
 #include "platform/Messages.h"
+#include "platform/StartTimes.h"
 
 int main(int argc, char** argv) {
     using namespace tess;
+    markProgramStart();
     const CommandLineRead read = readCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!read.ok()) {
         std::cerr << "tessaline: " << read.error << "\n" << kTryHelp << "\n";

@@ -17,6 +17,7 @@
 #include "editing/Redraw.h"
 #include "editing/Clearing.h"
 #include "editing/ViewCommands.h"
+#include "platform/StartTimes.h"
 #include "view/Transform.h"
 #include "view/ViewArea.h"
 
@@ -206,15 +207,23 @@ void QtCanvas::paintObjects(QPainter& painter) const {
 
 void QtCanvas::paintEvent(QPaintEvent*) {
     flush();
+    // While a drawing runs, the last whole picture stays up, so a zoom on a
+    // huge ring never shows a blank or half-drawn canvas; only the very
+    // first drawing is seen as it grows. The copy shares its pixels until
+    // the next drawing writes.
+    if (!state_.canvas.drawing) lastWhole_ = image_;
+    const bool keepLast = state_.canvas.drawing && lastWhole_.size() == image_.size();
     QPainter painter(this);
     if (underlay_) {
         painter.fillRect(rect(), Qt::white);
         underlay_(painter);
     }
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(0, 0, keepLast ? lastWhole_ : image_);
     painter.setPen(QColor(160, 160, 160));
     painter.drawRect(0, 0, QWidget::width() - 1, QWidget::height() - 1);
     paintObjects(painter);
+    if (!painted_) reportStartStep("shown");
+    painted_ = true;
 }
 
 void QtCanvas::resizeEvent(QResizeEvent*) {

@@ -81,6 +81,8 @@ private:
 
     State& state_;
     QImage image_;
+    QImage lastWhole_;  // the last picture drawn whole
+    bool painted_ = false;
     std::vector<PendingLine> pending_;
     std::function<void()> onChanged_;
     std::function<void(std::string)> onFileDropped_;

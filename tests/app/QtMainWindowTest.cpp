@@ -270,4 +270,23 @@ TEST_F(MainWindowTest, theStatusHintIsShownWholeInTheNarrowestWindow) {
     EXPECT_EQ(window().width(), kMinimumWidth);  // and the window did not have to widen for it
 }
 
+// While a drawing runs, the canvas keeps the last whole picture: a zoom
+// on a huge ring never shows it blank.
+TEST_F(MainWindowTest, theLastWholePictureStaysUpWhileADrawingRuns) {
+    open();
+    auto blueShown = [&] {
+        const QImage shown = canvas()->grab().toImage();
+        for (int y = 0; y < shown.height(); y += 2)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixelColor(x, y) == QColor(0, 0, 255)) return true;
+        return false;
+    };
+    ASSERT_TRUE(blueShown());
+    state().canvas.drawing = true;  // as in the middle of a redraw, which starts from a clear canvas
+    canvas()->clear();
+    EXPECT_TRUE(blueShown());
+    state().canvas.drawing = false;
+    EXPECT_FALSE(blueShown());
+}
+
 }  // namespace
