@@ -98,6 +98,7 @@ TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
     EXPECT_EQ("/a b/c d.poly", readCommandLine({"\"/a", "b/c", "d.poly\""}).command.input());
     startup(state, temp.path(), test::dataFile("gpsbabel_basecamp.gpx"));
     EXPECT_EQ(1, state.doc.ringCount());
+    EXPECT_EQ(15, state.progress.barWidth);  // the drawing's full bar went
     EXPECT_TRUE(state.doc.modified);
     State empty(platform);
     startup(empty, temp.path(), temp.file("missing.poly"));
@@ -215,3 +216,9 @@ TEST(Combine, ofNoFilesAsksForSome) {
 }
 
 }  // namespace
+
+TEST(Combine, tellsHowFarItIsInPercent) {
+    EXPECT_EQ(" 50%", mergeProgressText(1, 2));
+    EXPECT_EQ(" 0%", mergeProgressText(3, 0));
+}
+

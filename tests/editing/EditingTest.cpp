@@ -150,6 +150,7 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     EXPECT_EQ("   12.0 58.0\n   18.0 58.0\n   15.0 52.0\n   12.0 58.0\n", ringText(2));
     EXPECT_EQ(0, state.edit.outline.pointCount);
     EXPECT_EQ(Tool::Pointer, state.edit.tool);  // back to the pointer
+    EXPECT_FALSE(state.edit.toolIndicatorShown);
     EXPECT_TRUE(state.doc.modified);
 }
 

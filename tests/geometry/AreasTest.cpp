@@ -124,3 +124,19 @@ TEST(Areas, theSplitAtTheLineKeepsTheAreaAndNoPieceSpansMoreThanHalfATurn) {
         else EXPECT_EQ(1u, pieces.size());
     }
 }
+
+// The smallest ring, a triangle, is split at the line and measured; a ring
+// more than half a turn wide may cross it, whatever its first vertices say.
+TEST(Areas, aTriangleAcrossTheLineIsSplitAndMeasured) {
+    const Vertices triangle{{179, 10}, {-179, 10}, {179.5, 12}, {179, 10}};
+    EXPECT_EQ(splitAtAntimeridian(triangle).size(), 2u);
+    const Vertices open{{0, 0}, {1, 0}, {0, 1}};  // not closed: still a triangle
+    EXPECT_NE(signedArea2(open), 0);
+    RingFacts wide;
+    wide.known = true;
+    wide.minLon = -100, wide.maxLon = 80.5;
+    EXPECT_TRUE(mayCrossAntimeridian(wide));
+    wide.maxLon = 79.5;
+    EXPECT_FALSE(mayCrossAntimeridian(wide));
+}
+

@@ -53,6 +53,9 @@ TEST(HttpFreshness, aTileIsKeptAtLeastAWeek) {
     EXPECT_EQ(freshUntil(now, "public, Max-Age=2592000", ""), now + 2592000);
     EXPECT_EQ(freshUntil(0, "", "Thu, 01 Jan 1970 00:00:00 GMT"), week);
     EXPECT_EQ(freshUntil(784111777 - 30 * 86400, "", "Sun, 06 Nov 1994 08:49:37 GMT"), 784111777);
+    // A max-age without a number is none: Expires says.
+    for (const char* broken : {"max-age=", "max-age=soon"})
+        EXPECT_EQ(freshUntil(0, broken, "Sun, 06 Nov 1994 08:49:37 GMT"), 784111777) << broken;
     // Cache-Control rules over Expires.
     EXPECT_EQ(freshUntil(now, "max-age=1000000", "Thu, 01 Jan 1970 00:00:00 GMT"), now + 1000000);
 }

@@ -93,6 +93,7 @@ TEST(TileMath, columnsWrapRowsStopAndAncestorsHoldTheirDescendants) {
     EXPECT_EQ(r.yFirst + r.yLast, 0 + 1);
     EXPECT_EQ(tilesNearestFirst(r, 100).size(), static_cast<std::size_t>(r.count()));
     EXPECT_TRUE(tilesNearestFirst(r, r.count() - 1).empty());
+    EXPECT_EQ(tilesNearestFirst(r, r.count()).size(), static_cast<std::size_t>(r.count()));  // as many as allowed
 }
 
 TEST(MapView, pixelsAreSquareAndZoomAndPanKeepThePointUnderThePointer) {

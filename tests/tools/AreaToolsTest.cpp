@@ -115,4 +115,10 @@ TEST_F(AreaTools, theStatusBarTellsTheLoadedRingsAreaAndLengthAndFollowsAMovedVe
 TEST(AreaCommandLine, refusesAnAreaBelowZeroAndAMissingFile) {
     EXPECT_FALSE(readCommandLine({"--drop-holes", "-1", "in.poly", "-o", "o.poly"}).ok());
     EXPECT_FALSE(readCommandLine({"--clip"}).ok());
+    EXPECT_FALSE(readCommandLine({"--clip", "area.poly", "in.poly"}).ok());  // writes a file: -o is wanted
+    const CommandLineRead clip = readCommandLine({"--clip", "area.poly", "in.poly", "-o", "o.poly"});
+    ASSERT_TRUE(clip.ok()) << clip.error;
+    EXPECT_EQ("area.poly", clip.command.areaFile);
+    EXPECT_EQ("in.poly", clip.command.input());
+    EXPECT_EQ("o.poly", clip.command.output);
 }

@@ -43,6 +43,7 @@ std::pair<int, std::string> run(std::vector<std::string> words) {
 TEST_F(RingTools, aChangeReplacesTheRingLoadsItAndMarksTheDocument) {
     ASSERT_TRUE(openDocumentFile(state, file("a.poly", kOuterInner)));
     const RingChange change = growChange(state.doc.content.rings, 1, 1000, Corners::Round);
+    EXPECT_EQ("Grow Ring 2", change.name);
     ASSERT_TRUE(applyRingChange(state, change));
     EXPECT_EQ(2, state.doc.ringCount());
     EXPECT_EQ(1, state.doc.loaded.index);
