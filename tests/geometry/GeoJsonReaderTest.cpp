@@ -54,6 +54,9 @@ TEST(GeoJsonReader, readsWhatToolsWrite) {
         // Escapes, and a name's line breaks made blanks.
         {R"({"type":"Feature","properties":{"name":"Caf\u00e9\nA\"B\ud83d\ude00"},"geometry":)" + polygon(kTriangle) + "}",
          "[Caf\xC3\xA9 A\"B\xF0\x9F\x98\x80] " + triangle},
+        // UTF-8 of two, three and four bytes, as written.
+        {"{\"type\":\"Feature\",\"properties\":{\"name\":\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\"},\"geometry\":" + polygon(kTriangle) + "}",
+         "[\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80] " + triangle},
         {nestedCollections(28), triangle},
     };
     for (const auto& [text, rings] : cases) EXPECT_EQ(rings, ringsOf(parseGeoJson(text))) << text;
