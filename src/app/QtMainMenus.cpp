@@ -107,7 +107,7 @@ void QtMainWindow::buildMenus() {
                        {Command::ClipToFile, "Clip &to File…"},
                        {Command::SubtractFile, "Subtract &File…"},
                        {Command::RemoveSmallHoles, "Remove &Holes Smaller Than…"},
-                       {Command::SplitAt180, "Split at ±180°"}});
+                       {Command::SplitAt180, "S&plit at ±180°"}});
     addMenu("&Help", {{Command::About, "&About Tessaline"}, {Command::Help, "&Help", {"F1"}}});
 }
 

@@ -32,7 +32,7 @@ QRadioButton* addChoice(QFormLayout* form, const char* label, const char* first,
 
 }  // namespace
 
-std::optional<RingChange> askGrow(QWidget* parent, const std::vector<RingText>& rings, int index) {
+std::optional<GrowRequest> askGrowDistance(QWidget* parent, int index) {
     QDialog dialog(parent);
     dialog.setWindowTitle(QString("Grow or Shrink Ring %1").arg(index + 1));
     auto* form = new QFormLayout(&dialog);
@@ -55,7 +55,7 @@ std::optional<RingChange> askGrow(QWidget* parent, const std::vector<RingText>& 
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const double metres = distance->value() * (unit->currentIndex() == 0 ? 1000 : 1) * (outward->isChecked() ? 1 : -1);
-    return growChange(rings, index, metres, round->isChecked() ? Corners::Round : Corners::Mitre);
+    return GrowRequest{metres, round->isChecked() ? Corners::Round : Corners::Mitre};
 }
 
 }  // namespace tess

@@ -24,11 +24,16 @@ qlonglong withoutRepeat(const Vertices& v) {
     return static_cast<qlonglong>(v.size()) - (closed ? 1 : 0);
 }
 
+// Up to this many vertices the count after is worked out while the dialog
+// is open, in a few hundredths of a second; a larger ring is simplified
+// once, away from the window, when the dialog is closed with OK.
+constexpr std::size_t kCountedWhileTyping = 200000;
+
 }  // namespace
 
-std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingText>& rings, int index) {
+std::optional<double> askSimplifyTolerance(QWidget* parent, const std::vector<RingText>& rings, int index) {
     const RingText& ring = rings.at(static_cast<std::size_t>(index));
-    const Vertices vertices = verticesOf(ring.lines);
+    const Vertices vertices = ring.facts.vertices <= static_cast<std::int64_t>(kCountedWhileTyping) ? verticesOf(ring.lines) : Vertices{};
 
     QDialog dialog(parent);
     dialog.setWindowTitle(QString("Simplify Ring %1").arg(index + 1));
@@ -46,11 +51,14 @@ std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingTex
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
-    Vertices result;
     const QLocale locale;
     auto update = [&] {
+        if (vertices.empty()) {
+            counts->setText(QString("%1 before; the count after is known once it is simplified").arg(locale.toString(ring.facts.vertices)));
+            return;
+        }
         try {
-            result = simplifyRing(vertices, tolerance->value());
+            const Vertices result = simplifyRing(vertices, tolerance->value());
             counts->setText(QString("%1 before, %2 after").arg(locale.toString(withoutRepeat(vertices)),
                                                                 locale.toString(withoutRepeat(result))));
             buttons->button(QDialogButtonBox::Ok)->setEnabled(true);
@@ -59,7 +67,7 @@ std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingTex
             buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
         }
     };
-    // A million vertices take a good part of a second: wait until typing pauses.
+    // Wait until typing pauses.
     QTimer pause;
     pause.setSingleShot(true);
     pause.setInterval(150);
@@ -68,9 +76,7 @@ std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingTex
     update();
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    pause.stop();
-    update();
-    return RingChange{index, {ownRingText(ring.name, vertexLines(result))}, simplifyName(index)};
+    return tolerance->value();
 }
 
 }  // namespace tess

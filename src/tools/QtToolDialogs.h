@@ -17,13 +17,17 @@ class QWidget;
 namespace tess {
 
 // Simplify Ring…: a tolerance in metres, with the vertex counts before
-// and after shown as it changes. nullopt when cancelled.
-std::optional<RingChange> askSimplify(QWidget* parent, const std::vector<RingText>& rings, int index);
+// and after shown as it changes (for rings small enough to count at once).
+// nullopt when cancelled.
+std::optional<double> askSimplifyTolerance(QWidget* parent, const std::vector<RingText>& rings, int index);
 
-// Grow or Shrink Ring…: a distance in metres or kilometres, outward or
-// inward, round or mitred corners. nullopt when cancelled; GeosError when
-// GEOS fails.
-std::optional<RingChange> askGrow(QWidget* parent, const std::vector<RingText>& rings, int index);
+// Grow or Shrink Ring…: a distance in metres or kilometres (negative
+// inward), round or mitred corners. nullopt when cancelled.
+struct GrowRequest {
+    double metres = 0;
+    Corners corners = Corners::Round;
+};
+std::optional<GrowRequest> askGrowDistance(QWidget* parent, int index);
 
 // Check Document: the problems listed and their count, then the rings'
 // areas and the document's (`areas`, one line each, the total last);

@@ -1,13 +1,10 @@
-// The polygon tools' menu entries: each dialog's change is applied to the
-// document as one step.
-#include <new>
-
+// The polygon tools' menu entries: each dialog's answer is worked out away
+// from the window and applied to the document as one step.
 #include "editing/Editing.h"
-#include "geometry/Geos.h"
+#include "editing/ViewCommands.h"
 #include "tools/AreaTools.h"
 #include "tools/QtToolDialogs.h"
 #include "tools/ToolAway.h"
-#include "editing/ViewCommands.h"
 
 namespace tess {
 
@@ -31,25 +28,37 @@ int loadedRing(State& s) {
     return s.doc.loaded.index;
 }
 
-// The dialog's change, made as one step; GEOS's failures are told.
-void ringToolCommand(QWidget* parent, State& s,
-                     std::optional<RingChange> (*ask)(QWidget*, const std::vector<RingText>&, int)) {
-    const int ring = loadedRing(s);
-    if (ring < 0) return;
-    const std::vector<RingText>& rings = committedRings(s);
-    try {
-        if (const std::optional<RingChange> change = ask(parent, rings, ring)) applyRingChange(s, *change);
-    } catch (const GeosError& e) {
-        s.platform.message(std::string(kToolFailed) + e.what());
-    } catch (const std::bad_alloc&) {
-        s.platform.message(kNotEnoughMemory);
-    }
+// A change of ring `index` worked out away from the window from copies of
+// the rings, then made as one step.
+void changeRingAway(State& s, const std::string& what, int index, std::function<RingChange(const std::vector<RingText>&, int)> change) {
+    runToolAway<RingChange>(
+        s, what, kToolFailed,
+        [rings = committedRings(s), index, change = std::move(change)](WorkProgress&) { return change(rings, index); },
+        [&s](RingChange& made) { applyRingChange(s, made); });
 }
 
 }  // namespace
 
-void simplifyCommand(QWidget* parent, State& s) { ringToolCommand(parent, s, askSimplify); }
-void growCommand(QWidget* parent, State& s) { ringToolCommand(parent, s, askGrow); }
+void simplifyCommand(QWidget* parent, State& s) {
+    const int ring = loadedRing(s);
+    if (ring < 0) return;
+    const std::optional<double> metres = askSimplifyTolerance(parent, committedRings(s), ring);
+    if (!metres) return;
+    changeRingAway(s, simplifyName(ring), ring, [metres = *metres](const std::vector<RingText>& rings, int index) {
+        return simplifyChange(rings, index, metres);
+    });
+}
+
+void growCommand(QWidget* parent, State& s) {
+    const int ring = loadedRing(s);
+    if (ring < 0) return;
+    const std::optional<GrowRequest> asked = askGrowDistance(parent, ring);
+    if (!asked) return;
+    changeRingAway(s, growName(ring, asked->metres), ring,
+                   [grow = *asked](const std::vector<RingText>& rings, int index) {
+                       return growChange(rings, index, grow.metres, grow.corners);
+                   });
+}
 
 void checkDocumentCommand(QWidget* parent, State& s, const std::function<void()>& refresh) {
     struct Checked {

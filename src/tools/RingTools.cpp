@@ -32,6 +32,10 @@ std::string withoutHoleMark(const std::string& name) { return isHoleName(name) ?
 
 std::string simplifyName(int index) { return "Simplify Ring " + std::to_string(index + 1); }
 
+std::string growName(int index, double metres) {
+    return (metres < 0 ? "Shrink Ring " : "Grow Ring ") + std::to_string(index + 1);
+}
+
 const std::vector<RingText>& committedRings(State& s) {
     commitEdits(s.doc);
     return s.doc.content.rings;
@@ -51,7 +55,7 @@ RingChange simplifyChange(const std::vector<RingText>& rings, int index, double 
 RingChange growChange(const std::vector<RingText>& rings, int index, double metres, Corners corners) {
     const RingText& ring = ringAt(rings, index);
     const bool hole = isHoleName(ring.name);
-    RingChange change{index, {}, (metres < 0 ? "Shrink Ring " : "Grow Ring ") + std::to_string(index + 1)};
+    RingChange change{index, {}, growName(index, metres)};
     for (const GrownRing& piece : growRing(closedVerticesOf(ring.lines), metres, corners, hole)) {
         const std::string name = piece.hole == hole ? ring.name : piece.hole ? "!" + ring.name : withoutHoleMark(ring.name);
         change.rings.push_back(ownRingText(name, vertexLines(piece.vertices)));

@@ -29,8 +29,10 @@ const std::vector<RingText>& committedRings(State& s);
 
 std::int64_t vertexCount(const RingText& ring);
 
-// "Simplify Ring 3" for index 2.
+// "Simplify Ring 3" for index 2; "Grow Ring 3", or "Shrink Ring 3" for a
+// distance below 0.
 std::string simplifyName(int index);
+std::string growName(int index, double metres);
 
 // Ring `index` simplified by a tolerance in metres; its name stays.
 RingChange simplifyChange(const std::vector<RingText>& rings, int index, double metres);

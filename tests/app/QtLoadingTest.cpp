@@ -2,10 +2,13 @@
 // answers its menus meanwhile, and Cancel leaves the document it had.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <cstdio>
 
@@ -98,7 +101,7 @@ std::string overlappingRings(test::TempDir& temp) {
     return path;
 }
 
-TEST(Loading, aLongUnionRunsAwayFromTheWindowAndCancelLeavesTheDocument) {
+TEST(Loading, toolsRunAwayFromTheWindowAndCancelLeavesTheDocument) {
     test::TempDir temp;
     QtPlatform platform;
     QtMainWindow window(platform, WindowStart{temp.path(), overlappingRings(temp), false});
@@ -113,6 +116,15 @@ TEST(Loading, aLongUnionRunsAwayFromTheWindowAndCancelLeavesTheDocument) {
     EXPECT_EQ(60, window.state().doc.ringCount());
     EXPECT_FALSE(window.state().doc.modified);
     EXPECT_TRUE(window.action(Command::Save)->isEnabled());
+
+    // Simplify's dialog answered with OK: the ring is simplified away from
+    // the window, as one step.
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); });
+    window.action(Command::Simplify)->trigger();
+    ASSERT_TRUE(window.state().work.running());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.state().work.running(); }, 30000));
+    EXPECT_LT(window.state().doc.content.rings[0].facts.vertices, 20001);
+    EXPECT_EQ("Undo Simplify Ring 1", undoCaption(window.state().doc));
 
     window.action(Command::Union)->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.state().work.running(); }, 120000));
