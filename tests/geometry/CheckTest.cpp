@@ -16,83 +16,37 @@ namespace {
 
 RingText ring(const std::string& name, const Vertices& v) { return ownRingText(name, vertexLines(v)); }
 
-std::vector<Problem> problemsOf(const std::vector<RingText>& rings, ProblemKind kind) {
-    std::vector<Problem> out;
-    for (const Problem& p : checkDocument(rings))
-        if (p.kind == kind) out.push_back(p);
-    return out;
-}
-
 }  // namespace
 
-TEST(Check, aSoundRingHasNoProblem) {
-    EXPECT_TRUE(checkDocument({ring("1", square(0, 0, 1))}).empty());
-}
-
-TEST(Check, aCrossingNamesBothEdgesAndThePoint) {
-    // 1 (0,0) 2 (2,2) 3 (2,0) 4 (0,2): edges 1-2 and 3-4 cross at (1,1).
-    const auto problems = checkDocument({ring("1", {{0, 0}, {2, 2}, {2, 0}, {0, 2}, {0, 0}})});
-    ASSERT_EQ(1u, problems.size());
-    const Problem& p = problems[0];
-    EXPECT_EQ(ProblemKind::SelfIntersection, p.kind);
-    EXPECT_EQ(0, p.ring);
-    EXPECT_EQ(0, p.vertex);
-    EXPECT_EQ(2, p.otherVertex);
-    EXPECT_DOUBLE_EQ(1, p.place.lon);
-    EXPECT_DOUBLE_EQ(1, p.place.lat);
-    EXPECT_EQ("Ring 1: edges 1-2 and 3-4 cross at 1 1", describe(p));
-}
-
-TEST(Check, everyCrossingIsListed) {
-    // A zigzag that crosses its own closing edge twice.
-    const Vertices zigzag = {{0, 0}, {4, 0}, {4, 2}, {3, -1}, {2, 2}, {1, -1}, {0, 2}, {0, 0}};
-    EXPECT_EQ(4u, problemsOf({ring("1", zigzag)}, ProblemKind::SelfIntersection).size());
-}
-
-TEST(Check, aRingThatTouchesItselfAtAVertex) {
-    const Vertices figureEight = {{0, 0}, {1, 0}, {1, 1}, {0, 0}, {-1, 0}, {-1, -1}, {0, 0}};
-    const auto problems = problemsOf({ring("1", figureEight)}, ProblemKind::SelfIntersection);
-    ASSERT_EQ(1u, problems.size());
-    EXPECT_EQ(0, problems[0].place.lon);
-}
-
-TEST(Check, repeatedVerticesAndAnOpenRing) {
-    const std::vector<RingText> rings = {ring("1", {{0, 0}, {1, 0}, {1, 0}, {1, 1}, {0, 1}})};
-    const auto repeated = problemsOf(rings, ProblemKind::RepeatedVertex);
-    ASSERT_EQ(1u, repeated.size());
-    EXPECT_EQ(2, repeated[0].vertex);
-    EXPECT_EQ("Ring 1: vertex 3 repeats vertex 2 (1 0)", describe(repeated[0]));
-    const auto open = problemsOf(rings, ProblemKind::NotClosed);
-    ASSERT_EQ(1u, open.size());
-    EXPECT_EQ(4, open[0].vertex);
-}
-
-TEST(Check, fewerThanThreeDistinctVertices) {
-    const auto problems = checkDocument({ring("1", {{0, 0}, {1, 1}, {0, 0}, {1, 1}})});
-    ASSERT_EQ(1u, problems.size());
-    EXPECT_EQ(ProblemKind::TooFewVertices, problems[0].kind);
-}
-
-TEST(Check, aHoleOutsideEveryOuterRing) {
-    const auto problems = checkDocument({ring("1", square(0, 0, 1)), ring("!2", square(0.2, 0.2, 0.5)),
-                                         ring("3", square(5, 5, 1)), ring("!4", square(10, 10, 1))});
-    ASSERT_EQ(1u, problems.size());
-    EXPECT_EQ(ProblemKind::HoleOutside, problems[0].kind);
-    EXPECT_EQ(3, problems[0].ring);
-}
-
-TEST(Check, overlappingOuterRingsButNotTouchingOnes) {
-    const auto problems = checkDocument({ring("1", square(0, 0, 1)), ring("2", square(1, 0, 1)),
-                                         ring("3", square(1.5, 0.5, 1))});
-    ASSERT_EQ(1u, problems.size());
-    EXPECT_EQ(ProblemKind::OuterOverlap, problems[0].kind);
-    EXPECT_EQ(1, problems[0].ring);
-    EXPECT_EQ(2, problems[0].otherRing);
-    EXPECT_EQ("Ring 2: overlaps ring 3", describe(problems[0]));
-}
-
-TEST(Check, aRingInsideAnotherOuterRingOverlapsIt) {
-    EXPECT_EQ(1u, problemsOf({ring("1", square(0, 0, 10)), ring("2", square(1, 1, 1))}, ProblemKind::OuterOverlap).size());
+// Each kind of problem as a case: the rings, and the problems found as the
+// Check Document window lists them (ring, vertices and place).
+TEST(Check, findsEachKindOfProblemWithItsRingVerticesAndPlace) {
+    struct Case {
+        const char* what;
+        std::vector<RingText> rings;
+        std::vector<std::string> problems;
+    };
+    const Case cases[] = {
+        {"a sound ring", {ring("1", square(0, 0, 1))}, {}},
+        {"a crossing", {ring("1", {{0, 0}, {2, 2}, {2, 0}, {0, 2}, {0, 0}})}, {"Ring 1: edges 1-2 and 3-4 cross at 1 1"}},
+        {"a zigzag across its closing edge", {ring("1", {{0, 0}, {4, 0}, {4, 2}, {3, -1}, {2, 2}, {1, -1}, {0, 2}, {0, 0}})},
+         {"Ring 1: edges 1-2 and 3-4 cross at 3.33333333333333 0", "Ring 1: edges 1-2 and 4-5 cross at 2.66666666666667 0",
+          "Ring 1: edges 1-2 and 5-6 cross at 1.33333333333333 0", "Ring 1: edges 1-2 and 6-7 cross at 0.666666666666667 0"}},
+        {"a figure eight", {ring("1", {{0, 0}, {1, 0}, {1, 1}, {0, 0}, {-1, 0}, {-1, -1}, {0, 0}})}, {"Ring 1: edges 1-2 and 3-4 cross at 0 0"}},
+        {"a repeated vertex, open", {ring("1", {{0, 0}, {1, 0}, {1, 0}, {1, 1}, {0, 1}})},
+         {"Ring 1: not closed: the last vertex, 5 (0 1), is not the first", "Ring 1: vertex 3 repeats vertex 2 (1 0)"}},
+        {"two distinct vertices", {ring("1", {{0, 0}, {1, 1}, {0, 0}, {1, 1}})}, {"Ring 1: fewer than three distinct vertices"}},
+        {"a hole outside",
+         {ring("1", square(0, 0, 1)), ring("!2", square(0.2, 0.2, 0.5)), ring("3", square(5, 5, 1)), ring("!4", square(10, 10, 1))},
+         {"Ring 4: hole outside every outer ring"}},
+        {"overlapping, and touching", {ring("1", square(0, 0, 1)), ring("2", square(1, 0, 1)), ring("3", square(1.5, 0.5, 1))}, {"Ring 2: overlaps ring 3"}},
+        {"one inside another", {ring("1", square(0, 0, 10)), ring("2", square(1, 1, 1))}, {"Ring 1: overlaps ring 2"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> found;
+        for (const Problem& p : checkDocument(c.rings)) found.push_back(describe(p));
+        EXPECT_EQ(c.problems, found) << c.what;
+    }
 }
 
 TEST(Check, theRealFilesHaveNoCrossings) {

@@ -24,14 +24,6 @@ std::vector<std::string> names(const PolyFile& f) {
 
 }  // namespace
 
-TEST(GeoJson, readsAPolygonWithAHole) {
-    const auto read = parseGeoJson(R"({"type":"Polygon","coordinates":[
-        [[0,0],[10,0],[10,10],[0,10],[0,0]], [[2,2],[2,3],[3,3],[2,2]]]})");
-    ASSERT_TRUE(read.ok()) << read.error;
-    EXPECT_EQ((std::vector<std::string>{"1", "!2"}), names(read.file));
-    EXPECT_EQ("   0.0 0.0\n   10.0 0.0\n   10.0 10.0\n   0.0 10.0\n   0.0 0.0\n", read.file.rings[0].lines);
-}
-
 TEST(GeoJson, readsFeaturesMultiPolygonsAndCollections) {
     const auto read = parseGeoJson(R"({"type":"FeatureCollection","features":[
         {"type":"Feature","properties":{"name":"Lakes"},"geometry":{"type":"MultiPolygon","coordinates":[
@@ -52,15 +44,12 @@ TEST(GeoJson, keepsTheDigitsOfTheFileWhereTheyMakeAVertexLine) {
     EXPECT_EQ("   13.40 52.50\n   13.0 52.0\n   0.00001 15.0\n   0.0 0.0\n   13.40 52.50\n", read.file.rings[0].lines);
 }
 
-TEST(GeoJson, refusesWhatIsNotGeoJson) {
-    EXPECT_EQ(0u, parseGeoJson("{\"type\":").error.find(kNotGeoJson));
+// GeoJSON that holds no area is no document (what is not GeoJSON at all is
+// the reader's table).
+TEST(GeoJson, refusesWhatHoldsNoArea) {
     EXPECT_EQ(0u, parseGeoJson("[1,2,3]").error.find(kNotGeoJson));
-    EXPECT_EQ(0u, parseGeoJson(R"({"type":"Polygon","coordinates":[[[0,"a"]]]})").error.find(kNotGeoJson));
-    EXPECT_EQ(0u, parseGeoJson(R"({"type":"Polygon","coordinates":[[[0]]]})").error.find(kNotGeoJson));
     EXPECT_EQ("No data", parseGeoJson(R"({"type":"Point","coordinates":[0,0]})").error);
     EXPECT_EQ("No data", parseGeoJson(R"({"type":"FeatureCollection","features":[]})").error);
-    // Deep nesting is refused, not followed down the stack.
-    EXPECT_FALSE(parseGeoJson(std::string(100000, '[') + std::string(100000, ']')).ok());
 }
 
 TEST(GeoJson, refusesMoreRingsThanADocumentHolds) {

@@ -15,14 +15,6 @@ using tess::test::wavyCircle;
 
 namespace {
 
-// The ground distance in metres from the ring's centre to its vertex furthest east.
-double eastReach(const Vertices& ring, Vertex centre) {
-    const LocalProjection p(centre);
-    double reach = -1e300;
-    for (const Vertex& v : ring) reach = std::max(reach, p.forward(v).lon);
-    return reach;
-}
-
 // The nearest and furthest a grown ring's outline comes to the ring, in
 // metres around the ring's centre: over its vertices and the middles of
 // its edges, where arcs drawn as chords come nearest.
@@ -54,33 +46,20 @@ Reach reachOf(const std::vector<GrownRing>& grown, const Vertices& ring) {
 
 }  // namespace
 
-TEST(Grow, movesAnOuterRingOutByTheDistance) {
+// How far an outline moves is the margin properties' below; here its kind
+// and shape: round corners add arcs, mitred ones keep a square a square,
+// and a shrink takes area.
+TEST(Grow, roundCornersAddArcsMitredOnesKeepASquareAndAShrinkTakesArea) {
     const Vertices ring = square(13, 52, 0.2);
-    const auto grown = growRing(ring, 5000, Corners::Round);
-    ASSERT_EQ(1u, grown.size());
-    EXPECT_FALSE(grown[0].hole);
-    const Vertex centre{13.1, 52.1};
-    // The square's east side moved out by at least 5 km, and at most 4 % more.
-    const double moved = eastReach(grown[0].vertices, centre) - eastReach(ring, centre);
-    EXPECT_GE(moved, 5000 - 5);
-    EXPECT_LE(moved, 5200);
-    EXPECT_GT(areaOf(grown[0].vertices), areaOf(ring));
-    EXPECT_EQ(grown[0].vertices.front(), grown[0].vertices.back());
-}
-
-TEST(Grow, aNegativeDistanceShrinks) {
-    const Vertices ring = square(13, 52, 0.2);
+    const auto round = growRing(ring, 2000, Corners::Round);
+    ASSERT_EQ(1u, round.size());
+    EXPECT_FALSE(round[0].hole);
+    EXPECT_GT(round[0].vertices.size(), 20u);
+    EXPECT_EQ(5u, growRing(ring, 2000, Corners::Mitre)[0].vertices.size());
     const auto shrunk = growRing(ring, -1000, Corners::Mitre);
     ASSERT_EQ(1u, shrunk.size());
     EXPECT_LT(areaOf(shrunk[0].vertices), areaOf(ring));
-    // Mitred corners keep a square a square.
     EXPECT_EQ(5u, shrunk[0].vertices.size());
-}
-
-TEST(Grow, roundCornersAddArcsAndMitredOnesDoNot) {
-    const Vertices ring = square(13, 52, 0.2);
-    EXPECT_GT(growRing(ring, 2000, Corners::Round)[0].vertices.size(), 20u);
-    EXPECT_EQ(5u, growRing(ring, 2000, Corners::Mitre)[0].vertices.size());
 }
 
 TEST(Grow, aHoleGrowsInwardSoTheAreaCoveredGrows) {
