@@ -23,15 +23,6 @@ TEST(LocalProjection, goesThereAndBackAndMeasuresMetres) {
     EXPECT_NEAR(111195 * std::cos(57.3 * std::numbers::pi / 180), p.forward({-3.5, 57.3}).lon, 20);
 }
 
-TEST(Simplify, keepsOriginalVerticesAndCloses) {
-    const Vertices ring = wavyCircle(10, 50, 0.1, 2000, 0.0005);
-    const Vertices simple = simplifyRing(ring, 500);
-    ASSERT_GE(simple.size(), 4u);
-    EXPECT_LT(simple.size(), 200u);
-    EXPECT_EQ(simple.front(), simple.back());
-    for (const Vertex& v : simple) EXPECT_NE(ring.end(), std::find(ring.begin(), ring.end(), v));
-}
-
 TEST(Simplify, aLargerToleranceNeverKeepsMore) {
     const Vertices ring = wavyCircle(-4, 57, 0.5, 5000, 0.01);
     std::size_t last = ring.size();
@@ -63,15 +54,10 @@ TEST(Simplify, nothingToDoForNoToleranceOrTooFewVertices) {
     EXPECT_EQ(closed(line), simplifyRing(line, 10));
 }
 
-TEST(Simplify, aHugeToleranceStillLeavesARing) {
-    const Vertices simple = simplifyRing(wavyCircle(0, 0, 1, 1000, 0.01), 1e7);
-    EXPECT_GE(simple.size(), 4u);
-    EXPECT_EQ(simple.front(), simple.back());
-}
-
-// Property: over random star-shaped rings, whatever the tolerance, the
-// result is a simple ring made of the original vertices.
-TEST(Simplify, neverCreatesACrossing) {
+// Property: over random star-shaped rings, whatever the tolerance (up to
+// far more than the ring), the result is a simple closed ring of the
+// original vertices.
+TEST(Simplify, givesASimpleClosedRingOfTheOriginalVertices) {
     std::mt19937 random(15);
     std::uniform_real_distribution<double> unit(0, 1);
     for (int trial = 0; trial < 60; ++trial) {
@@ -84,9 +70,10 @@ TEST(Simplify, neverCreatesACrossing) {
         }
         ring.push_back(ring.front());
         ASSERT_TRUE(isSimpleRing(ring));
-        const double metres = std::pow(10, 1 + 4 * unit(random));
+        const double metres = std::pow(10, 1 + 6 * unit(random));
         const Vertices simple = simplifyRing(ring, metres);
-        EXPECT_TRUE(isSimpleRing(simple)) << "trial " << trial << ", " << metres << " m";
-        EXPECT_LE(simple.size(), ring.size());
+        EXPECT_TRUE(isSimpleRing(simple) && simple.size() >= 4) << "trial " << trial << ", " << metres << " m";
+        EXPECT_EQ(simple.front(), simple.back());
+        for (const Vertex& v : simple) EXPECT_NE(ring.end(), std::find(ring.begin(), ring.end(), v));
     }
 }
