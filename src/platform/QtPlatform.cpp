@@ -2,10 +2,13 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
@@ -37,14 +40,26 @@ QString qtFilter(const std::vector<FileFilter>& filters) {
     return parts.join(";;");
 }
 
-// Qt's own file dialog opens small, with the names cut short: it takes most
-// of the window, and the name column half its width. A desktop's own
-// dialog keeps its own size.
+// Qt's own file dialog opens small, with the names and dates cut short: it
+// takes most of the window, the size, kind and date columns what their
+// text needs, and the names the rest. A desktop's own dialog keeps its own
+// size.
 void makeRoomy(QFileDialog& dialog, const QWidget* window) {
     const QSize room = window ? window->size() : QSize(1000, 700);
     dialog.resize(std::max(760, room.width() * 4 / 5), std::max(520, room.height() * 4 / 5));
     dialog.setViewMode(QFileDialog::Detail);
-    if (auto* details = dialog.findChild<QTreeView*>()) details->header()->resizeSection(0, dialog.width() / 2);
+    auto* details = dialog.findChild<QTreeView*>();
+    if (!details) return;
+    const QFontMetrics text(details->font());
+    const int padding = 3 * text.averageCharWidth();
+    const int size = text.horizontalAdvance("999.9 MiB") + padding, kind = text.horizontalAdvance("plain text document") + padding;
+    const int date = text.horizontalAdvance(QLocale().toString(QDateTime(QDate(2026, 12, 31), QTime(23, 59)), QLocale::ShortFormat)) + padding;
+    QHeaderView* columns = details->header();
+    columns->resizeSection(1, size);
+    columns->resizeSection(2, kind);
+    columns->resizeSection(3, date);
+    // The sidebar of places takes about a fifth of the dialog.
+    columns->resizeSection(0, std::max(200, dialog.width() * 4 / 5 - size - kind - date - 2 * padding));
 }
 
 std::string chosenPath(QFileDialog& dialog) {
