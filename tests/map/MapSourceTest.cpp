@@ -2,6 +2,7 @@
 // of the preferences and the command line.
 #include <gtest/gtest.h>
 
+#include "app/CommandLine.h"
 #include "app/Preferences.h"
 #include "map/HttpFreshness.h"
 #include "map/MapSource.h"
@@ -73,3 +74,12 @@ TEST(MapPreferences, theMapRecentMapsAndCacheLimitAreRemembered) {
     EXPECT_EQ(preferencesText(Preferences()), "keep_proportions=true\n");
     EXPECT_EQ(parsePreferences("map_cache_mb=1\n").mapCacheMegabytes, 10u);
 }
+
+TEST(MapCommandLine, takesTheSourceAndTheSecondsToWait) {
+    const CommandLineRead read = readCommandLine({"--render", "a.poly", "-o", "a.png", "--map", "demo.mbtiles", "--map-timeout", "2.5"});
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ("demo.mbtiles", read.command.map);
+    EXPECT_EQ(2.5, read.command.mapTimeout);
+    EXPECT_FALSE(readCommandLine({"--render", "a.poly", "-o", "a.png", "--map-timeout", "4000"}).ok());
+}
+
