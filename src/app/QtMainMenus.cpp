@@ -71,11 +71,11 @@ void QtMainWindow::buildMenus() {
                                     {Command::Exit, "E&xit", {"Ctrl+Q"}}});
     // The recent files have a submenu of their own above Exit; an entry
     // naming no file is hidden.
-    QMenu* recentMenu = new QMenu("Open &Recent", file);
-    file->insertMenu(action(Command::Exit), recentMenu);
+    recentMenu_ = new QMenu("Open &Recent", file);
+    file->insertMenu(action(Command::Exit), recentMenu_);
     file->insertSeparator(action(Command::Exit));
     for (std::size_t k = 0; k < recentActions_.size(); ++k) {
-        QAction* recent = recentMenu->addAction(QString());
+        QAction* recent = recentMenu_->addAction(QString());
         connect(recent, &QAction::triggered, this, [this, k] {
             openRecentFile(state_, static_cast<int>(k));
             syncFromState();

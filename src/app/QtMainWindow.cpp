@@ -2,6 +2,8 @@
 // push of the state into the widgets after every handler.
 #include "app/QtMainWindow.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QListWidgetItem>
+#include <QMenu>
 #include <QFont>
 #include <QColor>
 #include <QMimeData>
@@ -186,6 +189,9 @@ void QtMainWindow::syncFromState() {
         // An entry that names no file is not worth a blank menu line.
         entry->setVisible(!recent.path.empty());
     }
+    // With no file opened yet, the submenu has nothing to offer.
+    recentMenu_->setEnabled(std::any_of(state_.settings.recent.begin(), state_.settings.recent.end(),
+                                        [](const RecentEntry& r) { return !r.path.empty(); }));
     // Undo and Redo name what they would take back or make again.
     action(Command::Undo)->setText(QString::fromUtf8(("&" + undoCaption(state_.doc)).c_str()));
     action(Command::Undo)->setEnabled(canUndo(state_.doc));

@@ -20,6 +20,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QStatusBar;
 class QTimer;
 
@@ -139,6 +140,7 @@ private:
     QWidget* progressBar_ = nullptr;
     std::map<Command, QAction*> actions_;
     std::array<QAction*, kRecentCount> recentActions_{};
+    QMenu* recentMenu_ = nullptr;  // File › Open Recent
     std::array<QLabel*, 4> status_{};
     QtWorkIndicator* work_ = nullptr;
     std::optional<std::pair<double, double>> pointer_;  // over the canvas, twips
