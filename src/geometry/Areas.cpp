@@ -64,13 +64,7 @@ bool sameRing(const Vertices& a, const Vertices& b) {
 Geom validPolygon(const Geos& geos, const Vertices& ring) {
     Geom polygon = geos.polygon(ring);
     if (geos.check(GEOSisValid_r(geos.handle(), polygon.get()))) return polygon;
-    GEOSMakeValidParams* params = GEOSMakeValidParams_create_r(geos.handle());
-    if (!params) geos.fail();
-    GEOSMakeValidParams_setMethod_r(geos.handle(), params, GEOS_MAKE_VALID_STRUCTURE);
-    GEOSMakeValidParams_setKeepCollapsed_r(geos.handle(), params, 0);
-    GEOSGeometry* valid = GEOSMakeValidWithParams_r(geos.handle(), polygon.get(), params);
-    GEOSMakeValidParams_destroy_r(geos.handle(), params);
-    return geos.own(valid);
+    return geos.repaired(polygon.get());
 }
 
 // GEOS polygons of the rings chosen, in a collection; rings of fewer than

@@ -32,6 +32,16 @@ Geom Geos::own(GEOSGeometry* g) const {
     return Geom(g, GeomDeleter{handle_});
 }
 
+Geom Geos::repaired(const GEOSGeometry* polygon) const {
+    GEOSMakeValidParams* params = GEOSMakeValidParams_create_r(handle_);
+    if (!params) fail();
+    GEOSMakeValidParams_setMethod_r(handle_, params, GEOS_MAKE_VALID_STRUCTURE);
+    GEOSMakeValidParams_setKeepCollapsed_r(handle_, params, 0);
+    GEOSGeometry* valid = GEOSMakeValidWithParams_r(handle_, polygon, params);
+    GEOSMakeValidParams_destroy_r(handle_, params);
+    return own(valid);
+}
+
 Prepared Geos::prepare(const GEOSGeometry* g) const {
     const GEOSPreparedGeometry* p = GEOSPrepare_r(handle_, g);
     if (!p) fail();

@@ -47,6 +47,9 @@ public:
     // the context's last failure.
     Geom own(GEOSGeometry* g) const;
     Prepared prepare(const GEOSGeometry* g) const;
+    // The area a polygon that crosses itself winds around, repaired by its
+    // structure, parts that collapse to lines or points dropped.
+    Geom repaired(const GEOSGeometry* polygon) const;
     // Throws when a GEOS predicate answered 2 (its error value).
     bool check(char answer) const;
 

@@ -74,13 +74,7 @@ Geom validPolygon(const Geos& geos, const Vertices& projected, double detail) {
     // the cube of the crossings: 22 s for 300 random vertices, where this
     // one takes 0.3 s.
     if (kept.size() >= 4) polygon = geos.polygon(kept);
-    GEOSMakeValidParams* params = GEOSMakeValidParams_create_r(geos.handle());
-    if (!params) geos.fail();
-    GEOSMakeValidParams_setMethod_r(geos.handle(), params, GEOS_MAKE_VALID_STRUCTURE);
-    GEOSMakeValidParams_setKeepCollapsed_r(geos.handle(), params, 0);
-    GEOSGeometry* valid = GEOSMakeValidWithParams_r(geos.handle(), polygon.get(), params);
-    GEOSMakeValidParams_destroy_r(geos.handle(), params);
-    return geos.own(valid);
+    return geos.repaired(polygon.get());
 }
 
 Geom buffered(const Geos& geos, const GEOSGeometry* area, double distance, Corners corners) {
