@@ -209,16 +209,17 @@ TEST(ChosenFilesList, refusesOnlyAPathAlreadyChosen) {
     EXPECT_TRUE(addChosenFile(chosen, "/m", "berlin.poly"));
 }
 
-TEST(Combine, ofNoFilesAsksForSome) {
+// A combine of no files asks for some; one that cannot be written says so
+// and writes nothing; its progress is told in percent.
+TEST(Combine, ofNoFilesAsksForSomeAndAFailedWriteIsNoCombine) {
     test::ScriptedPlatform platform;
     EXPECT_FALSE(combineFiles(platform, {}, "t", "/tmp/never.poly"));
     EXPECT_EQ(kPleaseAddFiles, platform.last());
-}
-
-}  // namespace
-
-TEST(Combine, tellsHowFarItIsInPercent) {
+    EXPECT_FALSE(combineFiles(platform, {test::dataFile("osmium_berlin.poly")}, "t", "/nowhere/at/all.poly"));
+    EXPECT_TRUE(platform.last().starts_with(kErrorSaving)) << platform.last();
     EXPECT_EQ(" 50%", mergeProgressText(1, 2));
     EXPECT_EQ(" 0%", mergeProgressText(3, 0));
 }
+
+}  // namespace
 

@@ -70,7 +70,8 @@ TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
     EXPECT_EQ(0, state.view.minLon);  // the background fixes the view
     EXPECT_EQ(30, state.view.maxLon);
     cancelBackground(state);
-    EXPECT_EQ(20, state.view.maxLon);  // and the loaded ring has it back
+    EXPECT_EQ(20, state.view.maxLon);  // and the loaded ring has it back, drawn without the background
+    for (const auto& line : surface.lines) EXPECT_NE(colors::darkRed.r, line.color.r);
     EXPECT_TRUE(surface.texts.empty());
     state.view.minLon = 100;
     setSpans(state.view);
