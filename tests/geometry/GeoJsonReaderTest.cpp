@@ -79,6 +79,7 @@ TEST(GeoJsonReader, refusesWhatIsNotOneGeoJsonObject) {
         {R"({"type":"Feature","geometry":5})", "a geometry or null expected"},
         {R"({"type":"Feature","properties":{"name":"a)" "\xC3\x28" R"("},"geometry":null})", "not UTF-8"},
         {R"({"type":"Feature","properties":{"name":"\ud800"},"geometry":null})", "a lone surrogate"},
+        {"{\"type\":\"Feature\",\"properties\":{\"name\":\"\xED\xA0\x80\"},\"geometry\":null}", "not UTF-8"},  // a surrogate written out
         {R"({"type":"Feature","properties":{"name":"a)" "\n" R"("},"geometry":null})", "a control character"},
         {R"({"type":"FeatureCollection","features":[{"type":"Feature","geometry":nul}]})", "a misspelt true, false or null"},
     };
