@@ -40,6 +40,7 @@ TEST_F(FilesTest, AMissingFileGivesTheSystemsReasonAndARegularFileItsBytes) {
     EXPECT_EQ(readFile(temp.file("missing")).error, "No such file or directory");
     const std::string bytes("a\0\xff\r\n", 5);
     EXPECT_EQ(readFile(made("bytes", bytes)).text, bytes);
+    EXPECT_EQ(writeWholeFile("", "text"), "No file name");
 }
 
 TEST_F(FilesTest, AChainOfLinksIsWrittenThroughAndStaysAChain) {
