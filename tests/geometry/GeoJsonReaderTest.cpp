@@ -67,6 +67,8 @@ TEST(GeoJsonReader, refusesWhatIsNotOneGeoJsonObject) {
         {"", "a GeoJSON object expected at byte 1, where the text ends"},
         {polygon(kTriangle) + polygon(kTriangle), "more text follows the GeoJSON object, at byte 61"},
         {nestedCollections(40), "nested deeper than 64 arrays and objects"},
+        {R"({"type":"Feature","properties":{"deep":)" + std::string(70, '[') + std::string(70, ']') + "},\"geometry\":null}",
+         "nested deeper than 64 arrays and objects"},  // passed over, all the same
         {polygon("[[],[[0,0],[1,0],[1,1],[0,0]]]"), "a polygon's outer ring is empty"},
         {polygon("[[[0,0],[1,0],[1,1],[0,0]]]]"), "',' or '}' expected"},
         {polygon("[[[1e400,0],[1,0],[1,1],[1e400,0]]]"), "a number beyond the range of a double"},
