@@ -142,6 +142,10 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
     EXPECT_FALSE(saveDocument(state, SaveMode::Save));
     EXPECT_EQ(kReplaceFile, platform.last());
     EXPECT_EQ("old", test::readFile(temp.file("Walk.poly")));
+    // Open GPX asks for a file to open, not one to save.
+    platform.dialogResults = {""};
+    chooseAndImportGpx(state);
+    EXPECT_FALSE(platform.lastDialogWasSave);
     // Save As proposes the name the document goes by, beside the file it came from.
     platform.dialogResults = {""};
     EXPECT_FALSE(saveDocument(state, SaveMode::SaveAs));
