@@ -142,10 +142,14 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
     EXPECT_FALSE(saveDocument(state, SaveMode::Save));
     EXPECT_EQ(kReplaceFile, platform.last());
     EXPECT_EQ("old", test::readFile(temp.file("Walk.poly")));
-    // Open GPX asks for a file to open, not one to save.
-    platform.dialogResults = {""};
-    chooseAndImportGpx(state);
-    EXPECT_FALSE(platform.lastDialogWasSave);
+    // Open GPX and Import GeoJSON ask for a file to open, not one to save.
+    for (auto command : {chooseAndImportGpx, importGeoJsonCommand}) {
+        platform.dialogResults = {""};
+        platform.answers = {Answer::Yes};
+        command(state);
+        EXPECT_FALSE(platform.lastDialogWasSave);
+        platform.lastDialogWasSave = true;
+    }
     // Save As proposes the name the document goes by, beside the file it came from.
     platform.dialogResults = {""};
     EXPECT_FALSE(saveDocument(state, SaveMode::SaveAs));

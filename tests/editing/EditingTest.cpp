@@ -182,6 +182,14 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     EXPECT_FALSE(state.doc.modified);  // the outline is not the document
     EXPECT_EQ("none\r\n1\r\n   11.0 59.0\r\n   19.0 59.0\r\n   19.0 51.0\r\n   12.0 52.0\r\n   11.0 59.0\r\nEND\r\nEND\r\n",
               *outlineFileText(state));
+    // After a zoom each side runs from its corner's marker to the next one's.
+    zoomAt(state, 2000, 1500, 1.5);
+    const Overlays& o = state.edit.overlays;
+    const auto centre = [&](std::size_t k) { return std::pair(o.markers[k].left + 50, o.markers[k].top + 50); };
+    for (std::size_t k = 1; k <= 4; ++k) {
+        const LineObject& side = o.segments[k];
+        EXPECT_EQ(std::pair(centre(k), centre(k % 4 + 1)), std::pair(std::pair(side.x1, side.y1), std::pair(side.x2, side.y2))) << k;
+    }
     pressEscape(state);
     EXPECT_EQ(0, state.edit.outline.pointCount);
     EXPECT_FALSE(state.edit.overlays.markers.exists(1));

@@ -140,3 +140,11 @@ TEST(Areas, aTriangleAcrossTheLineIsSplitAndMeasured) {
     EXPECT_FALSE(mayCrossAntimeridian(wide));
 }
 
+// Two triangles that overlap count their overlap once in the document's
+// area, as two squares do.
+TEST(Areas, overlappingTrianglesCountTheirOverlapOnce) {
+    const Vertices a{{0, 0}, {1, 0}, {0, 1}, {0, 0}}, b{{0.5, 0}, {1.5, 0}, {0.5, 1}, {0.5, 0}};
+    const double both = documentArea({ringText("1", a), ringText("2", b)});
+    EXPECT_LT(both, ringArea(a) + ringArea(b) - 0.1 * ringArea(a));
+}
+

@@ -61,6 +61,7 @@ TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
     EXPECT_DOUBLE_EQ(3000, surface.lines[0].y1);
     EXPECT_DOUBLE_EQ(5000, surface.lines[0].x2);
     ASSERT_TRUE(loadBackgroundFile(state, file("b.poly", "bk\n1\n 0.0 40.0\n 30.0 45.0\n 30.0 70.0\nEND\nEND\n")));
+    EXPECT_EQ(2, state.background.lastIndex);  // three points, from 0
     redraw(state, false);
     std::vector<test::RecordingSurface::Line> darkRed;
     for (const auto& line : surface.lines)
