@@ -67,6 +67,11 @@ TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
 TEST_F(EditingTest, theTwoEdgesMeetingADraggedVertexFollowThePointer) {
     edit(true);
     const std::int64_t last = state.doc.loaded.lastPoint;
+    // Drawn, the first edge ends on the first handle.
+    const LineObject& first = state.edit.overlays.edgeLines[1];
+    const SquareObject& handle = state.edit.overlays.handles[1];
+    EXPECT_TRUE(first.visible);
+    EXPECT_EQ(std::make_pair(first.x2, first.y2), std::make_pair(handle.left + 50, handle.top + 50));
     for (const std::int64_t k : {last - 1, last}) {
         pressOnHandle(state, static_cast<int>(k));
         dragOverCanvas(state, 1234, 2345);
