@@ -81,5 +81,6 @@ TEST(MapCommandLine, takesTheSourceAndTheSecondsToWait) {
     EXPECT_EQ("demo.mbtiles", read.command.map);
     EXPECT_EQ(2.5, read.command.mapTimeout);
     EXPECT_FALSE(readCommandLine({"--render", "a.poly", "-o", "a.png", "--map-timeout", "4000"}).ok());
+    EXPECT_TRUE(readCommandLine({"--render", "a.poly", "-o", "a.png", "--map-timeout", "3600"}).ok());  // an hour at most
 }
 

@@ -104,6 +104,9 @@ TEST_F(AreaTools, theStatusBarTellsTheLoadedRingsAreaAndLengthAndFollowsAMovedVe
     // 2° by 1° across the line at 60°N; Planimeter -R gives 12,246.28 km²
     // and 442.66 km for the same cell.
     EXPECT_EQ("Ring 1: 4 vertices, 12,246 km\xC2\xB2, 442.7 km around", statusLine(state, std::nullopt).ring);
+    ASSERT_TRUE(openDocumentFile(state, test::dataFile("geofabrik_germany.poly")));
+    EXPECT_TRUE(statusLine(state, std::nullopt).ring.starts_with("Ring 1: 1,488 vertices, ")) << statusLine(state, std::nullopt).ring;
+    ASSERT_TRUE(openDocumentFile(state, file("a.poly", kAcross)));
     // Its slanting edge drawn straight: Planimeter along 2000 points of
     // each edge gives 15,323.49 km².
     makeChange(state, moveVertex(state.doc, 1, -178.0, 60.0));

@@ -44,6 +44,7 @@ TEST_F(RingTools, aChangeReplacesTheRingLoadsItAndMarksTheDocument) {
     ASSERT_TRUE(openDocumentFile(state, file("a.poly", kOuterInner)));
     const RingChange change = growChange(state.doc.content.rings, 1, 1000, Corners::Round);
     EXPECT_EQ("Grow Ring 2", change.name);
+    EXPECT_EQ("Simplify Ring 2", simplifyName(1));
     ASSERT_TRUE(applyRingChange(state, change));
     EXPECT_EQ(2, state.doc.ringCount());
     EXPECT_EQ(1, state.doc.loaded.index);
