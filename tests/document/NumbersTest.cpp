@@ -106,6 +106,7 @@ TEST(NumberTexts, GpxCoordinatesAreWithinTheSchemasRanges) {
     for (const auto& [lon, text] : longitudes) EXPECT_EQ(gpxLongitudeText(lon), text) << lon;
     EXPECT_EQ(gpxLatitudeText(91), "90");
     EXPECT_EQ(gpxLatitudeText(-90.5), "-90");
+    EXPECT_EQ(gpxLatitudeText(-1e-20), "0");  // no "-0"
 }
 
 // A ring's line is a vertex when it starts like a number and its first two

@@ -78,8 +78,12 @@ TEST(GeoJson, aHoleGoesToTheOuterRingThatCoversIt) {
     const GeoJsonPlan plan = planGeoJson(rings);
     ASSERT_EQ(2u, plan.polygons.size());
     EXPECT_EQ(std::vector<int>{}, plan.polygons[0].holes);
-    // A hole outside every outer ring stays with the outer ring before it.
+    // A hole outside every outer ring stays with the outer ring before it,
+    // or the first when none comes before.
     EXPECT_EQ((std::vector<int>{2, 3}), plan.polygons[1].holes);
+    const GeoJsonPlan holeFirst = planGeoJson({ring("!1", square(50, 50, 1)), ring("2", square(5, 5, 1)), ring("3", square(0, 0, 1))});
+    ASSERT_EQ(2u, holeFirst.polygons.size());
+    EXPECT_EQ(std::vector<int>{0}, holeFirst.polygons[0].holes);
 }
 
 TEST(GeoJson, onlyHolesCannotBeWritten) {
