@@ -99,6 +99,7 @@ TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
     startup(state, temp.path(), test::dataFile("gpsbabel_basecamp.gpx"));
     EXPECT_EQ(1, state.doc.ringCount());
     EXPECT_EQ(15, state.progress.barWidth);  // the drawing's full bar went
+    EXPECT_TRUE(state.view.keepProportions);   // the preferences' default, with no file of them
     EXPECT_TRUE(state.doc.modified);
     State empty(platform);
     startup(empty, temp.path(), temp.file("missing.poly"));

@@ -94,6 +94,7 @@ TEST(WindowPlaceTest, IsTheOneRememberedWhileItCanBeGrabbedElseSeventyPercentInT
     EXPECT_EQ(openingPlace(screen, {}, 650, 480), (WindowPlace{150, 150, 700, 560}));
     EXPECT_EQ(openingPlace(screen, {100, 100, 500, 400}, 650, 480), (WindowPlace{100, 100, 500, 400}));
     EXPECT_EQ(openingPlace(screen, {-20, 40, 3000, 2000}, 650, 480), (WindowPlace{-20, 40, 1000, 800}));
+    EXPECT_EQ(openingPlace(screen, {-400, 30, 500, 400}, 650, 480), (WindowPlace{-400, 30, 500, 400}));  // just enough to grab
     for (const WindowPlace gone : {WindowPlace{1950, 100, 500, 400}, WindowPlace{-450, 100, 500, 400},
                                    WindowPlace{100, 0, 500, 400}, WindowPlace{100, 790, 500, 400}})
         EXPECT_EQ(openingPlace(screen, gone, 650, 480), (WindowPlace{150, 150, 700, 560}));
