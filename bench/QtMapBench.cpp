@@ -114,11 +114,3 @@ void viewFilledFromDiskCache(benchmark::State& st) {
 BENCHMARK(viewFilledFromDiskCache)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

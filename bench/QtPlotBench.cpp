@@ -39,12 +39,3 @@ void redrawAfterResizeTenThousandVertices(benchmark::State& st) {
 BENCHMARK(redrawAfterResizeTenThousandVertices)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -31,5 +31,3 @@ void renderMillionVertexFile(benchmark::State& st) {
 BENCHMARK(renderMillionVertexFile)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
 }  // namespace
-
-BENCHMARK_MAIN();
