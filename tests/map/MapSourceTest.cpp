@@ -75,12 +75,4 @@ TEST(MapPreferences, theMapRecentMapsAndCacheLimitAreRemembered) {
     EXPECT_EQ(parsePreferences("map_cache_mb=1\n").mapCacheMegabytes, 10u);
 }
 
-TEST(MapCommandLine, takesTheSourceAndTheSecondsToWait) {
-    const CommandLineRead read = readCommandLine({"--render", "a.poly", "-o", "a.png", "--map", "demo.mbtiles", "--map-timeout", "2.5"});
-    ASSERT_TRUE(read.ok()) << read.error;
-    EXPECT_EQ("demo.mbtiles", read.command.map);
-    EXPECT_EQ(2.5, read.command.mapTimeout);
-    EXPECT_FALSE(readCommandLine({"--render", "a.poly", "-o", "a.png", "--map-timeout", "4000"}).ok());
-    EXPECT_TRUE(readCommandLine({"--render", "a.poly", "-o", "a.png", "--map-timeout", "3600"}).ok());  // an hour at most
-}
 

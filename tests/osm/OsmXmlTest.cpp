@@ -25,15 +25,6 @@ TEST(OsmXml, VerticesOffTheGlobeAndOtherOsmKindsAreRefused) {
     EXPECT_EQ(formatNamedBy("x.osm"), &osmXmlFormat());
 }
 
-TEST(BoundaryCommandLine, RelationsAndPartialAreRead) {
-    CommandLineRead read = readCommandLine({"--convert", "a.osm.pbf", "--relation", "62422", "--relation", "9", "-o", "b.poly", "--partial"});
-    ASSERT_TRUE(read.ok()) << read.error;
-    EXPECT_EQ(read.command.relations, (std::vector<std::int64_t>{62422, 9}));
-    EXPECT_TRUE(read.command.partial);
-    for (const char* bad : {"0", "-3", "+3", "3x", ""})
-        EXPECT_FALSE(readCommandLine({"--convert", "a.pbf", "--relation", bad, "-o", "b.poly"}).ok()) << bad;
-}
-
 TEST(OsmOutlines, AreMeasuredOnTheSphere) {
     const std::string opl = std::string(TESSALINE_TEST_DATA) + "/../osm/cases/square.opl";
     const BoundaryAssembly square = assembleBoundaries(opl, scanBoundaries(opl).boundaries);

@@ -115,15 +115,3 @@ TEST_F(AreaTools, theStatusBarTellsTheLoadedRingsAreaAndLengthAndFollowsAMovedVe
     EXPECT_NE(std::string::npos, statusLine(state, std::nullopt).ring.find("12,246 km"));
 }
 
-TEST(AreaCommandLine, refusesAnAreaBelowZeroAndAMissingFile) {
-    EXPECT_FALSE(readCommandLine({"--drop-holes", "-1", "in.poly", "-o", "o.poly"}).ok());
-    EXPECT_FALSE(readCommandLine({"--clip"}).ok());
-    EXPECT_FALSE(readCommandLine({"--clip", "area.poly", "in.poly"}).ok());  // writes a file: -o is wanted
-    for (const char* verb : {"--subtract", "--drop-holes"})
-        EXPECT_FALSE(readCommandLine({verb, "1", "a.poly", "b.poly", "-o", "o.poly"}).ok()) << verb;  // one input
-    const CommandLineRead clip = readCommandLine({"--clip", "area.poly", "in.poly", "-o", "o.poly"});
-    ASSERT_TRUE(clip.ok()) << clip.error;
-    EXPECT_EQ("area.poly", clip.command.areaFile);
-    EXPECT_EQ("in.poly", clip.command.input());
-    EXPECT_EQ("o.poly", clip.command.output);
-}
