@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -57,5 +58,35 @@ std::size_t filesIn(const std::string& folder) {
 }
 
 std::string dataFile(const std::string& name) { return std::string(TESSALINE_TEST_DATA) + "/" + name; }
+
+namespace {
+
+std::string unescaped(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\\x") == 0 && i + 4 <= text.size()) {
+            out += static_cast<char>(std::stoi(text.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<TableRow> tableRows(const std::string& caseFile) {
+    std::istringstream in(readFile(std::string(TESSALINE_TEST_DATA) + "/../cases/" + caseFile));
+    std::vector<TableRow> rows;
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        const auto arrow = line.find(" => ");
+        if (line.empty() || line[0] == '#' || arrow == std::string::npos) continue;
+        rows.push_back({unescaped(line.substr(0, arrow)), unescaped(line.substr(arrow + 4)), number});
+    }
+    return rows;
+}
 
 }  // namespace tess::test

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace tess::test {
 
@@ -40,5 +41,15 @@ std::size_t filesIn(const std::string& folder);
 
 // A file of tests/data.
 std::string dataFile(const std::string& name);
+
+// The rows of a table in tests/cases: "INPUT => EXPECTED" a line, blank
+// lines and lines starting with "#" passed over. In both halves \xHH
+// stands for the byte it names, so a row can hold line breaks and bytes
+// that are not UTF-8; every other backslash is itself.
+struct TableRow {
+    std::string input, expected;
+    int line;
+};
+std::vector<TableRow> tableRows(const std::string& caseFile);
 
 }  // namespace tess::test
