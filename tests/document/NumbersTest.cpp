@@ -1,6 +1,6 @@
 // The number texts: what the lenient reader accepts in any locale, the
-// forms the program writes, and that every written form reads back as the
-// value rounded to 15 significant digits.
+// forms the program writes (tables in tests/cases), and that every written
+// form reads back as the value rounded to 15 significant digits.
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -14,10 +14,9 @@
 
 #include "document/Numbers.h"
 #include "formats/Gpx.h"
+#include "support/TestFiles.h"
 
 using namespace tess;
-
-static const std::string kZeros400(400, '0');
 
 // The value rounded to 15 significant digits, as printf rounds it.
 static double roundedTo15(double value) {
@@ -28,45 +27,29 @@ static double roundedTo15(double value) {
     return rounded;
 }
 
+// The shortest text that reads back as the same double.
+static std::string shortestRoundTrip(double value) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
 TEST(DecimalReader, ReadsEveryFormAlikeInAnyLocale) {
-    struct Case { std::string text; double value; bool overflow; };
-    const Case cases[] = {
-        {"51.5", 51.5, false}, {"-1.5E-01", -0.15, false}, {"-0.2000000E+02", -20, false}, {"2.5D2", 250, false},
-        {"2.5d-1", 0.25, false}, {"+3.25", 3.25, false}, {".5", 0.5, false}, {"7.", 7, false}, {"12,5", 12, false},
-        {"\t 12.5\r", 12.5, false}, {"12.5abc", 12.5, false}, {"1.5E+", 1.5, false}, {"", 0, false}, {"-.", 0, false},
-        {"0.1234567890123456789012", 0.1234567890123456789012, false}, {"0." + kZeros400 + "1e730", 0, true},
-        {"4.9406564584124654e-324", 4.9406564584124654e-324, false}, {"0." + kZeros400 + "1e330", 1e-71, false},
-        {"1.5e-400", 0, false}, {"1e-99999999999999999999", 0, false}, {"1" + kZeros400 + "e-800", 0, false},
-        {std::string(300, '9'), 1e300, false}, {std::string(400, '9'), 0, true}, {"1.5e999", 0, true}, {"1D400", 0, true},
-    };
     for (const char* locale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
         if (!std::setlocale(LC_ALL, locale)) continue;  // not installed here
-        for (const Case& c : cases) {
-            const DecimalRead read = readDecimalChecked(c.text);
-            EXPECT_EQ(std::pair(read.value, read.overflow), std::pair(c.value, c.overflow)) << locale << ' ' << c.text;
+        for (const test::TableRow& row : test::tableRows("number-reads.txt")) {
+            const DecimalRead read = readDecimalChecked(row.input);
+            EXPECT_EQ(row.expected, (read.overflow ? "overflow " : "") + shortestRoundTrip(read.value))
+                << locale << " number-reads.txt:" << row.line;
         }
     }
     std::setlocale(LC_ALL, "C");
 }
 
 TEST(NumberTexts, PlainLabelsAndCommittedFormsThatTurnToExponentsOnlyForExtremeMagnitudes) {
-    struct Case { double value; std::string shortest, lon, lat; };
-    const Case cases[] = {
-        {51.123456789, "51.123456789", "51.123456789", " 51.123456789"},
-        {1.0 / 3, "0.333333333333333", "0.333333333333333", " .333333333333333"},
-        {0.25, "0.25", "0.25", " .25"}, {-0.25, "-0.25", "-0.25", "-.25"}, {10, "10", "10.0", " 10.0"},
-        {-180, "-180", "-180.0", "-180.0"}, {-0.0, "0", "0.0", " 0.0"}, {NAN, "0", "0.0", " 0.0"},
-        {1e-9, "0.000000001", "0.000000001", " .000000001"}, {-1.5e-7, "-0.00000015", "-0.00000015", "-.00000015"},
-        {999999999999999, "999999999999999", "999999999999999.0", " 999999999999999.0"},
-        {1e15, "1000000000000000", "1.0E+15", " 1.0E+15"}, {-2.5e-12, "-0.0000000000025", "-2.5E-12", "-2.5E-12"},
-        {1e308, "1" + std::string(308, '0'), "1.0E+308", " 1.0E+308"},
-        {-DBL_MAX, "-179769313486231" + std::string(294, '0'), "-1.79769313486231E+308", "-1.79769313486231E+308"},
-        {5e-324, "0." + std::string(323, '0') + "5", "5.0E-324", " 5.0E-324"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(shortestText(c.value), c.shortest) << c.value;
-        EXPECT_EQ(commitLonText(c.value), c.lon) << c.value;
-        EXPECT_EQ(commitLatText(c.value), c.lat) << c.value;
+    for (const test::TableRow& row : test::tableRows("number-texts.txt")) {
+        const double value = std::strtod(row.input.c_str(), nullptr);
+        EXPECT_EQ(row.expected, shortestText(value) + " | " + commitLonText(value) + " | " + commitLatText(value))
+            << "number-texts.txt:" << row.line;
     }
     EXPECT_EQ(shortestText(51.123456789f), "51.12346");
     EXPECT_EQ(signedFieldText(51.5f) + signedFieldText(-0.5f) + signedFieldText(0.0f), " 51.5-.5 0");
@@ -109,26 +92,15 @@ TEST(NumberTexts, GpxCoordinatesAreWithinTheSchemasRanges) {
     EXPECT_EQ(gpxLatitudeText(-1e-20), "0");  // no "-0"
 }
 
-// A ring's line is a vertex when it starts like a number and its first two
-// words are numbers; one that starts like a number but is no vertex, or
-// that holds a period, cannot be read; every other line is passed over.
+// A ring's lines as a table: a vertex, bad, or passed over.
 TEST(RingLine, isAVertexOfItsFirstTwoNumbersOrBadOrPassedOver) {
-    struct Case { const char* line; LineKind kind; double lon, lat; };
-    const Case cases[] = {
-        {"   -1.5E-01   5.15E+01", LineKind::Vertex, -0.15, 51.5}, {"\t1.5\t2.5", LineKind::Vertex, 1.5, 2.5},
-        {"2.0 1.0 5", LineKind::Vertex, 2, 1}, {"1.5  51.25 ", LineKind::Vertex, 1.5, 51.25},
-        {"10 50", LineKind::Vertex, 10, 50}, {"   1E+01 1E+01", LineKind::Vertex, 10, 10},
-        {"+.5 -7.", LineKind::Vertex, 0.5, -7}, {"5 1.5", LineKind::Vertex, 5, 1.5},
-        {"10,5 50,5", LineKind::Bad, 0, 0}, {"   1.5   ", LineKind::Bad, 0, 0}, {"12", LineKind::Bad, 0, 0},
-        {"1e999 2.0", LineKind::Bad, 0, 0}, {"1.0 2.0x", LineKind::Bad, 0, 0}, {"- 1 2", LineKind::Bad, 0, 0},
-        {"1e 5", LineKind::Bad, 0, 0}, {"Area v1.2", LineKind::Bad, 0, 0},
-        {"", LineKind::Blank, 0, 0}, {" \t ", LineKind::Blank, 0, 0}, {"comment", LineKind::Text, 0, 0},
-        {"nan 5", LineKind::Text, 0, 0},
-    };
-    for (const Case& c : cases) {
+    constexpr const char* kinds[] = {"vertex", "bad", "blank", "text"};
+    for (const test::TableRow& row : test::tableRows("ring-lines.txt")) {
         double lon = 0, lat = 0;
-        EXPECT_EQ(readRingLine(c.line, lon, lat), c.kind) << c.line;
-        EXPECT_EQ(lon, c.lon) << c.line;
-        EXPECT_EQ(lat, c.lat) << c.line;
+        const LineKind kind = readRingLine(row.input, lon, lat);
+        std::string read = kinds[static_cast<int>(kind)];
+        if (kind == LineKind::Vertex) read += " " + shortestRoundTrip(lon) + " " + shortestRoundTrip(lat);
+        else EXPECT_EQ(std::pair(lon, lat), std::pair(0.0, 0.0)) << row.input;
+        EXPECT_EQ(row.expected, read) << "ring-lines.txt:" << row.line;
     }
 }

@@ -86,6 +86,7 @@ std::vector<TableRow> tableRows(const std::string& caseFile) {
         if (line.empty() || line[0] == '#' || arrow == std::string::npos) continue;
         rows.push_back({unescaped(line.substr(0, arrow)), unescaped(line.substr(arrow + 4)), number});
     }
+    if (rows.empty()) throw std::runtime_error("no rows in " + caseFile);
     return rows;
 }
 

@@ -45,7 +45,8 @@ std::string dataFile(const std::string& name);
 // The rows of a table in tests/cases: "INPUT => EXPECTED" a line, blank
 // lines and lines starting with "#" passed over. In both halves \xHH
 // stands for the byte it names, so a row can hold line breaks and bytes
-// that are not UTF-8; every other backslash is itself.
+// that are not UTF-8; every other backslash is itself. A table without
+// rows throws.
 struct TableRow {
     std::string input, expected;
     int line;
