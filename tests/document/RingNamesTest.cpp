@@ -1,39 +1,27 @@
 // A ring's name line as a save writes it: names stay as written, a number
 // name follows its ring once the ring's place changes, and a ring without
-// a name line gets its number as a repair.
+// a name line gets its number as a repair (the table
+// tests/cases/ring-names.txt).
 #include <gtest/gtest.h>
 
 #include "document/Writer.h"
+#include "support/TestFiles.h"
 
 using namespace tess;
 
 namespace {
 
-struct NameCase {
-    const char* name;
-    int placeRead;  // 0: made here
-    std::size_t placeNow;
-    const char* written;
-    std::int64_t repairs;
-};
-
 TEST(RingName, isKeptOrFollowsItsPlace) {
-    const NameCase cases[] = {
-        {"3", 3, 3, "3", 0},           {"3", 3, 2, "2", 0},         {"!3", 3, 2, "!2", 0},
-        {" 7", 7, 1, "1", 0},          {"!1s", 2, 1, "!1s", 0},     {"germany", 1, 2, "germany", 0},
-        {"Cook Islands", 4, 4, "Cook Islands", 0}, {"0", 1, 1, "0", 0}, {"3;2;1", 1, 3, "3;2;1", 0},
-        {"", 1, 1, "1", 1},            {"", 2, 5, "5", 1},          {"", 0, 5, "5", 0},
-        {"5", 0, 2, "2", 0},           {"!", 2, 1, "!", 0},
-    };
-    for (const NameCase& c : cases) {
+    for (const test::TableRow& row : test::tableRows("ring-names.txt")) {
+        const auto bar = row.input.find('|'), secondBar = row.input.rfind('|');
         RingText ring;
-        ring.name = c.name;
-        ring.place = c.placeRead;
+        ring.name = row.input.substr(0, bar);
+        ring.place = std::stoi(row.input.substr(bar + 1));
         std::string out;
         WriteReport report;
-        writing::appendNameLine(out, ring, c.placeNow, "\n", report);
-        EXPECT_EQ(std::string(c.written) + "\n", out) << "'" << c.name << "' read at " << c.placeRead;
-        EXPECT_EQ(c.repairs, report.repairedLines) << "'" << c.name << "'";
+        writing::appendNameLine(out, ring, std::stoul(row.input.substr(secondBar + 1)), "\n", report);
+        EXPECT_EQ(row.expected, out.substr(0, out.size() - 1) + "|" + std::to_string(report.repairedLines))
+            << "ring-names.txt:" << row.line;
     }
 }
 
