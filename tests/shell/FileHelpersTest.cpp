@@ -20,6 +20,15 @@ TEST(FileNames, theLastPartOfAPathIsFoundAfterEitherSlash) {
     EXPECT_EQ("a.gpx", fileNameOf("/h/a.gpx"));
 }
 
+// The same file under two names is found by the file system, a name not yet
+// written by the names alone; two files are never the same.
+TEST(FileNames, theSameFileIsFoundUnderEitherName) {
+    EXPECT_TRUE(sameFile("/m/new.poly", "/m/new.poly"));
+    EXPECT_TRUE(sameFile("/tmp", "/tmp/."));
+    EXPECT_FALSE(sameFile("/tmp", "/"));
+    EXPECT_FALSE(sameFile("", ""));
+}
+
 TEST(FileNames, onlyAsciiCapitalsAreLowered) { EXPECT_EQ("azaz@[`{\xC3\x89", lowerAscii("AZaz@[`{\xC3\x89")); }
 
 TEST(FileDialog, answersLoseBlanksAroundAndAnythingAfterANul) {
