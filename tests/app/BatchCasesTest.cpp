@@ -102,10 +102,6 @@ TEST_P(BatchCase, writesWhatTheCaseExpects) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BatchCase, testing::ValuesIn(caseNames()),
-                         [](const auto& info) {
-                             std::string n = info.param;
-                             std::replace_if(n.begin(), n.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-                             return n;
-                         });
+                         [](const auto& info) { return tess::test::asTestName(info.param); });
 
 }  // namespace

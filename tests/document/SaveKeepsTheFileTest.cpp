@@ -165,23 +165,11 @@ protected:
     }
 };
 
-std::vector<std::string> realPolyFiles() {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(TESSALINE_TEST_DATA))
-        if (e.path().extension() == ".poly") names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class RealFile : public SaveKeepsTheFile, public testing::WithParamInterface<std::string> {};
 
 TEST_P(RealFile, isSavedAsItWasReadButForTheNamedRepairs) { checkFile(test::dataFile(GetParam())); }
 
-INSTANTIATE_TEST_SUITE_P(Data, RealFile, testing::ValuesIn(realPolyFiles()), [](const auto& info) {
-    std::string n = info.param;
-    std::replace_if(n.begin(), n.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-    return n;
-});
+INSTANTIATE_TEST_SUITE_P(Data, RealFile, testing::ValuesIn(test::realPolyFiles()), [](const auto& info) { return test::asTestName(info.param); });
 
 TEST_F(SaveKeepsTheFile, forGeneratedTextsOfEveryShape) {
     std::mt19937 random(25);
@@ -196,7 +184,7 @@ TEST_F(SaveKeepsTheFile, forGeneratedTextsOfEveryShape) {
 TEST(Combine, keepsEveryVertexAndNameOfEveryFile) {
     std::vector<std::string> texts;
     std::vector<RingText> expected;
-    for (const std::string& name : realPolyFiles()) {
+    for (const std::string& name : test::realPolyFiles()) {
         texts.push_back(test::readFile(test::dataFile(name)));
         const PolyParse parse = parsePolyText(texts.back());
         if (parse.ok()) expected.insert(expected.end(), parse.file.rings.begin(), parse.file.rings.end());

@@ -102,18 +102,17 @@ TEST(GeoJson, ringsOfFewerThanThreeVerticesAreLeftOut) {
 // same direction from the same first vertex (up to the closing vertex
 // GeoJSON adds to an open ring), though RFC 7946 winds some the other way.
 TEST(GeoJson, realFilesComeBackRingForRing) {
-    for (const auto& e : std::filesystem::directory_iterator(TESSALINE_TEST_DATA)) {
-        if (e.path().extension() != ".poly") continue;
-        const PolyLoad load = readPolyFile(e.path().string());
+    for (const std::string& name : test::realPolyFiles()) {
+        const PolyLoad load = readPolyFile(test::dataFile(name));
         if (!load.ok()) continue;  // refused files are the reading cases' business
         const GeoJsonRead back = parseGeoJson(geoJsonText(load.file.title, load.file.rings));
         ASSERT_TRUE(back.ok()) << back.error;
         EXPECT_EQ(load.file.title, back.file.title);
-        ASSERT_EQ(load.file.rings.size(), back.file.rings.size()) << e.path();
+        ASSERT_EQ(load.file.rings.size(), back.file.rings.size()) << name;
         for (std::size_t k = 0; k < back.file.rings.size(); ++k) {
-            EXPECT_EQ(isHoleName(load.file.rings[k].name), isHoleName(back.file.rings[k].name)) << e.path() << " ring " << k;
+            EXPECT_EQ(isHoleName(load.file.rings[k].name), isHoleName(back.file.rings[k].name)) << name << " ring " << k;
             EXPECT_EQ(closed(verticesOf(load.file.rings[k].lines)), closed(verticesOf(back.file.rings[k].lines)))
-                << e.path() << " ring " << k;
+                << name << " ring " << k;
         }
     }
 }

@@ -2,6 +2,8 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -58,6 +60,19 @@ std::size_t filesIn(const std::string& folder) {
 }
 
 std::string dataFile(const std::string& name) { return std::string(TESSALINE_TEST_DATA) + "/" + name; }
+
+std::vector<std::string> realPolyFiles() {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(TESSALINE_TEST_DATA))
+        if (e.path().extension() == ".poly") names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string asTestName(std::string parameter) {
+    std::replace_if(parameter.begin(), parameter.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return parameter;
+}
 
 namespace {
 

@@ -39,8 +39,13 @@ private:
 // The number of entries in a folder.
 std::size_t filesIn(const std::string& folder);
 
-// A file of tests/data.
+// A file of tests/data, and the names of its .poly files in order.
 std::string dataFile(const std::string& name);
+std::vector<std::string> realPolyFiles();
+
+// A parameter as part of a test's name: every character but letters and
+// digits becomes "_".
+std::string asTestName(std::string parameter);
 
 // The rows of a table in tests/cases: "INPUT => EXPECTED" a line, blank
 // lines and lines starting with "#" passed over. In both halves \xHH
