@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <random>
 
@@ -67,6 +68,18 @@ TEST(Zoom, stopsWhereSinglePrecisionCouldNoLongerPlaceTheBounds) {
     EXPECT_FALSE(zoomAround(v, 4000, 4000, 10, kArea));
     for (int i = 0; i < 200; ++i) zoomAround(v, 4000, 4000, 0.1, kArea);
     EXPECT_LE(v.lonSpan, 36000.f);
+    // Near Berlin the view stops when its latitude span comes down to a
+    // thousand single-precision steps of 52 degrees, before its longitude
+    // span comes to 200 steps of a longitude's seventh digit (0.002).
+    ViewState berlin;
+    resetFit(berlin);
+    widenFit(berlin, 13.3, 52.4);
+    widenFit(berlin, 13.5, 52.6);
+    finishFit(berlin);
+    settleView(berlin, kArea);
+    while (zoomAround(berlin, 4000, 4000, 2, kArea)) {}
+    EXPECT_NEAR(52.6 * FLT_EPSILON * 1000, berlin.latSpan, 1e-4);
+    EXPECT_GT(berlin.lonSpan, 0.002);
 }
 
 TEST(Zoom, panningFollowsThePointer) {
