@@ -123,6 +123,7 @@ class RandomUser : public Platform {
 public:
     explicit RandomUser(std::mt19937& rng) : rng_(rng) {}
     std::vector<std::string> openChoices, saveChoices, messages, named;
+    std::string ownFile;  // offered to a save dialog besides the choices, when set
     bool consentToDrop = false, replaceYes = false;
 
     void newStep() { messages.clear(), named.clear(), consentToDrop = replaceYes = false; }
@@ -136,6 +137,7 @@ public:
     std::string fileDialog(bool save, const std::vector<FileFilter>&, const std::string&, const std::string&) override {
         const auto& choices = save ? saveChoices : openChoices;
         std::string path = pick(8) == 0 ? "" : choices[pick(choices.size())];
+        if (save && !ownFile.empty() && pick(2) == 0) path = ownFile;
         named.push_back(path);
         named.push_back(path + ".poly");
         return path;
@@ -203,7 +205,12 @@ protected:
             finishTitleTyping(st.doc);
             break;
         case 16: pressEscape(st); break;
-        case 17: saveSelectionCommand(st); break;
+        case 17:  // an outline kept as a file, now and then the document's own
+            if (st.edit.outline.pointCount == 0) outline(st);
+            user.ownFile = st.doc.ownFile;
+            saveSelectionCommand(st);
+            user.ownFile.clear();
+            break;
         case 22: polygonTool(st); break;
         case 23: importGeoJsonCommand(st); return true;
         case 24: dragMarker(st, false); break;
