@@ -77,16 +77,6 @@ TEST(Program, takesItsCommandsFromTheCommandLine) {
     EXPECT_TRUE(test::readFile(dir.file("t.png")).starts_with("\x89PNG"));
 }
 
-TEST(Batch, convertsAndReportsWhatItWrote) {
-    test::TempDir dir;
-    const BatchRun run = batch({"--convert", test::dataFile("geofabrik_south-africa.poly"), "-o", dir.file("o.poly")});
-    EXPECT_EQ(0, run.status);
-    EXPECT_EQ("Wrote " + dir.file("o.poly") + " (2 rings)\n", run.err);
-    EXPECT_EQ(1, batch({"--convert", dir.file("none.gpx"), "-o", dir.file("o.poly")}).status);
-    EXPECT_EQ(1, batch({"--convert", dir.path(), "-o", dir.file("o.poly")}).status);  // a folder
-    EXPECT_EQ(1, batch({"--combine", dir.file("none.poly"), "-o", dir.file("o.poly")}).status);
-}
-
 class Commands : public test::StateTest {};
 
 TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
