@@ -7,8 +7,8 @@
 // is shown exactly when the document's file differs from what is shown; no
 // file is written that the user did not name or confirm; nothing unsaved
 // is dropped without the user's consent; a refused file leaves everything
-// as it was; "+" adds the outline's corners; an opened or saved file is
-// the first recent file.
+// as it was; "+" adds the outline's corners; the pointer is never left busy;
+// an opened or saved file is the first recent file.
 // TESSALINE_RANDOM_STEPS=100000 runs a long session (one command).
 #include <gtest/gtest.h>
 
@@ -124,14 +124,15 @@ public:
     explicit RandomUser(std::mt19937& rng) : rng_(rng) {}
     std::vector<std::string> openChoices, saveChoices, messages, named;
     std::string ownFile;  // offered to a save dialog besides the choices, when set
+    bool pointerBusy = false;
     bool consentToDrop = false, replaceYes = false;
 
     void newStep() { messages.clear(), named.clear(), consentToDrop = replaceYes = false; }
     void message(std::string_view text) override { messages.emplace_back(text); }
     bool askYesNo(std::string_view q) override { return note(q, pick(2) == 0 ? Answer::Yes : Answer::No) == Answer::Yes; }
     Answer askYesNoCancel(std::string_view q) override { return note(q, static_cast<Answer>(pick(3))); }
-    void busyPointer() override {}
-    void normalPointer() override {}
+    void busyPointer() override { pointerBusy = true; }
+    void normalPointer() override { pointerBusy = false; }
     void processEvents() override {}
     void openUrl(const std::string&) override {}
     std::string fileDialog(bool save, const std::vector<FileFilter>&, const std::string&, const std::string&) override {
@@ -356,6 +357,7 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         else if (kind == 21) redoLast(st);
         else replaces = act(st, kind);
 
+        EXPECT_FALSE(user.pointerBusy) << "the pointer was left busy";
         // Every changed file was named in a dialog or is the document's
         // own; one that existed was confirmed unless it is the own file.
         const auto after = snapshot(dir.path());

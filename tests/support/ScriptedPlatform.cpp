@@ -21,23 +21,16 @@ bool ScriptedPlatform::askYesNo(std::string_view text) { return nextAnswer(text)
 
 Answer ScriptedPlatform::askYesNoCancel(std::string_view text) { return nextAnswer(text); }
 
-void ScriptedPlatform::busyPointer() {
-    ++busyCalls;
-    pointerBusy = true;
-}
+void ScriptedPlatform::busyPointer() { pointerBusy = true; }
 
-void ScriptedPlatform::normalPointer() {
-    ++normalCalls;
-    pointerBusy = false;
-}
+void ScriptedPlatform::normalPointer() { pointerBusy = false; }
 
-void ScriptedPlatform::processEvents() { ++eventPumps; }
+void ScriptedPlatform::processEvents() {}
 
-std::string ScriptedPlatform::fileDialog(bool save, const std::vector<FileFilter>& filters,
+std::string ScriptedPlatform::fileDialog(bool save, const std::vector<FileFilter>&,
                                          const std::string& initialDir, const std::string& defaultName) {
     lastDialogWasSave = save;
     lastInitialDir = initialDir;
-    lastFilters = filters;
     lastDefaultName = defaultName;
     if (dialogResults.empty()) {
         ADD_FAILURE() << "unexpected file dialog";

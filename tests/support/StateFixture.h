@@ -20,14 +20,13 @@ public:
     double width() const override { return w_; }
     double height() const override { return h_; }
     double fullWidth() const override { return w_ + 60; }
-    void clear() override { lines.clear(); texts.clear(); ++clears; }
+    void clear() override { lines.clear(); texts.clear(); }
     void drawLine(double x1, double y1, double x2, double y2, Rgb c) override { lines.push_back({x1, y1, x2, y2, c}); }
     void drawText(double, double, const std::string& t, Rgb) override { texts.push_back(t); }
     void resize(double w, double h) { w_ = w; h_ = h; }
 
     std::vector<Line> lines;
     std::vector<std::string> texts;
-    int clears = 0;
 
 private:
     double w_, h_;
@@ -40,6 +39,8 @@ protected:
         state.settings.exeDir = temp.path();
         state.canvas.surface = &surface;
     }
+    // Whatever a test did, the pointer is not left busy.
+    void TearDown() override { EXPECT_FALSE(platform.pointerBusy); }
     // Writes a file into the scratch folder and returns its path.
     std::string file(const std::string& name, const std::string& content) {
         std::string path = temp.file(name);
