@@ -1,11 +1,9 @@
-// The tools as document changes, GeoJSON files through the state, and the
-// batch commands' check and exit statuses.
+// The tools as document changes, and GeoJSON files through the state.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <sstream>
 
-#include "app/Batch.h"
 #include "document/Reader.h"
 #include "session/Opening.h"
 #include "geometry/GeoJson.h"
@@ -26,17 +24,6 @@ const std::string kOuterInner =
     "!2\n   10.2 50.2\n   10.8 50.2\n   10.8 50.8\n   10.2 50.8\n   10.2 50.2\nEND\nEND\n";
 
 class RingTools : public StateTest {};
-
-// Runs a batch command; its standard output and exit status.
-std::pair<int, std::string> run(std::vector<std::string> words) {
-    std::ostringstream out, err;
-    auto* savedOut = std::cout.rdbuf(out.rdbuf());
-    auto* savedErr = std::cerr.rdbuf(err.rdbuf());
-    const int status = runBatch(words);
-    std::cout.rdbuf(savedOut);
-    std::cerr.rdbuf(savedErr);
-    return {status, out.str()};
-}
 
 }  // namespace
 
@@ -103,27 +90,6 @@ TEST_F(RingTools, importAsksBeforeDroppingChanges) {
     file("b.geojson", geoJsonText("B", state.doc.content.rings));
     importGeoJsonCommand(state);  // No: no dialog, no import
     EXPECT_EQ(temp.file("a.poly"), state.doc.fileName);
-}
-
-TEST_F(RingTools, checkPrintsProblemsAndExitsOneOnlyWhenThereAreAny) {
-    const auto [bad, listing] = run({"--check", file("x.poly", "x\n1\n 0.0 0.0\n 2.0 2.0\n 2.0 0.0\n 0.0 2.0\n 0.0 0.0\nEND\nEND\n")});
-    EXPECT_EQ(1, bad);
-    // The problems, then the areas: the two halves of a ring that crosses
-    // itself run opposite ways and take each other out.
-    EXPECT_EQ("Ring 1: edges 1-2 and 3-4 cross at 1 1\nRing 1: 0.000 km\xC2\xB2\nTotal: 0.000 km\xC2\xB2\n", listing);
-    const auto [good, areas] = run({"--check", file("y.poly", kOuterInner)});
-    EXPECT_EQ(0, good);
-    EXPECT_EQ("Ring 1: 7,892 km\xC2\xB2\nRing 2: 2,841 km\xC2\xB2, hole\nTotal: 5,051 km\xC2\xB2\n", areas);
-    EXPECT_EQ(1, run({"--check", temp.file("missing.poly")}).first);
-}
-
-TEST_F(RingTools, wrongCommandLinesExitTwo) {
-    const std::string in = file("a.poly", kOuterInner);
-    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
-             {"--simplify"}, {"--simplify", "ten", in, "-o", temp.file("o.poly")}, {"--simplify", "-5", in, "-o", temp.file("o.poly")},
-             {"--grow", "100", in}, {"--grow", "nan", in, "-o", temp.file("o.poly")}, {"--check"}, {"--check", in, in},
-             {"--grow", "1", in, "-o", temp.file("o.poly"), "--ring", "0"}, {"--check", in, "--mitre"}})
-        EXPECT_EQ(2, run(words).first) << words[0] << " " << words.size();
 }
 
 // GeoJSON the program writes is what GDAL reads, ring for ring: ogrinfo
