@@ -5,6 +5,7 @@
 
 #include "state/TitleTyping.h"
 #include "app/FileMenu.h"
+#include "combine/Merge.h"
 #include "session/Opening.h"
 #include "session/Saving.h"
 #include "editing/Editing.h"
@@ -116,8 +117,10 @@ TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
     edit(true);
     EXPECT_EQ(std::string(kTooManyNodes) + "\r\n" + kZoomInToEditLine, platform.last());
     EXPECT_FALSE(state.edit.editBoxChecked || state.edit.handlesShown);
+    tool(Tool::Polygon);
     platform.answers = {Answer::Yes};  // Start a new project?
     newDocument(state);
+    EXPECT_EQ(Tool::Pointer, state.edit.tool);
     edit(true);
     EXPECT_EQ(kNoData, platform.last());
     EXPECT_FALSE(commitLoadedRing(state.doc, state.platform));
@@ -179,6 +182,7 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     stretchRubberBand(state, xOf(19), yOf(51));
     press(0, 0);  // the second press completes the band as last stretched
     ASSERT_EQ(4, state.edit.outline.pointCount);
+    for (std::size_t k = 1; k <= 4; ++k) EXPECT_TRUE(state.edit.overlays.markers[k].visible) << k;
     EXPECT_FALSE(state.edit.overlays.rubberBand.visible);
     pressOnMarker(state, 4);
     dragOverCanvas(state, xOf(12), yOf(52));
@@ -221,7 +225,7 @@ TEST_F(EditingTest, anOutlineHoldsFiveHundredPointsAtMost) {
     EXPECT_EQ(kMaxSelectionPoints, state.edit.outline.pointCount);
 }
 
-TEST_F(EditingTest, plusRefusesAThirtyThousandSeventySeventhRing) {
+TEST_F(EditingTest, plusRefusesARingBeyondTheMostADocumentHolds) {
     state.doc.content.rings.resize(kMaxRings, state.doc.content.rings[0]);
     tool(Tool::Rectangle);
     press(11, 59);
@@ -238,6 +242,8 @@ TEST_F(EditingTest, aFileOfMoreRingsThanTheLimitIsRefusedWithOrWithoutItsClosing
         EXPECT_FALSE(openDocumentFile(state, file("many.poly", "t\n" + rings + end)));
         EXPECT_EQ(kTooManyRings, platform.last());
         EXPECT_EQ(2, state.doc.ringCount());  // the open document stays
+        EXPECT_FALSE(combineFiles(platform, {temp.file("many.poly")}, "t", temp.file("combined.poly")));
+        EXPECT_EQ(kTooManyRings, platform.last());
     }
     rings.resize(rings.size() - 11);
     EXPECT_TRUE(openDocumentFile(state, file("many.poly", "t\n" + rings)));
@@ -246,11 +252,13 @@ TEST_F(EditingTest, aFileOfMoreRingsThanTheLimitIsRefusedWithOrWithoutItsClosing
 TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
     choose(1);
     edit(true);
+    tool(Tool::Rectangle);  // no outline begun
     platform.answers = {Answer::No, Answer::Yes};
     removeLoadedRing(state);
     EXPECT_EQ(2, state.doc.ringCount());
     removeLoadedRing(state);
     ASSERT_EQ(1, state.doc.ringCount());
+    EXPECT_EQ(Tool::Pointer, state.edit.tool);
     EXPECT_EQ(0, state.doc.loaded.index);
     EXPECT_EQ(4u, surface.lines.size());  // the ring in its place is drawn
     EXPECT_FALSE(state.edit.editBoxChecked);
