@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "app/Startup.h"
 #include "platform/Files.h"
+#include "platform/WorkingFolder.h"
 #include "support/StateFixture.h"
 
 using namespace tess;
@@ -83,6 +84,14 @@ TEST_F(SettingsTest, KeepProportionsIsRememberedBesideTheSettingsWithoutChanging
     next.view.keepProportions = true;
     loadPreferences(next);
     EXPECT_FALSE(next.view.keepProportions);
+    // A file of 64 KiB is read; a larger one is none of ours.
+    const std::string prefs = temp.file(kPreferencesFileName), text = test::readFile(prefs);
+    for (const std::size_t size : {std::size_t{64 * 1024}, std::size_t{64 * 1024 + 1}}) {
+        test::writeFile(prefs, text + std::string(size - text.size(), '\n'));
+        next.view.keepProportions = true;
+        loadPreferences(next);
+        EXPECT_EQ(size > 64 * 1024, next.view.keepProportions) << size;
+    }
     EXPECT_TRUE(parsePreferences("keep_proportions\n\x01=false\n").keepProportions);
     EXPECT_TRUE(parsePreferences("other=1\r\n keep_proportions = 1 \r\n").keepProportions);
 }
