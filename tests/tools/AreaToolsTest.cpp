@@ -99,6 +99,18 @@ TEST_F(AreaTools, aRingAcrossTheLineIsSplitIntoRingsOnEitherSide) {
     EXPECT_EQ(2, state.doc.ringCount());
 }
 
+TEST(QuantityTexts, groupThousandsAndKeepDecimalsWhereTheyCount) {
+    for (const test::TableRow& row : test::tableRows("quantity-texts.txt")) {
+        const auto blank = row.input.find(' ');
+        const std::string kind = row.input.substr(0, blank);
+        const double value = std::stod(row.input.substr(blank + 1));
+        const std::string text = kind == "count" ? groupedNumber(static_cast<std::int64_t>(value))
+                                 : kind == "km2"  ? squareKilometresText(value)
+                                                  : kilometresText(value);
+        EXPECT_EQ(row.expected, text) << "quantity-texts.txt:" << row.line;
+    }
+}
+
 TEST_F(AreaTools, theStatusBarTellsTheLoadedRingsAreaAndLengthAndFollowsAMovedVertex) {
     ASSERT_TRUE(openDocumentFile(state, file("a.poly", kAcross)));
     // 2° by 1° across the line at 60°N; Planimeter -R gives 12,246.28 km²
