@@ -90,6 +90,9 @@ TEST_P(LargeRingFacts, countAndFitTheLoadedRingAsItsLinesDo) {
         const std::int64_t lastPoint = state.doc.loaded.lastPoint;
         const ViewState view = state.view;
         RingText& ring = state.doc.content.rings[ku];
+        const RingFacts& f = ring.facts;  // the view holds the whole ring
+        EXPECT_TRUE(view.minLon <= f.minLon + 1e-4 && view.maxLon >= f.maxLon - 1e-4 && view.minLat <= f.minLat + 1e-4 &&
+                    view.maxLat >= f.maxLat - 1e-4) << "ring " << k + 1;
         setOwnLines(ring, std::string(ring.lines));
         loadRing(state, k);
         EXPECT_EQ(lastPoint, state.doc.loaded.lastPoint) << "ring " << k + 1;

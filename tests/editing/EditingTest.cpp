@@ -8,6 +8,7 @@
 #include "combine/Merge.h"
 #include "session/Opening.h"
 #include "session/Saving.h"
+#include "editing/DocumentChanges.h"
 #include "editing/Editing.h"
 #include "editing/ViewCommands.h"
 #include "selection/Selection.h"
@@ -134,6 +135,7 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     EXPECT_EQ(19, state.doc.loaded.lon[1]);
     press(12, 58);
     press(18, 58);
+    EXPECT_TRUE(state.edit.overlays.markers[1].visible && state.edit.overlays.markers[2].visible);
     EXPECT_EQ(colors::magenta.b, state.edit.overlays.markers[1].fill.b);  // the first point stands out
     EXPECT_DOUBLE_EQ(xOf(12), state.edit.overlays.segments[2].x1);          // a segment joins it to the next
     EXPECT_NE(colors::magenta.b, state.edit.overlays.markers[2].fill.b);
@@ -186,6 +188,10 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     EXPECT_FALSE(state.edit.overlays.rubberBand.visible);
     pressOnMarker(state, 4);
     dragOverCanvas(state, xOf(12), yOf(52));
+    // The sides from and to the dragged corner follow the pointer.
+    const auto pointer = std::pair(xOf(12), yOf(52));
+    EXPECT_EQ(pointer, std::pair(state.edit.overlays.segments[4].x1, state.edit.overlays.segments[4].y1));
+    EXPECT_EQ(pointer, std::pair(state.edit.overlays.segments[3].x2, state.edit.overlays.segments[3].y2));
     dropOnMarker(state);
     EXPECT_FLOAT_EQ(12, state.edit.outline.lon[4]);
     EXPECT_FALSE(state.doc.modified);  // the outline is not the document
@@ -199,7 +205,7 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
         const LineObject& side = o.segments[k];
         EXPECT_EQ(std::pair(centre(k), centre(k % 4 + 1)), std::pair(std::pair(side.x1, side.y1), std::pair(side.x2, side.y2))) << k;
     }
-    pressEscape(state);
+    edit(true);  // edit mode takes the outline away
     EXPECT_EQ(0, state.edit.outline.pointCount);
     EXPECT_FALSE(state.edit.overlays.markers.exists(1));
 }
@@ -268,6 +274,11 @@ TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
 }
 
 TEST_F(EditingTest, aTitleEditMarksTheDocumentAndIsSaved) {
+    state.doc.content.title = "Typed";
+    titleTyped(state.doc);
+    undoLast(state);  // the typing not yet filed is what Undo takes back
+    EXPECT_EQ("t", state.doc.content.title);
+    EXPECT_FALSE(state.doc.modified);
     state.doc.content.title = "New title";
     titleTyped(state.doc);
     EXPECT_TRUE(state.doc.modified);

@@ -99,6 +99,17 @@ TEST_F(AreaTools, aRingAcrossTheLineIsSplitIntoRingsOnEitherSide) {
     EXPECT_EQ(2, state.doc.ringCount());
 }
 
+// A ring of one or two vertices counts them as they are; a last vertex
+// that repeats the first is not counted again.
+TEST_F(AreaTools, theStatusBarCountsTheVerticesOfTheSmallestRings) {
+    ASSERT_TRUE(openDocumentFile(state, file("one.poly", "One\n1\n   10.0 50.0\nEND\n2\n   10.0 50.0\n   11.0 50.0\nEND\n"
+                                                          "3\n   10.0 50.0\n   10.0 50.0\nEND\nEND\n")));
+    for (const auto& [ring, told] : {std::pair(0, "Ring 1: 1 vert"), std::pair(1, "Ring 2: 2 vert"), std::pair(2, "Ring 3: 1 vert")}) {
+        loadRing(state, ring);
+        EXPECT_TRUE(statusLine(state, std::nullopt).ring.starts_with(told)) << statusLine(state, std::nullopt).ring;
+    }
+}
+
 TEST(QuantityTexts, groupThousandsAndKeepDecimalsWhereTheyCount) {
     for (const test::TableRow& row : test::tableRows("quantity-texts.txt")) {
         const auto blank = row.input.find(' ');

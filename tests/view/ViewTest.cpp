@@ -60,6 +60,9 @@ TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
     EXPECT_DOUBLE_EQ(100, surface.lines[0].x1);   // (10, 50): the left, bottom corner
     EXPECT_DOUBLE_EQ(3000, surface.lines[0].y1);
     EXPECT_DOUBLE_EQ(5000, surface.lines[0].x2);
+    // A track is drawn as recorded, not closed: one point is one point.
+    ASSERT_TRUE(loadBackgroundFile(state, file("b.gpx", "<gpx><wpt lat='1' lon='2'/></gpx>")));
+    EXPECT_EQ(0, state.background.lastIndex);
     ASSERT_TRUE(loadBackgroundFile(state, file("b.poly", "bk\n1\n 0.0 40.0\n 30.0 45.0\n 30.0 70.0\nEND\nEND\n")));
     EXPECT_EQ(2, state.background.lastIndex);  // three points, from 0
     redraw(state, false);
