@@ -7,10 +7,7 @@
 set -u
 bin=$1
 data=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/../support/checks.sh"
 
 # check NAME SECONDS COMMAND...: ends in time, no signal, a failure speaks.
 check() {
@@ -72,5 +69,4 @@ for i in $(seq 1 20); do
   same "$work/a1.poly" "$work/a$i.poly" && same "$work/b1.poly" "$work/b$i.poly" || fail "pair $i mixed its files"
 done
 
-echo "$failures failed"
-[ $failures -eq 0 ]
+finish "hostile files checked"

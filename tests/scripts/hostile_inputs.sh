@@ -5,10 +5,7 @@
 #   hostile_inputs.sh TESSALINE_BINARY TEST_DATA_DIR
 set -u
 bin=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/../support/checks.sh"
 
 # run NAME SECONDS MEGABYTES COMMAND...: the status in $status, standard
 # output in $work/out, standard error in $work/err.
@@ -108,5 +105,4 @@ for words in "--convert $work/square.poly -o $work/locked.poly" "--convert $work
 done
 [ "$(cat "$work"/locked.* | sort -u)" = old ] && [ "$(stat -c %a "$work"/locked.* | sort -u)" = 444 ] || fail "a read-only OUT changed"
 
-echo "$failures failed"
-[ $failures -eq 0 ]
+finish "hostile inputs checked"

@@ -9,10 +9,7 @@ set -uo pipefail
 tessaline=$1
 root=$(cd "$2/../.." && pwd)
 build=$(cd "$(dirname "$tessaline")/.." && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/../support/checks.sh"
 
 (cd "$build" && timeout 240 cpack -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/pkg/tessaline_2.1-1_*.deb) || exit 1
@@ -44,5 +41,4 @@ MANPAGE_DATE="$date" bash "$root/scripts/make-manpage.sh" "$tessaline" "$work/te
 LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/docs/tessaline.1" >/dev/null 2>"$work/warnings"
 [ -s "$work/warnings" ] && fail "man warns: $(cat "$work/warnings")"
 
-echo "install checked, $failures failures"
-[ "$failures" -eq 0 ]
+finish "install checked"

@@ -6,10 +6,7 @@
 set -uo pipefail
 tessaline=$1
 cases=$2/../osm/cases
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/../support/checks.sh"
 # expect STATUS WORDS...: runs the program and checks its exit status.
 expect() {
   local want=$1; shift
@@ -46,5 +43,4 @@ expect 1 --convert "$cases/hole.expected" -o "$work/lake.osm.pbf"
 expect 1 --convert "$cases/subarea.opl" -o "$work/two.poly"
 grep -q "choose them with" "$work/err" || fail "several boundaries: $(cat "$work/err")"
 
-if ((failures)); then echo "$failures failure(s)"; exit 1; fi
-echo "OpenStreetMap verbs checked"
+finish "OpenStreetMap verbs checked"

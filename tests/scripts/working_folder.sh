@@ -9,11 +9,8 @@ set -uo pipefail
 tessaline=$1
 data=$2
 build=$(cd "$(dirname "$tessaline")/.." && pwd)
-work=$(mktemp -d)
-trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+. "$(dirname "$0")/../support/checks.sh"
 chmod 755 "$work"
-failures=0
-fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; exit 1; }
 cp "$data/gpsbabel_basecamp.gpx" "$work/walk.gpx"
@@ -44,5 +41,4 @@ render env HOME="$work/user" XDG_DATA_HOME="$work/user/data" "$installed"
 [ -d "$work/prefix/bin/system" ] || fail "the working folder is not system beside the program"
 [ -e "$work/user/data/tessaline" ] && fail "the per-user folder was used though the program's folder is writable"
 
-echo "working folders checked, $failures failures"
-[ "$failures" -eq 0 ]
+finish "working folders checked"
