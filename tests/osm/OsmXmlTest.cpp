@@ -1,29 +1,17 @@
-// What OpenStreetMap XML refuses to hold, the formats' names, and the batch
-// verbs' words. (A document written as OSM XML and read back is checked by
+// Outlines measured on the sphere and coordinates written exactly. (What
+// OSM XML is written and refuses to hold are batch cases in tests/cases; a
+// document written as OSM XML and read back is checked by
 // tests/scripts/osm_boundaries.sh.)
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "app/CommandLine.h"
-#include "formats/DocumentFormats.h"
 #include "osm/BoundaryAssembly.h"
 #include "osm/Boundaries.h"
 
 using namespace tess;
 
 namespace {
-
-TEST(OsmXml, VerticesOffTheGlobeAndOtherOsmKindsAreRefused) {
-    Document d;
-    d.rings.push_back(ownRingText("1", "   200.0 1.0\n   2.0 1.0\n   2.0 2.0\n"));
-    std::string text;
-    EXPECT_EQ(osmXmlFormat().write(d, 0, [&](std::string_view piece) { text += piece; }).error, kOutsideOsmRange);
-    EXPECT_EQ(osmDataFormat().write(d, 0, [&](std::string_view piece) { text += piece; }).error, kOsmWritesXml);
-    EXPECT_TRUE(text.empty());
-    EXPECT_EQ(formatNamedBy("x.OSM.PBF"), &osmDataFormat());
-    EXPECT_EQ(formatNamedBy("x.osm"), &osmXmlFormat());
-}
 
 TEST(OsmOutlines, AreMeasuredOnTheSphere) {
     const std::string opl = std::string(TESSALINE_TEST_DATA) + "/../osm/cases/square.opl";
