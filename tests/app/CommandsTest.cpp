@@ -1,4 +1,4 @@
-// The commands around the document: the batch command line, start-up,
+// The commands around the document: the program started as a user starts it, start-up,
 // the names Save and Open GPX choose, the recent files, the combine list
 // and the small file-name helpers.
 #include <gtest/gtest.h>
@@ -8,10 +8,7 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
-#include <sstream>
 
-#include "app/Batch.h"
 #include "app/FileMenu.h"
 #include "app/Startup.h"
 #include "combine/ChosenFiles.h"
@@ -29,35 +26,6 @@
 using namespace tess;
 
 namespace {
-
-struct BatchRun {
-    int status;
-    std::string out, err;
-};
-BatchRun batch(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    auto* o = std::cout.rdbuf(out.rdbuf());
-    auto* e = std::cerr.rdbuf(err.rdbuf());
-    const int status = runBatch(args);
-    std::cout.rdbuf(o);
-    std::cerr.rdbuf(e);
-    return {status, out.str(), err.str()};
-}
-
-TEST(Batch, answersHelpAndVersionAndRefusesWrongCommandLinesWithStatusTwo) {
-    EXPECT_TRUE(batch({"--help"}).out.starts_with("Usage: tessaline [FILE]\n"));
-    EXPECT_EQ(0, batch({"-h"}).status);
-    EXPECT_EQ(0, batch({"--version"}).status);
-    EXPECT_EQ("tessaline 2.1\n", batch({"-V"}).out.substr(0, 14));
-    const std::string berlin = test::dataFile("osmium_berlin.poly");
-    for (const auto& args : std::vector<std::vector<std::string>>{{"--bogus"}, {"--convert", berlin, "-o", "x", "--ring", "0"}}) {
-        const BatchRun run = batch(args);
-        EXPECT_EQ(2, run.status) << args.back();
-        EXPECT_TRUE(run.out.empty());
-        EXPECT_NE(std::string::npos, run.err.find("Try 'tessaline --help'.")) << run.err;
-    }
-    EXPECT_NE(std::string::npos, batch({"--convert", berlin}).err.find("--convert needs -o OUTPUT"));
-}
 
 // The program itself, started as a user starts it.
 int runProgram(const std::string& arguments, std::string& out) {
