@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <random>
 
 #include "combine/Merge.h"

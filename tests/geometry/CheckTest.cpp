@@ -2,7 +2,6 @@
 // vertices and its place, and nothing reported on sound files.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 #include "document/Reader.h"

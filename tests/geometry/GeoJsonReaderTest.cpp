@@ -3,7 +3,6 @@
 // arrives in.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <random>
 
 #include "document/Reader.h"

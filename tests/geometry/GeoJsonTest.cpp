@@ -3,7 +3,6 @@
 // most rings a document holds, and real files that come back ring for ring.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 #include "document/Reader.h"
 #include "geometry/GeoJson.h"
