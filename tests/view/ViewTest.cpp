@@ -61,6 +61,7 @@ TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
     EXPECT_DOUBLE_EQ(3000, surface.lines[0].y1);
     EXPECT_DOUBLE_EQ(5000, surface.lines[0].x2);
     // A track is drawn as recorded, not closed: one point is one point.
+    EXPECT_FALSE(loadBackgroundFile(state, file("bad.poly", "bad\n1\n 1.0 1.0\n")));  // no END
     ASSERT_TRUE(loadBackgroundFile(state, file("b.gpx", "<gpx><wpt lat='1' lon='2'/></gpx>")));
     EXPECT_EQ(0, state.background.lastIndex);
     ASSERT_TRUE(loadBackgroundFile(state, file("b.poly", "bk\n1\n 0.0 40.0\n 30.0 45.0\n 30.0 70.0\nEND\nEND\n")));
