@@ -15,9 +15,8 @@ using namespace tess;
 namespace {
 
 const char* verbName(Verb verb) {
-    constexpr const char* names[] = {"window", "convert", "combine", "simplify", "grow", "check", "render", "help",
-                                     "version", "list-boundaries", "union", "clip", "subtract", "drop-holes",
-                                     "split-at-180"};
+    constexpr const char* names[] = {"window", "convert", "combine", "simplify", "grow", "check", "render", "help", "version",
+                                     "list-boundaries", "union", "clip", "subtract", "drop-holes", "split-at-180"};
     return names[static_cast<int>(verb)];
 }
 

@@ -92,7 +92,8 @@ TEST_F(EditingTest, theClosingHandleMovesTheFirstVertexWithIt) {
     EXPECT_EQ(11, state.doc.loaded.lon[4]);
     dragHandle(1, xOf(19), yOf(51));
     pressOnHandle(state, 3);
-    cancelDrag(state);  // released elsewhere: nothing stored
+    cancelDrag(state);  // released elsewhere: nothing stored, and the drag is over
+    EXPECT_FALSE(dragInProgress(state));
     EXPECT_EQ(20, state.doc.loaded.lon[2]);
     pressOnHandle(state, 3);
     dropOnMarker(state);  // released over an outline marker: the drag ends all the same

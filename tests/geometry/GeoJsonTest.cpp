@@ -6,7 +6,6 @@
 
 #include "document/Reader.h"
 #include "geometry/GeoJson.h"
-#include "geometry/GeometryTestHelpers.h"
 #include "support/TestFiles.h"
 
 using namespace tess;

@@ -10,8 +10,7 @@
 #include "geometry/Grow.h"
 
 using namespace tess;
-using tess::test::isSimpleRing;
-using tess::test::square;
+using namespace tess::test;
 
 namespace {
 

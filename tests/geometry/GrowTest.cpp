@@ -8,10 +8,7 @@
 #include "geometry/LocalProjection.h"
 
 using namespace tess;
-using tess::test::areaOf;
-using tess::test::isSimpleRing;
-using tess::test::square;
-using tess::test::wavyCircle;
+using namespace tess::test;
 
 namespace {
 

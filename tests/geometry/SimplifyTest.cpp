@@ -8,8 +8,7 @@
 #include "geometry/Simplify.h"
 
 using namespace tess;
-using tess::test::isSimpleRing;
-using tess::test::wavyCircle;
+using namespace tess::test;
 
 TEST(LocalProjection, goesThereAndBackAndMeasuresMetres) {
     const LocalProjection p({-4.5, 57.3});

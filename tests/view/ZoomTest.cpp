@@ -7,6 +7,7 @@
 #include <cmath>
 #include <random>
 
+#include "app/StatusLine.h"
 #include "support/StateFixture.h"
 #include "session/Opening.h"
 #include "view/LineThinner.h"
@@ -164,11 +165,18 @@ TEST_F(ViewCommandsTest, zoomInAndOutKeepTheMiddleOfTheCanvasAndUndoEachOther) {
     const GeoPoint before = middle();
     zoomIn(state);
     EXPECT_NEAR(2.0, zoomFactor(state.view), 1e-3);
+    EXPECT_EQ("Zoom 2\xC3\x97", statusLine(state, std::nullopt).zoom);
     EXPECT_NEAR(before.lon, middle().lon, 1e-4);
     EXPECT_NEAR(before.lat, middle().lat, 1e-4);
     zoomOut(state);
     EXPECT_NEAR(fitted.minLon, state.view.minLon, 1e-4);
     EXPECT_NEAR(fitted.maxLat, state.view.maxLat, 1e-4);
+    // Below ten the status bar gives a decimal, below one two.
+    for (const auto& [factor, told] : {std::pair(1.26, "Zoom 1.3\xC3\x97"), std::pair(10.0, "Zoom 13\xC3\x97"),
+                                       std::pair(1 / 50.4, "Zoom 0.25\xC3\x97")}) {
+        zoomAt(state, surface.width() / 2, surface.height() / 2, factor);
+        EXPECT_EQ(told, statusLine(state, std::nullopt).zoom);
+    }
 }
 
 TEST_F(ViewCommandsTest, aPlaceIsCentredAtLeastAsCloseAsAsked) {
