@@ -133,6 +133,8 @@ TEST_F(Commands, convertToGpxWritesTheLoadedRingAsARouteWhereTheUserSays) {
     for (auto at = route.find("<rtept "); at != std::string::npos; at = route.find("<rtept ", at + 1)) ++points;
     EXPECT_EQ(111u, points);  // 110 vertices and the first again
     EXPECT_TRUE(route.ends_with("</rte></gpx>\r\n"));
+    platform.dialogResults = {test::dataFile("gpsbabel_basecamp.gpx")};
+    chooseAndImportGpx(state);  // over a document without changes: no question
 }
 
 TEST_F(Commands, closingAsksToSaveAndACancelledSaveKeepsTheWindowOpen) {

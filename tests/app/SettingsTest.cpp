@@ -94,18 +94,18 @@ TEST_F(SettingsTest, KeepProportionsIsRememberedBesideTheSettingsWithoutChanging
         EXPECT_EQ(size > 64 * 1024, next.view.keepProportions) << size;
     }
     EXPECT_TRUE(parsePreferences("keep_proportions\n\x01=false\n").keepProportions);
-    EXPECT_TRUE(parsePreferences("other=1\r\n keep_proportions = 1 \r\n").keepProportions);
+    EXPECT_FALSE(parsePreferences("other=1\r\n\t keep_proportions = false \r\n").keepProportions);
 }
 
 // The canvas fills the window but for the ring list's column on its left,
 // 20 pixels on its right and the rows below; the ring list ends with it.
 TEST(WindowLayoutTest, theCanvasFollowsTheWindowAndTheListTheCanvas) {
     WindowLayout l;
-    layoutForWindow(l, 12000, 9000);
-    EXPECT_EQ(std::pair(12000 - 300, 9000 - 1000), std::pair(l.canvasLeft + l.canvasWidth, l.canvasTop + l.canvasHeight));
-    EXPECT_EQ(l.canvasTop + l.canvasHeight, l.listTop + l.listHeight);
-    layoutForWindow(l, 500, 500);  // too small for a canvas: it keeps its size, and the list its own
-    EXPECT_EQ(std::pair(12000 - 300, 9000 - 1000), std::pair(l.canvasLeft + l.canvasWidth, l.canvasTop + l.canvasHeight));
+    for (const auto& [width, height] : {std::pair(12000, 9000), std::pair(500, 500)}) {  // too small: the sizes stay
+        layoutForWindow(l, width, height);
+        EXPECT_EQ(std::pair(12000 - 300, 9000 - 1000), std::pair(l.canvasLeft + l.canvasWidth, l.canvasTop + l.canvasHeight));
+        EXPECT_EQ(l.canvasTop + l.canvasHeight, l.listTop + l.listHeight);
+    }
 }
 
 // The window opens where it closed while enough of it is on a screen to

@@ -26,10 +26,8 @@ TEST(GpxPoints, areTheStartTagsOfPointsOutsideOtherMarkup) {
 }
 
 TEST(GpxImport, isTitledAfterItsFileWithoutTheEndingWhateverTheNameLength) {
-    const std::string point = R"(<wpt lat="1" lon="2"/>)";
-    EXPECT_EQ("walk", gpxToPolyFile("walk.GPX", point).file.title);
-    EXPECT_EQ("a", gpxToPolyFile("a", point).file.title);
-    EXPECT_EQ(".gpx", gpxToPolyFile(".gpx.gpx", point).file.title);
+    for (const auto& [name, title] : {std::pair("walk.GPX", "walk"), std::pair("a", "a"), std::pair(".gpx.gpx", ".gpx")})
+        EXPECT_EQ(title, gpxToPolyFile(name, R"(<wpt lat="1" lon="2"/>)").file.title) << name;
 }
 
 }  // namespace

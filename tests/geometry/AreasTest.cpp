@@ -138,6 +138,8 @@ TEST(Areas, aTriangleAcrossTheLineIsSplitAndMeasured) {
     EXPECT_TRUE(mayCrossAntimeridian(wide));
     wide.maxLon = 80;  // half a turn exactly does not
     EXPECT_FALSE(mayCrossAntimeridian(wide));
+    wide.maxLon = 180;  // one that reaches the line itself may
+    EXPECT_TRUE(mayCrossAntimeridian(wide));
 }
 
 // Two triangles that overlap count their overlap once in the document's

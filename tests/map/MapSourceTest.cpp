@@ -71,6 +71,7 @@ TEST(MapPreferences, theMapRecentMapsAndCacheLimitAreRemembered) {
     // The defaults add nothing to the file; a limit reads within bounds.
     EXPECT_EQ(preferencesText(Preferences()), "keep_proportions=true\n");
     EXPECT_EQ(parsePreferences("map_cache_mb=1\n").mapCacheMegabytes, 10u);
+    EXPECT_EQ(parsePreferences("map_cache_mb=50x\n").mapCacheMegabytes, Preferences().mapCacheMegabytes);
 }
 
 

@@ -40,8 +40,11 @@ TEST(TileDiskCache, pastTheLimitTheLeastRecentlyUsedGoFirst) {
         ASSERT_EQ(cache.write("s", {4, k, 0}, {kilobyte, "", 0}), "");
         fs::last_write_time(cache.pathOf("s", {4, k, 0}), old + std::chrono::hours(k));
     }
+    test::writeFile(temp.file("notes.txt"), kilobyte + kilobyte);  // not a tile: never the cache's to remove
+    fs::last_write_time(temp.file("notes.txt"), old - std::chrono::hours(1));
     cache.read("s", {4, 0, 0});  // the oldest, used just now
     EXPECT_GT(cache.trim(), 0u);
+    EXPECT_TRUE(fs::exists(temp.file("notes.txt")));
     EXPECT_TRUE(cache.read("s", {4, 0, 0}));
     EXPECT_FALSE(cache.read("s", {4, 1, 0}));
     EXPECT_TRUE(cache.read("s", {4, 11, 0}));

@@ -42,13 +42,10 @@ TEST_F(ViewTest, canvasPositionsMapBackToThePointsWithinSinglePrecision) {
     }
     EXPECT_FALSE(toCanvas(ViewState(), 1, 1, 100, 100).has_value());  // nothing fitted: no mapping
     EXPECT_FALSE(hasRoom({200, 300, kMargin}) || hasRoom({300, 200, kMargin}));  // no room inside the margin
-    EXPECT_EQ((std::array<std::string, 4>{"-.5", " 51.25", " 10", " 60"}), [] {
-        ViewState w;
-        widenFit(w, -0.5, 51.25);
-        widenFit(w, 10, 60);
-        setBoundLabels(w);
-        return w.labels;
-    }());
+    ViewState w;
+    for (const auto& [lon, lat] : {std::pair(-0.5, 51.25), std::pair(10.0, 60.0)}) widenFit(w, lon, lat);
+    setBoundLabels(w);
+    EXPECT_EQ((std::array<std::string, 4>{"-.5", " 51.25", " 10", " 60"}), w.labels);
 }
 
 TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
@@ -60,7 +57,12 @@ TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
     EXPECT_DOUBLE_EQ(3000, surface.lines[0].y1);
     EXPECT_DOUBLE_EQ(5000, surface.lines[0].x2);
     // A track is drawn as recorded, not closed: one point is one point.
-    EXPECT_FALSE(loadBackgroundFile(state, file("bad.poly", "bad\n1\n 1.0 1.0\n")));  // no END
+    // A background that cannot be read is not remembered, and a remembered one that is gone is not shown.
+    state.settings.lastBackground = temp.file("gone.poly");
+    platform.dialogResults = {file("bad.poly", "bad\n1\n 1.0 1.0\n")};  // no END
+    addBackground(state);
+    useLastBackground(state);
+    EXPECT_EQ(kNoPreviousBackground, platform.last());
     ASSERT_TRUE(loadBackgroundFile(state, file("b.gpx", "<gpx><wpt lat='1' lon='2'/></gpx>")));
     EXPECT_EQ(0, state.background.lastIndex);
     ASSERT_TRUE(loadBackgroundFile(state, file("b.poly", "bk\n1\n 0.0 40.0\n 30.0 45.0\n 30.0 70.0\nEND\nEND\n")));

@@ -166,6 +166,7 @@ TEST_F(ViewCommandsTest, zoomInAndOutKeepTheMiddleOfTheCanvasAndUndoEachOther) {
     zoomIn(state);
     EXPECT_NEAR(2.0, zoomFactor(state.view), 1e-3);
     EXPECT_EQ("Zoom 2\xC3\x97", statusLine(state, std::nullopt).zoom);
+    EXPECT_TRUE(statusLine(state, std::pair(2000.0, 1500.0)).pointer.starts_with("Lon "));
     EXPECT_NEAR(before.lon, middle().lon, 1e-4);
     EXPECT_NEAR(before.lat, middle().lat, 1e-4);
     zoomOut(state);
