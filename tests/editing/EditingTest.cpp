@@ -5,6 +5,7 @@
 
 #include "state/TitleTyping.h"
 #include "app/FileMenu.h"
+#include "background/Background.h"
 #include "combine/Merge.h"
 #include "session/Opening.h"
 #include "session/Saving.h"
@@ -13,7 +14,6 @@
 #include "editing/ViewCommands.h"
 #include "selection/Selection.h"
 #include "support/StateFixture.h"
-#include "editing/Clearing.h"
 #include "editing/Redraw.h"
 
 using namespace tess;
@@ -121,9 +121,10 @@ TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
     EXPECT_EQ(std::string(kTooManyNodes) + "\r\n" + kZoomInToEditLine, platform.last());
     EXPECT_FALSE(state.edit.editBoxChecked || state.edit.handlesShown);
     tool(Tool::Polygon);
+    ASSERT_TRUE(loadBackgroundFile(state, temp.file("doc.poly")));
     platform.answers = {Answer::Yes};  // Start a new project?
     newDocument(state);
-    EXPECT_EQ(Tool::Pointer, state.edit.tool);
+    EXPECT_TRUE(state.edit.tool == Tool::Pointer && !state.background.shown());  // New starts afresh
     edit(true);
     EXPECT_EQ(kNoData, platform.last());
     EXPECT_FALSE(commitLoadedRing(state.doc, state.platform));
