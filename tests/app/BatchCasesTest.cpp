@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <iomanip>
 #include <iostream>
 #include <sstream>
 
@@ -23,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kCases = fs::path(TESSALINE_TEST_DATA).parent_path() / "cases";
+const fs::path kCases = tess::test::caseFile("");
 
 std::vector<std::string> caseNames() {
     std::vector<std::string> names;
@@ -39,15 +38,13 @@ std::vector<std::string> caseNames() {
     return names;
 }
 
-// The words of the command line: blanks separate them, double quotes
-// hold a word with blanks; names of case files become their paths, and
-// out.EXT the output file in the scratch folder.
+// The words of the command line; names of case files become their paths,
+// and out.EXT the output file in the scratch folder.
 std::vector<std::string> commandLine(const std::string& name, const std::string& scratch, std::string& out) {
     std::string text = "--convert " + name + ".poly -o out.poly";
     if (fs::exists(kCases / (name + ".args"))) text = tess::test::readFile((kCases / (name + ".args")).string());
-    std::vector<std::string> words;
-    std::istringstream in(text);
-    for (std::string word; in >> std::quoted(word); words.push_back(word)) {
+    std::vector<std::string> words = tess::test::commandWords(text);
+    for (std::string& word : words) {
         if (word.starts_with("out.")) word = out = scratch + "/" + word;
         else if (!word.starts_with("-") && fs::exists(kCases / word)) word = (kCases / word).string();
     }

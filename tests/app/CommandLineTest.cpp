@@ -50,13 +50,8 @@ std::string described(const CommandLineRead& read) {
 }
 
 TEST(CommandLineTable, everyRowReadsToWhatItSays) {
-    for (const test::TableRow& row : test::tableRows("command-lines.txt")) {
-        // Double quotes hold a word with blanks; "" is an empty word.
-        std::vector<std::string> words;
-        std::istringstream in(row.input);
-        for (std::string word; in >> std::quoted(word);) words.push_back(word);
-        EXPECT_EQ(row.expected, described(readCommandLine(words))) << "command-lines.txt:" << row.line;
-    }
+    for (const test::TableRow& row : test::tableRows("command-lines.txt"))
+        EXPECT_EQ(row.expected, described(readCommandLine(test::commandWords(row.input)))) << "command-lines.txt:" << row.line;
 }
 
 }  // namespace

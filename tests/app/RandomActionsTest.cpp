@@ -167,7 +167,7 @@ protected:
         test::writeFile(d + "/noend.poly", "t\n1\n 1.0 2.0\n");
         test::writeFile(d + "/bad.poly", "t\n1\n 1.0 2.0\n 1.5,2.5\nEND\nEND\n");
         test::writeFile(d + "/norings.poly", "t\nEND\n");
-        test::writeFile(d + "/lake.geojson", test::readFile(test::dataFile("../cases/polygon-with-hole.geojson")));
+        test::writeFile(d + "/lake.geojson", test::readFile(test::caseFile("polygon-with-hole.geojson")));
         fs::create_directory(d + "/folder.poly");
         for (const auto& e : fs::directory_iterator(d)) user.openChoices.push_back(e.path().string());
         user.openChoices.push_back(d + "/missing.poly");

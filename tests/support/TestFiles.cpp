@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <sstream>
 #include <fstream>
+#include <iomanip>
 #include <iterator>
 #include <stdexcept>
 
@@ -91,8 +92,17 @@ std::string unescaped(const std::string& text) {
 
 }  // namespace
 
-std::vector<TableRow> tableRows(const std::string& caseFile) {
-    std::istringstream in(readFile(std::string(TESSALINE_TEST_DATA) + "/../cases/" + caseFile));
+std::string caseFile(const std::string& name) { return std::string(TESSALINE_TEST_DATA) + "/../cases/" + name; }
+
+std::vector<std::string> commandWords(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> std::quoted(word);) words.push_back(word);
+    return words;
+}
+
+std::vector<TableRow> tableRows(const std::string& table) {
+    std::istringstream in(readFile(caseFile(table)));
     std::vector<TableRow> rows;
     int number = 0;
     for (std::string line; std::getline(in, line);) {
@@ -101,7 +111,7 @@ std::vector<TableRow> tableRows(const std::string& caseFile) {
         if (line.empty() || line[0] == '#' || arrow == std::string::npos) continue;
         rows.push_back({unescaped(line.substr(0, arrow)), unescaped(line.substr(arrow + 4)), number});
     }
-    if (rows.empty()) throw std::runtime_error("no rows in " + caseFile);
+    if (rows.empty()) throw std::runtime_error("no rows in " + table);
     return rows;
 }
 

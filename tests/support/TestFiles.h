@@ -47,6 +47,13 @@ std::vector<std::string> realPolyFiles();
 // digits becomes "_".
 std::string asTestName(std::string parameter);
 
+// A file of tests/cases.
+std::string caseFile(const std::string& name);
+
+// The words of a command line: blanks separate them, double quotes hold a
+// word with blanks ("" an empty one).
+std::vector<std::string> commandWords(const std::string& text);
+
 // The rows of a table in tests/cases: "INPUT => EXPECTED" a line, blank
 // lines and lines starting with "#" passed over. In both halves \xHH
 // stands for the byte it names, so a row can hold line breaks and bytes
@@ -56,6 +63,6 @@ struct TableRow {
     std::string input, expected;
     int line;
 };
-std::vector<TableRow> tableRows(const std::string& caseFile);
+std::vector<TableRow> tableRows(const std::string& table);
 
 }  // namespace tess::test
