@@ -51,13 +51,6 @@ std::vector<std::string> commandLine(const std::string& name, const std::string&
     return words;
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-}
-
 class BatchCase : public testing::TestWithParam<std::string> {};
 
 TEST_P(BatchCase, writesWhatTheCaseExpects) {
@@ -93,8 +86,8 @@ TEST_P(BatchCase, writesWhatTheCaseExpects) {
         EXPECT_EQ("previous", tess::test::readFile(outPath));
     }
     if (!fs::exists(kCases / (name + ".stderr"))) return;
-    for (const std::string& line : lines(tess::test::readFile((kCases / (name + ".stderr")).string())))
-        EXPECT_NE(std::string::npos, err.str().find(line)) << err.str();
+    std::istringstream told(tess::test::readFile((kCases / (name + ".stderr")).string()));
+    for (std::string line; std::getline(told, line);) EXPECT_NE(std::string::npos, err.str().find(line)) << err.str();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BatchCase, testing::ValuesIn(caseNames()),

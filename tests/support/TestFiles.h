@@ -39,19 +39,16 @@ private:
 // The number of entries in a folder.
 std::size_t filesIn(const std::string& folder);
 
-// A file of tests/data, and the names of its .poly files in order.
+// A file of tests/data or tests/cases, and tests/data's .poly files in order.
 std::string dataFile(const std::string& name);
+std::string caseFile(const std::string& name);
 std::vector<std::string> realPolyFiles();
 
 // A parameter as part of a test's name: every character but letters and
 // digits becomes "_".
 std::string asTestName(std::string parameter);
 
-// A file of tests/cases.
-std::string caseFile(const std::string& name);
-
-// The words of a command line: blanks separate them, double quotes hold a
-// word with blanks ("" an empty one).
+// A command line's words: blanks between, double quotes around a word with blanks.
 std::vector<std::string> commandWords(const std::string& text);
 
 // The rows of a table in tests/cases: "INPUT => EXPECTED" a line, blank
