@@ -31,6 +31,7 @@ TEST(GrowBounds, distancesBeyondTheEarthAreRefused) {
 
 TEST(GrowBounds, placesOffTheGlobeAreRefusedAndABayClosedByAGrowIsAHole) {
     for (const Vertices& ring : {square(10, 89.5, 1), square(10, -91, 1), square(359.5, 0, 1)}) EXPECT_EQ(kOffTheGlobe, refusal(ring, 1000));
+    for (const Vertices& ring : {square(10, 89, 1), square(10, -90, 1), square(359, 0, 1), square(-360, 0, 1)}) EXPECT_EQ("", refusal(ring, 1000));
     // A square round a bay whose mouth, 55 m wide, closes at 100 m.
     const auto grown = growRing({{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0.50025}, {0.2, 0.50025}, {0.2, 0.8}, {0.8, 0.8}, {0.8, 0.2},
                                  {0.2, 0.2}, {0.2, 0.49975}, {0, 0.49975}, {0, 0}}, 100, Corners::Round);
