@@ -326,10 +326,12 @@ bool addRingProblems(const Geos& geos, int ringIndex, const Vertices& raw, Listi
     // A ring across the ±180° line meets itself only where it does whole.
     const bool acrossTheLine = crossesAntimeridian(raw);
     if (acrossTheLine) {
-        std::size_t jump = 1;
-        while (jump < raw.size() && !jumpsAcrossAntimeridian(raw[jump - 1], raw[jump])) ++jump;
-        if (jump == raw.size()) jump = raw.size() - 1;  // the edge back to the first vertex of an open ring
-        listing.add({.kind = ProblemKind::CrossesAntimeridian, .ring = ringIndex, .vertex = static_cast<std::int64_t>(jump), .place = raw[jump]});
+        std::size_t end = 1;
+        while (end < raw.size() && !jumpsAcrossAntimeridian(raw[end - 1], raw[end])) ++end;
+        const std::size_t start = end == raw.size() ? raw.size() - 1 : end - 1;
+        if (end == raw.size()) end = 0;  // the edge back to the first vertex of an open ring
+        listing.add({.kind = ProblemKind::CrossesAntimeridian, .ring = ringIndex, .vertex = static_cast<std::int64_t>(end),
+                     .otherVertex = static_cast<std::int64_t>(start), .place = raw[end]});
     }
     const Vertices whole = acrossTheLine ? unwrapped(raw) : Vertices();
     SelfMeetings(geos, acrossTheLine ? whole : raw, listing.room()).listInto(ringIndex, listing);
@@ -524,7 +526,7 @@ std::string describe(const Problem& p) {
     case ProblemKind::OuterOverlap:
         return ring + "overlaps ring " + std::to_string(p.otherRing + 1);
     case ProblemKind::CrossesAntimeridian:
-        return ring + "edge " + edge(p.vertex - 1) + " " + kCrossesLine;
+        return ring + "edge " + std::to_string(p.otherVertex + 1) + "-" + std::to_string(p.vertex + 1) + " " + kCrossesLine;
     case ProblemKind::OutOfRange:
         return ring + "vertex " + std::to_string(p.vertex + 1) + " (" + at + ") lies outside -180..180, -90..90" +
                (p.more ? ", and " + std::to_string(p.more) + " more" : "");

@@ -27,7 +27,7 @@ struct Problem {
     ProblemKind kind = ProblemKind::SelfIntersection;
     int ring = 0;
     std::int64_t vertex = -1;       // where it is, -1 for the whole ring
-    std::int64_t otherVertex = -1;  // a crossing's second edge
+    std::int64_t otherVertex = -1;  // a crossing's second edge; the start of an edge across the ±180° line
     int otherRing = -1;             // the other ring of an overlap
     Vertex place{};                 // where to look: the crossing point, the vertex, or a vertex of the ring
     std::int64_t more = 0;          // vertices out of range besides the first

@@ -166,6 +166,8 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     EXPECT_EQ(Tool::Pointer, state.edit.tool);  // back to the pointer
     EXPECT_FALSE(state.edit.toolIndicatorShown);
     EXPECT_TRUE(state.doc.modified);
+    undoLast(state);
+    EXPECT_EQ("Redo Add Ring 3", redoCaption(state.doc));
 }
 
 // A view whose west or south edge lies on 0 has bounds all the same; an
@@ -278,6 +280,7 @@ TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
     EXPECT_EQ(2, state.doc.ringCount());
     removeLoadedRing(state);
     ASSERT_EQ(1, state.doc.ringCount());
+    EXPECT_EQ("Undo Remove Ring 1", undoCaption(state.doc));
     EXPECT_EQ(Tool::Pointer, state.edit.tool);
     EXPECT_EQ(0, state.doc.loaded.index);
     EXPECT_EQ(3u, surface.lines.size());  // the ring in its place, the first, is drawn
