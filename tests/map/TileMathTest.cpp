@@ -110,13 +110,15 @@ TEST(MapView, pixelsAreSquareAndZoomAndPanKeepThePointUnderThePointer) {
         square();
         const double px = x(rng), py = y(rng);
         const GeoPoint before = geoPointAt(v, px, py, kArea);
-        ASSERT_TRUE(zoomAround(v, px, py, f(rng), kArea));
+        v.userMoved = false;
+        ASSERT_TRUE(zoomAround(v, px, py, f(rng), kArea) && v.userMoved);
         const CanvasPoint after = *toCanvas(v, before.lon, before.lat, kArea.width, kArea.height);
         EXPECT_NEAR(after.x, px, 15.0);  // a pixel
         EXPECT_NEAR(after.y, py, 15.0);  // a pixel
         square();
         const GeoPoint grabbed = geoPointAt(v, px, py, kArea);
-        ASSERT_TRUE(panBy(v, 300, -200, kArea));
+        v.userMoved = false;
+        ASSERT_TRUE(panBy(v, 300, -200, kArea) && v.userMoved);
         const CanvasPoint moved = *toCanvas(v, grabbed.lon, grabbed.lat, kArea.width, kArea.height);
         if (std::fabs(v.maxLat) < 85 && std::fabs(v.minLat) < 85) {
             EXPECT_NEAR(moved.x, px + 300, 15.0);  // a pixel

@@ -46,6 +46,7 @@ TEST(Zoom, thePointUnderThePointerStaysThereAndZoomingBackRestoresTheView) {
         const double px = x(rng), py = y(rng), factor = f(rng);
         const GeoPoint under = geoPointAt(v, px, py, kArea);
         if (!zoomAround(v, px, py, factor, kArea)) continue;
+        ASSERT_TRUE(v.userMoved);
         const CanvasPoint p = at(v, under);
         // Single-precision bounds place a point to within a pixel.
         ASSERT_NEAR(px, p.x, kTwipsPerPixel);
