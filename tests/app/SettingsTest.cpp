@@ -94,7 +94,7 @@ TEST_F(SettingsTest, KeepProportionsIsRememberedBesideTheSettingsWithoutChanging
         EXPECT_EQ(size > 64 * 1024, next.view.keepProportions) << size;
     }
     EXPECT_TRUE(parsePreferences("keep_proportions\n\x01=false\n").keepProportions);
-    EXPECT_FALSE(parsePreferences("other=1\r\n\t keep_proportions = false \r\n").keepProportions);
+    EXPECT_FALSE(parsePreferences("other=1\r\n\t  keep_proportions = false \r\n").keepProportions);
 }
 
 // The canvas fills the window but for the ring list's column on its left,

@@ -75,6 +75,7 @@ TEST_F(ViewTest, aRingIsDrawnEdgeByEdgeInBlueAndItsBackgroundWholeInDarkRed) {
     EXPECT_DOUBLE_EQ(100, darkRed[0].x1);
     EXPECT_EQ(0, state.view.minLon);  // the background fixes the view
     EXPECT_EQ(30, state.view.maxLon);
+    EXPECT_EQ((std::array<std::string, 4>{" 0", " 40", " 30", " 70"}), state.view.labels);
     cancelBackground(state);
     EXPECT_EQ(20, state.view.maxLon);  // and the loaded ring has it back, drawn without the background
     for (const auto& line : surface.lines) EXPECT_NE(colors::darkRed.r, line.color.r);
