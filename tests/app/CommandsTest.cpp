@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "app/FileMenu.h"
+#include "background/Background.h"
 #include "app/Startup.h"
 #include "combine/ChosenFiles.h"
 #include "combine/Merge.h"
@@ -95,8 +96,8 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
     EXPECT_FALSE(saveDocument(state, SaveMode::Save));
     EXPECT_EQ(kReplaceFile, platform.last());
     EXPECT_EQ("old", test::readFile(temp.file("Walk.poly")));
-    // Open GPX and Import GeoJSON ask for a file to open, not one to save.
-    for (auto command : {chooseAndImportGpx, importGeoJsonCommand}) {
+    // Open, Open GPX, Import GeoJSON and Background ask for a file to open, not one to save.
+    for (auto command : {chooseAndImportGpx, importGeoJsonCommand, chooseAndOpenPolyFile, addBackground}) {
         platform.dialogResults = {""};
         platform.answers = {Answer::Yes};
         command(state);

@@ -50,6 +50,8 @@ TEST_F(EditingTest, aDraggedVertexKeepsTheSevenDigitsItsHandleShows) {
     EXPECT_TRUE(state.edit.overlays.handles[1].visible);
     EXPECT_DOUBLE_EQ(yOf(50), state.edit.overlays.handles[1].top + 50);  // each handle on its vertex
     EXPECT_DOUBLE_EQ(xOf(20), state.edit.overlays.handles[1].left + 50);
+    pressOnHandle(state, 999);  // no such handle: no drag
+    EXPECT_EQ(DragKind::None, state.edit.drag);
     dragHandle(2, xOf(17.123456), yOf(55.5));
     EXPECT_EQ("17.12346 55.5", handleTip(state.edit.overlays.handles[2]));
     EXPECT_DOUBLE_EQ(17.12346, state.doc.loaded.lon[2]);
