@@ -215,16 +215,16 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     ASSERT_EQ(4, state.edit.outline.pointCount);
     for (std::size_t k = 1; k <= 4; ++k) EXPECT_TRUE(state.edit.overlays.markers[k].visible) << k;
     EXPECT_FALSE(state.edit.overlays.rubberBand.visible);
-    pressOnMarker(state, 4);
+    pressOnMarker(state, 1);
     dragOverCanvas(state, xOf(12), yOf(52));
     // The sides from and to the dragged corner follow the pointer.
     const auto pointer = std::pair(xOf(12), yOf(52));
-    EXPECT_EQ(pointer, std::pair(state.edit.overlays.segments[4].x1, state.edit.overlays.segments[4].y1));
-    EXPECT_EQ(pointer, std::pair(state.edit.overlays.segments[3].x2, state.edit.overlays.segments[3].y2));
+    EXPECT_EQ(pointer, std::pair(state.edit.overlays.segments[1].x1, state.edit.overlays.segments[1].y1));
+    EXPECT_EQ(pointer, std::pair(state.edit.overlays.segments[4].x2, state.edit.overlays.segments[4].y2));
     dropOnMarker(state);
-    EXPECT_FLOAT_EQ(12, state.edit.outline.lon[4]);
+    EXPECT_FLOAT_EQ(12, state.edit.outline.lon[1]);
     EXPECT_FALSE(state.doc.modified);  // the outline is not the document
-    EXPECT_EQ("none\r\n1\r\n   11.0 59.0\r\n   19.0 59.0\r\n   19.0 51.0\r\n   12.0 52.0\r\n   11.0 59.0\r\nEND\r\nEND\r\n",
+    EXPECT_EQ("none\r\n1\r\n   12.0 52.0\r\n   19.0 59.0\r\n   19.0 51.0\r\n   11.0 51.0\r\n   12.0 52.0\r\nEND\r\nEND\r\n",
               *outlineFileText(state));
     // After a zoom each side runs from its corner's marker to the next one's.
     zoomAt(state, 2000, 1500, 1.5);
