@@ -170,6 +170,7 @@ TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     EXPECT_TRUE(state.doc.modified);
     undoLast(state);
     EXPECT_EQ("Redo Add Ring 3", redoCaption(state.doc));
+    EXPECT_EQ(0, state.doc.loaded.index);  // the ring shown before "+"
 }
 
 // A view whose west or south edge lies on 0 has bounds all the same; an
