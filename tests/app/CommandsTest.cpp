@@ -104,6 +104,12 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
         EXPECT_FALSE(platform.lastDialogWasSave);
         platform.lastDialogWasSave = true;
     }
+    for (auto command : {exportGeoJsonCommand, convertToGpxCommand}) {
+        platform.dialogResults = {""};
+        command(state);
+        EXPECT_TRUE(platform.lastDialogWasSave);
+        platform.lastDialogWasSave = false;
+    }
     // Save As proposes the name the document goes by, beside the file it came from.
     platform.dialogResults = {""};
     EXPECT_FALSE(saveDocument(state, SaveMode::SaveAs));

@@ -235,6 +235,7 @@ TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
         const LineObject& side = o.segments[k];
         EXPECT_EQ(std::pair(centre(k), centre(k % 4 + 1)), std::pair(std::pair(side.x1, side.y1), std::pair(side.x2, side.y2))) << k;
     }
+    EXPECT_EQ("19 51", markerTip(o.markers[3]));
     edit(true);  // edit mode takes the outline away
     EXPECT_EQ(0, state.edit.outline.pointCount);
     EXPECT_FALSE(state.edit.overlays.markers.exists(1));
@@ -259,6 +260,8 @@ TEST_F(EditingTest, anOutlineHoldsFiveHundredPointsAtMost) {
     tool(Tool::Polygon);
     for (int i = 0; i < 510; ++i) press(10 + i / 60.0, 50 + i % 7);
     EXPECT_EQ(kMaxSelectionPoints, state.edit.outline.pointCount);
+    pressEscape(state);
+    EXPECT_EQ(0, state.edit.outline.pointCount);
 }
 
 TEST_F(EditingTest, plusRefusesARingBeyondTheMostADocumentHolds) {
