@@ -5,6 +5,7 @@
 
 #include "state/TitleTyping.h"
 #include "app/FileMenu.h"
+#include "app/StatusLine.h"
 #include "background/Background.h"
 #include "combine/Merge.h"
 #include "session/Opening.h"
@@ -252,6 +253,7 @@ TEST_F(EditingTest, anOutlineBecomesCoordinatesOnlyInAViewWithExtent) {
         addOutlineAsRing(state);
         EXPECT_EQ(added ? 2 : 1, state.doc.ringCount()) << ring;
         EXPECT_EQ(added, platform.last() != kNoLatLon) << ring;
+        EXPECT_EQ(added, !statusLine(state, std::pair(300.0, 300.0)).pointer.empty()) << ring;  // no place either
         pressEscape(state);
     }
 }
