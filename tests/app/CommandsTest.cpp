@@ -36,12 +36,10 @@ int runProgram(const std::string& arguments, std::string& out) {
     return WEXITSTATUS(pclose(pipe));
 }
 
-TEST(Program, takesItsCommandsFromTheCommandLine) {
+// The batch cases run the verbs; the picture needs the window's own painter.
+TEST(Program, rendersAPictureFromTheCommandLine) {
     test::TempDir dir;
     std::string out;
-    EXPECT_EQ(0, runProgram("--version", out));
-    EXPECT_TRUE(out.starts_with("tessaline 2.1\n"));
-    EXPECT_EQ(2, runProgram("--bogus", out));
     EXPECT_EQ(0, runProgram("--render " + test::dataFile("gpsbabel_basecamp.gpx") + " -o " + dir.file("t.png"), out)) << out;
     EXPECT_TRUE(test::readFile(dir.file("t.png")).starts_with("\x89PNG"));
 }
