@@ -168,6 +168,9 @@ protected:
         test::writeFile(d + "/bad.poly", "t\n1\n 1.0 2.0\n 1.5,2.5\nEND\nEND\n");
         test::writeFile(d + "/norings.poly", "t\nEND\n");
         test::writeFile(d + "/lake.geojson", test::readFile(test::caseFile("polygon-with-hole.geojson")));
+        // Small rings, whose every vertex has a handle, and files of other line ends.
+        for (const char* name : {"outer-inner.poly", "zigzag-square.poly", "across-the-line.poly", "unclosed-last-ring-crlf.poly"})
+            test::writeFile(d + "/" + name, test::readFile(test::caseFile(name)));
         fs::create_directory(d + "/folder.poly");
         for (const auto& e : fs::directory_iterator(d)) user.openChoices.push_back(e.path().string());
         user.openChoices.push_back(d + "/missing.poly");
@@ -250,6 +253,7 @@ protected:
     void drag(State& st, bool escape = false) {
         dragged = 0;
         std::vector<std::size_t> handles;
+        if (!st.edit.editing) toggleEditMode(st);  // the user turns edit mode on to drag
         st.edit.overlays.handles.forEach([&](std::size_t k, const SquareObject&) { handles.push_back(k); });
         if (!st.edit.handlesShown || st.doc.loaded.lastPoint < 1 || handles.empty()) return;
         dragged = handles[user.pick(handles.size())];

@@ -197,17 +197,6 @@ TEST_F(EditingTest, aMovedVertexKeepsItsRingsOwnLineEnds) {
     EXPECT_EQ(std::string(text).replace(29, 10, "   19.0  57.0"), test::readFile(temp.file("mixed.poly")));
 }
 
-// A moved vertex written into its ring's text is still unsaved when the mark is weighed again.
-TEST_F(EditingTest, aMovedVertexWrittenBackStaysUnsaved) {
-    edit(true);
-    dragHandle(2, xOf(19), yOf(57));
-    edit(false);
-    state.doc.content.title = "Typed";
-    titleTyped(state.doc);
-    undoLast(state);
-    EXPECT_TRUE(state.doc.modified);
-}
-
 TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     tool(Tool::Rectangle);
     press(11, 59);
