@@ -348,6 +348,7 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         const int kind = static_cast<int>(user.pick(26));
         SCOPED_TRACE("step " + std::to_string(step) + " action " + std::to_string(kind));
         user.newStep();
+        if (kind == 9 && st.edit.outline.pointCount == 0) outline(*s);  // "+" wants an outline
         const auto before = snapshot(dir.path());
         const Shown shownBefore = shown(st.doc);
         const Before docBefore = beforeStep(st.doc);
