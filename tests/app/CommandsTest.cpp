@@ -139,7 +139,9 @@ TEST_F(Commands, convertToGpxWritesTheLoadedRingAsARouteWhereTheUserSays) {
     EXPECT_EQ(111u, points);  // 110 vertices and the first again
     EXPECT_TRUE(route.ends_with("</rte></gpx>\r\n"));
     platform.dialogResults = {test::dataFile("gpsbabel_basecamp.gpx")};
-    chooseAndImportGpx(state);  // over a document without changes: no question
+    platform.shown.clear();
+    chooseAndImportGpx(state);  // over a document without changes: no question, and a sound file: no note
+    EXPECT_EQ(std::vector<std::string>{}, platform.shown);
 }
 
 TEST_F(Commands, closingAsksToSaveAndACancelledSaveKeepsTheWindowOpen) {

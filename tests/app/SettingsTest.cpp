@@ -39,7 +39,8 @@ TEST_F(SettingsTest, ABrokenFileGivesOnlyTheLinesThatCanBeOurs) {
         {"", "", "", ""}, {marker + "\r\n/a.poly\r\n/b.poly", "/a.poly", "/b.poly", ""},
         {marker + "\n/a.poly\n\n\n\n\nTITLE\n", "/a.poly", "", "TITLE"},
         {marker + "\r\n" + std::string("a\0b", 3) + "\r\n/ok.poly\r\n\x01\xff\x80", "", "/ok.poly", ""},
-        {marker + "\r\n" + std::string(kMaxSettingsLine + 1, 'a') + "\r\n/b.poly\r\n", "", "/b.poly", ""},
+        {marker + "\r\n" + std::string(kMaxSettingsLine + 1, 'a') + "\r\n/" + std::string(kMaxSettingsLine - 1, 'b') + "\r\n", "",
+         "/" + std::string(kMaxSettingsLine - 1, 'b'), ""},
         {marker + "\r\n/a.poly\r\n" + std::string(kMaxSettingsBytes, 'x'), "", "", ""},
     };
     for (const Case& c : cases) {

@@ -185,8 +185,9 @@ TEST_F(FilesTest, LeftoversOfKilledWritesAreRemovedByTheNextSaveButNotThoseOfRun
     if (child == 0) ::_exit(0);
     ::waitpid(child, nullptr, 0);
     const std::string dead = ".out.poly." + std::to_string(child) + ".Ab12Cd", alive = ".out.poly." + std::to_string(::getpid()) + ".Ab12Cd";
-    const std::string otherFile = ".out.poly.bak." + std::to_string(child) + ".Ab12Cd";
-    for (const std::string& name : {dead, alive, otherFile}) made(name, "left");
+    const std::string otherFile = ".out.poly.bak." + std::to_string(child) + ".Ab12Cd", visible = "Xout.poly." + std::to_string(child) + ".Ab12Cd";
+    for (const std::string& name : {dead, alive, otherFile, visible}) made(name, "left");
     EXPECT_EQ(writeWholeFile(temp.file("out.poly"), "x"), "");
-    EXPECT_EQ(std::make_tuple(false, true, true), std::make_tuple(fs::exists(temp.file(dead)), fs::exists(temp.file(alive)), fs::exists(temp.file(otherFile))));
+    EXPECT_EQ(std::make_tuple(false, true, true, true), std::make_tuple(fs::exists(temp.file(dead)), fs::exists(temp.file(alive)),
+                                                                       fs::exists(temp.file(otherFile)), fs::exists(temp.file(visible))));
 }
