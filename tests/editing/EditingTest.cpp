@@ -249,6 +249,9 @@ TEST_F(EditingTest, anOutlineBecomesCoordinatesOnlyInAViewWithExtent) {
 
 TEST_F(EditingTest, anOutlineHoldsFiveHundredPointsAtMost) {
     tool(Tool::Polygon);
+    press(10, 50);  // even one point is an outline to keep or cancel before a save
+    EXPECT_FALSE(saveDocument(state, SaveMode::Save));
+    EXPECT_EQ(kSaveSelectionFirst, platform.last());
     for (int i = 0; i < 510; ++i) press(10 + i / 60.0, 50 + i % 7);
     EXPECT_EQ(kMaxSelectionPoints, state.edit.outline.pointCount);
     pressEscape(state);
