@@ -187,16 +187,6 @@ TEST_F(EditingTest, anOutlineOfTwoPointsOverAViewFromZeroIsAdded) {
     EXPECT_EQ(2, state.doc.ringCount()) << platform.last();
 }
 
-// Moving a vertex changes its line alone, whatever line ends the ring has.
-TEST_F(EditingTest, aMovedVertexKeepsItsRingsOwnLineEnds) {
-    const std::string text = "t\n1\r\n 10.0 50.0\r\n 20.0 50.0\r\n 20.0 60.0\r\n 10.0 50.0\r\nEND\r\nEND\n";
-    ASSERT_TRUE(openDocumentFile(state, file("mixed.poly", text)));
-    edit(true);
-    dragHandle(2, xOf(19), yOf(57));
-    ASSERT_TRUE(saveDocument(state, SaveMode::Save));
-    EXPECT_EQ(std::string(text).replace(29, 10, "   19.0  57.0"), test::readFile(temp.file("mixed.poly")));
-}
-
 TEST_F(EditingTest, aRectangleHasFourCornersAndMarkersDragItsPoints) {
     tool(Tool::Rectangle);
     press(11, 59);
