@@ -96,6 +96,8 @@ TEST_F(SettingsTest, KeepProportionsIsRememberedBesideTheSettingsWithoutChanging
     }
     EXPECT_TRUE(parsePreferences("keep_proportions\n\x01=false\n").keepProportions);
     EXPECT_FALSE(parsePreferences("other=1\r\n\t  keep_proportions = false \r\n").keepProportions);
+    ASSERT_TRUE(deleteFile(prefs) && makeFolder(prefs));  // a folder in its place: the save fails
+    EXPECT_FALSE(savePreferences(next));
 }
 
 // The canvas fills the window but for the ring list's column on its left,
