@@ -18,10 +18,8 @@
 #include "formats/Gpx.h"
 #include "platform/Files.h"
 #include "tools/ImportExport.h"
-#include "document/Numbers.h"
 #include "session/Opening.h"
 #include "session/RecentFiles.h"
-#include "shell/FileHelpers.h"
 #include "support/StateFixture.h"
 
 using namespace tess;

@@ -18,7 +18,6 @@
 #include "document/Numbers.h"
 #include "document/LoadedRing.h"
 #include "document/Reader.h"
-#include "editing/Editing.h"
 #include "editing/QtCanvas.h"
 #include "view/Transform.h"
 

@@ -33,7 +33,6 @@
 #include "geometry/Geos.h"
 #include "tools/ImportExport.h"
 #include "tools/RingTools.h"
-#include "editing/Clearing.h"
 #include "view/Transform.h"
 #include "view/ViewArea.h"
 #include "editing/ViewCommands.h"

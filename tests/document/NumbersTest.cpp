@@ -3,7 +3,6 @@
 // form reads back as the value rounded to 15 significant digits.
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <charconv>
 #include <clocale>
 #include <cmath>

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "formats/Gpx.h"
 #include "support/TestFiles.h"

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "formats/DocumentFormats.h"

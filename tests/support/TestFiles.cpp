@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <fstream>

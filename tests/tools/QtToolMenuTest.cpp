@@ -3,7 +3,6 @@
 #include <QAction>
 
 #include "app/QtWindowFixture.h"
-#include "tools/QtToolDialogs.h"
 #include "support/TestFiles.h"
 
 using namespace tess;

@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 
 #include "geometry/GeometryTestHelpers.h"
-#include "shell/FileHelpers.h"
 #include "session/Opening.h"
 #include "support/StateFixture.h"
 #include "tools/ImportExport.h"

@@ -15,7 +15,6 @@
 #include "support/StateFixture.h"
 #include "editing/Redraw.h"
 #include "view/ViewArea.h"
-#include "view/Progress.h"
 #include "view/Transform.h"
 
 using namespace tess;

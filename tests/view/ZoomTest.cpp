@@ -11,7 +11,6 @@
 #include "support/StateFixture.h"
 #include "session/Opening.h"
 #include "view/LineThinner.h"
-#include "editing/Redraw.h"
 #include "view/Transform.h"
 #include "view/ViewArea.h"
 #include "editing/ViewCommands.h"
