@@ -138,3 +138,10 @@ TEST_F(AreaTools, theStatusBarTellsTheLoadedRingsAreaAndLengthAndFollowsAMovedVe
     EXPECT_NE(std::string::npos, statusLine(state, std::nullopt).ring.find("12,246 km"));
 }
 
+
+TEST_F(AreaTools, takeAMovedVertexNotYetWrittenIntoItsRing) {
+    ASSERT_TRUE(openDocumentFile(state, file("s.poly", kSquares)));
+    applyChange(state.doc, moveVertex(state.doc, 1, 12.0, 50.0));
+    ASSERT_TRUE(applyAreaTool(state, AreaTool::Union));
+    EXPECT_NE(std::string::npos, std::string(state.doc.content.rings[0].lines).find("   12.0  50.0\n"));
+}
