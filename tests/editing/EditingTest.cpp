@@ -16,6 +16,7 @@
 #include "selection/Selection.h"
 #include "support/StateFixture.h"
 #include "editing/Redraw.h"
+#include "view/Zoom.h"
 
 using namespace tess;
 
@@ -105,7 +106,9 @@ TEST_F(EditingTest, theClosingHandleMovesTheFirstVertexWithIt) {
 }
 
 TEST_F(EditingTest, anOpenRingKeepsEveryVertexThroughDragsAndCommits) {
+    zoomIn(state);
     choose(1);
+    EXPECT_NEAR(1.0, zoomFactor(state.view), 1e-6);  // a ring chosen after a zoom is shown whole
     ASSERT_EQ(3, state.doc.loaded.lastPoint);  // closed in memory by a copy of its first vertex
     edit(true);
     dragHandle(3, xOf(12), yOf(53));  // the closing handle
