@@ -465,22 +465,17 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
             expected.rings.push_back(corners);
             expected.holes.push_back(false);
         }
-        if (kind == 10 && count(now) + 1 == count(expected)) {
-            const auto gone = static_cast<std::size_t>(docBefore.loadedRing);
-            expected.rings.erase(expected.rings.begin() + static_cast<long>(gone));
-            expected.holes.erase(expected.holes.begin() + static_cast<long>(gone));
-        }
+        // Ring k of what was shown gives way to `added` rings of what is shown now.
+        const auto replace = [&](std::size_t k, std::size_t added) {
+            const auto at = static_cast<long>(k), to = static_cast<long>(k + added);
+            expected.rings.erase(expected.rings.begin() + at), expected.holes.erase(expected.holes.begin() + at);
+            expected.rings.insert(expected.rings.begin() + at, now.rings.begin() + at, now.rings.begin() + to);
+            expected.holes.insert(expected.holes.begin() + at, now.holes.begin() + at, now.holes.begin() + to);
+        };
+        if (kind == 10 && count(now) + 1 == count(expected)) replace(static_cast<std::size_t>(docBefore.loadedRing), 0);
         // A polygon tool replaces the ring it worked on, by one ring or a few.
-        if (kind == 22 && docBefore.loadedRing >= 0 && st.doc.history.done.size() == doneBefore + 1) {
-            const auto k = static_cast<std::size_t>(docBefore.loadedRing);
-            const std::size_t added = count(now) + 1 - count(expected);
-            expected.rings.erase(expected.rings.begin() + static_cast<long>(k));
-            expected.holes.erase(expected.holes.begin() + static_cast<long>(k));
-            expected.rings.insert(expected.rings.begin() + static_cast<long>(k), now.rings.begin() + static_cast<long>(k),
-                                  now.rings.begin() + static_cast<long>(k + added));
-            expected.holes.insert(expected.holes.begin() + static_cast<long>(k), now.holes.begin() + static_cast<long>(k),
-                                  now.holes.begin() + static_cast<long>(k + added));
-        }
+        if (kind == 22 && docBefore.loadedRing >= 0 && st.doc.history.done.size() == doneBefore + 1)
+            replace(static_cast<std::size_t>(docBefore.loadedRing), count(now) + 1 - count(expected));
         // A drag moves its vertex, and the first with the last, no other.
         if (kind == 7 && d.loaded.index >= 0 && dragged > 0) {
             Ring& ring = expected.rings[static_cast<std::size_t>(d.loaded.index)];
