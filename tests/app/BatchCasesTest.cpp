@@ -1,12 +1,5 @@
-// Reading, writing, combining and GPX conversion as cases in files: every
-// tests/cases/NAME.poly, and every NAME.args, is one run of the batch
-// command (by default --convert NAME.poly -o out.poly). NAME.expected is
-// the file it must write, byte for byte; NAME.stdout what it must print on
-// standard output, whole; NAME.stderr lines it must print on standard
-// error. Without NAME.expected or NAME.stdout the run must fail with exit
-// status 1; NAME.status, when there is one, holds the status instead (a
-// check that finds problems prints them and exits with 1). A run that fails
-// leaves an existing output file as it was. A new case is a new file or two.
+// The batch cases: every tests/cases/NAME.poly and NAME.args is one run of
+// the program, checked by the files beside it as tests/README.md describes.
 #include <gtest/gtest.h>
 
 #include <algorithm>

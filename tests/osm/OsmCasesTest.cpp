@@ -1,10 +1,5 @@
-// Boundaries as cases in files: every tests/osm/cases/NAME.opl is written
-// by hand as OPL text, turned into NAME.osm.pbf by libosmium's writer, and
-// its relations (those in NAME.relations, else its one relation) imported twice:
-// as --convert does, which must give NAME.error when there is one, and
-// with the rings that close, which must give NAME.expected (the .poly
-// text) and NAME.notes (what the user is told, one line each). A new case
-// is a new file or three.
+// Boundaries as cases: every tests/osm/cases/NAME.opl, made .osm.pbf by libosmium's writer and
+// imported whole (as --convert does) and with the rings that close, as tests/README.md describes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
