@@ -1,4 +1,4 @@
-// Random rings, real files and the reference tool for the tests of areas.
+// Random rings, real files and the reference tool for the tests of areas, grow and simplify.
 #pragma once
 
 #include <gtest/gtest.h>

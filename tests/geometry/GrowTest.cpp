@@ -1,8 +1,8 @@
 // Growing and shrinking rings by metres on the ground.
 #include <gtest/gtest.h>
 
-#include <random>
 
+#include "geometry/AreaTestHelpers.h"
 #include "geometry/GeometryTestHelpers.h"
 #include "geometry/Grow.h"
 #include "geometry/LocalProjection.h"
@@ -92,14 +92,7 @@ TEST(Grow, alwaysGivesValidRings) {
     std::mt19937 random(16);
     std::uniform_real_distribution<double> unit(0, 1);
     for (int trial = 0; trial < 30; ++trial) {
-        Vertices ring;
-        const int n = 10 + static_cast<int>(unit(random) * 200);
-        for (int i = 0; i < n; ++i) {
-            const double a = 2 * std::numbers::pi * i / n;
-            const double r = 0.05 + 0.1 * unit(random);
-            ring.push_back({-3 + r * std::cos(a), 56 + r * std::sin(a)});
-        }
-        ring.push_back(ring.front());
+        const Vertices ring = randomRing(random, -3, 56, 0.15, 10 + static_cast<int>(unit(random) * 200));
         const double metres = (unit(random) - 0.3) * 8000;
         const Corners corners = unit(random) < 0.5 ? Corners::Round : Corners::Mitre;
         const auto result = growRing(ring, metres, corners);

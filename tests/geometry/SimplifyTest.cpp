@@ -1,8 +1,8 @@
 // Simplifying a ring in metres.
 #include <gtest/gtest.h>
 
-#include <random>
 
+#include "geometry/AreaTestHelpers.h"
 #include "geometry/GeometryTestHelpers.h"
 #include "geometry/LocalProjection.h"
 #include "geometry/Simplify.h"
@@ -60,14 +60,7 @@ TEST(Simplify, givesASimpleClosedRingOfTheOriginalVertices) {
     std::mt19937 random(15);
     std::uniform_real_distribution<double> unit(0, 1);
     for (int trial = 0; trial < 60; ++trial) {
-        Vertices ring;
-        const int n = 20 + static_cast<int>(unit(random) * 400);
-        for (int i = 0; i < n; ++i) {
-            const double a = 2 * std::numbers::pi * i / n;
-            const double r = 0.2 + unit(random);
-            ring.push_back({5 + r * std::cos(a), 45 + r * std::sin(a)});
-        }
-        ring.push_back(ring.front());
+        const Vertices ring = randomRing(random, 5, 45, 1.2, 20 + static_cast<int>(unit(random) * 400));
         ASSERT_TRUE(isSimpleRing(ring));
         const double metres = std::pow(10, 1 + 6 * unit(random));
         const Vertices simple = simplifyRing(ring, metres);
