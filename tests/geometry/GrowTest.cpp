@@ -1,7 +1,6 @@
 // Growing and shrinking rings by metres on the ground.
 #include <gtest/gtest.h>
 
-
 #include "geometry/AreaTestHelpers.h"
 #include "geometry/GeometryTestHelpers.h"
 #include "geometry/Grow.h"

@@ -1,7 +1,6 @@
 // Simplifying a ring in metres.
 #include <gtest/gtest.h>
 
-
 #include "geometry/AreaTestHelpers.h"
 #include "geometry/GeometryTestHelpers.h"
 #include "geometry/LocalProjection.h"
