@@ -185,11 +185,10 @@ protected:
 
     // One random action; true when it may replace the document.
     bool act(State& st, int kind) {
-        auto dialogPick = [&](const std::vector<std::string>& v) { return v[user.pick(v.size())]; };
         switch (kind) {
         case 0: chooseAndOpenPolyFile(st); return true;
         case 1: chooseAndImportGpx(st); return true;
-        case 2: openDroppedFile(st, dialogPick(user.openChoices)); return true;
+        case 2: openDroppedFile(st, user.openChoices[user.pick(user.openChoices.size())]); return true;
         case 3: newDocument(st); return true;
         case 4: openRecentFile(st, static_cast<int>(user.pick(kRecentCount))); return true;
         case 5: chooseRing(st, static_cast<int>(user.pick(st.doc.content.rings.size() + 2)) - 1); break;
@@ -241,13 +240,14 @@ protected:
         if (st.edit.outline.state != OutlineState::Closed || st.edit.outline.pointCount < 1) return;
         const int marker = 1 + static_cast<int>(user.pick(static_cast<std::size_t>(st.edit.outline.pointCount)));
         pressOnMarker(st, marker);
+        dragAnywhere(st, escape, dropOnMarker);
+    }
+    // Drags what was pressed to a random place and drops it there, or ends
+    // the drag by Escape before the release.
+    void dragAnywhere(State& st, bool escape, void (*drop)(State&)) {
         dragOverCanvas(st, 100 + user.pick(8000), 100 + user.pick(7800));
-        if (escape) {
-            pressEscape(st);
-            cancelDrag(st);
-        } else {
-            dropOnMarker(st);
-        }
+        if (escape) pressEscape(st), cancelDrag(st);
+        else drop(st);
     }
     void drag(State& st, bool escape = false) {
         dragged = 0;
@@ -257,15 +257,8 @@ protected:
         if (!st.edit.handlesShown || st.doc.loaded.lastPoint < 1 || handles.empty()) return;
         dragged = handles[user.pick(handles.size())];
         pressOnHandle(st, static_cast<int>(dragged));
-        dragOverCanvas(st, 100 + user.pick(8000), 100 + user.pick(7800));
-        if (escape) {
-            // The handle goes back where it was; nothing is stored.
-            pressEscape(st);
-            cancelDrag(st);
-            dragged = 0;
-        } else {
-            dropOnHandle(st);
-        }
+        dragAnywhere(st, escape, dropOnHandle);
+        if (escape) dragged = 0;  // the handle goes back where it was; nothing is stored
     }
     // Zoom, pan, fit or proportions, as the wheel, the middle button and
     // the View menu do.
@@ -347,7 +340,7 @@ TEST_P(RandomActions, keepEveryPromiseAfterEveryStep) {
         const int kind = static_cast<int>(user.pick(26));
         SCOPED_TRACE("step " + std::to_string(step) + " action " + std::to_string(kind));
         user.newStep();
-        if (kind == 9 && st.edit.outline.pointCount == 0) outline(*s);  // "+" wants an outline
+        if (kind == 9 && st.edit.outline.pointCount == 0) outline(st);  // "+" wants an outline
         const auto before = snapshot(dir.path());
         const Shown shownBefore = shown(st.doc);
         const Before docBefore = beforeStep(st.doc);
