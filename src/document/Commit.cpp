@@ -93,19 +93,6 @@ void commitMovedVertices(Document& d, LoadedRing& r) {
     r.moved.clear();
 }
 
-bool commitWholeRing(Document& d, LoadedRing& r) {
-    if (!r.loaded(d) || r.lastPoint < 1) return false;
-    RingText& ring = d.rings[static_cast<std::size_t>(r.index)];
-    // Room for the longest line each vertex can take: the pages a shorter
-    // text leaves untouched cost no memory, and the text never moves.
-    std::string lines;
-    lines.reserve(ring.lines.size() + static_cast<std::size_t>(r.lastPoint + 1) * 64);
-    appendAllLines(d, r, lines, [](std::string&) {});
-    setOwnLines(ring, std::move(lines));
-    r.moved.clear();
-    return true;
-}
-
 void appendCommittedLines(const Document& d, const LoadedRing& r, std::string& out,
                           const std::function<void(std::string&)>& after) {
     appendAllLines(d, r, out, after);

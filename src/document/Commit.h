@@ -13,13 +13,8 @@ namespace tess {
 // leaves its line alone. The moves are then forgotten.
 void commitMovedVertices(Document& d, LoadedRing& r);
 
-// Every vertex line rewritten in the committed form, and an open ring
-// closed by one more line. False when there is no ring of two vertices or
-// more to write.
-bool commitWholeRing(Document& d, LoadedRing& r);
-
-// The loaded ring's lines as commitWholeRing would make them, appended to
-// `out`; after(out) follows each line, so a large ring can be written in
+// The loaded ring's lines with every vertex line in the committed form, and
+// an open ring closed by one more line, appended to `out`; after(out) follows each line, so a large ring can be written in
 // pieces without its committed text ever being held.
 void appendCommittedLines(const Document& d, const LoadedRing& r, std::string& out,
                           const std::function<void(std::string&)>& after);

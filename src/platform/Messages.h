@@ -21,7 +21,6 @@ inline constexpr const char* kCannotOpenFile =
 inline constexpr const char* kCannotFindEnd = "Cannot find END";
 inline constexpr const char* kCheckPolyFile = "Error. Check poly file ";
 inline constexpr const char* kTooManyRings = "Too many rings: a document holds at most 32,767.";
-inline constexpr const char* kNoDataCommit = "No Data";
 inline constexpr const char* kNoDataSave = "No data";
 inline constexpr const char* kErrorSaving = "Error saving ";
 // After a save: "3 lines repaired so that other tools read them".

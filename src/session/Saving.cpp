@@ -40,12 +40,6 @@ bool writeRingsTo(OpenDocument& d, Platform& platform, const std::string& path, 
 
 void commitEdits(OpenDocument& d) { commitMovedVertices(d.content, d.loaded); }
 
-bool commitLoadedRing(OpenDocument& d, Platform& platform) {
-    if (commitWholeRing(d.content, d.loaded)) return true;
-    platform.message(kNoDataCommit);
-    return false;
-}
-
 bool saveDocumentTo(OpenDocument& d, Platform& platform, const std::string& path) {
     commitEdits(d);
     return writeRingsTo(d, platform, path, [&](std::size_t k, std::string& out, auto& put, WriteReport& report) {

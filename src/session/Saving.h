@@ -14,10 +14,6 @@ namespace tess {
 // Writes the loaded ring's moved vertices into its text.
 void commitEdits(OpenDocument& d);
 
-// Rewrites every vertex line of the loaded ring in the committed form.
-// False after "No Data" when there is no ring of two vertices or more.
-bool commitLoadedRing(OpenDocument& d, Platform& platform);
-
 // Writes the document to the file, committing the loaded ring's moves
 // first. On success the document is named after the file and unmarked,
 // and what the write repaired is in saveNotice; on failure the old file,

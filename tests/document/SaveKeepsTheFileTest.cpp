@@ -143,13 +143,7 @@ protected:
 
     void commitEveryRing(const std::string& path, const PolyFile& original) {
         ASSERT_TRUE(openDocumentFile(state, path));
-        for (int k = 0; k < state.doc.ringCount(); ++k) {
-            loadRing(state, k);
-            if (state.doc.loaded.lastPoint >= 1) {
-                ASSERT_TRUE(commitLoadedRing(state.doc, state.platform));
-            }
-        }
-        ASSERT_TRUE(saveDocumentTo(state.doc, state.platform, temp.file("committed.poly")));
+        ASSERT_TRUE(saveDocumentCommittedTo(state.doc, state.platform, temp.file("committed.poly")));
         const PolyLoad committed = readPolyFile(temp.file("committed.poly"));
         ASSERT_TRUE(committed.ok()) << committed.error;
         ASSERT_EQ(original.rings.size(), committed.file.rings.size());
