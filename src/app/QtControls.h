@@ -31,7 +31,6 @@ class ToolButton : public QWidget {
     Q_OBJECT
 public:
     ToolButton(int index, QWidget* parent);
-    bool pressedLook() const { return pressed_; }
     std::function<void(int)> onChosen;
 
 protected:

@@ -78,7 +78,6 @@ public:
     QLabel* boundLabel(int i) const;
     QLabel* selectionLabel(int i) const;
     ToolButton* toolButton(int i) const { return toolButtons_[static_cast<std::size_t>(i)]; }
-    QLabel* toolIndicator(int i) const { return toolIndicators_[static_cast<std::size_t>(i)]; }
     QWidget* progressFrame() const;
     QWidget* progressBar() const;
     // View › Map and the map under the outline.

@@ -49,7 +49,6 @@ public:
 
     QLabel* statusNote() const { return note_; }
     QAction* entry(MapKind kind) const { return entries_[static_cast<std::size_t>(kind)]; }
-    QAction* recentEntry(int k) const { return recent_[static_cast<std::size_t>(k)]; }
 
 private:
     void buildMenu(QMenu* view);

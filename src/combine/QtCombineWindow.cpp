@@ -60,43 +60,43 @@ CombineWindow::CombineWindow(QWidget* parent, State& s) : QDialog(parent), state
 
     auto* label1 = new QLabel("Title", this);
     titleBox_ = new QLineEdit(toQt(state_.settings.mergeTitle), this);
-    drive1_ = new QComboBox(this);
+    driveBox_ = new QComboBox(this);
     folderLabel_ = new QLabel(this);
     folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    dir1_ = new QListWidget(this);
-    file1_ = new QListWidget(this);
-    file1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list1_ = new QListWidget(this);
-    list1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    command2_ = new QPushButton("ADD", this);
-    command3_ = new QPushButton("Remove", this);
+    folderList_ = new QListWidget(this);
+    fileList_ = new QListWidget(this);
+    fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    chosenList_ = new QListWidget(this);
+    chosenList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    addButton_ = new QPushButton("ADD", this);
+    removeButton_ = new QPushButton("Remove", this);
     save_ = new QPushButton("Save", this);
     cancel_ = new QPushButton("Cancel", this);
     save_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
-    command2_->setAutoDefault(false);
-    command3_->setAutoDefault(false);
+    addButton_->setAutoDefault(false);
+    removeButton_->setAutoDefault(false);
 
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(label1);
     titleRow->addWidget(titleBox_, 1);
 
     auto* browse = new QVBoxLayout;
-    browse->addWidget(drive1_);
+    browse->addWidget(driveBox_);
     browse->addWidget(folderLabel_);
-    browse->addWidget(dir1_, 1);
-    browse->addWidget(file1_, 1);
+    browse->addWidget(folderList_, 1);
+    browse->addWidget(fileList_, 1);
 
     auto* middle = new QVBoxLayout;
     middle->addStretch(1);
-    middle->addWidget(command2_);
-    middle->addWidget(command3_);
+    middle->addWidget(addButton_);
+    middle->addWidget(removeButton_);
     middle->addStretch(1);
 
     auto* lists = new QHBoxLayout;
     lists->addLayout(browse, 1);
     lists->addLayout(middle);
-    lists->addWidget(list1_, 1);
+    lists->addWidget(chosenList_, 1);
 
     mergeAreas_ = new QCheckBox(toQt(kMergeOverlappingAreas), this);
     auto* buttons = new QHBoxLayout;
@@ -115,10 +115,10 @@ CombineWindow::CombineWindow(QWidget* parent, State& s) : QDialog(parent), state
     QString start = QDir::currentPath();
     if (!setFolder(start)) setFolder(QDir::homePath());
 
-    connect(drive1_, &QComboBox::currentIndexChanged, this, [this](int index) { driveChosen(index); });
-    connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem*) { folderActivated(); });
-    connect(command2_, &QPushButton::clicked, this, [this] { addSelectedFiles(); });
-    connect(command3_, &QPushButton::clicked, this, [this] { removeSelectedChosen(); });
+    connect(driveBox_, &QComboBox::currentIndexChanged, this, [this](int index) { driveChosen(index); });
+    connect(folderList_, &QListWidget::itemActivated, this, [this](QListWidgetItem*) { folderActivated(); });
+    connect(addButton_, &QPushButton::clicked, this, [this] { addSelectedFiles(); });
+    connect(removeButton_, &QPushButton::clicked, this, [this] { removeSelectedChosen(); });
     connect(save_, &QPushButton::clicked, this, [this] { saveAndClose(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
 }
@@ -129,8 +129,8 @@ void CombineWindow::fillDrives() {
         if (!volume.isValid() || !volume.isReady()) continue;
         if (!roots.contains(volume.rootPath())) roots << volume.rootPath();
     }
-    const QSignalBlocker quiet(drive1_);
-    for (const QString& root : roots) drive1_->addItem(root, root);
+    const QSignalBlocker quiet(driveBox_);
+    for (const QString& root : roots) driveBox_->addItem(root, root);
 }
 
 bool CombineWindow::setFolder(const QString& folder) {
@@ -145,25 +145,25 @@ bool CombineWindow::setFolder(const QString& folder) {
 
     folder_ = path;
     folderLabel_->setText(path);
-    dir1_->clear();
+    folderList_->clear();
     if (!dir.isRoot()) {
-        auto* up = new QListWidgetItem("..", dir1_);
+        auto* up = new QListWidgetItem("..", folderList_);
         QDir parent(path);
         parent.cdUp();
         up->setData(kPathRole, parent.absolutePath());
     }
     for (const QString& name : folders) {
-        auto* item = new QListWidgetItem(name, dir1_);
+        auto* item = new QListWidgetItem(name, folderList_);
         item->setData(kPathRole, dir.absoluteFilePath(name));
     }
-    file1_->clear();
-    file1_->addItems(files);
+    fileList_->clear();
+    fileList_->addItems(files);
 
     // The drive list follows the folder: the volume that holds it.
     int best = -1;
     qsizetype bestLength = -1;
-    for (int i = 0; i < drive1_->count(); ++i) {
-        const QString root = drive1_->itemData(i).toString();
+    for (int i = 0; i < driveBox_->count(); ++i) {
+        const QString root = driveBox_->itemData(i).toString();
         const bool holds = path == root || path.startsWith(root.endsWith('/') ? root : root + '/');
         if (holds && root.size() > bestLength) {
             best = i;
@@ -171,10 +171,10 @@ bool CombineWindow::setFolder(const QString& folder) {
         }
     }
     if (best >= 0) {
-        const QSignalBlocker quiet(drive1_);
-        drive1_->setCurrentIndex(best);
+        const QSignalBlocker quiet(driveBox_);
+        driveBox_->setCurrentIndex(best);
     }
-    driveIndex_ = drive1_->currentIndex();
+    driveIndex_ = driveBox_->currentIndex();
     return true;
 }
 
@@ -182,20 +182,20 @@ void CombineWindow::driveChosen(int index) {
     if (index < 0) return;
     // A drive that cannot be read leaves everything as it was, the choice
     // in the drive list included.
-    if (!setFolder(drive1_->itemData(index).toString())) {
-        const QSignalBlocker quiet(drive1_);
-        drive1_->setCurrentIndex(driveIndex_);
+    if (!setFolder(driveBox_->itemData(index).toString())) {
+        const QSignalBlocker quiet(driveBox_);
+        driveBox_->setCurrentIndex(driveIndex_);
     }
 }
 
 void CombineWindow::folderActivated() {
-    QListWidgetItem* item = dir1_->currentItem();
+    QListWidgetItem* item = folderList_->currentItem();
     if (item) setFolder(item->data(kPathRole).toString());
 }
 
 void CombineWindow::addSelectedFiles() {
-    for (int i = 0; i < file1_->count(); ++i) {
-        QListWidgetItem* item = file1_->item(i);
+    for (int i = 0; i < fileList_->count(); ++i) {
+        QListWidgetItem* item = fileList_->item(i);
         if (item->isSelected()) addChosenFile(chosen_, toStd(folder_), toStd(item->text()));
     }
     showChosen();
@@ -203,15 +203,15 @@ void CombineWindow::addSelectedFiles() {
 
 void CombineWindow::removeSelectedChosen() {
     std::vector<int> indices;
-    for (int i = 0; i < list1_->count(); ++i)
-        if (list1_->item(i)->isSelected()) indices.push_back(i);
+    for (int i = 0; i < chosenList_->count(); ++i)
+        if (chosenList_->item(i)->isSelected()) indices.push_back(i);
     removeChosenFiles(chosen_, indices);
     showChosen();
 }
 
 void CombineWindow::showChosen() {
-    list1_->clear();
-    for (const std::string& path : chosen_.paths) list1_->addItem(toQt(path));
+    chosenList_->clear();
+    for (const std::string& path : chosen_.paths) chosenList_->addItem(toQt(path));
 }
 
 void CombineWindow::saveAndClose() {

@@ -41,12 +41,9 @@ public:
     const std::string& fileToOpen() const { return toOpen_; }
 
     QLineEdit* titleBox() const { return titleBox_; }
-    QComboBox* driveList() const { return drive1_; }
-    QListWidget* folderList() const { return dir1_; }
-    QListWidget* fileList() const { return file1_; }
-    QListWidget* chosenList() const { return list1_; }
-    QPushButton* addButton() const { return command2_; }
-    QPushButton* removeButton() const { return command3_; }
+    QListWidget* fileList() const { return fileList_; }
+    QListWidget* chosenList() const { return chosenList_; }
+    QPushButton* addButton() const { return addButton_; }
     QPushButton* saveButton() const { return save_; }
     QPushButton* cancelButton() const { return cancel_; }
 
@@ -63,13 +60,13 @@ private:
     int driveIndex_ = -1;
 
     QLineEdit* titleBox_ = nullptr;
-    QComboBox* drive1_ = nullptr;
+    QComboBox* driveBox_ = nullptr;
     QLabel* folderLabel_ = nullptr;
-    QListWidget* dir1_ = nullptr;
-    QListWidget* file1_ = nullptr;
-    QListWidget* list1_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;
+    QListWidget* folderList_ = nullptr;
+    QListWidget* fileList_ = nullptr;
+    QListWidget* chosenList_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* removeButton_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QCheckBox* mergeAreas_ = nullptr;  // the rings merged where they overlap

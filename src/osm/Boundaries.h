@@ -52,8 +52,6 @@ struct BoundaryScan {
 
 // The file's endings libosmium reads, in lower case.
 const std::vector<std::string>& osmFileEndings();
-// The name ends in one of them, in any letter case.
-bool isOsmFileName(const std::string& path);
 
 // Every boundary and multipolygon relation of the file.
 BoundaryScan scanBoundaries(const std::string& path, const OsmProgress& progress = {});

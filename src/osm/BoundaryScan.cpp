@@ -4,9 +4,6 @@
 #include <osmium/io/any_input.hpp>
 #include <osmium/osm/relation.hpp>
 
-#include <algorithm>
-
-#include "document/Numbers.h"
 #include "osm/Boundaries.h"
 #include "osm/OsmReading.h"
 #include "platform/Messages.h"
@@ -49,12 +46,6 @@ std::string Boundary::label() const { return name.empty() ? std::to_string(id) :
 const std::vector<std::string>& osmFileEndings() {
     static const std::vector<std::string> endings{".osm.pbf", ".pbf", ".osm", ".osm.bz2", ".osm.gz", ".opl"};
     return endings;
-}
-
-bool isOsmFileName(const std::string& path) {
-    const std::string lower = lowerAscii(path);
-    return std::any_of(osmFileEndings().begin(), osmFileEndings().end(),
-                       [&](const std::string& ending) { return lower.ends_with(ending); });
 }
 
 BoundaryScan scanBoundaries(const std::string& path, const OsmProgress& progress) {

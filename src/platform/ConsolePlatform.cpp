@@ -7,7 +7,6 @@ namespace tess {
 ConsolePlatform::ConsolePlatform(std::ostream& out) : out_(out) {}
 
 void ConsolePlatform::print(std::string_view text) {
-    ++count_;
     // The messages are made for boxes, with CR LF breaks; a terminal wants LF.
     for (char c : text)
         if (c != '\r') out_ << c;

@@ -24,12 +24,9 @@ public:
     }
     void openUrl(const std::string&) override {}
 
-    int messageCount() const { return count_; }
-
 private:
     void print(std::string_view text);
     std::ostream& out_;
-    int count_ = 0;
 };
 
 }  // namespace tess

@@ -67,31 +67,31 @@ AboutWindow::AboutWindow(State& s, QWidget* parent) : QDialog(parent), state_(s)
     setWindowTitle("Information");
     setModal(true);
 
-    picture1_ = new QLabel(this);
-    picture1_->setPixmap(drawLogo());
-    picture1_->setFixedSize(kLogoSize, kLogoSize);
+    logo_ = new QLabel(this);
+    logo_->setPixmap(drawLogo());
+    logo_->setFixedSize(kLogoSize, kLogoSize);
 
-    label9_ = new QLabel("Tessaline", this);
+    nameLabel_ = new QLabel("Tessaline", this);
     QFont nameFont("Sans Serif");
     nameFont.setStyleHint(QFont::SansSerif);
     nameFont.setPointSize(20);
     nameFont.setBold(true);
-    label9_->setFont(nameFont);
+    nameLabel_->setFont(nameFont);
 
-    label1_ = new QLabel(versionText(), this);
-    label1_->setWordWrap(true);
+    versionLabel_ = new QLabel(versionText(), this);
+    versionLabel_->setWordWrap(true);
 
-    label2_ = new QLabel(this);
-    label2_->setText(QString("<span style=\"color:#0000ff; text-decoration:underline\">%1</span>")
+    linkLabel_ = new QLabel(this);
+    linkLabel_->setText(QString("<span style=\"color:#0000ff; text-decoration:underline\">%1</span>")
                          .arg(QString(kProductPage).toHtmlEscaped()));
-    label2_->setTextFormat(Qt::RichText);
-    label2_->setCursor(Qt::PointingHandCursor);
-    label2_->setToolTip(kProductPage);
-    label2_->installEventFilter(this);
+    linkLabel_->setTextFormat(Qt::RichText);
+    linkLabel_->setCursor(Qt::PointingHandCursor);
+    linkLabel_->setToolTip(kProductPage);
+    linkLabel_->installEventFilter(this);
 
-    command1_ = new QPushButton("OK", this);
-    command1_->setDefault(true);
-    connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_ = new QPushButton("OK", this);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     // The decoration: a framed box with three coloured bars under the text.
     auto* frame = new QFrame(this);
@@ -105,17 +105,17 @@ AboutWindow::AboutWindow(State& s, QWidget* parent) : QDialog(parent), state_(s)
     bars->addWidget(colourBar(frame, QColor(192, 0, 0)));
 
     auto* text = new QVBoxLayout;
-    text->addWidget(label9_);
-    text->addWidget(label1_);
-    text->addWidget(label2_);
+    text->addWidget(nameLabel_);
+    text->addWidget(versionLabel_);
+    text->addWidget(linkLabel_);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(picture1_, 0, Qt::AlignTop);
+    top->addWidget(logo_, 0, Qt::AlignTop);
     top->addLayout(text, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(command1_);
+    buttons->addWidget(okButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -125,12 +125,12 @@ AboutWindow::AboutWindow(State& s, QWidget* parent) : QDialog(parent), state_(s)
 }
 
 bool AboutWindow::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) label1_->setText(versionText());
+    if (e->type() == QEvent::WindowActivate) versionLabel_->setText(versionText());
     return QDialog::event(e);
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == label2_ && e->type() == QEvent::MouseButtonRelease &&
+    if (watched == linkLabel_ && e->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         state_.platform.openUrl(kProductPage);
         return true;

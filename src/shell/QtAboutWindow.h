@@ -21,11 +21,8 @@ class AboutWindow : public QDialog {
 public:
     explicit AboutWindow(State& s, QWidget* parent = nullptr);
 
-    QLabel* nameLabel() const { return label9_; }
-    QLabel* versionLabel() const { return label1_; }
-    QLabel* linkLabel() const { return label2_; }
-    QLabel* logo() const { return picture1_; }
-    QPushButton* okButton() const { return command1_; }
+    QLabel* versionLabel() const { return versionLabel_; }
+    QLabel* linkLabel() const { return linkLabel_; }
 
     // The version line: "Version ", the version, the notice.
     static QString versionText();
@@ -36,11 +33,11 @@ protected:
 
 private:
     State& state_;
-    QLabel* picture1_ = nullptr;
-    QLabel* label9_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QPushButton* command1_ = nullptr;
+    QLabel* logo_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    QLabel* linkLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace tess
