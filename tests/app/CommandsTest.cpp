@@ -92,19 +92,14 @@ TEST_F(Commands, saveWritesOnlyPolyFilesAndAsksBeforeReplacingAnotherFile) {
     EXPECT_FALSE(saveDocument(state, SaveMode::Save));
     EXPECT_EQ(kReplaceFile, platform.last());
     EXPECT_EQ("old", test::readFile(temp.file("Walk.poly")));
-    // Open, Open GPX, Import GeoJSON and Background ask for a file to open, not one to save.
-    for (auto command : {chooseAndImportGpx, importGeoJsonCommand, chooseAndOpenPolyFile, addBackground}) {
+    // Open, Open GPX, Import GeoJSON and Background ask for a file to open; the exports for one to save.
+    for (auto command : {chooseAndImportGpx, importGeoJsonCommand, chooseAndOpenPolyFile, addBackground, exportGeoJsonCommand, convertToGpxCommand}) {
+        const bool saves = command == exportGeoJsonCommand || command == convertToGpxCommand;
         platform.dialogResults = {""};
         platform.answers = {Answer::Yes};
+        platform.lastDialogWasSave = !saves;
         command(state);
-        EXPECT_FALSE(platform.lastDialogWasSave);
-        platform.lastDialogWasSave = true;
-    }
-    for (auto command : {exportGeoJsonCommand, convertToGpxCommand}) {
-        platform.dialogResults = {""};
-        command(state);
-        EXPECT_TRUE(platform.lastDialogWasSave);
-        platform.lastDialogWasSave = false;
+        EXPECT_EQ(saves, platform.lastDialogWasSave);
     }
     // Save As proposes the name the document goes by, beside the file it came from.
     platform.dialogResults = {""};

@@ -125,7 +125,7 @@ TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
     ASSERT_TRUE(openDocumentFile(state, file("big.poly", big + "END\nEND\n")));
     edit(true);
     EXPECT_EQ(std::string(kTooManyNodes) + "\r\n" + kZoomInToEditLine, platform.last());
-    EXPECT_FALSE(state.edit.editBoxChecked || state.edit.handlesShown);
+    EXPECT_FALSE(state.edit.editBoxChecked || state.edit.editing || state.edit.handlesShown);
     tool(Tool::Polygon);
     ASSERT_TRUE(loadBackgroundFile(state, temp.file("doc.poly")));
     platform.answers = {Answer::Yes};  // Start a new project?
@@ -133,13 +133,16 @@ TEST_F(EditingTest, editModeRefusesAnEmptyDocumentAndRingsTooLargeToEdit) {
     EXPECT_TRUE(state.edit.tool == Tool::Pointer && !state.background.shown());  // New starts afresh
     edit(true);
     EXPECT_EQ(kNoData, platform.last());
+    tool(Tool::Polygon);
+    pressOnCanvas(state, 300, 300);  // no view: no place to take
+    EXPECT_EQ(kNoCoordinates, platform.last());
 }
 
 TEST_F(EditingTest, aPolygonOutlineBecomesTheNewLastRingAndIsLoaded) {
     edit(true);
     dragHandle(1, xOf(19), yOf(51));
     tool(Tool::Polygon);  // a tool ends edit mode, and the move stays
-    EXPECT_FALSE(state.edit.editBoxChecked || state.edit.handlesShown);
+    EXPECT_FALSE(state.edit.editBoxChecked || state.edit.editing || state.edit.handlesShown);
     EXPECT_EQ(19, state.doc.loaded.lon[1]);
     press(12, 58);
     press(18, 58);
