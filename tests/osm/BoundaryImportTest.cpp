@@ -56,6 +56,7 @@ TEST_F(BoundaryImport, ChosenRelationsBecomeOneUnsavedDocumentLargestRingFirst) 
     choices.chosen = {7, 8};
     runImport("two-relations");
     ASSERT_EQ(choices.offered.size(), 2u);
+    EXPECT_EQ(choices.offered[0].kind + "|" + choices.offered[1].kind, "administrative|");
     EXPECT_EQ(choices.captions, (std::vector<std::string>{kListingBoundaries, kAssemblingOutlines}));
     EXPECT_EQ(state.doc.content.title, "Small; Large");
     ASSERT_EQ(state.doc.ringCount(), 3);
