@@ -54,6 +54,7 @@ TEST_F(Commands, startUpOpensTheFileOnTheCommandLineOrStaysEmpty) {
     startup(empty, temp.path(), temp.file("missing.poly"));
     EXPECT_EQ(kCannotOpenFile, platform.last());
     EXPECT_EQ("Tessaline 2.1", windowCaption(empty.doc));
+    EXPECT_EQ(temp.path(), empty.settings.exeDir);  // where the help page is looked for
     EXPECT_EQ(-1, empty.doc.loaded.index);
     EXPECT_EQ(100, centerWindow(1000, 800, 800, 600).left);
     // A read that failed or was cancelled takes its progress back.

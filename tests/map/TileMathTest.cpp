@@ -90,6 +90,7 @@ TEST(TileMath, columnsWrapRowsStopAndAncestorsHoldTheirDescendants) {
     // Rows stop at the world's edges; too many tiles are none.
     ViewState v = mapView(0, 0, 360);
     const TileRange r = tilesCovering(v, kArea, 1, 5);
+    EXPECT_EQ(1, r.z);
     EXPECT_EQ(r.yFirst + r.yLast, 0 + 1);
     EXPECT_EQ(tilesNearestFirst(r, 100).size(), static_cast<std::size_t>(r.count()));
     EXPECT_TRUE(tilesNearestFirst(r, r.count() - 1).empty());

@@ -103,7 +103,7 @@ TEST_F(AreaTools, aRingAcrossTheLineIsSplitIntoRingsOnEitherSide) {
 TEST_F(AreaTools, theStatusBarCountsTheVerticesOfTheSmallestRings) {
     ASSERT_TRUE(openDocumentFile(state, file("one.poly", "One\n1\n 10.0 50.0\nEND\n2\n 10.0 50.0\n 11.0 50.0\nEND\n"
                                                           "3\n 10.0 50.0\n 10.0 50.0\nEND\nEND\n")));
-    for (const auto& [ring, told] : {std::pair(0, "1 vertex,"), std::pair(1, "2 vertices,"), std::pair(2, "1 vertex,")}) {
+    for (const auto& [ring, told] : {std::pair(0, "1 vertex, 0.000 km\xC2\xB2, 0.000 km around"), std::pair(1, "2 vertices,"), std::pair(2, "1 vertex,")}) {
         loadRing(state, ring);
         const std::string shown = statusLine(state, std::nullopt).ring;
         EXPECT_TRUE(shown.starts_with("Ring " + std::to_string(ring + 1) + ": " + told)) << shown;
