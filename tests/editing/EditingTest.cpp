@@ -275,6 +275,7 @@ TEST_F(EditingTest, aFileOfMoreRingsThanTheLimitIsRefusedWithOrWithoutItsClosing
     }
     rings.resize(rings.size() - 11);
     EXPECT_TRUE(openDocumentFile(state, file("many.poly", "t\n" + rings)));
+    EXPECT_TRUE(combineFiles(platform, {temp.file("many.poly")}, "t", temp.file("combined.poly")));  // the most a document holds
 }
 
 TEST_F(EditingTest, minusRemovesTheLoadedRingAndShowsTheOneInItsPlace) {
