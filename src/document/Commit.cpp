@@ -50,19 +50,6 @@ void appendRewrittenLines(const Document& d, const LoadedRing& r, bool closeOpen
     }
 }
 
-template <class After>
-void appendAllLines(const Document& d, const LoadedRing& r, std::string& out, After after) {
-    const bool held = r.held();
-    appendRewrittenLines(
-        d, r, true, [](std::int64_t) { return true; },
-        [&](std::int64_t j, double& lon, double& lat) {
-            if (!held) return;
-            lon = r.lon[static_cast<std::size_t>(j)];
-            lat = r.lat[static_cast<std::size_t>(j)];
-        },
-        out, after);
-}
-
 }  // namespace
 
 void commitMovedVertices(Document& d, LoadedRing& r) {
@@ -95,7 +82,15 @@ void commitMovedVertices(Document& d, LoadedRing& r) {
 
 void appendCommittedLines(const Document& d, const LoadedRing& r, std::string& out,
                           const std::function<void(std::string&)>& after) {
-    appendAllLines(d, r, out, after);
+    const bool held = r.held();
+    appendRewrittenLines(
+        d, r, true, [](std::int64_t) { return true; },
+        [&](std::int64_t j, double& lon, double& lat) {
+            if (!held) return;
+            lon = r.lon[static_cast<std::size_t>(j)];
+            lat = r.lat[static_cast<std::size_t>(j)];
+        },
+        out, after);
 }
 
 }  // namespace tess

@@ -14,8 +14,9 @@ namespace tess {
 void commitMovedVertices(Document& d, LoadedRing& r);
 
 // The loaded ring's lines with every vertex line in the committed form, and
-// an open ring closed by one more line, appended to `out`; after(out) follows each line, so a large ring can be written in
-// pieces without its committed text ever being held.
+// an open ring closed by one more line, appended to `out`; after(out)
+// follows each line, so a large ring can be written in pieces without its
+// committed text ever being held.
 void appendCommittedLines(const Document& d, const LoadedRing& r, std::string& out,
                           const std::function<void(std::string&)>& after);
 

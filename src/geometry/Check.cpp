@@ -328,8 +328,8 @@ bool addRingProblems(const Geos& geos, int ringIndex, const Vertices& raw, Listi
     if (acrossTheLine) {
         std::size_t end = 1;
         while (end < raw.size() && !jumpsAcrossAntimeridian(raw[end - 1], raw[end])) ++end;
-        const std::size_t start = end == raw.size() ? raw.size() - 1 : end - 1;
-        if (end == raw.size()) end = 0;  // the edge back to the first vertex of an open ring
+        const std::size_t start = end - 1;
+        end %= raw.size();  // past the last vertex: the edge back to the first of an open ring
         listing.add({.kind = ProblemKind::CrossesAntimeridian, .ring = ringIndex, .vertex = static_cast<std::int64_t>(end),
                      .otherVertex = static_cast<std::int64_t>(start), .place = raw[end]});
     }
